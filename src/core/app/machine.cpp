@@ -1,0 +1,183 @@
+#include "app/machine.h"
+
+#include "mechanisms/dispatch.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+Machine::Machine(Ports ports, std::filesystem::path programFolder, char decimalSeparator)
+    : m_ports(ports)
+    , m_programFolder(std::move(programFolder))
+    , m_decimalSeparator(decimalSeparator)
+    , m_texts { "in", "in", "Text1", "Text2", "out", "" }
+{
+}
+
+const std::string& Machine::text(Control control) const
+{
+    return m_texts[static_cast<std::size_t>(control)];
+}
+
+void Machine::setText(Control control, const std::string& text)
+{
+    std::string& current = m_texts[static_cast<std::size_t>(control)];
+    if (current == text)
+        return;
+    current = text;
+    if (m_observer)
+        m_observer->textChanged(control, text);
+    if (control == Control::usc)
+        usc_Change();
+}
+
+void Machine::Form_Activate()
+{
+    MachineState& s = m_state;
+    s.loadedFromFile = false;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 4; ++j)
+            s.paramGrid[i][j] = toInt16(drawWhole(9));
+
+    // The clock digit 0..9 gives the operations 1, 1, 2, 3, 4, 1, 1, 2, 3, 4.
+    int op = clockDigit();
+    if (op > 4)
+        op -= 5;
+    if (op == 0)
+        op = 1;
+    s.opCode = Value::int16(op);
+
+    m_ports.shock.setMovie(programFile("rosso.gif").string());
+    m_ports.shock.StopPlay();
+    m_ports.shock.GotoFrame(1);
+
+    s.partOpCode = drawWhole(4);
+    s.joinOpCode = drawWhole(4);
+
+    loadNarrator();
+    sceneWelcome(narrator());
+}
+
+void Machine::loadNarrator()
+{
+    m_narrator = m_ports.characters.load("merlin");
+    if (!m_narrator)
+        return;
+    m_narrator->setLanguageID(1040); // Italian
+    m_narrator->setFontName("Arial");
+    m_narrator->setFontSize(12);
+}
+
+void Machine::keypadClick(Keypad keypad, int digit)
+{
+    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    setText(target, text(target) + static_cast<char>('0' + digit));
+}
+
+void Machine::Label3_Click() { setText(Control::i1, ""); }
+void Machine::canc2_Click() { setText(Control::i2, ""); }
+
+void Machine::exp_Click()
+{
+    m_ports.speaker.Beep(800, 100);
+    setText(Control::Text1, text(Control::i1));
+    setText(Control::Text2, text(Control::i2));
+    m_ports.shock.Play();
+    setText(Control::usc, "");
+    if (m_state.activeLevel.empty())
+        m_ports.messages.show("Devi scegliere un livello!!");
+    try {
+        runSelectedMechanism();
+        m_ports.shock.Play();
+        setText(Control::usc, m_state.resultValue.display(m_decimalSeparator));
+    } catch (const MechanismFault&) {
+        setText(Control::usc, "????");
+    }
+}
+
+void Machine::runSelectedMechanism()
+{
+    MachineState& s = m_state;
+    if (s.activeLevel == "livello1") {
+        // The level-1 correction, stored: beyond 7 becomes 4, then 0 (or empty) becomes 1.
+        if (s.schemaLevel1 > Value::int16(7))
+            s.schemaLevel1 = Value::int16(4);
+        if (s.schemaLevel1 == Value::int16(0))
+            s.schemaLevel1 = Value::int16(1);
+    }
+    const Mechanism mechanism = selectMechanism(s);
+    if (!mechanism)
+        return;
+    m_resultAssigned = false;
+    mechanism(*this);
+    // A mechanism that reached no result must not pass the previous output off as the
+    // answer to the new inputs.
+    if (!m_resultAssigned)
+        throw MechanismFault("no result");
+}
+
+void Machine::usc_Change()
+{
+    MachineState& s = m_state;
+    if (s.activeLevel.empty())
+        return;
+    if (s.outputChangeCount > 1)
+        return; // only the first count matters; counting stops here
+    ++s.outputChangeCount;
+    if (s.outputChangeCount == 1)
+        sceneFirstOutput(narrator());
+}
+
+void Machine::readFirstInput()
+{
+    m_state.inputA = Value::dbl(readLeadingNumber(text(Control::Text1)));
+}
+
+void Machine::readSecondInput()
+{
+    m_state.inputB = toInt16(readLeadingNumber(text(Control::Text2)));
+}
+
+void Machine::readInputs()
+{
+    readFirstInput();
+    readSecondInput();
+}
+
+void Machine::setResult(const Value& v)
+{
+    m_state.resultValue = v;
+    m_resultAssigned = true;
+}
+
+float Machine::draw() { return m_ports.random.next(); }
+
+float Machine::reseedAndDraw()
+{
+    m_ports.random.reseed(m_ports.clock.secondsSinceMidnight());
+    return m_ports.random.next();
+}
+
+Value Machine::drawWhole(int k)
+{
+    return Value::single(std::floor(static_cast<double>(reseedAndDraw()) * k + 1));
+}
+
+int Machine::clockDigit() const
+{
+    const std::string time = m_ports.clock.timeOfDay();
+    const char last = time.empty() ? '0' : time.back();
+    return last >= '0' && last <= '9' ? last - '0' : 0;
+}
+
+void Machine::mostra_Click()
+{
+    narrator().Show();
+    narrator().setTop(100);
+}
+
+void Machine::nascondi_Click() { narrator().Hide(); }
+void Machine::controlli_Click() { sceneControlli(narrator()); }
+void Machine::da_ricordare_Click() { sceneDaRicordare(narrator()); }
+
+} // namespace quorvel

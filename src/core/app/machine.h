@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/machine_state.h"
+#include "narrator/scenes.h"
+#include "ports/ports.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace quorvel {
+
+struct Ports {
+    Speaker& speaker;
+    ClipPlayer& shock;
+    CharacterService& characters;
+    MessageBox& messages;
+    const Clock& clock;
+    RandomSource& random;
+};
+
+enum class Keypad { First, Second };
+
+// The machine: its state record, the texts of its face and every handler of the window.
+// The front ends turn clicks, keys and lines into calls of these handlers.
+class Machine {
+public:
+    Machine(Ports ports, std::filesystem::path programFolder, char decimalSeparator = '.');
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    MachineState& state() { return m_state; }
+    const MachineState& state() const { return m_state; }
+    const std::string& text(Control control) const;
+    void setObserver(FaceObserver* observer) { m_observer = observer; }
+    char decimalSeparator() const { return m_decimalSeparator; }
+
+    // Start-up: hidden constants, starting operation, red clip, narrator and welcome.
+    void Form_Activate();
+
+    // The keypads: zero_Click..nove_Click append to i1, zero2_Click..nove2_Click to i2.
+    void keypadClick(Keypad keypad, int digit);
+    void Label3_Click(); // "Canc" of the first keypad
+    void canc2_Click(); // "Canc" of the second keypad
+    void exp_Click(); // "esperimento"
+
+    void livello1_Click();
+    void livello2_Click();
+    void livello3_Click();
+    void livello4_Click();
+    void livello5_Click();
+    void livelloClick(int level); // 1..5
+    void cmb_Click(); // "cambia meccanismo di calcolo"
+    void ingr_Click(); // "Operazioni"
+
+    void mostra_Click();
+    void nascondi_Click();
+    void controlli_Click();
+    void da_ricordare_Click();
+
+    // The light cycle's tick: the five light pictures to show now.
+    std::array<const char*, 5> Timer1_Timer();
+
+    // Sets a control's text; a change of `usc` runs the output narration.
+    void setText(Control control, const std::string& text);
+
+    // What the mechanisms use.
+    void readInputs(); // both: A from Text1, then B from Text2
+    void readFirstInput();
+    void readSecondInput();
+    void setResult(const Value& v);
+    float draw(); // r in [0, 1), no reseed
+    float reseedAndDraw();
+    Value drawWhole(int k); // reseeded, r times k plus 1 rounded down
+    int clockDigit() const;
+
+    Narrator& narrator() { return m_narrator ? *m_narrator : m_silent; }
+    bool narratorLoaded() const { return m_narrator != nullptr; }
+    std::filesystem::path programFile(const char* name) const { return m_programFolder / name; }
+    const Ports& ports() const { return m_ports; }
+
+private:
+    void loadNarrator();
+    void simpleLevel(int level, Value& scheme, int range, int frequency);
+    void usc_Change();
+    void runSelectedMechanism();
+
+    Ports m_ports;
+    std::filesystem::path m_programFolder;
+    char m_decimalSeparator;
+    MachineState m_state;
+    std::array<std::string, 6> m_texts;
+    FaceObserver* m_observer = nullptr;
+    Narrator* m_narrator = nullptr;
+    SilentNarrator m_silent;
+    bool m_resultAssigned = false;
+};
+
+} // namespace quorvel

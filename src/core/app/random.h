@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ports/ports.h"
+
+#include <cstdint>
+
+namespace quorvel {
+
+// A small uniform generator. Reseeding mixes the clock reading into the current state rather
+// than replacing it, so draws reseeded within one clock second still differ.
+class MixingRandom : public RandomSource {
+public:
+    explicit MixingRandom(std::uint64_t seed) : m_state(seed) { }
+    float next() override;
+    void reseed(int clockReading) override;
+
+private:
+    std::uint64_t m_state;
+};
+
+} // namespace quorvel

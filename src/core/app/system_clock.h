@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ports/ports.h"
+
+#include <optional>
+
+namespace quorvel {
+
+// The computer's local time of day, or a fixed time when one is given (scripted sessions).
+class SystemClock : public Clock {
+public:
+    SystemClock() = default;
+    explicit SystemClock(int fixedSecondsSinceMidnight) : m_fixed(fixedSecondsSinceMidnight) { }
+    int secondsSinceMidnight() const override;
+    std::string timeOfDay() const override;
+
+    // "HH:MM:SS" to seconds since midnight, or nothing when the text is not such a time.
+    static std::optional<int> parseTimeOfDay(const std::string& text);
+
+private:
+    std::optional<int> m_fixed;
+};
+
+} // namespace quorvel

@@ -1,0 +1,68 @@
+#include "mechanisms/dispatch.h"
+
+#include "app/machine_state.h"
+#include "mechanisms/mechanisms.h"
+
+#include <array>
+#include <span>
+
+namespace quorvel {
+namespace {
+
+    constexpr Mechanism level1[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc37 };
+    constexpr Mechanism level2[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20,
+        calc21, calc03, calc04, calc33, calc34, calc35, calc36, calc37 };
+    constexpr Mechanism level3[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20,
+        calc21, calc03, calc04, calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc38,
+        calc39 };
+    constexpr Mechanism level4[] = { calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc26,
+        calc27, calc28, calc29, calc30, calc31, calc32, calc38, calc39, calc44, calc45, calc46,
+        calc47 };
+    constexpr Mechanism level5[] = { calc15, calc16, calc17, calc40, calc41, calc42, calc43, calc05,
+        calc06, calc26, calc27, calc28, calc29, calc30, calc44, calc45, calc46, calc47 };
+
+    std::span<const Mechanism> table(const std::string& level)
+    {
+        if (level == "livello1")
+            return level1;
+        if (level == "livello2")
+            return level2;
+        if (level == "livello3")
+            return level3;
+        if (level == "livello4")
+            return level4;
+        if (level == "livello5")
+            return level5;
+        return {};
+    }
+
+    Value schemeOf(const MachineState& s)
+    {
+        if (s.activeLevel == "livello1")
+            return s.schemaLevel1;
+        if (s.activeLevel == "livello2")
+            return s.schemaLevel2;
+        if (s.activeLevel == "livello3")
+            return s.schemaLevel3;
+        if (s.activeLevel == "livello4")
+            return s.schemaLevel4;
+        return Value::int16(s.schemaLevel5);
+    }
+
+} // namespace
+
+Mechanism selectMechanism(const MachineState& s)
+{
+    const std::span<const Mechanism> rows = table(s.activeLevel);
+    if (rows.empty())
+        return nullptr;
+    const double scheme = schemeOf(s).number(); // a text spelling no number faults here
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (scheme == static_cast<double>(row + 1))
+            return rows[row];
+    return nullptr;
+}
+
+int schemeCount(const std::string& level) { return static_cast<int>(table(level).size()); }
+
+} // namespace quorvel

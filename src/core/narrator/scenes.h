@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ports/ports.h"
+
+#include <string>
+
+namespace quorvel {
+
+// What the narrator says and does, scene by scene. Each scene is issued in one go; the
+// character service queues it and plays it while the window goes on.
+namespace speech {
+    extern const char* const welcome;
+    extern const char* const enterValues; // T1
+    extern const char* const pressExperiment; // T2
+    extern const char* const varyingOutputsLevel4; // T3
+    extern const char* const varyingOutputsLevel5; // T4
+    extern const char* const regularity; // T5
+} // namespace speech
+
+void sceneWelcome(Narrator& n);
+void sceneFirstOutput(Narrator& n);
+void sceneControlli(Narrator& n);
+void sceneDaRicordare(Narrator& n);
+void sceneOpenedMechanism(Narrator& n, const std::string& name);
+
+// A speech text without its pause tags ("\pau=500\", "\Pau=500\").
+std::string withoutPauseTags(const std::string& text);
+
+// The null narrator: what a missing character does with every request (nothing).
+class SilentNarrator : public Narrator {
+public:
+    void Show() override { }
+    void Hide() override { }
+    void Speak(const std::string&) override { }
+    void Play(const std::string&) override { }
+    void MoveTo(std::int16_t, std::int16_t) override { }
+    void setTop(std::int16_t) override { }
+    void setLanguageID(int) override { }
+    void setFontName(const std::string&) override { }
+    void setFontSize(int) override { }
+};
+
+} // namespace quorvel

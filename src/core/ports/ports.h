@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+// The interfaces the core calls. The window and the console plug in real ones; the tests
+// plug in recording fakes. The core never implements the platform's side.
+
+class Speaker {
+public:
+    virtual ~Speaker() = default;
+    // Sounds a tone and returns when it has ended.
+    virtual void Beep(int frequency, int milliseconds) = 0;
+};
+
+// The clip player on the machine's face (`shock`).
+class ClipPlayer {
+public:
+    virtual ~ClipPlayer() = default;
+    virtual void setMovie(const std::string& path) = 0; // loads, shows frame 1, starts
+    virtual void Play() = 0; // plays on from the frame shown
+    virtual void StopPlay() = 0; // stops at the frame shown
+    virtual void GotoFrame(int frame) = 0; // frames count from 1
+};
+
+// The narrator character. Every request returns at once; Show, Hide, Speak, Play and MoveTo
+// queue and are carried out in order, setTop acts at once.
+class Narrator {
+public:
+    virtual ~Narrator() = default;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual void Speak(const std::string& text) = 0;
+    virtual void Play(const std::string& animation) = 0;
+    virtual void MoveTo(std::int16_t x, std::int16_t y) = 0;
+    virtual void setTop(std::int16_t y) = 0;
+    virtual void setLanguageID(int id) = 0;
+    virtual void setFontName(const std::string& name) = 0;
+    virtual void setFontSize(int size) = 0;
+};
+
+// The character service (`Agent1`): loads a character by id, or gives nullptr.
+class CharacterService {
+public:
+    virtual ~CharacterService() = default;
+    virtual Narrator* load(const std::string& id) = 0;
+};
+
+// A modal message box with an OK button; returns when the pupil has closed it.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(const std::string& text) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual int secondsSinceMidnight() const = 0;
+    // The time of day as "HH:MM:SS" (24-hour).
+    virtual std::string timeOfDay() const = 0;
+};
+
+// The program's one pseudo-random generator.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Uniform in [0, 1), single precision.
+    virtual float next() = 0;
+    // Mixes a clock reading into the current state.
+    virtual void reseed(int clockReading) = 0;
+};
+
+// The controls of the machine's face whose texts the core owns.
+enum class Control { i1, i2, Text1, Text2, usc, Label15 };
+
+// Told of every change of a control's text, as it happens.
+class FaceObserver {
+public:
+    virtual ~FaceObserver() = default;
+    virtual void textChanged(Control control, const std::string& text) = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,7 @@
+#include "values/value.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+TEST(Value, EmptyShowsAsEmptyText) { EXPECT_EQ(Value().display(), ""); }
