@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -53,6 +54,14 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
     virtual void show(const std::string& text) = 0;
+};
+
+// The save-file dialog: the path the pupil chose (as typed, no extension added), or nothing
+// when the dialog was cancelled.
+class SaveDialog {
+public:
+    virtual ~SaveDialog() = default;
+    virtual std::optional<std::string> askSavePath(const std::string& filter) = 0;
 };
 
 class Clock {

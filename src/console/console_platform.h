@@ -1,0 +1,53 @@
+#pragma once
+
+#include "narrator/scenes.h"
+#include "ports/ports.h"
+
+#include <ostream>
+#include <string>
+
+namespace quorvel {
+
+// The console's side of every port: beeps and clips are silent, the narrator's speech, the
+// message boxes and the status line become lines of output.
+class ConsolePlatform : public Speaker,
+                        public ClipPlayer,
+                        public CharacterService,
+                        public Narrator,
+                        public MessageBox,
+                        public FaceObserver {
+public:
+    explicit ConsolePlatform(std::ostream& out) : m_out(out) { }
+
+    void Beep(int, int) override { }
+
+    void setMovie(const std::string&) override { }
+    void Play() override { }
+    void StopPlay() override { }
+    void GotoFrame(int) override { }
+
+    Narrator* load(const std::string& id) override { return id == "merlin" ? this : nullptr; }
+
+    void Show() override { }
+    void Hide() override { }
+    void Speak(const std::string& text) override { m_out << "narratore: " << withoutPauseTags(text) << '\n'; }
+    void Play(const std::string&) override { }
+    void MoveTo(std::int16_t, std::int16_t) override { }
+    void setTop(std::int16_t) override { }
+    void setLanguageID(int) override { }
+    void setFontName(const std::string&) override { }
+    void setFontSize(int) override { }
+
+    void show(const std::string& text) override { m_out << "messaggio: " << text << '\n'; }
+
+    void textChanged(Control control, const std::string& text) override
+    {
+        if (control == Control::Label15)
+            m_out << "stato: " << text << '\n';
+    }
+
+private:
+    std::ostream& m_out;
+};
+
+} // namespace quorvel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/machine.h"
+#include "app/random.h"
+#include "app/system_clock.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+class ConsolePlatform;
+
+struct ConsoleOptions {
+    std::optional<std::uint64_t> seed; // the generator's starting state
+    std::optional<int> clock; // a fixed time of day, seconds since midnight
+    char decimalSeparator = '.';
+    std::filesystem::path programFolder;
+};
+
+// The line-oriented front end: one command per input line, one line per event out.
+class ConsoleSession {
+public:
+    ConsoleSession(const ConsoleOptions& options, std::ostream& out);
+    ~ConsoleSession();
+
+    // Runs the activation, then every command until "esci" or the end of the input.
+    void run(std::istream& in);
+    // Carries out one command line; false once the session should end.
+    bool execute(const std::string& line);
+
+private:
+    void printState();
+    void printHelp();
+    void error(const std::string& text);
+
+    std::ostream& m_out;
+    std::unique_ptr<ConsolePlatform> m_platform;
+    SystemClock m_clock;
+    MixingRandom m_random;
+    std::unique_ptr<Machine> m_machine;
+};
+
+// Parses the command-line options; nothing when they are not understood.
+std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::string& problem);
+
+} // namespace quorvel

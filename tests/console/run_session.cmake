@@ -1,0 +1,23 @@
+# Runs one console session and compares its output with the expected transcript, line by line.
+# The session's first line may hold the console's options: "# options: --seed 7 --clock 10:00:05".
+file(STRINGS ${SESSION} lines LIMIT_COUNT 1)
+set(options "")
+if(lines MATCHES "^# options: (.*)$")
+    separate_arguments(options UNIX_COMMAND "${CMAKE_MATCH_1}")
+endif()
+string(REGEX REPLACE "\\.in$" ".out" expected_file ${SESSION})
+set(ENV{LC_ALL} C)
+execute_process(COMMAND ${CONSOLE} ${options}
+    INPUT_FILE ${SESSION}
+    OUTPUT_VARIABLE actual
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the console exited with ${status}")
+endif()
+file(READ ${expected_file} expected)
+if(NOT actual STREQUAL expected)
+    file(WRITE ${SESSION}.actual "${actual}")
+    execute_process(COMMAND diff -u ${expected_file} ${SESSION}.actual)
+    file(REMOVE ${SESSION}.actual)
+    message(FATAL_ERROR "the transcript differs from ${expected_file}")
+endif()
