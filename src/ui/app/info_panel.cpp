@@ -1,0 +1,77 @@
+#include "app/info_panel.h"
+
+#include "app/key_label.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+namespace quorvel {
+namespace {
+
+    constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
+    const QColor orange("#FFA040");
+
+    QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
+    {
+        auto* label = new QLabel(text, parent);
+        label->setObjectName(name);
+        label->setStyleSheet(QString("color: %1; background: transparent;").arg(orange.name()));
+        return label;
+    }
+
+} // namespace
+
+InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
+    : QFrame(parent)
+    , m_label1(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
+{
+    setObjectName("Frame1");
+    setAccessibleName("informazioni");
+    m_label1->setObjectName("Label1");
+    m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
+
+    m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
+    m_layout.add(textLine("Label4", " Versione 1.0.0", this), { 240, 1020, 3900, 330 }, 14);
+    m_layout.add(textLine("Label5", " Gioco didattico di supporto all'acquisizione", this),
+                 { 240, 1560, 5400, 330 }, 14);
+    m_layout.add(textLine("Label6", " del concetto di modello e del metodo sperimentale", this),
+                 { 240, 1890, 5400, 330 }, 14);
+    const char* credits[] = {
+        "Ideazione e programmazione: il gruppo Quorvel",
+        "Con gli insegnanti e gli alunni delle classi di prova",
+        "Disegni, animazioni e voce del mago: opera nostra",
+        "quorvel.example",
+    };
+    for (int i = 0; i < 4; ++i)
+        m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
+                     { 240, 2520 + i * 390, 5400, 330 }, 12);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Picture6");
+    picture->setPixmap(QPixmap(programFolder + "/info.png"));
+    picture->setScaledContents(true);
+    m_layout.add(picture, { 4200, 420, 1200, 1200 });
+}
+
+void InfoPanel::resizeEvent(QResizeEvent*)
+{
+    m_scale = m_layout.apply(size(), panelPixels);
+}
+
+void InfoPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor("#0030C0"));
+    p.setPen(QPen(QColor("#A0C0FF"), 2 * m_scale));
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
+    QFont f = font();
+    f.setPixelSize(static_cast<int>(12 * m_scale));
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(8 * m_scale, 2 * m_scale, width(), 20 * m_scale), Qt::AlignLeft | Qt::AlignVCenter,
+               "informazioni");
+}
+
+} // namespace quorvel

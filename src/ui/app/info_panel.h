@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/scaled_layout.h"
+
+#include <QFrame>
+
+namespace quorvel {
+
+class KeyLabel;
+
+// The information panel `Frame1`: the program's name, version, purpose and credits, closed
+// by its "X" (`Label1`).
+class InfoPanel : public QFrame {
+    Q_OBJECT
+public:
+    InfoPanel(const QString& programFolder, QWidget* parent);
+    KeyLabel* closeKey() const { return m_label1; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ScaledLayout m_layout;
+    KeyLabel* m_label1;
+    double m_scale = 1.0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace quorvel {
+
+// A label that reacts to a click, as the machine's keys do. While the mouse holds it down it
+// shows itself pressed (lighter and sunken), and a press made from the keyboard flashes the
+// same way, so the pupil always sees that the key registered.
+class KeyLabel : public QLabel {
+    Q_OBJECT
+public:
+    KeyLabel(const QString& caption, QColor background, QColor text, QWidget* parent);
+
+    // Shows the pressed look for a moment, for presses made from the keyboard.
+    void flash();
+    bool isPressedLook() const { return m_pressed; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void setPressedLook(bool pressed);
+
+    QColor m_background;
+    QColor m_text;
+    bool m_pressed = false;
+};
+
+} // namespace quorvel

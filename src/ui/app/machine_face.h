@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/scaled_layout.h"
+
+#include <QWidget>
+
+namespace quorvel {
+
+// The machine's face: the navy surface, its decorative shapes (Shape1..Shape12, drawn below
+// every control) and the scaled placement of the controls on it.
+class MachineFace : public QWidget {
+    Q_OBJECT
+public:
+    // The client area the layout is designed for: 11535 x 7935 twips.
+    static constexpr QSize designSize { 769, 529 };
+
+    explicit MachineFace(QWidget* parent = nullptr);
+
+    ScaledLayout& layout() { return m_layout; }
+    double scale() const { return m_scale; }
+    // Where a point of the face lies in twips, and back.
+    QPoint toTwips(QPoint pixels) const;
+
+signals:
+    void clickedOnSurface();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPoint offset() const;
+
+    ScaledLayout m_layout;
+    double m_scale = 1.0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,295 @@
+#include "app/machine_form.h"
+
+#include "app/display_label.h"
+#include "app/info_panel.h"
+#include "app/key_label.h"
+#include "app/machine_face.h"
+#include "effects/clip_player.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <random>
+
+namespace quorvel {
+namespace {
+
+    const QColor keyBlue("#0000C0");
+    const QColor keyRed("#C00000");
+    const QColor digitRed("#FF0000");
+    const QColor displayCyan("#C0FFFF");
+
+    const char* const digitNames[] = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei",
+        "sette", "otto", "nove" };
+
+    std::uint64_t freshSeed()
+    {
+        std::random_device device;
+        return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    }
+
+} // namespace
+
+MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
+                         CharacterService& characters, QWidget* parent)
+    : QMainWindow(parent)
+    , m_programFolder(programFolder)
+    , m_random(freshSeed())
+    , m_lightPictures(programFolder)
+{
+    setObjectName("MachineForm");
+    setWindowTitle("Quorvel");
+    m_face = new MachineFace(this);
+    setCentralWidget(m_face);
+    m_shock = new ClipPlayerWidget(m_face);
+    m_shock->setObjectName("shock");
+    m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
+
+    m_machine = std::make_unique<Machine>(
+        Ports { speaker, *m_shock, characters, *this, m_clock, m_random },
+        programFolder.toStdString(), QLocale().decimalPoint().at(0).toLatin1());
+    m_machine->setObserver(this);
+
+    buildFace();
+    buildKeypads();
+    buildMenu();
+    selectInput(Keypad::First);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_timer1.setInterval(500);
+    connect(&m_timer1, &QTimer::timeout, this, &MachineForm::Timer1_Timer);
+    m_timer1.start();
+}
+
+MachineForm::~MachineForm() { m_machine->setObserver(nullptr); }
+
+KeyLabel* MachineForm::addKey(const QString& name, const QString& caption, QRect twips,
+                              QColor background, QColor text, double fontPixels)
+{
+    auto* key = new KeyLabel(caption, background, text, m_face);
+    key->setObjectName(name);
+    m_face->layout().add(key, twips, fontPixels, true);
+    return key;
+}
+
+void MachineForm::buildFace()
+{
+    for (int i = 0; i < 5; ++i) {
+        m_lights[i] = new QLabel(m_face);
+        m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
+        m_lights[i]->setScaledContents(true);
+        const QRect twips = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
+        m_face->layout().add(m_lights[i], twips);
+    }
+
+    m_i1 = new DisplayLabel("in", displayCyan, keyRed, m_face);
+    m_i2 = new DisplayLabel("in", displayCyan, keyRed, m_face);
+    m_usc = new DisplayLabel("out", displayCyan, keyRed, m_face);
+    m_i1->setObjectName("i1");
+    m_i2->setObjectName("i2");
+    m_usc->setObjectName("usc");
+    m_face->layout().add(m_i1, { 3720, 4680, 1455, 1335 }, 40, true);
+    m_face->layout().add(m_i2, { 6600, 4680, 1455, 1335 }, 40, true);
+    m_face->layout().add(m_usc, { 9720, 1440, 1455, 1335 }, 40, true);
+    connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
+    connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
+
+    m_label15 = new QLabel(m_face);
+    m_label15->setObjectName("Label15");
+    m_label15->setStyleSheet("QLabel { color: #000080; background: #D8E0FF; padding-left: 4px; }");
+    m_face->layout().add(m_label15, { 5295, 7230, 3540, 345 }, 13, true);
+
+    // The copies the mechanisms read: they exist, but the pupil does not see them.
+    m_text1 = new QLineEdit("Text1", m_face);
+    m_text2 = new QLineEdit("Text2", m_face);
+    m_text1->setObjectName("Text1");
+    m_text2->setObjectName("Text2");
+    m_text1->hide();
+    m_text2->hide();
+
+    m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* cmb = addKey("cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed,
+                       Qt::white, 12);
+    connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
+    connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
+    connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
+
+    m_frame1 = new InfoPanel(m_programFolder, m_face);
+    m_face->layout().add(m_frame1, { 3000, 240, 5775, 4215 });
+    m_frame1->hide();
+    connect(m_frame1->closeKey(), &KeyLabel::clicked, this, &MachineForm::Label1_Click);
+}
+
+void MachineForm::buildKeypads()
+{
+    for (int pad = 0; pad < 2; ++pad) {
+        const int left = pad == 0 ? 3240 : 6120;
+        const Keypad keypad = pad == 0 ? Keypad::First : Keypad::Second;
+        for (int digit = 0; digit < 10; ++digit) {
+            const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
+            const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
+            KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
+            connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
+                m_machine->keypadClick(keypad, digit);
+            });
+            m_digitKeys[pad][digit] = key;
+        }
+    }
+    m_label3 = addKey("Label3", "Canc", { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_canc2 = addKey("canc2", "Canc", { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    connect(m_label3, &KeyLabel::clicked, this, &MachineForm::Label3_Click);
+    connect(m_canc2, &KeyLabel::clicked, this, &MachineForm::canc2_Click);
+}
+
+void MachineForm::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    auto item = [this](QMenu* menu, const char* name, void (MachineForm::*slot)()) {
+        QAction* action = menu->addAction(name);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    QMenu* file = bar->addMenu("File");
+    item(file, "salvameccanismo", &MachineForm::salvameccanismo_Click);
+    item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click);
+    item(file, "esci", &MachineForm::esci_Click);
+    QMenu* livello = bar->addMenu("livello");
+    item(livello, "livello1", &MachineForm::livello1_Click);
+    item(livello, "livello2", &MachineForm::livello2_Click);
+    item(livello, "livello3", &MachineForm::livello3_Click);
+    item(livello, "livello4", &MachineForm::livello4_Click);
+    item(livello, "livello5", &MachineForm::livello5_Click);
+    QMenu* istruzioni = bar->addMenu("istruzioni");
+    item(istruzioni, "controlli", &MachineForm::controlli_Click);
+    item(istruzioni, "da_ricordare", &MachineForm::da_ricordare_Click);
+    QMenu* assistente = bar->addMenu("assistente");
+    item(assistente, "mostra", &MachineForm::mostra_Click);
+    item(assistente, "nascondi", &MachineForm::nascondi_Click);
+    QAction* informazioni = bar->addAction("informazioni");
+    informazioni->setObjectName("informazioni");
+    connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
+}
+
+void MachineForm::textChanged(Control control, const std::string& text)
+{
+    const QString t = QString::fromStdString(text);
+    switch (control) {
+    case Control::i1:
+        return m_i1->setText(t);
+    case Control::i2:
+        return m_i2->setText(t);
+    case Control::usc:
+        m_usc->setText(t);
+        m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
+        return;
+    case Control::Label15:
+        return m_label15->setText(t);
+    case Control::Text1:
+        return m_text1->setText(t);
+    case Control::Text2:
+        return m_text2->setText(t);
+    }
+}
+
+void MachineForm::show(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, "Quorvel", QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MachineForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        QTimer::singleShot(0, this, &MachineForm::Form_Activate);
+    }
+}
+
+void MachineForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The menus grow with the face, so they stay readable on a classroom whiteboard.
+    const double scale = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
+                                  static_cast<double>(m_face->height()) / MachineFace::designSize.height());
+    QFont f = menuBar()->font();
+    f.setPixelSize(std::max(12, static_cast<int>(13 * scale)));
+    menuBar()->setFont(f);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(f);
+}
+
+void MachineForm::Form_Activate()
+{
+    // Labels above shapes holds by construction: the shapes are painted by the face itself.
+    m_machine->Form_Activate();
+}
+
+void MachineForm::selectInput(Keypad keypad)
+{
+    m_typingInto = keypad;
+    m_i1->setSelected(keypad == Keypad::First);
+    m_i2->setSelected(keypad == Keypad::Second);
+}
+
+bool MachineForm::focusNextPrevChild(bool) { return false; } // Tab switches the inputs
+
+void MachineForm::keyPressEvent(QKeyEvent* event)
+{
+    const int pad = m_typingInto == Keypad::First ? 0 : 1;
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        m_digitKeys[pad][key - Qt::Key_0]->flash();
+        m_machine->keypadClick(m_typingInto, key - Qt::Key_0);
+    } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        selectInput(pad == 0 ? Keypad::Second : Keypad::First);
+    } else if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        (pad == 0 ? m_label3 : m_canc2)->flash();
+        pad == 0 ? Label3_Click() : canc2_Click();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        m_exp->flash();
+        exp_Click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MachineForm::exp_Click() { m_machine->exp_Click(); }
+void MachineForm::Label3_Click() { m_machine->Label3_Click(); }
+void MachineForm::canc2_Click() { m_machine->canc2_Click(); }
+void MachineForm::ingr_Click() { m_machine->ingr_Click(); }
+void MachineForm::cmb_Click() { m_machine->cmb_Click(); }
+void MachineForm::livello1_Click() { m_machine->livello1_Click(); }
+void MachineForm::livello2_Click() { m_machine->livello2_Click(); }
+void MachineForm::livello3_Click() { m_machine->livello3_Click(); }
+void MachineForm::livello4_Click() { m_machine->livello4_Click(); }
+void MachineForm::livello5_Click() { m_machine->livello5_Click(); }
+void MachineForm::controlli_Click() { m_machine->controlli_Click(); }
+void MachineForm::da_ricordare_Click() { m_machine->da_ricordare_Click(); }
+void MachineForm::mostra_Click() { m_machine->mostra_Click(); }
+void MachineForm::nascondi_Click() { m_machine->nascondi_Click(); }
+void MachineForm::informazioni_Click() { m_frame1->show(); m_frame1->raise(); }
+void MachineForm::Label1_Click() { m_frame1->hide(); }
+void MachineForm::salvameccanismo_Click() { }
+void MachineForm::aprimeccanismo_Click() { }
+
+void MachineForm::esci_Click()
+{
+    // Ends at once, whatever is playing or speaking.
+    QApplication::exit(0);
+}
+
+void MachineForm::Timer1_Timer()
+{
+    const auto names = m_machine->Timer1_Timer();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // A missing picture leaves its light as it was.
+        if (const QPixmap* picture = m_lightPictures.picture(names[i]))
+            m_lights[i]->setPixmap(*picture);
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/machine.h"
+#include "app/random.h"
+#include "app/system_clock.h"
+#include "effects/light_pictures.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+
+namespace quorvel {
+
+class ClipPlayerWidget;
+class DisplayLabel;
+class InfoPanel;
+class KeyLabel;
+class MachineFace;
+
+// The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
+// and clip, and the menu bar. Every handler hands the work to the core's Machine.
+class MachineForm : public QMainWindow, public FaceObserver, public MessageBox {
+    Q_OBJECT
+public:
+    MachineForm(const QString& programFolder, Speaker& speaker, CharacterService& characters,
+                QWidget* parent = nullptr);
+    ~MachineForm() override;
+
+    Machine& machine() { return *m_machine; }
+    ClipPlayerWidget* shock() const { return m_shock; }
+    MachineFace* face() const { return m_face; }
+    Keypad typingInto() const { return m_typingInto; }
+
+    // FaceObserver: the core changed a control's text.
+    void textChanged(Control control, const std::string& text) override;
+    // MessageBox: a modal box with an OK button and the program's title.
+    void show(const std::string& text) override;
+    using QMainWindow::show;
+
+public slots:
+    void Form_Activate();
+    void exp_Click();
+    void Label3_Click();
+    void canc2_Click();
+    void ingr_Click();
+    void cmb_Click();
+    void livello1_Click();
+    void livello2_Click();
+    void livello3_Click();
+    void livello4_Click();
+    void livello5_Click();
+    void salvameccanismo_Click();
+    void aprimeccanismo_Click();
+    void esci_Click();
+    void controlli_Click();
+    void da_ricordare_Click();
+    void mostra_Click();
+    void nascondi_Click();
+    void informazioni_Click();
+    void Label1_Click();
+    void Timer1_Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void buildFace();
+    void buildKeypads();
+    void buildMenu();
+    void selectInput(Keypad keypad);
+    KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
+                     QColor text, double fontPixels);
+
+    QString m_programFolder;
+    SystemClock m_clock;
+    MixingRandom m_random;
+    LightPictures m_lightPictures;
+    MachineFace* m_face = nullptr;
+    ClipPlayerWidget* m_shock = nullptr;
+    std::unique_ptr<Machine> m_machine;
+    DisplayLabel* m_i1 = nullptr;
+    DisplayLabel* m_i2 = nullptr;
+    DisplayLabel* m_usc = nullptr;
+    QLabel* m_label15 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    InfoPanel* m_frame1 = nullptr;
+    std::array<QLabel*, 5> m_lights {};
+    std::array<std::array<KeyLabel*, 10>, 2> m_digitKeys {};
+    KeyLabel* m_exp = nullptr;
+    KeyLabel* m_label3 = nullptr;
+    KeyLabel* m_canc2 = nullptr;
+    QTimer m_timer1;
+    Keypad m_typingInto = Keypad::First;
+    bool m_activated = false;
+};
+
+} // namespace quorvel

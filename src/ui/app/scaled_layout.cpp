@@ -1,0 +1,44 @@
+#include "app/scaled_layout.h"
+
+#include <QFont>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+void ScaledLayout::add(QWidget* widget, QRect twips, double fontPixels, bool bold)
+{
+    m_items.append({ widget, twips, fontPixels, bold });
+}
+
+QRect ScaledLayout::toPixels(QRect twips, double scale, QPoint offset)
+{
+    const double k = scale / twipsPerPixel;
+    const int left = static_cast<int>(std::lround(twips.x() * k));
+    const int top = static_cast<int>(std::lround(twips.y() * k));
+    const int right = static_cast<int>(std::lround((twips.x() + twips.width()) * k));
+    const int bottom = static_cast<int>(std::lround((twips.y() + twips.height()) * k));
+    return QRect(left, top, right - left, bottom - top).translated(offset);
+}
+
+double ScaledLayout::apply(QSize size, QSize designPixels)
+{
+    const double scale = std::min(static_cast<double>(size.width()) / designPixels.width(),
+                                  static_cast<double>(size.height()) / designPixels.height());
+    const QPoint offset((size.width() - static_cast<int>(std::lround(designPixels.width() * scale))) / 2,
+                        (size.height() - static_cast<int>(std::lround(designPixels.height() * scale))) / 2);
+    for (const Item& item : m_items) {
+        if (!item.widget)
+            continue;
+        item.widget->setGeometry(toPixels(item.twips, scale, offset));
+        if (item.fontPixels > 0) {
+            QFont font = item.widget->font();
+            font.setPixelSize(std::max(6, static_cast<int>(std::lround(item.fontPixels * scale))));
+            font.setBold(item.bold);
+            item.widget->setFont(font);
+        }
+    }
+    return scale;
+}
+
+} // namespace quorvel

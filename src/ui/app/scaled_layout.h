@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+namespace quorvel {
+
+// Places widgets by their design rectangles in twips (15 twips to a pixel at 100 %) and
+// scales them, with their fonts, to the space they are given, keeping the proportions.
+class ScaledLayout {
+public:
+    static constexpr double twipsPerPixel = 15.0;
+
+    // `fontPixels` is the font size at 100 %; 0 leaves the font alone.
+    void add(QWidget* widget, QRect twips, double fontPixels = 0, bool bold = false);
+
+    // Lays everything out for an area of `size` pixels whose design size is `designPixels`;
+    // the layout is centred when the area's proportions differ. Gives the scale used.
+    double apply(QSize size, QSize designPixels);
+
+    static QRect toPixels(QRect twips, double scale, QPoint offset = {});
+
+private:
+    struct Item {
+        QPointer<QWidget> widget;
+        QRect twips;
+        double fontPixels;
+        bool bold;
+    };
+    QList<Item> m_items;
+};
+
+} // namespace quorvel

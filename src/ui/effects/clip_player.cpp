@@ -1,0 +1,82 @@
+#include "effects/clip_player.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace quorvel {
+
+ClipPlayerWidget::ClipPlayerWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    connect(&m_movie, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
+}
+
+void ClipPlayerWidget::setMovie(const std::string& path)
+{
+    const QString fileName = QString::fromStdString(path);
+    m_movie.stop();
+    m_movie.setFileName(fileName);
+    if (m_movie.isValid())
+        m_movie.start();
+    else
+        reportUnreadable(fileName);
+    update();
+}
+
+void ClipPlayerWidget::Play()
+{
+    if (!m_movie.isValid())
+        return;
+    // A clip that has played to its end is idle again and starts over from its first frame.
+    if (m_movie.state() == QMovie::Paused)
+        m_movie.setPaused(false);
+    else if (m_movie.state() == QMovie::NotRunning)
+        m_movie.start();
+}
+
+void ClipPlayerWidget::StopPlay()
+{
+    if (m_movie.state() == QMovie::Running)
+        m_movie.setPaused(true);
+}
+
+void ClipPlayerWidget::GotoFrame(int frame)
+{
+    const int count = m_movie.frameCount();
+    if (!m_movie.isValid() || frame < 1 || (count > 0 && frame > count))
+        return;
+    // A GIF's frames can only be read in order: rewind, then step on to the frame asked for.
+    m_movie.jumpToFrame(0);
+    while (m_movie.currentFrameNumber() < frame - 1 && m_movie.jumpToNextFrame()) { }
+}
+
+void ClipPlayerWidget::paintEvent(QPaintEvent*)
+{
+    if (!m_movie.isValid())
+        return;
+    const QPixmap frame = m_movie.currentPixmap();
+    if (frame.isNull())
+        return;
+    const QSize fitted = frame.size().scaled(size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), fitted);
+    target.moveCenter(rect().center());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, frame);
+}
+
+// Once per path: the operation change loads a clip at every click, and one line is enough
+// to tell an installer which file is missing.
+void ClipPlayerWidget::reportUnreadable(const QString& path)
+{
+    if (m_reported.contains(path))
+        return;
+    m_reported.insert(path);
+    const char* what = QFileInfo::exists(path) ? "clip unreadable" : "clip not found";
+    std::fprintf(stderr, "quorvel: %s: %s\n", what, qPrintable(QDir::toNativeSeparators(path)));
+}
+
+} // namespace quorvel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ports/ports.h"
+
+#include <QMovie>
+#include <QSet>
+#include <QString>
+#include <QWidget>
+
+namespace quorvel {
+
+// The clip area `shock`: shows one animated clip, played once, scaled to fit the area with its
+// proportions kept, so that it grows with the window. A clip that cannot be read leaves the
+// area showing only its background and the operations do nothing.
+class ClipPlayerWidget : public QWidget, public ClipPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit ClipPlayerWidget(QWidget* parent = nullptr);
+
+    void setMovie(const std::string& path) override;
+    void Play() override;
+    void StopPlay() override;
+    void GotoFrame(int frame) override;
+
+    // Read back by the tests; the machine itself never asks.
+    bool hasClip() const { return m_movie.isValid(); }
+    QString fileName() const { return m_movie.fileName(); }
+    int currentFrameNumber() const { return m_movie.currentFrameNumber(); } // counts from 0
+    int frameCount() const { return m_movie.frameCount(); }
+    bool isRunning() const { return m_movie.state() == QMovie::Running; }
+    bool isPaused() const { return m_movie.state() == QMovie::Paused; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void reportUnreadable(const QString& path);
+
+    QMovie m_movie;
+    QSet<QString> m_reported;
+};
+
+} // namespace quorvel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+#include <string>
+
+namespace quorvel {
+
+// The four lamp pictures "luce1.gif".."luce4.gif", read once from the program folder. The light
+// cycle names a picture at every tick; keeping them in memory shows the same thing without
+// reading ten files a second.
+class LightPictures
+{
+public:
+    explicit LightPictures(const QString& folder);
+
+    // nullptr for a name that is not one of the four or whose file could not be read: that
+    // light then keeps whatever it showed.
+    const QPixmap* picture(const std::string& name) const;
+
+private:
+    QHash<QString, QPixmap> m_pictures;
+};
+
+} // namespace quorvel
