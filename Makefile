@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@./$(BUILD)/bin/quorvel-console
+	@./$(BUILD)/bin/quorvel
 
 console: build
 	@./$(BUILD)/bin/quorvel-console
