@@ -19,10 +19,11 @@ namespace {
         return floorOf(two * r + one) == one;
     }
 
-    // A whole number from low to high: ⌊(high − low + 1)·r + low⌋.
+    // A whole number from low to high: ⌊(high − low + 1)·r + low⌋. Worked in doubles: in single
+    // precision a draw just below 1 rounds the sum up to high + 1.
     Value between(const Value& low, const Value& high, float r)
     {
-        return floorOf((high - low + one) * Value::single(r) + low);
+        return floorOf((high - low + one) * Value::dbl(r) + low);
     }
 
 } // namespace
