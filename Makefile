@@ -29,3 +29,9 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzes the mechanism file reader for FUZZ_SECONDS (clang's libFuzzer with sanitizers).
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)

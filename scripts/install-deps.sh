@@ -9,6 +9,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox
+    clang libclang-rt-14-dev
 )
 
 missing=()

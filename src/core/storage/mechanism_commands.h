@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quorvel {
+
+class Machine;
+class SaveDialog;
+
+// "salvameccanismo" (`salvameccanismo_Click`): asks for a name and writes the mechanism in
+// force to it, replacing the file as a whole. Never changes the machine's state.
+void saveMechanism(Machine& m, SaveDialog& dialog);
+
+// The path a typed name is saved to: ".txt" added unless the name already ends in it.
+std::filesystem::path mechanismFilePath(const std::string& typed);
+
+// "apri" of the open panel (`Command1_Click`): restores the mechanism of the file selected in
+// `folder`, announces it and shows it in the status line. A missing selection or an unusable
+// file changes nothing and is reported in a message box. True when the panel is to close.
+bool openMechanism(
+    Machine& m, const std::filesystem::path& folder, const std::string& selectedName);
+
+} // namespace quorvel
