@@ -100,7 +100,9 @@ void MachineFace::paintEvent(QPaintEvent*)
         paintShape(p, shape, ScaledLayout::toPixels(shape.twips, m_scale, offset()), m_scale);
 }
 
-void MachineFace::resizeEvent(QResizeEvent*)
+void MachineFace::resizeEvent(QResizeEvent*) { relayout(); }
+
+void MachineFace::relayout()
 {
     m_scale = m_layout.apply(size(), designSize);
     update();

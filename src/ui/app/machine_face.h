@@ -17,6 +17,7 @@ public:
     explicit MachineFace(QWidget* parent = nullptr);
 
     ScaledLayout& layout() { return m_layout; }
+    void relayout();
     double scale() const { return m_scale; }
     // Where a point of the face lies in twips, and back.
     QPoint toTwips(QPoint pixels) const;

@@ -5,6 +5,8 @@
 #include "app/key_label.h"
 #include "app/machine_face.h"
 #include "effects/clip_player.h"
+#include "storage/mechanism_commands.h"
+#include "storage/open_panel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -121,6 +123,20 @@ void MachineForm::buildFace()
     m_face->layout().add(m_frame1, { 3000, 240, 5775, 4215 });
     m_frame1->hide();
     connect(m_frame1->closeKey(), &KeyLabel::clicked, this, &MachineForm::Label1_Click);
+
+    m_frame2 = new OpenPanel(m_face);
+    m_face->layout().add(m_frame2, { 3000, 240, 5775, 4215 });
+    m_frame2->hide();
+    connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::Label11_Click);
+    connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::Command1_Click);
+    connect(m_frame2, &OpenPanel::driveNotReady, this, [this] { show("periferica non  disponibile"); });
+    connect(m_frame2, &OpenPanel::droppedAt, this, [this](QPoint global) {
+        const QPoint point = m_face->mapFromGlobal(global);
+        // Only the window's own surface takes a drop; a drop onto a control does nothing.
+        if (m_face->rect().contains(point) && !m_face->childAt(point))
+            Form_DragDrop(m_face->toTwips(point));
+    });
+    m_saveDialog = std::make_unique<QtSaveDialog>(this);
 }
 
 void MachineForm::buildKeypads()
@@ -273,8 +289,38 @@ void MachineForm::mostra_Click() { m_machine->mostra_Click(); }
 void MachineForm::nascondi_Click() { m_machine->nascondi_Click(); }
 void MachineForm::informazioni_Click() { m_frame1->show(); m_frame1->raise(); }
 void MachineForm::Label1_Click() { m_frame1->hide(); }
-void MachineForm::salvameccanismo_Click() { }
-void MachineForm::aprimeccanismo_Click() { }
+void MachineForm::salvameccanismo_Click()
+{
+    const QString before = m_saveDialog->lastFolder();
+    saveMechanism(*m_machine, *m_saveDialog);
+    // The open panel then shows the folder the pupil saved in.
+    if (m_saveDialog->lastFolder() != before)
+        m_frame2->setFolder(m_saveDialog->lastFolder());
+}
+
+void MachineForm::aprimeccanismo_Click()
+{
+    m_frame2->show();
+    m_frame2->raise();
+}
+
+void MachineForm::Label11_Click() { m_frame2->hide(); }
+
+void MachineForm::Command1_Click()
+{
+    const std::string name = m_frame2->selectedName().toStdString();
+    if (openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name))
+        m_frame2->hide();
+}
+
+// The open panel's centre lands on the drop point, wherever that leaves the panel.
+void MachineForm::Form_DragDrop(QPoint twips)
+{
+    QRect frame = m_face->layout().twipsOf(m_frame2);
+    frame.moveTo(twips.x() - frame.width() / 2, twips.y() - frame.height() / 2);
+    m_face->layout().move(m_frame2, frame);
+    m_face->relayout();
+}
 
 void MachineForm::esci_Click()
 {

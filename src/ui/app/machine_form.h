@@ -4,6 +4,7 @@
 #include "app/random.h"
 #include "app/system_clock.h"
 #include "effects/light_pictures.h"
+#include "storage/qt_save_dialog.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -20,6 +21,7 @@ class DisplayLabel;
 class InfoPanel;
 class KeyLabel;
 class MachineFace;
+class OpenPanel;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
@@ -34,6 +36,7 @@ public:
     ClipPlayerWidget* shock() const { return m_shock; }
     MachineFace* face() const { return m_face; }
     Keypad typingInto() const { return m_typingInto; }
+    OpenPanel* openPanel() const { return m_frame2; }
 
     // FaceObserver: the core changed a control's text.
     void textChanged(Control control, const std::string& text) override;
@@ -63,6 +66,9 @@ public slots:
     void informazioni_Click();
     void Label1_Click();
     void Timer1_Timer();
+    void Label11_Click();
+    void Command1_Click();
+    void Form_DragDrop(QPoint twips);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +98,8 @@ private:
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;
     InfoPanel* m_frame1 = nullptr;
+    OpenPanel* m_frame2 = nullptr;
+    std::unique_ptr<QtSaveDialog> m_saveDialog;
     std::array<QLabel*, 5> m_lights {};
     std::array<std::array<KeyLabel*, 10>, 2> m_digitKeys {};
     KeyLabel* m_exp = nullptr;

@@ -1,3 +1,4 @@
+#include "app/bench_hooks.h"
 #include "app/machine_form.h"
 #include "effects/tone_speaker.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    quorvel::installBenchHooks();
     QApplication::setApplicationName("Quorvel");
     const QString folder = QCoreApplication::applicationDirPath();
 

@@ -11,6 +11,21 @@ void ScaledLayout::add(QWidget* widget, QRect twips, double fontPixels, bool bol
     m_items.append({ widget, twips, fontPixels, bold });
 }
 
+void ScaledLayout::move(QWidget* widget, QRect twips)
+{
+    for (Item& item : m_items)
+        if (item.widget == widget)
+            item.twips = twips;
+}
+
+QRect ScaledLayout::twipsOf(QWidget* widget) const
+{
+    for (const Item& item : m_items)
+        if (item.widget == widget)
+            return item.twips;
+    return {};
+}
+
 QRect ScaledLayout::toPixels(QRect twips, double scale, QPoint offset)
 {
     const double k = scale / twipsPerPixel;

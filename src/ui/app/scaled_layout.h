@@ -15,6 +15,9 @@ public:
 
     // `fontPixels` is the font size at 100 %; 0 leaves the font alone.
     void add(QWidget* widget, QRect twips, double fontPixels = 0, bool bold = false);
+    // Gives a placed widget a new design rectangle; it takes effect at the next apply.
+    void move(QWidget* widget, QRect twips);
+    QRect twipsOf(QWidget* widget) const;
 
     // Lays everything out for an area of `size` pixels whose design size is `designPixels`;
     // the layout is centred when the area's proportions differ. Gives the scale used.
