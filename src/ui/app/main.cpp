@@ -1,6 +1,7 @@
 #include "app/bench_hooks.h"
 #include "app/machine_form.h"
 #include "effects/tone_speaker.h"
+#include "narrator/narrator_service.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -19,12 +20,6 @@ bool displayAvailable()
 #endif
 }
 
-// Until the character service is plugged in, no narrator loads and its requests are ignored.
-class NoCharacters : public quorvel::CharacterService {
-public:
-    quorvel::Narrator* load(const std::string&) override { return nullptr; }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -40,7 +35,7 @@ int main(int argc, char** argv)
     const QString folder = QCoreApplication::applicationDirPath();
 
     quorvel::ToneSpeaker speaker;
-    NoCharacters characters;
+    quorvel::NarratorService characters;
     quorvel::MachineForm form(folder, speaker, characters);
     form.show();
     return QApplication::exec();

@@ -1,0 +1,80 @@
+#include "narrator/character_window.h"
+
+#include "narrator/wizard_painter.h"
+
+#include <QBitmap>
+#include <QPainter>
+
+namespace quorvel {
+
+void makeCompanionWindow(QWidget& window)
+{
+    // A tool window stays out of the task bar; it never takes the keyboard from the game.
+    window.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+        | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint);
+    window.setAttribute(Qt::WA_TranslucentBackground);
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closing the game's window ends the program even while the wizard is on screen.
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+    window.setFocusPolicy(Qt::NoFocus);
+}
+
+CharacterWindow::CharacterWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    makeCompanionWindow(*this);
+    setWindowTitle(QStringLiteral("Merlin"));
+    setFixedSize(WizardPainter::naturalSize);
+}
+
+void CharacterWindow::setPose(const WizardPose& pose, double opacity)
+{
+    m_pose = pose;
+    m_opacity = opacity;
+    render();
+    update();
+}
+
+QPoint CharacterWindow::mouth() const
+{
+    return { width() / 2, height() * 68 / WizardPainter::naturalSize.height() };
+}
+
+void CharacterWindow::render()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_frame.size() != pixels) {
+        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_frame.setDevicePixelRatio(ratio);
+    }
+    m_frame.fill(Qt::transparent);
+    QPainter painter(&m_frame);
+    WizardPainter::paint(painter, m_pose, size());
+    painter.end();
+
+    // The shape follows the drawing at full strength, so a fading wizard keeps its outline
+    // and a desktop without a compositor still shows no box around it.
+    QImage alpha = m_frame.createAlphaMask(Qt::ThresholdAlphaDither);
+    if (ratio != 1.0)
+        alpha = alpha.scaled(size());
+    const QRegion shape(QBitmap::fromImage(alpha));
+    if (shape != m_shape) {
+        m_shape = shape;
+        setMask(m_shape);
+    }
+}
+
+void CharacterWindow::paintEvent(QPaintEvent*)
+{
+    if (m_frame.isNull())
+        render();
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(m_opacity);
+    painter.drawImage(QPoint(0, 0), m_frame);
+}
+
+} // namespace quorvel

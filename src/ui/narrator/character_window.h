@@ -1,0 +1,43 @@
+#pragma once
+
+#include "narrator/wizard_animations.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+namespace quorvel {
+
+// The wizard's own window on the desktop: frameless, see-through around the drawing, above the
+// game's window, out of the task bar, and shaped to the drawing so that clicks beside it reach
+// whatever lies underneath.
+class CharacterWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CharacterWindow(QWidget* parent = nullptr);
+
+    // Redraws in this pose; opacity fades the whole drawing without changing its shape.
+    void setPose(const WizardPose& pose, double opacity);
+    const WizardPose& pose() const { return m_pose; }
+    double opacity() const { return m_opacity; }
+    // Where the balloon's tail points, in this window's coordinates.
+    QPoint mouth() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void render();
+
+    WizardPose m_pose;
+    double m_opacity = 1;
+    QImage m_frame;
+    QRegion m_shape;
+};
+
+// The flags that make a window a floating, click-through companion of the game's window.
+void makeCompanionWindow(QWidget& window);
+
+} // namespace quorvel

@@ -1,0 +1,383 @@
+#include "narrator/merlin_narrator.h"
+
+#include "narrator/character_window.h"
+#include "narrator/speech_balloon.h"
+#include "narrator/wizard_painter.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int busyFrameMs = 33;
+constexpr int idleFrameMs = 66;
+constexpr double glidePixelsPerMs = 0.8;
+constexpr int shortestGlideMs = 250;
+constexpr int longestGlideMs = 1000;
+constexpr int mouthCycleMs = 220;
+
+NarratorRequest request(NarratorRequest::Kind kind, std::string text = {})
+{
+    NarratorRequest r;
+    r.kind = kind;
+    r.text = std::move(text);
+    return r;
+}
+
+double smooth(double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// Beside a game window that sits at the top left of the screen.
+QPointF firstPosition()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return { 800, 100 };
+    const QRect room = screen->availableGeometry();
+    const int x
+        = std::min(room.left() + 800, room.right() - 2 * WizardPainter::naturalSize.width());
+    return { static_cast<double>(std::max(room.left(), x)), room.top() + 100.0 };
+}
+
+} // namespace
+
+MerlinNarrator::MerlinNarrator(Voice* voice, bool realTime, QObject* parent)
+    : QObject(parent)
+    , m_voice(voice)
+    , m_realTime(realTime)
+    , m_window(std::make_unique<CharacterWindow>())
+    , m_balloon(std::make_unique<SpeechBalloon>())
+    , m_queue([this](const NarratorRequest& request) { start(request); })
+    , m_position(firstPosition())
+    , m_font(QStringLiteral("Arial"), 12)
+{
+    if (m_voice)
+        m_voice->setReadyHandler([this](quint64 ticket, const Utterance& utterance) {
+            onVoiceReady(ticket, utterance);
+        });
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this,
+        [this] { advance(static_cast<int>(m_sinceFrame.restart())); });
+}
+
+MerlinNarrator::~MerlinNarrator()
+{
+    if (m_voice)
+        m_voice->setReadyHandler({});
+}
+
+void MerlinNarrator::Show()
+{
+    enqueue(request(NarratorRequest::Kind::Show));
+}
+
+void MerlinNarrator::Hide()
+{
+    enqueue(request(NarratorRequest::Kind::Hide));
+}
+
+void MerlinNarrator::Speak(const std::string& text)
+{
+    NarratorRequest speech = request(NarratorRequest::Kind::Speak, text);
+    speech.ticket = m_nextTicket++;
+    // Asked for now, so that the sound is ready by the time the request's turn comes.
+    if (m_voice)
+        m_voice->synthesize(speech.ticket, splitSpeech(text));
+    enqueue(std::move(speech));
+}
+
+void MerlinNarrator::Play(const std::string& animation)
+{
+    enqueue(request(NarratorRequest::Kind::Play, animation));
+}
+
+void MerlinNarrator::MoveTo(std::int16_t x, std::int16_t y)
+{
+    NarratorRequest move = request(NarratorRequest::Kind::MoveTo);
+    move.x = x;
+    move.y = y;
+    enqueue(std::move(move));
+}
+
+void MerlinNarrator::setTop(std::int16_t y)
+{
+    // A glide under way keeps its target but now sets off from the new row.
+    if (m_activity && m_activity->kind == NarratorRequest::Kind::MoveTo)
+        m_activity->from.setY(y);
+    m_position.setY(y);
+    placeWindows();
+}
+
+void MerlinNarrator::setPosition(QPoint topLeft)
+{
+    if (m_activity && m_activity->kind == NarratorRequest::Kind::MoveTo)
+        m_activity->from = topLeft;
+    m_position = topLeft;
+    placeWindows();
+}
+
+void MerlinNarrator::setLanguageID(int id)
+{
+    m_languageId = id;
+}
+
+void MerlinNarrator::setFontName(const std::string& name)
+{
+    m_font.setFamily(QString::fromStdString(name));
+    m_balloon->setTextFont(m_font);
+}
+
+void MerlinNarrator::setFontSize(int size)
+{
+    if (size > 0)
+        m_font.setPointSize(size);
+    m_balloon->setTextFont(m_font);
+}
+
+double MerlinNarrator::opacity() const
+{
+    return m_shown ? m_window->opacity() : 0.0;
+}
+
+std::optional<Gesture> MerlinNarrator::playing() const
+{
+    return m_activity ? m_activity->gesture : std::nullopt;
+}
+
+bool MerlinNarrator::balloonShown() const
+{
+    return m_balloon->isVisible();
+}
+
+QString MerlinNarrator::balloonText() const
+{
+    return m_balloon->isVisible() ? m_balloon->shownText() : QString();
+}
+
+void MerlinNarrator::enqueue(NarratorRequest request)
+{
+    m_queue.push(std::move(request));
+    updateTimer();
+}
+
+void MerlinNarrator::start(const NarratorRequest& request)
+{
+    using Kind = NarratorRequest::Kind;
+    emit requestStarted(request.kind);
+    Activity& a = m_activity.emplace();
+    a.kind = request.kind;
+    switch (request.kind) {
+    case Kind::Show:
+        if (m_shown)
+            return complete();
+        m_shown = true;
+        a.durationMs = fadeMs;
+        showWindows();
+        break;
+    case Kind::Hide:
+        if (!m_shown)
+            return complete();
+        a.durationMs = fadeMs;
+        m_balloon->hide();
+        break;
+    case Kind::Play:
+        a.gesture = gestureByName(request.text);
+        if (!a.gesture)
+            return complete();
+        a.durationMs = gestureDurationMs(*a.gesture);
+        break;
+    case Kind::MoveTo:
+        return startGlide(request);
+    case Kind::Speak:
+        return startSpeaking(request);
+    }
+    refresh();
+}
+
+void MerlinNarrator::startGlide(const NarratorRequest& request)
+{
+    Activity& a = *m_activity;
+    a.from = m_position;
+    a.to = QPointF(request.x, request.y);
+    const QPointF way = a.to - a.from;
+    const double distance = std::hypot(way.x(), way.y());
+    // Nobody sees a hidden character travel.
+    if (!m_shown || distance < 0.5) {
+        m_position = a.to;
+        placeWindows();
+        return complete();
+    }
+    a.durationMs = std::clamp(
+        static_cast<int>(distance / glidePixelsPerMs), shortestGlideMs, longestGlideMs);
+    refresh();
+}
+
+void MerlinNarrator::startSpeaking(const NarratorRequest& request)
+{
+    Activity& a = *m_activity;
+    a.ticket = request.ticket;
+    a.pieces = splitSpeech(request.text);
+    m_lastSpokenTicket = request.ticket;
+    const auto ready = m_utterances.find(request.ticket);
+    if (ready != m_utterances.end()) {
+        const Utterance utterance = std::move(ready->second);
+        m_utterances.erase(ready);
+        return beginSpeech(utterance);
+    }
+    if (!m_voice)
+        return beginSpeech(Utterance {});
+    a.waitingForVoice = true;
+}
+
+void MerlinNarrator::beginSpeech(const Utterance& utterance)
+{
+    Activity& a = *m_activity;
+    a.waitingForVoice = false;
+    a.elapsedMs = 0;
+    a.timeline = SpeechTimeline(
+        a.pieces, utterance.voiced ? utterance.pieceMs : estimatedPieceMs(a.pieces));
+    a.durationMs = a.timeline.totalMs();
+    m_balloon->hide();
+    if (m_shown && !a.timeline.displayText().isEmpty()) {
+        m_balloon->present(a.timeline.displayText());
+        placeWindows();
+        m_balloon->show();
+    }
+    if (utterance.voiced)
+        emit speechSound(utterance.pcm, utterance.sampleRate);
+    if (a.durationMs == 0)
+        return complete();
+    refresh();
+}
+
+void MerlinNarrator::onVoiceReady(quint64 ticket, const Utterance& utterance)
+{
+    if (m_activity && m_activity->waitingForVoice && m_activity->ticket == ticket)
+        return beginSpeech(utterance);
+    // A Speak that has already gone on without its sound does not want it any more.
+    if (ticket > m_lastSpokenTicket)
+        m_utterances[ticket] = utterance;
+}
+
+void MerlinNarrator::advance(int ms)
+{
+    int left = std::max(ms, 0);
+    while (m_activity && left > 0) {
+        const int used = step(left);
+        left -= used;
+    }
+    m_clockMs += left;
+    const bool speaking = m_activity && m_activity->kind == NarratorRequest::Kind::Speak;
+    if (!speaking && m_balloon->isVisible() && m_clockMs >= m_balloonHideAt)
+        m_balloon->hide();
+    refresh();
+    updateTimer();
+}
+
+// Moves the running request on by at most ms and says how much of it was used.
+int MerlinNarrator::step(int ms)
+{
+    Activity& a = *m_activity;
+    const int limit = a.waitingForVoice ? voiceWaitMs : a.durationMs;
+    const int used = std::clamp(limit - a.elapsedMs, 0, ms);
+    a.elapsedMs += used;
+    m_clockMs += used;
+    if (a.elapsedMs < limit)
+        return used;
+    if (a.waitingForVoice)
+        beginSpeech(Utterance {});
+    else
+        complete();
+    return used;
+}
+
+void MerlinNarrator::complete()
+{
+    using Kind = NarratorRequest::Kind;
+    const Activity done = std::move(*m_activity);
+    m_activity.reset();
+    if (done.kind == Kind::Hide) {
+        m_shown = false;
+        m_balloon->hide();
+        m_window->hide();
+    } else if (done.kind == Kind::MoveTo) {
+        m_position = done.to;
+    } else if (done.kind == Kind::Speak) {
+        m_balloon->setRevealed(static_cast<int>(done.timeline.displayText().size()));
+        m_balloonHideAt = m_clockMs + balloonLingerMs;
+    }
+    refresh();
+    m_queue.finishCurrent();
+}
+
+void MerlinNarrator::refresh()
+{
+    using Kind = NarratorRequest::Kind;
+    const int clock = static_cast<int>(m_clockMs % 1'000'000'000);
+    WizardPose pose = idlePose(clock);
+    double fade = 1;
+    if (m_activity) {
+        const Activity& a = *m_activity;
+        const double t = a.durationMs > 0 ? double(a.elapsedMs) / a.durationMs : 1.0;
+        if (a.gesture)
+            pose = gesturePose(*a.gesture, a.elapsedMs, clock);
+        if (a.kind == Kind::Show)
+            fade = t;
+        if (a.kind == Kind::Hide)
+            fade = 1 - t;
+        if (a.kind == Kind::MoveTo)
+            m_position = a.from + (a.to - a.from) * smooth(t);
+        if (a.kind == Kind::Speak && !a.waitingForVoice) {
+            if (a.timeline.isSayingAt(a.elapsedMs))
+                pose.mouthOpen
+                    = 0.5 + 0.5 * std::sin(2 * 3.14159265 * (clock % mouthCycleMs) / mouthCycleMs);
+            m_balloon->setRevealed(a.timeline.revealedAt(a.elapsedMs));
+        }
+    }
+    if (!m_shown)
+        return;
+    m_window->setPose(pose, fade);
+    placeWindows();
+}
+
+void MerlinNarrator::showWindows()
+{
+    m_window->setPose(idlePose(static_cast<int>(m_clockMs % 1'000'000'000)), 0);
+    placeWindows();
+    m_window->show();
+}
+
+void MerlinNarrator::placeWindows()
+{
+    const QPoint topLeft = m_position.toPoint();
+    if (m_window->pos() != topLeft)
+        m_window->move(topLeft);
+    if (m_balloon->isVisible() || m_activity)
+        m_balloon->placeBeside(QRect(topLeft, m_window->size()), topLeft + m_window->mouth());
+}
+
+void MerlinNarrator::updateTimer()
+{
+    if (!m_realTime)
+        return;
+    const bool needed = m_shown || !m_queue.idle();
+    if (!needed) {
+        m_frameTimer.stop();
+        return;
+    }
+    const int interval = m_activity ? busyFrameMs : idleFrameMs;
+    if (!m_frameTimer.isActive())
+        m_sinceFrame.start();
+    if (!m_frameTimer.isActive() || m_frameTimer.interval() != interval)
+        m_frameTimer.start(interval);
+}
+
+} // namespace quorvel

@@ -1,0 +1,31 @@
+#include "narrator/narrator_service.h"
+
+#include "effects/audio_output.h"
+#include "narrator/espeak_voice.h"
+#include "narrator/merlin_narrator.h"
+
+namespace quorvel {
+
+NarratorService::NarratorService(bool silent)
+    : m_silent(silent)
+{
+}
+
+NarratorService::~NarratorService() = default;
+
+Narrator* NarratorService::load(const std::string& id)
+{
+    if (id != "merlin")
+        return nullptr;
+    if (m_merlin)
+        return m_merlin.get();
+    m_voice = std::make_unique<EspeakVoice>();
+    m_voice->warmUp();
+    m_audio = std::make_unique<AudioOutput>(m_silent);
+    m_merlin = std::make_unique<MerlinNarrator>(m_voice.get(), true);
+    QObject::connect(m_merlin.get(), &MerlinNarrator::speechSound, m_audio.get(),
+        [audio = m_audio.get()](const QByteArray& pcm, int rate) { audio->play(pcm, rate); });
+    return m_merlin.get();
+}
+
+} // namespace quorvel

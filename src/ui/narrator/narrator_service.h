@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ports/ports.h"
+
+#include <memory>
+
+namespace quorvel {
+
+class AudioOutput;
+class EspeakVoice;
+class MerlinNarrator;
+
+// The character service (`Agent1`). It knows one character, "merlin", and builds it on the
+// first load; creating the service itself costs nothing. The voice loads in the background,
+// and a machine without a voice or without sound still gets the character and its balloon.
+class NarratorService : public CharacterService
+{
+public:
+    // silent: never opens an audio device (tests, measurements).
+    explicit NarratorService(bool silent = false);
+    ~NarratorService() override;
+
+    Narrator* load(const std::string& id) override;
+    // The character once loaded, else null.
+    MerlinNarrator* merlin() const { return m_merlin.get(); }
+
+private:
+    bool m_silent;
+    // Destroyed in reverse: the character first, then the sound, then the voice's worker.
+    std::unique_ptr<EspeakVoice> m_voice;
+    std::unique_ptr<AudioOutput> m_audio;
+    std::unique_ptr<MerlinNarrator> m_merlin;
+};
+
+} // namespace quorvel
