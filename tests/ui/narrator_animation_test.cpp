@@ -75,10 +75,10 @@ TEST(CharacterWindow, ARaisedArmChangesTheClickableShape)
 {
     CharacterWindow window;
     window.setPose(idlePose(1000), 1);
-    const QRegion atRest = window.mask();
+    const QRegion atRest = window.shape();
     window.setPose(gesturePose(Gesture::GestureLeft, 500, 1000), 0.3);
-    EXPECT_NE(window.mask(), atRest);
-    EXPECT_TRUE(window.mask().contains(QPoint(25, 80))) << "the pointing arm can be clicked";
+    EXPECT_NE(window.shape(), atRest);
+    EXPECT_TRUE(window.shape().contains(QPoint(25, 80))) << "the pointing arm can be clicked";
     EXPECT_DOUBLE_EQ(window.opacity(), 0.3);
 }
 

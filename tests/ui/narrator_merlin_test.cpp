@@ -159,6 +159,18 @@ TEST_F(Merlin, SoundMadeAheadIsReadyWhenTheSpeechComesUp)
     EXPECT_EQ(merlin.balloonText(), "uno");
 }
 
+TEST_F(Merlin, ALongQueueAsksForOnlyAFewSoundsAheadOfTheirTurn)
+{
+    showFully();
+    for (int i = 0; i < 50; ++i)
+        merlin.Speak("testo " + std::to_string(i));
+    EXPECT_EQ(voice.asked.size(), 3u) << "the running text and the next two";
+    voice.answer(1);
+    merlin.advance(1000); // the first text is said; the fourth is asked for
+    EXPECT_EQ(voice.asked.size(), 4u);
+    EXPECT_EQ(voice.asked.rbegin()->first, 4u);
+}
+
 TEST_F(Merlin, WithoutAVoiceEachTextShowsForAsLongAsItWouldTakeToSay)
 {
     MerlinNarrator mute(nullptr, false);
@@ -277,7 +289,7 @@ TEST(CharacterWindow, FloatsAboveOutOfTheTaskBarAndLetsClicksThroughBesideTheDra
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
     EXPECT_EQ(window.size(), QSize(130, 160));
-    const QRegion shape = window.mask();
+    const QRegion shape = window.shape();
     EXPECT_TRUE(shape.contains(window.mouth()));
     EXPECT_FALSE(shape.contains(QPoint(2, 2))) << "the corners are see-through";
     EXPECT_FALSE(shape.contains(QPoint(127, 157)));

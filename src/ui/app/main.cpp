@@ -4,6 +4,8 @@
 #include "narrator/narrator_service.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryFile>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +22,18 @@ bool displayAvailable()
 #endif
 }
 
+// Nothing is written to the current folder, but a pupil who saves there would fail: say so.
+void reportUnwritableCurrentFolder()
+{
+    QTemporaryFile probe(QDir::current().filePath("quorvel-XXXXXX"));
+    if (probe.open())
+        return;
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    std::fprintf(stderr, "quorvel: the current folder %s is not writable; save mechanisms in "
+                         "another folder\n",
+                 here.isEmpty() ? "(no longer there)" : qPrintable(here));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -33,6 +47,7 @@ int main(int argc, char** argv)
     quorvel::installBenchHooks();
     QApplication::setApplicationName("Quorvel");
     const QString folder = QCoreApplication::applicationDirPath();
+    reportUnwritableCurrentFolder();
 
     quorvel::ToneSpeaker speaker;
     quorvel::NarratorService characters;

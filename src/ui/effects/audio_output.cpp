@@ -5,6 +5,8 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <cstdio>
+
 namespace quorvel {
 
 namespace {
@@ -18,6 +20,15 @@ int durationMs(qsizetype bytes, int sampleRate)
     const qint64 samples = bytes / bytesPerSample;
     // Rounded up, so that finished() never comes before the last sample is due.
     return static_cast<int>((samples * 1000 + sampleRate - 1) / sampleRate);
+}
+
+// Said once per run: every sound after it keeps its time in silence.
+void reportSilence(const char* why)
+{
+    static bool reported = false;
+    if (!reported)
+        std::fprintf(stderr, "quorvel: %s; sounds and speech stay silent\n", why);
+    reported = true;
 }
 
 } // namespace
@@ -54,7 +65,11 @@ void AudioOutput::stop()
 bool AudioOutput::startSink(int sampleRate)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || sampleRate <= 0)
+    if (device.isNull()) {
+        reportSilence("no audio device");
+        return false;
+    }
+    if (sampleRate <= 0)
         return false;
 
     QAudioFormat format;
@@ -65,7 +80,11 @@ bool AudioOutput::startSink(int sampleRate)
     m_sink = std::make_unique<QAudioSink>(device, format);
     m_buffer.open(QIODevice::ReadOnly);
     m_sink->start(&m_buffer);
-    return m_sink->error() != QAudio::OpenError;
+    if (m_sink->error() == QAudio::OpenError) {
+        reportSilence("the audio device cannot be opened");
+        return false;
+    }
+    return true;
 }
 
 // The sink reads from m_buffer, so it goes first. Until then it is left to drain its tail,

@@ -3,9 +3,17 @@
 #include "narrator/wizard_painter.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace quorvel {
+
+bool platformShapesWindows()
+{
+    static const bool shapes = QGuiApplication::platformName() != QLatin1String("offscreen")
+        && QGuiApplication::platformName() != QLatin1String("minimal");
+    return shapes;
+}
 
 void makeCompanionWindow(QWidget& window)
 {
@@ -61,7 +69,8 @@ void CharacterWindow::render()
     const QRegion shape(QBitmap::fromImage(alpha));
     if (shape != m_shape) {
         m_shape = shape;
-        setMask(m_shape);
+        if (platformShapesWindows())
+            setMask(m_shape);
     }
 }
 

@@ -8,6 +8,9 @@
 
 namespace quorvel {
 
+// Whether the platform shapes windows by a mask (the offscreen one used by tests does not).
+bool platformShapesWindows();
+
 // The wizard's own window on the desktop: frameless, see-through around the drawing, above the
 // game's window, out of the task bar, and shaped to the drawing so that clicks beside it reach
 // whatever lies underneath.
@@ -24,6 +27,9 @@ public:
     double opacity() const { return m_opacity; }
     // Where the balloon's tail points, in this window's coordinates.
     QPoint mouth() const;
+
+    // The clickable shape: the drawing's outline (the window's mask where the platform has them).
+    const QRegion& shape() const { return m_shape; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

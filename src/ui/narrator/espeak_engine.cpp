@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace quorvel {
@@ -45,6 +46,15 @@ int msOf(qsizetype bytes)
     return static_cast<int>(bytes / 2 * 1000 / EspeakEngine::sampleRate);
 }
 
+void reportNoVoice()
+{
+    static bool reported = false;
+    if (!reported)
+        std::fprintf(stderr, "quorvel: no Italian voice (espeak-ng data missing); the wizard's "
+                             "balloon shows the words without speaking them\n");
+    reported = true;
+}
+
 } // namespace
 
 bool EspeakEngine::ensureReady()
@@ -54,6 +64,8 @@ bool EspeakEngine::ensureReady()
         = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT)
             == sampleRate
         && espeak_SetVoiceByName("it") == EE_OK;
+    if (!loaded)
+        reportNoVoice();
     if (!loaded || m_configured)
         return loaded;
     espeak_SetSynthCallback(collect);
@@ -98,8 +110,10 @@ Utterance EspeakEngine::speak(const std::vector<SpeechPiece>& pieces)
     }
     // A voice that reports success but says nothing (its dictionary missing) counts as none.
     u.voiced = anyWords;
-    if (!u.voiced)
+    if (!u.voiced) {
+        reportNoVoice();
         u = Utterance {};
+    }
     return u;
 }
 

@@ -88,9 +88,6 @@ void MerlinNarrator::Speak(const std::string& text)
 {
     NarratorRequest speech = request(NarratorRequest::Kind::Speak, text);
     speech.ticket = m_nextTicket++;
-    // Asked for now, so that the sound is ready by the time the request's turn comes.
-    if (m_voice)
-        m_voice->synthesize(speech.ticket, splitSpeech(text));
     enqueue(std::move(speech));
 }
 
@@ -165,13 +162,41 @@ QString MerlinNarrator::balloonText() const
 void MerlinNarrator::enqueue(NarratorRequest request)
 {
     m_queue.push(std::move(request));
+    askVoiceAhead();
     updateTimer();
+}
+
+// The sound of the running text and of the next few is asked for ahead of their turn, so it
+// is ready when they start; texts further back wait, so a long queue never holds more than a
+// few sounds in memory however often the pupil asks for a scene.
+void MerlinNarrator::askVoiceAhead()
+{
+    if (!m_voice)
+        return;
+    int ahead = 0;
+    auto ask = [&](const NarratorRequest& r) {
+        if (r.kind != NarratorRequest::Kind::Speak)
+            return;
+        if (r.ticket > m_lastAskedTicket) {
+            m_voice->synthesize(r.ticket, splitSpeech(r.text));
+            m_lastAskedTicket = r.ticket;
+        }
+        ++ahead;
+    };
+    if (const NarratorRequest* running = m_queue.current())
+        ask(*running);
+    for (const NarratorRequest& r : m_queue.waitingRequests()) {
+        if (ahead >= voiceAheadTexts)
+            break;
+        ask(r);
+    }
 }
 
 void MerlinNarrator::start(const NarratorRequest& request)
 {
     using Kind = NarratorRequest::Kind;
     emit requestStarted(request.kind);
+    askVoiceAhead();
     Activity& a = m_activity.emplace();
     a.kind = request.kind;
     switch (request.kind) {

@@ -87,6 +87,7 @@ private:
     };
 
     void enqueue(NarratorRequest request);
+    void askVoiceAhead();
     void start(const NarratorRequest& request);
     void startGlide(const NarratorRequest& request);
     void startSpeaking(const NarratorRequest& request);
@@ -108,6 +109,8 @@ private:
     std::map<quint64, Utterance> m_utterances;
     quint64 m_nextTicket = 1;
     quint64 m_lastSpokenTicket = 0;
+    quint64 m_lastAskedTicket = 0;
+    static constexpr int voiceAheadTexts = 3;
     QPointF m_position;
     bool m_shown = false;
     qint64 m_clockMs = 0;

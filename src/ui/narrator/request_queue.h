@@ -19,7 +19,7 @@ struct NarratorRequest
     std::string text; // Speak: the speech text; Play: the animation name
     int x = 0; // MoveTo
     int y = 0;
-    quint64 ticket = 0; // Speak: the voice's ticket, asked for as soon as it is queued
+    quint64 ticket = 0; // Speak: the voice's ticket, in the order the texts were issued
 };
 
 // Holds the waiting requests and starts each in turn. Nothing here keeps time: whoever carries
@@ -41,6 +41,7 @@ public:
 
     const NarratorRequest* current() const { return m_current ? &*m_current : nullptr; }
     std::size_t waiting() const { return m_waiting.size(); }
+    const std::deque<NarratorRequest>& waitingRequests() const { return m_waiting; }
     bool idle() const { return !m_current && m_waiting.empty(); }
 
 private:

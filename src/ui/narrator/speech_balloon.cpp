@@ -113,6 +113,8 @@ QRect SpeechBalloon::textArea() const
 
 void SpeechBalloon::reshape()
 {
+    if (!platformShapesWindows())
+        return;
     const QPainterPath path = balloonPath(m_bodySize, m_tailOnLeft, m_tailY);
     setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
