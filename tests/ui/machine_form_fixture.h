@@ -54,6 +54,9 @@ protected:
             QCoreApplication::processEvents();
         }
         ASSERT_EQ(form.face()->size(), face);
+        // The first picture, then the activation that follows it.
+        form.face()->repaint();
+        QCoreApplication::processEvents();
     }
 
     // A click where the pupil sees the control, so it must also be the topmost thing there.

@@ -31,8 +31,8 @@ protected:
     // model reads folders in the background).
     QStringList listed(const QString& folder, int expected = 0)
     {
+        EXPECT_TRUE(panel()->setFolder(folder)); // the lists are made when first needed
         auto* model = qobject_cast<QFileSystemModel*>(panel()->fileList()->model());
-        EXPECT_TRUE(panel()->setFolder(folder));
         QElapsedTimer waited;
         waited.start();
         while (model->rowCount(panel()->fileList()->rootIndex()) < expected && waited.elapsed() < 5000)

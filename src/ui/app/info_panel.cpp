@@ -49,9 +49,17 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture6");
-    picture->setPixmap(QPixmap(programFolder + "/info.png"));
+    m_picture = picture;
+    m_pictureFile = programFolder + "/info.png";
     picture->setScaledContents(true);
     m_layout.add(picture, { 4200, 420, 1200, 1200 });
+}
+
+void InfoPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    if (m_picture->pixmap().isNull()) // read when the panel is first opened
+        m_picture->setPixmap(QPixmap(m_pictureFile));
 }
 
 void InfoPanel::resizeEvent(QResizeEvent*)

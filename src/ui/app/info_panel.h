@@ -4,9 +4,12 @@
 
 #include <QFrame>
 
+class QLabel;
+
 namespace quorvel {
 
 class KeyLabel;
+
 
 // The information panel `Frame1`: the program's name, version, purpose and credits, closed
 // by its "X" (`Label1`).
@@ -18,11 +21,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ScaledLayout m_layout;
     KeyLabel* m_label1;
+    QLabel* m_picture = nullptr;
+    QString m_pictureFile;
     double m_scale = 1.0;
 };
 

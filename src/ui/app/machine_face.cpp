@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -91,13 +92,27 @@ QPoint MachineFace::toTwips(QPoint pixels) const
     return QPoint(static_cast<int>(std::lround(local.x() * k)), static_cast<int>(std::lround(local.y() * k)));
 }
 
-void MachineFace::paintEvent(QPaintEvent*)
+void MachineFace::paintEvent(QPaintEvent* event)
 {
+    // The surface and its shapes are drawn once per size; the lights' blinking then only copies
+    // the pieces behind them.
+    const qreal ratio = devicePixelRatioF();
+    if (m_surface.size() != size() * ratio) {
+        m_surface = QPixmap(size() * ratio);
+        m_surface.setDevicePixelRatio(ratio);
+        QPainter p(&m_surface);
+        p.fillRect(rect(), QColor("#000080"));
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const Shape& shape : shapes)
+            paintShape(p, shape, ScaledLayout::toPixels(shape.twips, m_scale, offset()), m_scale);
+    }
     QPainter p(this);
-    p.fillRect(rect(), QColor("#000080"));
-    p.setRenderHint(QPainter::Antialiasing);
-    for (const Shape& shape : shapes)
-        paintShape(p, shape, ScaledLayout::toPixels(shape.twips, m_scale, offset()), m_scale);
+    for (const QRect& r : event->region())
+        p.drawPixmap(r, m_surface, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 void MachineFace::resizeEvent(QResizeEvent*) { relayout(); }
@@ -105,6 +120,7 @@ void MachineFace::resizeEvent(QResizeEvent*) { relayout(); }
 void MachineFace::relayout()
 {
     m_scale = m_layout.apply(size(), designSize);
+    m_surface = QPixmap();
     update();
 }
 

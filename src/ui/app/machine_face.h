@@ -2,6 +2,7 @@
 
 #include "app/scaled_layout.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace quorvel {
@@ -24,6 +25,7 @@ public:
 
 signals:
     void clickedOnSurface();
+    void firstPainted(); // once, when the pupil first sees the face
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +37,8 @@ private:
 
     ScaledLayout m_layout;
     double m_scale = 1.0;
+    bool m_painted = false;
+    QPixmap m_surface;
 };
 
 } // namespace quorvel

@@ -39,12 +39,14 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_random(freshSeed())
-    , m_lightPictures(programFolder)
 {
     setObjectName("MachineForm");
     setWindowTitle("Quorvel");
     m_face = new MachineFace(this);
     setCentralWidget(m_face);
+    // The activation follows the window's first appearance, once the pupil can see it: the
+    // wizard, the voice and the clip then start without holding the first picture back.
+    connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate, Qt::QueuedConnection);
     m_shock = new ClipPlayerWidget(m_face);
     m_shock->setObjectName("shock");
     m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
@@ -82,6 +84,11 @@ void MachineForm::buildFace()
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
         m_lights[i]->setScaledContents(true);
+        // Opaque: a blink repaints the light alone, not the face behind it.
+        m_lights[i]->setAutoFillBackground(true);
+        QPalette palette = m_lights[i]->palette();
+        palette.setColor(QPalette::Window, QColor("#000080"));
+        m_lights[i]->setPalette(palette);
         const QRect twips = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
         m_face->layout().add(m_lights[i], twips);
     }
@@ -216,14 +223,7 @@ void MachineForm::show(const std::string& text)
     box.exec();
 }
 
-void MachineForm::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
-        QTimer::singleShot(0, this, &MachineForm::Form_Activate);
-    }
-}
+
 
 void MachineForm::resizeEvent(QResizeEvent* event)
 {
@@ -330,10 +330,12 @@ void MachineForm::esci_Click()
 
 void MachineForm::Timer1_Timer()
 {
+    if (!m_lightPictures)
+        m_lightPictures.emplace(m_programFolder);
     const auto names = m_machine->Timer1_Timer();
     for (std::size_t i = 0; i < names.size(); ++i) {
         // A missing picture leaves its light as it was.
-        if (const QPixmap* picture = m_lightPictures.picture(names[i]))
+        if (const QPixmap* picture = m_lightPictures->picture(names[i]))
             m_lights[i]->setPixmap(*picture);
     }
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -71,7 +72,6 @@ public slots:
     void Form_DragDrop(QPoint twips);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -87,7 +87,7 @@ private:
     QString m_programFolder;
     SystemClock m_clock;
     MixingRandom m_random;
-    LightPictures m_lightPictures;
+    std::optional<LightPictures> m_lightPictures; // read at the first tick
     MachineFace* m_face = nullptr;
     ClipPlayerWidget* m_shock = nullptr;
     std::unique_ptr<Machine> m_machine;
@@ -107,7 +107,6 @@ private:
     KeyLabel* m_canc2 = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
-    bool m_activated = false;
 };
 
 } // namespace quorvel

@@ -37,9 +37,13 @@ CharacterWindow::CharacterWindow(QWidget* parent)
 
 void CharacterWindow::setPose(const WizardPose& pose, double opacity)
 {
+    if (pose == m_pose && opacity == m_opacity && !m_frame.isNull())
+        return;
+    const bool redraw = !(pose == m_pose) || m_frame.isNull();
     m_pose = pose;
     m_opacity = opacity;
-    render();
+    if (redraw)
+        render();
     update();
 }
 
@@ -51,6 +55,13 @@ QPoint CharacterWindow::mouth() const
 void CharacterWindow::render()
 {
     const qreal ratio = devicePixelRatioF();
+    for (const Drawn& drawn : m_drawn) {
+        if (drawn.pose == m_pose && drawn.frame.devicePixelRatio() == ratio) {
+            m_frame = drawn.frame;
+            applyShape(drawn.shape);
+            return;
+        }
+    }
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (m_frame.size() != pixels) {
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -67,11 +78,20 @@ void CharacterWindow::render()
     if (ratio != 1.0)
         alpha = alpha.scaled(size());
     const QRegion shape(QBitmap::fromImage(alpha));
-    if (shape != m_shape) {
-        m_shape = shape;
-        if (platformShapesWindows())
-            setMask(m_shape);
-    }
+    applyShape(shape);
+    constexpr std::size_t kept = 4; // at rest: eyes open and shut, and a little to spare
+    if (m_drawn.size() == kept)
+        m_drawn.erase(m_drawn.begin());
+    m_drawn.push_back({ m_pose, m_frame.copy(), shape });
+}
+
+void CharacterWindow::applyShape(const QRegion& shape)
+{
+    if (shape == m_shape)
+        return;
+    m_shape = shape;
+    if (platformShapesWindows())
+        setMask(m_shape);
 }
 
 void CharacterWindow::paintEvent(QPaintEvent*)

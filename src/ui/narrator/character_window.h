@@ -6,6 +6,8 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <vector>
+
 namespace quorvel {
 
 // Whether the platform shapes windows by a mask (the offscreen one used by tests does not).
@@ -36,6 +38,16 @@ protected:
 
 private:
     void render();
+    void applyShape(const QRegion& shape);
+
+    // The frames drawn lately with their shapes: at rest the wizard goes through a handful of
+    // poses over and over, and each is drawn only once.
+    struct Drawn {
+        WizardPose pose;
+        QImage frame;
+        QRegion shape;
+    };
+    std::vector<Drawn> m_drawn;
 
     WizardPose m_pose;
     double m_opacity = 1;

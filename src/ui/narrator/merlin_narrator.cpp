@@ -15,7 +15,7 @@ namespace quorvel {
 namespace {
 
 constexpr int busyFrameMs = 33;
-constexpr int idleFrameMs = 66;
+constexpr int idleFrameMs = 4000; // the longest sleep at rest
 constexpr double glidePixelsPerMs = 0.8;
 constexpr int shortestGlideMs = 250;
 constexpr int longestGlideMs = 1000;
@@ -398,10 +398,18 @@ void MerlinNarrator::updateTimer()
         m_frameTimer.stop();
         return;
     }
-    const int interval = m_activity ? busyFrameMs : idleFrameMs;
+    // At rest the next frame is due when the pose next changes (a blink) or the balloon goes.
+    int interval = busyFrameMs;
+    if (!m_activity) {
+        const int clock = static_cast<int>(m_clockMs % 1'000'000'000);
+        interval = msUntilIdleChange(clock);
+        if (m_balloon->isVisible())
+            interval = std::min<qint64>(interval, std::max<qint64>(m_balloonHideAt - m_clockMs, 0));
+        interval = std::clamp(interval + 1, busyFrameMs, idleFrameMs);
+    }
     if (!m_frameTimer.isActive())
         m_sinceFrame.start();
-    if (!m_frameTimer.isActive() || m_frameTimer.interval() != interval)
+    if (!m_frameTimer.isActive() || m_frameTimer.interval() != interval || !m_activity)
         m_frameTimer.start(interval);
 }
 

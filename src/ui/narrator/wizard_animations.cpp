@@ -11,7 +11,6 @@ namespace quorvel {
 namespace {
 
 constexpr double pi = 3.14159265358979323846;
-constexpr int breathPeriodMs = 3200;
 constexpr int blinkPeriodMs = 3700;
 constexpr int blinkMs = 150;
 
@@ -170,9 +169,17 @@ int gestureDurationMs(Gesture gesture)
 WizardPose idlePose(int clockMs)
 {
     WizardPose p;
-    p.breath = 0.5 + 0.5 * std::sin(2 * pi * (clockMs % breathPeriodMs) / breathPeriodMs);
+    // At rest he only blinks: a change of pose every few seconds keeps him alive on screen
+    // while the idle game costs next to nothing (each new pose means a redraw of his window).
+    p.breath = 0.5;
     p.eyeOpen = (clockMs + blinkPeriodMs / 2) % blinkPeriodMs < blinkMs ? 0.0 : 1.0;
     return p;
+}
+
+int msUntilIdleChange(int clockMs)
+{
+    const int phase = (clockMs + blinkPeriodMs / 2) % blinkPeriodMs;
+    return phase < blinkMs ? blinkMs - phase : blinkPeriodMs - phase;
 }
 
 WizardPose gesturePose(Gesture gesture, int msIntoGesture, int clockMs)

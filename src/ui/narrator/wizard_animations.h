@@ -42,6 +42,8 @@ struct WizardPose
     double sparks = 0; // 0 .. 1, sparks from the wand
     double sparkPhase = 0; // 0 .. 1, where the sparks are on their way
     bool bigSpell = false; // a burst of stars instead of a trail
+
+    bool operator==(const WizardPose&) const = default;
 };
 
 // The name as the scenes spell it, in any case; nothing for an unknown name.
@@ -49,8 +51,10 @@ std::optional<Gesture> gestureByName(std::string_view name);
 
 int gestureDurationMs(Gesture gesture);
 
-// The pose at rest: breathing, and a blink every few seconds.
+// The pose at rest: still, but for a blink every few seconds.
 WizardPose idlePose(int clockMs);
+// How long the pose at rest stays as it is from this moment.
+int msUntilIdleChange(int clockMs);
 
 // The pose msIntoGesture into a gesture, laid over the resting pose at that moment.
 WizardPose gesturePose(Gesture gesture, int msIntoGesture, int clockMs);

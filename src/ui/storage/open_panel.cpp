@@ -2,6 +2,7 @@
 
 #include "app/key_label.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +28,28 @@ namespace {
         return label;
     }
 
+    // Tells files from folders by their entries alone. Qt's own provider reads the start of
+    // every file to guess its type, on the window's thread too: slow in big folders, and a
+    // special file such as /proc/kmsg (readable by root) blocks that read for ever.
+    class PlainIconProvider : public QAbstractFileIconProvider
+    {
+    public:
+        QIcon icon(const QFileInfo& info) const override
+        {
+            return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
+        }
+        QString type(const QFileInfo& info) const override
+        {
+            return info.isDir() ? "Folder" : "File";
+        }
+    };
+
+    QAbstractFileIconProvider* plainIcons()
+    {
+        static PlainIconProvider provider;
+        return &provider;
+    }
+
 } // namespace
 
 OpenPanel::OpenPanel(QWidget* parent)
@@ -37,8 +60,7 @@ OpenPanel::OpenPanel(QWidget* parent)
     , m_command1(new QPushButton("apri", this))
     , m_label11(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
     , m_path(new QLabel(this))
-    , m_folders(new QFileSystemModel(this))
-    , m_files(new QFileSystemModel(this))
+    , m_folder(QDir::currentPath())
 {
     setObjectName("Frame2");
     setAccessibleName("Apri");
@@ -48,13 +70,6 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
     m_path->setStyleSheet("color: #C0D0FF; background: transparent;");
-
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDot);
-    m_dir1->setModel(m_folders);
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters({ "*.txt*" }); // every name that contains ".txt"
-    m_files->setNameFilterDisables(false);
-    m_file1->setModel(m_files);
 
     m_layout.add(m_label11, { 5355, 45, 375, 300 }, 14, true);
     m_layout.add(caption("Label12", "Drive", this), { 120, 390, 2700, 270 }, 12, true);
@@ -66,8 +81,7 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_layout.add(m_command1, { 2940, 3390, 2715, 420 }, 13, true);
     m_layout.add(m_path, { 120, 3825, 5535, 300 }, 10);
 
-    fillDrives();
-    setFolder(QDir::currentPath());
+    m_path->setText(m_folder);
 
     connect(m_drive1, &QComboBox::activated, this, [this](int index) {
         if (!Drive1_Change(index))
@@ -79,6 +93,32 @@ OpenPanel::OpenPanel(QWidget* parent)
     connect(m_file1, &QListView::doubleClicked, this, &OpenPanel::openRequested);
     connect(m_command1, &QPushButton::clicked, this, &OpenPanel::openRequested);
     connect(m_label11, &KeyLabel::clicked, this, &OpenPanel::closeRequested);
+}
+
+// The lists read the disk only when the pupil first opens the panel, so the game starts
+// without walking the start folder.
+void OpenPanel::ensureLists()
+{
+    if (m_files)
+        return;
+    m_folders = new QFileSystemModel(this);
+    m_folders->setIconProvider(plainIcons());
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDot);
+    m_dir1->setModel(m_folders);
+    m_files = new QFileSystemModel(this);
+    m_files->setIconProvider(plainIcons());
+    m_files->setFilter(QDir::Files);
+    m_files->setNameFilters({ "*.txt*" }); // every name that contains ".txt"
+    m_files->setNameFilterDisables(false);
+    m_file1->setModel(m_files);
+    fillDrives();
+}
+
+void OpenPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    if (!m_files)
+        setFolder(m_folder);
 }
 
 void OpenPanel::fillDrives()
@@ -93,6 +133,8 @@ void OpenPanel::fillDrives()
 
 QString OpenPanel::selectedName() const
 {
+    if (!m_files)
+        return "";
     const QModelIndex index = m_file1->currentIndex();
     if (!index.isValid() || !m_file1->selectionModel()->isSelected(index))
         return "";
@@ -104,6 +146,7 @@ bool OpenPanel::setFolder(const QString& path)
     const QDir dir(path);
     if (!dir.exists() || !dir.isReadable())
         return false;
+    ensureLists();
     m_folder = dir.canonicalPath();
     m_dir1->setRootIndex(m_folders->setRootPath(m_folder));
     m_file1->setRootIndex(m_files->setRootPath(m_folder));

@@ -46,6 +46,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -53,6 +54,7 @@ protected:
 
 private:
     void fillDrives();
+    void ensureLists();
 
     ScaledLayout m_layout;
     QComboBox* m_drive1;
@@ -61,8 +63,8 @@ private:
     QPushButton* m_command1;
     KeyLabel* m_label11;
     QLabel* m_path;
-    QFileSystemModel* m_folders;
-    QFileSystemModel* m_files;
+    QFileSystemModel* m_folders = nullptr; // made when first needed
+    QFileSystemModel* m_files = nullptr;
     QString m_folder;
     QPointer<QRubberBand> m_outline;
     QPoint m_pressedAt;
