@@ -43,6 +43,14 @@ sanitize: deps
 clean:
 	rm -rf $(BUILD)
 
+# Every benchmark on a Release build, as one Markdown table (about ten minutes).
+RELEASE_BUILD ?= build-release
+.PHONY: bench
+bench: deps
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
+	@python3 bench/run_all.py $(RELEASE_BUILD)
+
 # Fuzzes the mechanism file reader for FUZZ_SECONDS (clang's libFuzzer with sanitizers).
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz

@@ -60,6 +60,8 @@ Value absOf(const Value& v); // kind kept
 // Both operands rounded to 32-bit (halves to even); the result takes the dividend's sign.
 Value remainder(const Value& a, const Value& b);
 std::int32_t remainder32(double a, double b); // the same on plain numbers, for tight loops
+// An operand of the remainder: rounded to 32 bits (halves to even), a fault out of range.
+std::int32_t remainderOperand(double v);
 
 bool operator==(const Value& a, const Value& b);
 bool operator<(const Value& a, const Value& b);

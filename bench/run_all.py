@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of bench/ on a Release build and prints one Markdown table.
+
+    bench/run_all.py BUILD_DIR
+
+The mechanisms: one experiment of each through the core (median of five repetitions). The
+window: start-up, peak memory and idle CPU against the bare baseline window, side by side
+under one Xvfb. The narrator: the largest gap of the window's event loop while every scene
+plays, and the delay from a Speak reaching the head of the queue to its sound.
+"""
+import json
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+
+
+def mechanisms(build):
+    out = subprocess.run([str(build / "bin" / "bench_mechanisms"), "--benchmark_repetitions=5",
+                          "--benchmark_report_aggregates_only=true", "--benchmark_format=json"],
+                         check=True, capture_output=True, text=True).stdout
+    rows = []
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") != "median":
+            continue
+        name = b["run_name"]
+        scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
+        worst = name.endswith("/worst")
+        rows.append((name, b["real_time"] * scale, 200.0 if worst else 2.0))
+    return rows
+
+
+def window(build):
+    out = subprocess.run([sys.executable, str(HERE / "startup" / "measure.py"), "--build",
+                          str(build), "--json"], check=True, capture_output=True, text=True).stdout
+    return json.loads(out.strip().splitlines()[-1])
+
+
+def narrator(build):
+    out = subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
+                          str(build / "bin" / "narrator_responsiveness"), "--silent"],
+                         check=True, capture_output=True, text=True).stdout
+    gap = float(re.search(r"largest event-loop gap: ([\d.]+) ms", out).group(1))
+    speak = float(re.search(r"sound handed to the output: median ([\d.]+) ms", out).group(1))
+    return gap, speak
+
+
+def verdict(ok):
+    return "met" if ok else "**missed**"
+
+
+def main():
+    build = Path(sys.argv[1] if len(sys.argv) > 1 else "build-release").resolve()
+    rows = ["| Measure | Median | Baseline | Ratio | Target | |", "|---|---:|---:|---:|---:|---|"]
+    for name, us, target in mechanisms(build):
+        label = f"experiment {name}" + (" (32767, 32749)" if name.endswith("/worst") else "")
+        rows.append(f"| {label} | {us:.2f} µs | | | < {target:g} µs | {verdict(us < target)} |")
+    w = window(build)
+    for key, label, unit, target in (("startup", "start-up to first paint", "ms", 1.5),
+                                     ("memory", "peak resident memory", "MiB", 1.5),
+                                     ("cpu", "CPU over 30 s idle", "ms", 2.0)):
+        game, base = w["quorvel"][key], w["baseline"][key]
+        ratio = game / base if base else float("inf")
+        rows.append(f"| {label} | {game:.1f} {unit} | {base:.1f} {unit} | {ratio:.2f} × "
+                    f"| ≤ {target:g} × | {verdict(ratio <= target)} |")
+    gap, speak = narrator(build)
+    rows.append(f"| main-loop gap while every scene plays | {gap:.1f} ms | | | < 20 ms "
+                f"| {verdict(gap < 20)} |")
+    rows.append(f"| Speak at the head of the queue to its sound | {speak:.1f} ms | | | < 300 ms "
+                f"| {verdict(speak < 300)} |")
+    print("\n".join(rows))
+
+
+if __name__ == "__main__":
+    main()
