@@ -3,6 +3,7 @@
 #include "narrator/scenes.h"
 #include "ports/ports.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -15,7 +16,8 @@ class ConsolePlatform : public Speaker,
                         public CharacterService,
                         public Narrator,
                         public MessageBox,
-                        public FaceObserver {
+                        public FaceObserver,
+                        public SaveDialog {
 public:
     explicit ConsolePlatform(std::ostream& out) : m_out(out) { }
 
@@ -40,6 +42,10 @@ public:
 
     void show(const std::string& text) override { m_out << "messaggio: " << text << '\n'; }
 
+    // The name the pupil types, given by the "salva" command just before the dialog opens.
+    std::optional<std::string> askSavePath(const std::string&) override { return m_typedName; }
+    void typeName(std::string name) { m_typedName = std::move(name); }
+
     void textChanged(Control control, const std::string& text) override
     {
         if (control == Control::Label15)
@@ -48,6 +54,7 @@ public:
 
 private:
     std::ostream& m_out;
+    std::optional<std::string> m_typedName;
 };
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "console_session.h"
 
 #include "console_platform.h"
+#include "storage/mechanism_commands.h"
 
 #include <iostream>
 #include <random>
@@ -18,6 +19,12 @@ namespace {
             return "";
         const auto last = s.find_last_not_of(" \t\r");
         return s.substr(first, last - first + 1);
+    }
+
+    // Everything after the command word: names may hold blanks.
+    std::string restOf(const std::string& line, const std::string& command)
+    {
+        return trimmed(line.substr(command.size()));
     }
 
     bool allDigits(const std::string& s)
@@ -95,8 +102,12 @@ bool ConsoleSession::execute(const std::string& rawLine)
     } else if (command == "esperimento" && noArgument) {
         m.exp_Click();
         m_out << "usc: " << m.text(Control::usc) << '\n';
-    } else if ((command == "salva" || command == "apri") && !noArgument) {
-        error("non ancora disponibile");
+    } else if (command == "salva" && !noArgument) {
+        m_platform->typeName(restOf(line, command));
+        saveMechanism(m, *m_platform);
+    } else if (command == "apri" && !noArgument) {
+        const std::filesystem::path path = restOf(line, command);
+        openMechanism(m, path.parent_path().empty() ? "." : path.parent_path(), path.filename().string());
     } else if (command == "stato" && noArgument) {
         printState();
     } else if (command == "aiuto" && noArgument) {
