@@ -43,6 +43,12 @@ sanitize: deps
 clean:
 	rm -rf $(BUILD)
 
+# The monkey soak of the real window: 20 000 random events, memory at the start and the end.
+SOAK_EVENTS ?= 20000
+.PHONY: soak
+soak: build
+	@./$(BUILD)/bin/quorvel_monkey --events $(SOAK_EVENTS) --report-memory
+
 # Every benchmark on a Release build, as one Markdown table (about ten minutes).
 RELEASE_BUILD ?= build-release
 .PHONY: bench
