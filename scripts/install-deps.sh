@@ -9,7 +9,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox
-    clang libclang-rt-14-dev fonts-liberation
+    clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n
 )
 
 missing=()

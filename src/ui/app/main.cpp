@@ -1,11 +1,12 @@
 #include "app/bench_hooks.h"
 #include "app/machine_form.h"
+#include "app/startup_checks.h"
 #include "effects/tone_speaker.h"
 #include "narrator/narrator_service.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,18 +23,6 @@ bool displayAvailable()
 #endif
 }
 
-// Nothing is written to the current folder, but a pupil who saves there would fail: say so.
-void reportUnwritableCurrentFolder()
-{
-    QTemporaryFile probe(QDir::current().filePath("quorvel-XXXXXX"));
-    if (probe.open())
-        return;
-    const QString here = QDir::toNativeSeparators(QDir::currentPath());
-    std::fprintf(stderr, "quorvel: the current folder %s is not writable; save mechanisms in "
-                         "another folder\n",
-                 here.isEmpty() ? "(no longer there)" : qPrintable(here));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -46,8 +35,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     quorvel::installBenchHooks();
     QApplication::setApplicationName("Quorvel");
+    // The game speaks Italian: so do Qt's own dialogs (the save dialog's questions and buttons).
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtItalian);
     const QString folder = QCoreApplication::applicationDirPath();
-    reportUnwritableCurrentFolder();
+    quorvel::reportUnwritableCurrentFolder();
 
     quorvel::ToneSpeaker speaker;
     quorvel::NarratorService characters;

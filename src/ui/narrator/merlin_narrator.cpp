@@ -161,6 +161,10 @@ QString MerlinNarrator::balloonText() const
 
 void MerlinNarrator::enqueue(NarratorRequest request)
 {
+    // A pupil who asks for scene after scene faster than the wizard can speak would make the
+    // queue grow without end; past several minutes of waiting scenes, new requests are dropped.
+    if (m_queue.waiting() >= maxWaitingRequests)
+        return;
     m_queue.push(std::move(request));
     askVoiceAhead();
     updateTimer();

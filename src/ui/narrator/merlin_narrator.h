@@ -111,6 +111,7 @@ private:
     quint64 m_lastSpokenTicket = 0;
     quint64 m_lastAskedTicket = 0;
     static constexpr int voiceAheadTexts = 3;
+    static constexpr std::size_t maxWaitingRequests = 400;
     QPointF m_position;
     bool m_shown = false;
     qint64 m_clockMs = 0;
