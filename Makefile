@@ -26,6 +26,7 @@ console: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 	@$(MAKE) --no-print-directory sanitize
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report
