@@ -16,7 +16,7 @@ namespace {
     {
         auto* label = new QLabel(text, parent);
         label->setObjectName(name);
-        label->setStyleSheet(QString("color: %1; background: transparent;").arg(orange.name()));
+        colourLabel(label, orange);
         return label;
     }
 

@@ -107,7 +107,8 @@ void MachineForm::buildFace()
 
     m_label15 = new QLabel(m_face);
     m_label15->setObjectName("Label15");
-    m_label15->setStyleSheet("QLabel { color: #000080; background: #D8E0FF; padding-left: 4px; }");
+    colourLabel(m_label15, QColor("#000080"), QColor("#D8E0FF"));
+    m_label15->setIndent(4);
     m_face->layout().add(m_label15, { 5295, 7230, 3540, 345 }, 13, true);
 
     // The copies the mechanisms read: they exist, but the pupil does not see them.

@@ -1,6 +1,7 @@
 #include "app/scaled_layout.h"
 
 #include <QFont>
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -54,6 +55,16 @@ double ScaledLayout::apply(QSize size, QSize designPixels)
         }
     }
     return scale;
+}
+
+void colourLabel(QWidget* label, QColor text, QColor background)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid())
+        palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAutoFillBackground(background.isValid());
 }
 
 } // namespace quorvel

@@ -35,4 +35,8 @@ private:
     QList<Item> m_items;
 };
 
+// Colours a label's text, and fills its background when `background` is valid. Palettes, not
+// style sheets: a style sheet costs each widget a polish of its own at start-up.
+void colourLabel(QWidget* label, QColor text, QColor background = {});
+
 } // namespace quorvel

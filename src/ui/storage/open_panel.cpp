@@ -24,7 +24,7 @@ namespace {
     {
         auto* label = new QLabel(text, parent);
         label->setObjectName(name);
-        label->setStyleSheet("color: white; background: transparent;");
+        colourLabel(label, Qt::white);
         return label;
     }
 
@@ -69,7 +69,7 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_file1->setObjectName("File1");
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
-    m_path->setStyleSheet("color: #C0D0FF; background: transparent;");
+    colourLabel(m_path, QColor("#C0D0FF"));
 
     m_layout.add(m_label11, { 5355, 45, 375, 300 }, 14, true);
     m_layout.add(caption("Label12", "Drive", this), { 120, 390, 2700, 270 }, 12, true);
