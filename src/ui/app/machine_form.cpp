@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <random>
 
 namespace quorvel {
@@ -41,6 +42,9 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
     , m_random(freshSeed())
 {
     setObjectName("MachineForm");
+    // Qt's style keeps drawn pieces in a shared cache of 10 MiB by default; the game draws
+    // its own face, and a small cache keeps a long lesson's memory flat.
+    QPixmapCache::setCacheLimit(2048);
     setWindowTitle("Quorvel");
     m_face = new MachineFace(this);
     setCentralWidget(m_face);
