@@ -3,6 +3,8 @@
 #include "app/machine.h"
 #include "ports/ports.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
@@ -114,15 +116,19 @@ public:
     static float forWhole(int whole, int k) { return (static_cast<float>(whole) - 0.5f) / k; }
 };
 
-// A machine wired to recording fakes, in the program folder "/q".
-struct Rig {
+// A machine wired to recording fakes, in the program folder "/q", with a random source of the
+// test's choosing: scripted draws, or the program's own generator seeded.
+template <typename Random> struct BasicRig {
+    BasicRig() = default;
+    explicit BasicRig(std::uint64_t seed) : random(seed) { }
+
     Recorder recorder;
     FakeSpeaker speaker { recorder };
     FakeClipPlayer clip { recorder };
     FakeCharacterService characters { recorder };
     FakeMessageBox messages { recorder };
     FixedClock clock;
-    ScriptedRandom random;
+    Random random;
     Machine machine { Ports { speaker, clip, characters, messages, clock, random }, "/q", '.' };
 
     MachineState& s() { return machine.state(); }
@@ -155,5 +161,7 @@ struct Rig {
         }
     }
 };
+
+using Rig = BasicRig<ScriptedRandom>;
 
 } // namespace quorvel::testing

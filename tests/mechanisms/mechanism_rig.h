@@ -33,51 +33,14 @@ std::string experimentWithTexts(AnyRig& rig, const std::string& first, const std
 
 // The test rig with the program's own generator, seeded, in place of scripted draws: for
 // checking the spread of the outputs over many experiments.
-struct SeededRig
+struct SeededRig : BasicRig<MixingRandom>
 {
-    explicit SeededRig(std::uint64_t seed)
-        : random(seed)
-    {
-    }
-
-    Recorder recorder;
-    FakeSpeaker speaker { recorder };
-    FakeClipPlayer clip { recorder };
-    FakeCharacterService characters { recorder };
-    FakeMessageBox messages { recorder };
-    FixedClock clock;
-    MixingRandom random;
-    Machine machine { Ports { speaker, clip, characters, messages, clock, random }, "/q", '.' };
-
-    MachineState& s() { return machine.state(); }
+    using BasicRig::BasicRig;
 
     std::string experiment(const std::string& first, const std::string& second)
     {
         recorder.log.clear(); // many experiments: keep the record small
         return experimentWithTexts(*this, first, second);
-    }
-
-    void use(int level, int scheme)
-    {
-        s().activeLevel = "livello" + std::to_string(level);
-        const Value v = Value::int16(scheme);
-        switch (level) {
-        case 1:
-            s().schemaLevel1 = v;
-            break;
-        case 2:
-            s().schemaLevel2 = v;
-            break;
-        case 3:
-            s().schemaLevel3 = v;
-            break;
-        case 4:
-            s().schemaLevel4 = v;
-            break;
-        default:
-            s().schemaLevel5 = static_cast<std::int16_t>(scheme);
-            break;
-        }
     }
 };
 
