@@ -1,6 +1,7 @@
 #include "storage/open_panel.h"
 
 #include "app/key_label.h"
+#include "storage/plain_icon_provider.h"
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
@@ -26,28 +27,6 @@ namespace {
         label->setObjectName(name);
         colourLabel(label, Qt::white);
         return label;
-    }
-
-    // Tells files from folders by their entries alone. Qt's own provider reads the start of
-    // every file to guess its type, on the window's thread too: slow in big folders, and a
-    // special file such as /proc/kmsg (readable by root) blocks that read for ever.
-    class PlainIconProvider : public QAbstractFileIconProvider
-    {
-    public:
-        QIcon icon(const QFileInfo& info) const override
-        {
-            return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
-        }
-        QString type(const QFileInfo& info) const override
-        {
-            return info.isDir() ? "Folder" : "File";
-        }
-    };
-
-    QAbstractFileIconProvider* plainIcons()
-    {
-        static PlainIconProvider provider;
-        return &provider;
     }
 
 } // namespace
