@@ -14,7 +14,7 @@ namespace quorvel {
 class ConsolePlatform : public Speaker,
                         public ClipPlayer,
                         public CharacterService,
-                        public Narrator,
+                        public SilentNarrator,
                         public MessageBox,
                         public FaceObserver,
                         public SaveDialog {
@@ -30,15 +30,8 @@ public:
 
     Narrator* load(const std::string& id) override { return id == "merlin" ? this : nullptr; }
 
-    void Show() override { }
-    void Hide() override { }
+    // The narrator only speaks here: what it says becomes a line; the rest is silent.
     void Speak(const std::string& text) override { m_out << "narratore: " << withoutPauseTags(text) << '\n'; }
-    void Play(const std::string&) override { }
-    void MoveTo(std::int16_t, std::int16_t) override { }
-    void setTop(std::int16_t) override { }
-    void setLanguageID(int) override { }
-    void setFontName(const std::string&) override { }
-    void setFontSize(int) override { }
 
     void show(const std::string& text) override { m_out << "messaggio: " << text << '\n'; }
 
