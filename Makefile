@@ -1,22 +1,36 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, starts the game
 #   make test  installs what is missing, builds, runs every test
+# and for developers: make check (the quick tests), make format, make soak, make bench, make fuzz.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+BUILD_TYPE ?= RelWithDebInfo
+MAKEFLAGS += --no-print-directory
+SHELL := bash
 
-.PHONY: all deps configure build run console test sanitize clean
+.PHONY: all deps configure build run console test check format format-check sanitize release \
+        clean soak bench fuzz
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
-configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
+# Configures a build folder once (Ninja); later builds re-run CMake by themselves when a
+# CMakeLists.txt changes. A folder left by another generator is configured anew.
+# $(call configure,FOLDER,EXTRA_FLAGS)
+define configure
+	@if [ ! -f $(1)/build.ninja ]; then rm -rf $(1); fi
+	@cmake -G Ninja -S . -B $(1) $(2) > /dev/null
+endef
 
+configure: deps
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  rm -rf $(BUILD); cmake -G Ninja -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null; fi
+
+# Quiet when there is nothing to build; one status line per step otherwise.
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@bash scripts/build.sh $(BUILD) $(JOBS)
 
 run: build
 	@./$(BUILD)/bin/quorvel
@@ -24,42 +38,67 @@ run: build
 console: build
 	@./$(BUILD)/bin/quorvel-console
 
-test: build
+# The whole suite, as CI runs it: the format check, the build with warnings as errors, every
+# test, the file reader fuzzed for 30 s, every test again under the sanitizers, and the
+# Release build of the whole tree.
+test: deps format-check
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEL_WERROR=ON)
+	@bash scripts/build.sh $(BUILD) $(JOBS)
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
-	@$(MAKE) --no-print-directory sanitize
+	@$(MAKE) fuzz FUZZ_SECONDS=30
+	@$(MAKE) sanitize
+	@$(MAKE) release
+
+# The quick tests: the core on its fakes and the console transcripts (seconds).
+check: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L 'unit|console'
+
+# Every C++ file of ours in the repository's one format.
+FORMATTED = git ls-files '*.cpp' '*.h'
+format:
+	@$(FORMATTED) | xargs clang-format -i
+format-check: deps
+	@bash scripts/format-check.sh
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report
-# fails. Leaks inside Qt and the system libraries are suppressed, ours never.
+# fails. Leaks inside Qt and the system libraries are suppressed, ours never. Only the summary
+# is shown, and the failing tests' output.
 SANITIZE_BUILD ?= build-asan
 sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON > /dev/null
-	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON)
+	@bash scripts/build.sh $(SANITIZE_BUILD) $(JOBS)
+	@echo "sanitizers: running every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@cd $(SANITIZE_BUILD) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) > ctest.log 2>&1; status=$$?; \
+	  if [ $$status -ne 0 ]; then cat ctest.log; else grep -E '^(100%|[0-9]+%) tests passed' ctest.log; fi; \
+	  exit $$status
+
+# The Release build of the whole tree, with warnings as errors: built, not run.
+RELEASE_BUILD ?= build-release
+release: deps
+	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON)
+	@bash scripts/build.sh $(RELEASE_BUILD) $(JOBS)
+	@echo "release: the whole tree builds with no warning"
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD) build-fuzz
 
 # The monkey soak of the real window: 20 000 random events, memory at the start and the end.
 SOAK_EVENTS ?= 20000
-.PHONY: soak
 soak: build
 	@./$(BUILD)/bin/quorvel_monkey --events $(SOAK_EVENTS) --report-memory
 
 # Every benchmark on a Release build, as one Markdown table (about ten minutes).
-RELEASE_BUILD ?= build-release
-.PHONY: bench
 bench: deps
-	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
-	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
+	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release)
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline bench_mechanisms \
+	  narrator_responsiveness quorvel_assets > /dev/null
 	@python3 bench/run_all.py $(RELEASE_BUILD)
 
 # Fuzzes the mechanism file reader for FUZZ_SECONDS (clang's libFuzzer with sanitizers).
 FUZZ_SECONDS ?= 60
-.PHONY: fuzz
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_SECONDS)

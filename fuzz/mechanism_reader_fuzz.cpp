@@ -3,7 +3,7 @@
 // restored mechanism must run experiments without anything but the machine's own failure path.
 
 #include "fakes/fakes.h"
-#include "storage/mechanism_file.h"
+#include "core/storage/mechanism_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-multimedia-dev
     libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev libbenchmark-dev

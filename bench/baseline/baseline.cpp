@@ -1,7 +1,7 @@
 // The floor the game is measured against (bench/startup): a bare Qt Widgets window of the same
 // client size with one label, and a 500 ms timer doing trivial work that repaints it, as the
 // game's lights do.
-#include "app/bench_hooks.h"
+#include "ui/app/bench_hooks.h"
 
 #include <QApplication>
 #include <QLabel>

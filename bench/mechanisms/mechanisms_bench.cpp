@@ -1,10 +1,10 @@
 // One experiment of every mechanism through the core, the beep excluded (the speaker here is
 // silent and returns at once). Iterative mechanisms are measured again at their worst inputs.
 
-#include "app/machine.h"
-#include "app/random.h"
-#include "app/system_clock.h"
-#include "mechanisms/dispatch.h"
+#include "core/app/machine.h"
+#include "core/app/random.h"
+#include "core/app/system_clock.h"
+#include "core/mechanisms/dispatch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "narrator/scenes.h"
-#include "ports/ports.h"
+#include "core/narrator/scenes.h"
+#include "core/ports/ports.h"
 
 #include <optional>
 #include <ostream>

@@ -1,7 +1,7 @@
-#include "console_session.h"
+#include "console/console_session.h"
 
-#include "console_platform.h"
-#include "storage/mechanism_commands.h"
+#include "console/console_platform.h"
+#include "core/storage/mechanism_commands.h"
 
 #include <iostream>
 #include <random>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/machine.h"
-#include "app/random.h"
-#include "app/system_clock.h"
+#include "core/app/machine.h"
+#include "core/app/random.h"
+#include "core/app/system_clock.h"
 
 #include <filesystem>
 #include <iosfwd>

@@ -3,9 +3,9 @@
 // its display form, and for the fixed-formula and iterative mechanisms the number is what an
 // independent computation here expects.
 
-#include "mechanisms/dispatch.h"
+#include "core/mechanisms/dispatch.h"
 #include "mechanisms/mechanism_rig.h"
-#include "mechanisms/mechanisms.h"
+#include "core/mechanisms/mechanisms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 # Runs one console session and compares its output with the expected transcript, line by line.
 # The session's first line may hold the console's options: "# options: --seed 7 --clock 10:00:05".
+# A differing output is kept in ACTUAL, in the build folder, and shown as a diff.
 file(STRINGS ${SESSION} lines LIMIT_COUNT 1)
 set(options "")
 if(lines MATCHES "^# options: (.*)$")
@@ -16,8 +17,7 @@ if(NOT status EQUAL 0)
 endif()
 file(READ ${expected_file} expected)
 if(NOT actual STREQUAL expected)
-    file(WRITE ${SESSION}.actual "${actual}")
-    execute_process(COMMAND diff -u ${expected_file} ${SESSION}.actual)
-    file(REMOVE ${SESSION}.actual)
-    message(FATAL_ERROR "the transcript differs from ${expected_file}")
+    file(WRITE ${ACTUAL} "${actual}")
+    execute_process(COMMAND diff -u ${expected_file} ${ACTUAL})
+    message(FATAL_ERROR "the transcript differs from ${expected_file}; the output is in ${ACTUAL}")
 endif()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/machine.h"
-#include "ports/ports.h"
+#include "core/app/machine.h"
+#include "core/ports/ports.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "mechanisms/dispatch.h"
+#include "core/mechanisms/dispatch.h"
 #include "mechanisms/mechanism_rig.h"
-#include "mechanisms/mechanisms.h"
+#include "core/mechanisms/mechanisms.h"
 
 #include <gtest/gtest.h>
 

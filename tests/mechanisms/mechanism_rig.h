@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/random.h"
+#include "core/app/random.h"
 #include "fakes/fakes.h"
 
 #include <cstdint>

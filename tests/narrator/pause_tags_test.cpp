@@ -1,5 +1,5 @@
-#include "narrator/pause_tags.h"
-#include "narrator/scenes.h"
+#include "core/narrator/pause_tags.h"
+#include "core/narrator/scenes.h"
 
 #include <gtest/gtest.h>
 

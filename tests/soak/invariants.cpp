@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "app/machine_form.h"
+#include "ui/app/machine_form.h"
 
 #include <QLabel>
 

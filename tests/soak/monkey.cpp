@@ -5,15 +5,15 @@
 // At the end the program must still be running, answer within a second, and hold a
 // consistent state. Exit code 0 when all holds; 2 for a broken invariant, 3 for a window that
 // stopped answering, 1 for a bad command line or set-up.
-#include "app/machine_form.h"
-#include "app/startup_checks.h"
+#include "ui/app/machine_form.h"
+#include "ui/app/startup_checks.h"
 #include "dialog_answerer.h"
 #include "invariants.h"
 #include "monkey_actions.h"
-#include "narrator/merlin_narrator.h"
-#include "narrator/narrator_service.h"
+#include "ui/narrator/merlin_narrator.h"
+#include "ui/narrator/narrator_service.h"
 #include "soak_folder.h"
-#include "storage/open_panel.h"
+#include "ui/storage/open_panel.h"
 #include "watchdog.h"
 
 #include <QApplication>

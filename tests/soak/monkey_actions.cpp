@@ -1,9 +1,9 @@
 #include "monkey_actions.h"
 
-#include "app/machine_face.h"
-#include "app/machine_form.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
 #include "soak_folder.h"
-#include "storage/open_panel.h"
+#include "ui/storage/open_panel.h"
 
 #include <QAction>
 #include <QApplication>

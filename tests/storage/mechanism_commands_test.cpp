@@ -1,6 +1,6 @@
 #include "fakes/fake_save_dialog.h"
-#include "storage/mechanism_commands.h"
-#include "storage/mechanism_file.h"
+#include "core/storage/mechanism_commands.h"
+#include "core/storage/mechanism_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/machine_state.h"
-#include "storage/mechanism_file.h"
+#include "core/app/machine_state.h"
+#include "core/storage/mechanism_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The window's platform pieces offscreen: sound timing, the tone itself, the clip area, the lamps.
-#include "effects/audio_output.h"
-#include "effects/clip_player.h"
-#include "effects/light_pictures.h"
-#include "effects/tone_speaker.h"
+#include "ui/effects/audio_output.h"
+#include "ui/effects/clip_player.h"
+#include "ui/effects/light_pictures.h"
+#include "ui/effects/tone_speaker.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 
 // The window under test, wired to recording fakes, with the pupil's ways of using it: clicks
 // where a control is seen, keys as the platform delivers them, menu items.
-#include "app/machine_face.h"
-#include "app/machine_form.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
 #include "fakes/fakes.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // keyboard reach the machine and show in the displays; the modal box asks for a level.
 #include "machine_form_fixture.h"
 
-#include "app/key_label.h"
-#include "effects/clip_player.h"
+#include "ui/app/key_label.h"
+#include "ui/effects/clip_player.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -161,8 +161,9 @@ TEST_F(MachineFormTest, KeyboardTypesIntoTheSelectedInputAndRunsTheExperiment)
         EXPECT_EQ(text("i1"), step.i1);
         EXPECT_EQ(text("i2"), step.i2);
         EXPECT_EQ(form.typingInto(), step.typing);
-        if (step.flashed)
+        if (step.flashed) {
             EXPECT_TRUE(control<KeyLabel>(step.flashed)->isPressedLook());
+        }
     }
 
     for (const int enter : { Qt::Key_Return, Qt::Key_Enter }) {

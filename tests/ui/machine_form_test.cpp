@@ -2,9 +2,9 @@
 // the window; the menus, the activation, the lights and the information panel.
 #include "machine_form_fixture.h"
 
-#include "app/key_label.h"
-#include "effects/clip_player.h"
-#include "effects/light_pictures.h"
+#include "ui/app/key_label.h"
+#include "ui/effects/clip_player.h"
+#include "ui/effects/light_pictures.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -75,10 +75,12 @@ TEST_F(MachineFormTest, EveryControlHasItsCaptionAndPlaceAtFullSize)
         QWidget* widget = control(c.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(), QRect(c.twips.topLeft() / 15, c.twips.size() / 15));
-        if (!c.caption.isNull())
+        if (!c.caption.isNull()) {
             EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), c.caption);
-        if (c.background.isValid())
+        }
+        if (c.background.isValid()) {
             EXPECT_EQ(face.pixelColor(widget->geometry().topLeft() + QPoint(3, 3)), c.background);
+        }
     }
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "Text1");
     EXPECT_EQ(control<QLineEdit>("Text2")->text(), "Text2");
@@ -107,8 +109,9 @@ TEST_F(MachineFormTest, GrowingTheWindowScalesEveryControlAndFontTogether)
         const auto& [widget, rect] = before[i];
         SCOPED_TRACE(widget->objectName().toStdString());
         EXPECT_EQ(widget->geometry(), times(rect, 2));
-        if (fontsBefore[i] > 0)
+        if (fontsBefore[i] > 0) {
             EXPECT_EQ(widget->font().pixelSize(), 2 * fontsBefore[i]);
+        }
     }
     EXPECT_EQ(form.menuBar()->font().pixelSize(), 2 * menuFont);
 

@@ -1,14 +1,17 @@
 // The widget tests' entry point: one QApplication, offscreen unless a display is asked for.
-// Test discovery runs this binary without the tests' environment, hence the default here.
+// Test discovery runs this binary without the tests' environment, hence the default here; it
+// only lists the tests, so it needs no application at all.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

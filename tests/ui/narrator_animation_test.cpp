@@ -1,5 +1,5 @@
-#include "narrator/character_window.h"
-#include "narrator/wizard_animations.h"
+#include "ui/narrator/character_window.h"
+#include "ui/narrator/wizard_animations.h"
 
 #include <gtest/gtest.h>
 

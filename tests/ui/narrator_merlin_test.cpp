@@ -1,8 +1,8 @@
-#include "narrator/character_window.h"
-#include "narrator/merlin_narrator.h"
-#include "narrator/narrator_service.h"
-#include "narrator/scenes.h"
-#include "narrator/speech_balloon.h"
+#include "ui/narrator/character_window.h"
+#include "ui/narrator/merlin_narrator.h"
+#include "ui/narrator/narrator_service.h"
+#include "core/narrator/scenes.h"
+#include "ui/narrator/speech_balloon.h"
 
 #include <QGuiApplication>
 #include <QScreen>

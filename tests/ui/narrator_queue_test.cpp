@@ -1,5 +1,5 @@
-#include "narrator/request_queue.h"
-#include "narrator/speech_timeline.h"
+#include "ui/narrator/request_queue.h"
+#include "ui/narrator/speech_timeline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "narrator/espeak_engine.h"
-#include "narrator/espeak_voice.h"
+#include "ui/narrator/espeak_engine.h"
+#include "ui/narrator/espeak_voice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // The open panel in the window: its lists, "apri" with and without a selection, and dragging.
 #include "machine_form_fixture.h"
 
-#include "storage/open_panel.h"
+#include "ui/storage/open_panel.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Texts as numbers, reading the inputs and the display form of numbers.
 
-#include "values/value.h"
+#include "core/values/value.h"
 
 #include <gtest/gtest.h>
 

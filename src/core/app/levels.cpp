@@ -1,4 +1,4 @@
-#include "app/machine.h"
+#include "core/app/machine.h"
 
 #include <cmath>
 

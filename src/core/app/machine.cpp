@@ -1,6 +1,6 @@
-#include "app/machine.h"
+#include "core/app/machine.h"
 
-#include "mechanisms/dispatch.h"
+#include "core/mechanisms/dispatch.h"
 
 #include <cmath>
 

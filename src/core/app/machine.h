@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/machine_state.h"
-#include "narrator/scenes.h"
-#include "ports/ports.h"
+#include "core/app/machine_state.h"
+#include "core/narrator/scenes.h"
+#include "core/ports/ports.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "values/value.h"
+#include "core/values/value.h"
 
 #include <array>
 #include <cstdint>

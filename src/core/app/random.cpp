@@ -1,4 +1,4 @@
-#include "app/random.h"
+#include "core/app/random.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/regional.h"
+#include "core/app/regional.h"
 
 #include <cstdlib>
 #include <locale>

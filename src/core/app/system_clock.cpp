@@ -1,4 +1,4 @@
-#include "app/system_clock.h"
+#include "core/app/system_clock.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "mechanisms/dispatch.h"
+#include "core/mechanisms/dispatch.h"
 
-#include "app/machine_state.h"
-#include "mechanisms/mechanisms.h"
+#include "core/app/machine_state.h"
+#include "core/mechanisms/mechanisms.h"
 
 #include <array>
 #include <span>

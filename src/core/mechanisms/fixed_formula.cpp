@@ -1,8 +1,8 @@
 // The fixed-formula mechanisms: the same inputs always give the same output.
 
-#include "app/machine.h"
-#include "mechanisms/mechanisms.h"
-#include "mechanisms/operations.h"
+#include "core/app/machine.h"
+#include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operations.h"
 
 #include <cmath>
 

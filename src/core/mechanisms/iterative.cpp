@@ -2,8 +2,8 @@
 // candidates. The loops work on plain numbers with the remainder's 32-bit rule, so that the
 // worst case (32767 passes) stays well under a millisecond.
 
-#include "app/machine.h"
-#include "mechanisms/mechanisms.h"
+#include "core/app/machine.h"
+#include "core/mechanisms/mechanisms.h"
 
 #include <optional>
 

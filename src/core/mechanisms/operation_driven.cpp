@@ -1,8 +1,8 @@
 // The operation-driven mechanisms: the calculation follows the operation in force.
 
-#include "app/machine.h"
-#include "mechanisms/mechanisms.h"
-#include "mechanisms/operations.h"
+#include "core/app/machine.h"
+#include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operations.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "mechanisms/operations.h"
+#include "core/mechanisms/operations.h"
 
-#include "app/machine.h"
+#include "core/app/machine.h"
 
 namespace quorvel {
 

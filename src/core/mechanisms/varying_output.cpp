@@ -1,8 +1,8 @@
 // The varying-output mechanisms: a draw at every experiment keeps the output within a rule.
 
-#include "app/machine.h"
-#include "mechanisms/mechanisms.h"
-#include "mechanisms/operations.h"
+#include "core/app/machine.h"
+#include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operations.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "narrator/pause_tags.h"
+#include "core/narrator/pause_tags.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
-#include "narrator/scenes.h"
+#include "core/narrator/scenes.h"
 
-#include "narrator/pause_tags.h"
+#include "core/narrator/pause_tags.h"
 
 namespace quorvel {
 

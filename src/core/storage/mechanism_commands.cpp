@@ -1,7 +1,7 @@
-#include "storage/mechanism_commands.h"
+#include "core/storage/mechanism_commands.h"
 
-#include "app/machine.h"
-#include "storage/mechanism_file.h"
+#include "core/app/machine.h"
+#include "core/storage/mechanism_file.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "storage/mechanism_file.h"
+#include "core/storage/mechanism_file.h"
 
-#include "app/machine_state.h"
-#include "mechanisms/dispatch.h"
-#include "mechanisms/operations.h"
+#include "core/app/machine_state.h"
+#include "core/mechanisms/dispatch.h"
+#include "core/mechanisms/operations.h"
 
 #include <charconv>
 #include <istream>

@@ -1,4 +1,4 @@
-#include "values/value.h"
+#include "core/values/value.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/bench_hooks.h"
+#include "ui/app/bench_hooks.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/display_label.h"
+#include "ui/app/display_label.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

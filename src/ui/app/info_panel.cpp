@@ -1,6 +1,6 @@
-#include "app/info_panel.h"
+#include "ui/app/info_panel.h"
 
-#include "app/key_label.h"
+#include "ui/app/key_label.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/key_label.h"
+#include "ui/app/key_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/machine_face.h"
+#include "ui/app/machine_face.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

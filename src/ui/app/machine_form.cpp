@@ -1,12 +1,12 @@
-#include "app/machine_form.h"
+#include "ui/app/machine_form.h"
 
-#include "app/display_label.h"
-#include "app/info_panel.h"
-#include "app/key_label.h"
-#include "app/machine_face.h"
-#include "effects/clip_player.h"
-#include "storage/mechanism_commands.h"
-#include "storage/open_panel.h"
+#include "ui/app/display_label.h"
+#include "ui/app/info_panel.h"
+#include "ui/app/key_label.h"
+#include "ui/app/machine_face.h"
+#include "ui/effects/clip_player.h"
+#include "core/storage/mechanism_commands.h"
+#include "ui/storage/open_panel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

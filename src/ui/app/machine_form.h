@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/machine.h"
-#include "app/random.h"
-#include "app/system_clock.h"
-#include "effects/light_pictures.h"
-#include "storage/qt_save_dialog.h"
+#include "core/app/machine.h"
+#include "core/app/random.h"
+#include "core/app/system_clock.h"
+#include "ui/effects/light_pictures.h"
+#include "ui/storage/qt_save_dialog.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "app/bench_hooks.h"
-#include "app/machine_form.h"
-#include "app/startup_checks.h"
-#include "effects/tone_speaker.h"
-#include "narrator/narrator_service.h"
+#include "ui/app/bench_hooks.h"
+#include "ui/app/machine_form.h"
+#include "ui/app/startup_checks.h"
+#include "ui/effects/tone_speaker.h"
+#include "ui/narrator/narrator_service.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

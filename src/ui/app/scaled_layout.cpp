@@ -1,4 +1,4 @@
-#include "app/scaled_layout.h"
+#include "ui/app/scaled_layout.h"
 
 #include <QFont>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "app/startup_checks.h"
+#include "ui/app/startup_checks.h"
 
 #include <QDir>
 #include <QTemporaryFile>

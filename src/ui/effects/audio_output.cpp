@@ -1,4 +1,4 @@
-#include "effects/audio_output.h"
+#include "ui/effects/audio_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,4 +1,4 @@
-#include "effects/clip_player.h"
+#include "ui/effects/clip_player.h"
 
 #include <QDir>
 #include <QFileInfo>

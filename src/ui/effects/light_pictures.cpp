@@ -1,4 +1,4 @@
-#include "effects/light_pictures.h"
+#include "ui/effects/light_pictures.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "effects/tone_speaker.h"
+#include "ui/effects/tone_speaker.h"
 
 #include <QEventLoop>
 

@@ -1,6 +1,6 @@
-#include "narrator/character_window.h"
+#include "ui/narrator/character_window.h"
 
-#include "narrator/wizard_painter.h"
+#include "ui/narrator/wizard_painter.h"
 
 #include <QBitmap>
 #include <QGuiApplication>

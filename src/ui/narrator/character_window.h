@@ -1,6 +1,6 @@
 #pragma once
 
-#include "narrator/wizard_animations.h"
+#include "ui/narrator/wizard_animations.h"
 
 #include <QImage>
 #include <QRegion>

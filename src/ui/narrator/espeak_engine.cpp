@@ -1,4 +1,4 @@
-#include "narrator/espeak_engine.h"
+#include "ui/narrator/espeak_engine.h"
 
 #include <espeak-ng/speak_lib.h>
 

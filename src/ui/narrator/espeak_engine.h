@@ -1,6 +1,6 @@
 #pragma once
 
-#include "narrator/voice.h"
+#include "ui/narrator/voice.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "narrator/espeak_voice.h"
+#include "ui/narrator/espeak_voice.h"
 
-#include "narrator/espeak_engine.h"
+#include "ui/narrator/espeak_engine.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

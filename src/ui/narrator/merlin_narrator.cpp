@@ -1,8 +1,8 @@
-#include "narrator/merlin_narrator.h"
+#include "ui/narrator/merlin_narrator.h"
 
-#include "narrator/character_window.h"
-#include "narrator/speech_balloon.h"
-#include "narrator/wizard_painter.h"
+#include "ui/narrator/character_window.h"
+#include "ui/narrator/speech_balloon.h"
+#include "ui/narrator/wizard_painter.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "narrator/request_queue.h"
-#include "narrator/speech_timeline.h"
-#include "narrator/voice.h"
-#include "narrator/wizard_animations.h"
-#include "ports/ports.h"
+#include "ui/narrator/request_queue.h"
+#include "ui/narrator/speech_timeline.h"
+#include "ui/narrator/voice.h"
+#include "ui/narrator/wizard_animations.h"
+#include "core/ports/ports.h"
 
 #include <QElapsedTimer>
 #include <QFont>

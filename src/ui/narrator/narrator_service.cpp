@@ -1,8 +1,8 @@
-#include "narrator/narrator_service.h"
+#include "ui/narrator/narrator_service.h"
 
-#include "effects/audio_output.h"
-#include "narrator/espeak_voice.h"
-#include "narrator/merlin_narrator.h"
+#include "ui/effects/audio_output.h"
+#include "ui/narrator/espeak_voice.h"
+#include "ui/narrator/merlin_narrator.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/ports.h"
+#include "core/ports/ports.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "narrator/request_queue.h"
+#include "ui/narrator/request_queue.h"
 
 namespace quorvel {
 

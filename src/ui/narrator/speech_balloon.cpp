@@ -1,6 +1,6 @@
-#include "narrator/speech_balloon.h"
+#include "ui/narrator/speech_balloon.h"
 
-#include "narrator/character_window.h"
+#include "ui/narrator/character_window.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "narrator/speech_timeline.h"
+#include "ui/narrator/speech_timeline.h"
 
 #include <algorithm>
 

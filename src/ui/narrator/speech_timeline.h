@@ -1,6 +1,6 @@
 #pragma once
 
-#include "narrator/pause_tags.h"
+#include "core/narrator/pause_tags.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "narrator/wizard_animations.h"
+#include "ui/narrator/wizard_animations.h"
 
 #include <algorithm>
 #include <array>

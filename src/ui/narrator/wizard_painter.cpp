@@ -1,4 +1,4 @@
-#include "narrator/wizard_painter.h"
+#include "ui/narrator/wizard_painter.h"
 
 #include <QPainter>
 #include <QPainterPath>

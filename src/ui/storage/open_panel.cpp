@@ -1,7 +1,7 @@
-#include "storage/open_panel.h"
+#include "ui/storage/open_panel.h"
 
-#include "app/key_label.h"
-#include "storage/plain_icon_provider.h"
+#include "ui/app/key_label.h"
+#include "ui/storage/plain_icon_provider.h"
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scaled_layout.h"
+#include "ui/app/scaled_layout.h"
 
 #include <QFrame>
 #include <QPointer>

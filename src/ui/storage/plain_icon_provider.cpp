@@ -1,4 +1,4 @@
-#include "storage/plain_icon_provider.h"
+#include "ui/storage/plain_icon_provider.h"
 
 #include <QAbstractFileIconProvider>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "storage/qt_save_dialog.h"
+#include "ui/storage/qt_save_dialog.h"
 
-#include "storage/plain_icon_provider.h"
+#include "ui/storage/plain_icon_provider.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,0 +1,16 @@
+# One set of warnings for every target of ours: link quorvel_warnings. Warnings never fail a
+# user's or a packager's build; developers and CI turn them into errors with QUORVEL_WERROR.
+option(QUORVEL_WERROR "Treat warnings as errors" OFF)
+
+if(NOT TARGET quorvel_warnings)
+    add_library(quorvel_warnings INTERFACE)
+    target_compile_options(quorvel_warnings INTERFACE -Wall -Wextra -Wpedantic)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        # GCC 12 reports false -Wrestrict overlaps inside std::string at -O2 and above
+        # (GCC bug 105329).
+        target_compile_options(quorvel_warnings INTERFACE -Wno-restrict)
+    endif()
+    if(QUORVEL_WERROR)
+        target_compile_options(quorvel_warnings INTERFACE -Werror)
+    endif()
+endif()
