@@ -33,10 +33,8 @@ struct Bench {
         machine.Form_Activate();
         machine.ingr_Click();
         MachineState& s = machine.state();
-        s.activeLevel = "livello" + std::to_string(level);
-        const Value v = Value::int16(scheme);
-        (level == 1 ? s.schemaLevel1 : level == 2 ? s.schemaLevel2 : level == 3 ? s.schemaLevel3 : s.schemaLevel4) = v;
-        s.schemaLevel5 = static_cast<std::int16_t>(scheme);
+        s.activeLevel = Level::number(level);
+        s.setScheme(s.activeLevel, Value::int16(scheme));
         machine.Label3_Click();
         machine.canc2_Click();
         for (char c : first)

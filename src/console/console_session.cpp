@@ -4,7 +4,6 @@
 #include "core/storage/mechanism_commands.h"
 
 #include <iostream>
-#include <random>
 #include <sstream>
 #include <vector>
 
@@ -36,8 +35,6 @@ namespace {
                 return false;
         return true;
     }
-
-    std::uint64_t freshSeed() { return (static_cast<std::uint64_t>(std::random_device {}()) << 32) ^ std::random_device {}(); }
 
 } // namespace
 
@@ -144,7 +141,7 @@ void ConsoleSession::printState()
             grid += " " + std::to_string(cell);
     }
     const std::vector<std::pair<const char*, std::string>> fields = {
-        { "activeLevel", text(s.activeLevel) },
+        { "activeLevel", text(s.activeLevel.name()) },
         { "schemaLevel1", value(s.schemaLevel1) },
         { "schemaLevel2", value(s.schemaLevel2) },
         { "schemaLevel3", value(s.schemaLevel3) },

@@ -156,7 +156,7 @@ TEST(RandomExperiments, EveryOutputIsAFaultOrTheNumberItShouldBe)
     int checked = 0;
     const int total = experimentCount();
     for (int i = 0; i < total; ++i) {
-        if (i % 50 == 0 || rig.s().activeLevel.empty())
+        if (i % 50 == 0 || rig.s().activeLevel.isNone())
             rig.machine.livelloClick(1 + static_cast<int>(g() % 5));
         if (g() % 40 == 0)
             rig.machine.cmb_Click();
@@ -171,7 +171,7 @@ TEST(RandomExperiments, EveryOutputIsAFaultOrTheNumberItShouldBe)
         if (!expected)
             continue;
         ++checked;
-        const std::string what = "level " + rig.s().activeLevel + " inputs " + first.substr(0, 20) + ", " + second;
+        const std::string what = "level " + rig.s().activeLevel.name() + " inputs " + first.substr(0, 20) + ", " + second;
         if (expected->fault) {
             ASSERT_EQ(shown, "????") << what;
             continue;

@@ -150,15 +150,8 @@ template <typename Random> struct BasicRig {
     // Puts a level and scheme in force without the level command's side effects.
     void use(int level, int scheme)
     {
-        s().activeLevel = "livello" + std::to_string(level);
-        const Value v = Value::int16(scheme);
-        switch (level) {
-        case 1: s().schemaLevel1 = v; break;
-        case 2: s().schemaLevel2 = v; break;
-        case 3: s().schemaLevel3 = v; break;
-        case 4: s().schemaLevel4 = v; break;
-        default: s().schemaLevel5 = static_cast<std::int16_t>(scheme); break;
-        }
+        s().activeLevel = Level::number(level);
+        s().setScheme(s().activeLevel, Value::int16(scheme));
     }
 };
 

@@ -38,24 +38,11 @@ const std::vector<int> schemes[] = {
 MachineState stateFor(int level, const Value& scheme)
 {
     MachineState s;
-    s.activeLevel = "livello" + std::to_string(level);
-    switch (level) {
-    case 1:
-        s.schemaLevel1 = scheme;
-        break;
-    case 2:
-        s.schemaLevel2 = scheme;
-        break;
-    case 3:
-        s.schemaLevel3 = scheme;
-        break;
-    case 4:
-        s.schemaLevel4 = scheme;
-        break;
-    default:
+    s.activeLevel = Level::number(level);
+    if (level == 5)
         s.schemaLevel5 = static_cast<std::int16_t>(scheme.number());
-        break;
-    }
+    else
+        s.setScheme(s.activeLevel, scheme);
     return s;
 }
 
@@ -67,7 +54,7 @@ TEST(Dispatch, EachLevelSelectsItsMechanismForEveryScheme)
 {
     for (int level = 1; level <= 5; ++level) {
         const std::vector<int>& column = schemes[level - 1];
-        EXPECT_EQ(schemeCount("livello" + std::to_string(level)), static_cast<int>(column.size()));
+        EXPECT_EQ(schemeCount(Level::number(level)), static_cast<int>(column.size()));
         for (int scheme = 0; scheme <= static_cast<int>(column.size()) + 1; ++scheme) {
             const bool inRange = scheme >= 1 && scheme <= static_cast<int>(column.size());
             EXPECT_EQ(numberOf(selectMechanism(stateFor(level, Value::int16(scheme)))),
@@ -95,11 +82,10 @@ TEST(Dispatch, ComparesTheSchemeByTheNumberItHolds)
     }
     EXPECT_THROW(selectMechanism(stateFor(2, Value::text("abc"))), MechanismFault);
 
-    MachineState other;
-    other.activeLevel = "livello6";
-    other.schemaLevel5 = 1;
-    EXPECT_EQ(selectMechanism(other), nullptr);
-    EXPECT_EQ(schemeCount("livello6"), 0);
+    MachineState none;
+    none.schemaLevel5 = 1;
+    EXPECT_EQ(selectMechanism(none), nullptr);
+    EXPECT_EQ(schemeCount(Level()), 0);
 }
 
 TEST(Dispatch, TheLevelOneCorrectionIsStoredBeforeTheSchemeRuns)

@@ -35,18 +35,14 @@ std::string restoredRecord(const MechanismRecord& record)
 MachineState stateOf(const std::array<int, 8>& f)
 {
     MachineState s;
-    s.activeLevel = "livello" + std::to_string(f[0]);
+    s.activeLevel = Level::number(f[0]);
     s.paramGrid[1][1] = static_cast<std::int16_t>(f[1]);
     s.paramGrid[2][2] = static_cast<std::int16_t>(f[2]);
     s.opCode = Value::int16(f[3]);
     s.partOpCode = Value::single(f[4]); // drawn codes are single precision
     s.joinOpCode = Value::int16(f[5]);
     s.secondOpIndex = static_cast<std::int16_t>(f[6]);
-    Value* const lower[] = { &s.schemaLevel1, &s.schemaLevel2, &s.schemaLevel3, &s.schemaLevel4 };
-    if (f[0] == 5)
-        s.schemaLevel5 = static_cast<std::int16_t>(f[7]);
-    else
-        *lower[f[0] - 1] = Value::int16(f[7]);
+    s.setScheme(s.activeLevel, Value::int16(f[7]));
     return s;
 }
 
@@ -64,7 +60,6 @@ TEST(MechanismFile, WritesBothExamplesByteForByte)
     EXPECT_EQ(lineOf(stateOf({ 2, 3, 7, 1, 4, 2, 0, 12 })), dataFile("mechanism_level2.txt"));
     EXPECT_EQ(lineOf(stateOf({ 5, 9, 10, 4, 1, 3, 2, 18 })), dataFile("mechanism_level5.txt"));
     MachineState none;
-    none.activeLevel = "livello9";
     EXPECT_EQ(lineOf(none), dataFile("mechanism_no_level.txt"));
 }
 

@@ -76,7 +76,7 @@ TEST_F(MachineFormTest, LevelCommandsSetTheStatusLineBeepAndClearTheInputs)
         EXPECT_EQ(text("i1"), "");
         EXPECT_EQ(text("i2"), "");
         EXPECT_EQ(count(level.beep), 1);
-        EXPECT_EQ(form.machine().state().activeLevel, level.item);
+        EXPECT_EQ(form.machine().state().activeLevel.name(), level.item);
     }
 }
 

@@ -96,7 +96,7 @@ TEST_F(OpenPanelTest, ApriWithoutASelectionAsksForAFileAndChangesNothing)
     const QString message = apri();
     EXPECT_TRUE(message.startsWith("Scegli")) << message.toStdString();
     EXPECT_TRUE(panel()->isVisible());
-    EXPECT_EQ(form.machine().state().activeLevel, "");
+    EXPECT_EQ(form.machine().state().activeLevel.name(), "");
     EXPECT_FALSE(form.machine().state().loadedFromFile);
 }
 
@@ -111,7 +111,7 @@ TEST_F(OpenPanelTest, ApriRestoresTheSelectedMechanismAndClosesThePanel)
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  prova");
     const MachineState& s = form.machine().state();
-    EXPECT_EQ(s.activeLevel, "livello2");
+    EXPECT_EQ(s.activeLevel.name(), "livello2");
     EXPECT_EQ(s.schemaLevel2.textValue(), "12");
     EXPECT_EQ(s.c1(), 3);
     EXPECT_EQ(s.c2(), 7);
@@ -126,7 +126,7 @@ TEST_F(OpenPanelTest, ABrokenFileIsRefusedAndThePanelStaysOpen)
     select("rotto.txt");
     EXPECT_EQ(apri(), "Il file scelto non contiene un meccanismo valido.");
     EXPECT_TRUE(panel()->isVisible());
-    EXPECT_EQ(form.machine().state().activeLevel, "");
+    EXPECT_EQ(form.machine().state().activeLevel.name(), "");
 }
 
 // Press on the panel's surface, move, release at `to` (face pixels).

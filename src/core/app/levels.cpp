@@ -1,105 +1,63 @@
 #include "core/app/machine.h"
+#include "core/mechanisms/dispatch.h"
+#include "core/mechanisms/operations.h"
 
 #include <cmath>
 
 namespace quorvel {
 namespace {
 
-    struct OperationLook {
-        const char* clip;
-        const char* opSymbol;
-        const char* altOpSymbol;
-    };
+// The tone each level command sounds, by level.
+constexpr int levelBeeps[] = { 500, 550, 600, 650, 700 };
 
-    // By operation index 1..4: the clip's colour and the two symbol readings.
-    constexpr OperationLook operationLooks[] = {
-        { "rosso.gif", "+", "+" },
-        { "verde.gif", "-", "*" },
-        { "blu.gif", "*", "-" },
-        { "grigio.gif", ":", ":" },
-    };
+// The clip that shows each operation index 1..4.
+constexpr const char* operationClips[] = { "rosso.gif", "verde.gif", "blu.gif", "grigio.gif" };
 
 } // namespace
 
-void Machine::livelloClick(int level)
+void Machine::livello1_Click() { livelloClick(1); }
+void Machine::livello2_Click() { livelloClick(2); }
+void Machine::livello3_Click() { livelloClick(3); }
+void Machine::livello4_Click() { livelloClick(4); }
+void Machine::livello5_Click() { livelloClick(5); }
+
+void Machine::livelloClick(int number)
 {
-    switch (level) {
-    case 1:
-        return livello1_Click();
-    case 2:
-        return livello2_Click();
-    case 3:
-        return livello3_Click();
-    case 4:
-        return livello4_Click();
-    case 5:
-        return livello5_Click();
-    default:
+    const Level level = Level::number(number);
+    if (level.isNone())
         return;
+    m_state.activeLevel = level;
+    m_state.setScheme(level, drawWhole(schemeCount(level)));
+    const std::string status = "E'attivo il livello " + std::to_string(number);
+    const int beep = levelBeeps[number - 1];
+    if (number <= 3) {
+        // Levels 1 to 3 speak without showing the wizard, after the status and the beep.
+        setText(Control::Label15, status);
+        m_ports.speaker.Beep(beep, 100);
+        sceneLevelChosen(narrator(), level);
+    } else {
+        sceneLevelChosen(narrator(), level);
+        setText(Control::Label15, status);
+        m_ports.speaker.Beep(beep, 100);
     }
+    clearInputs();
 }
 
-// Levels 1 to 3 share one order: level, draw, status, beep, speech, clear the inputs.
-void Machine::simpleLevel(int level, Value& scheme, int range, int frequency)
+void Machine::clearInputs()
 {
-    const std::string number = std::to_string(level);
-    m_state.activeLevel = "livello" + number;
-    scheme = drawWhole(range);
-    setText(Control::Label15, "E'attivo il livello " + number);
-    m_ports.speaker.Beep(frequency, 100);
-    narrator().Speak(speech::enterValues);
-    narrator().Speak(speech::pressExperiment);
     setText(Control::i1, "");
     setText(Control::i2, "");
-}
-
-void Machine::livello1_Click() { simpleLevel(1, m_state.schemaLevel1, 7, 500); }
-void Machine::livello2_Click() { simpleLevel(2, m_state.schemaLevel2, 16, 550); }
-void Machine::livello3_Click() { simpleLevel(3, m_state.schemaLevel3, 20, 600); }
-
-void Machine::livello4_Click()
-{
-    m_state.activeLevel = "livello4";
-    m_state.schemaLevel4 = drawWhole(20);
-    Narrator& n = narrator();
-    n.Show();
-    n.setTop(100);
-    n.Speak(speech::enterValues);
-    n.Play("getattention");
-    n.Speak(speech::varyingOutputsLevel4);
-    n.Speak(speech::regularity);
-    n.Speak(speech::pressExperiment);
-    setText(Control::Label15, "E'attivo il livello 4");
-    m_ports.speaker.Beep(650, 100);
-    setText(Control::i1, "");
-    setText(Control::i2, "");
-}
-
-void Machine::livello5_Click()
-{
-    m_state.activeLevel = "livello5";
-    m_state.schemaLevel5 = toInt16(drawWhole(18));
-    Narrator& n = narrator();
-    n.Show();
-    n.setTop(100);
-    n.Speak(speech::enterValues);
-    setText(Control::i1, "");
-    setText(Control::i2, "");
-    n.Play("getattention");
-    n.Speak(speech::varyingOutputsLevel5);
-    n.Speak(speech::regularity);
-    n.Speak(speech::pressExperiment);
-    setText(Control::Label15, "E'attivo il livello 5");
-    m_ports.speaker.Beep(700, 100);
 }
 
 void Machine::cmb_Click()
 {
     MachineState& s = m_state;
-    setText(Control::Label15, "E' attivo il  " + s.activeLevel);
+    setText(Control::Label15, "E' attivo il  " + s.activeLevel.name());
     s.loadedFromFile = false;
     setText(Control::usc, "");
 
+    // The two hidden constants: c2 from the clock, c1 drawn near it but never equal to it,
+    // and never 0.
     const int c2 = clockDigit() + 1;
     s.paramGrid[2][2] = static_cast<std::int16_t>(c2);
     int c1 = static_cast<int>(std::floor(static_cast<double>(draw()) * 6)) + c2;
@@ -114,11 +72,11 @@ void Machine::cmb_Click()
     s.experimentCount = Value::int16(0);
     s.secondOpCount = Value::int16(0);
 
-    s.schemaLevel1 = drawWhole(7);
-    s.schemaLevel2 = drawWhole(16);
-    s.schemaLevel3 = drawWhole(20);
-    s.schemaLevel4 = drawWhole(20);
-    s.schemaLevel5 = toInt16(drawWhole(18));
+    // A new scheme for every level, in the order of the levels.
+    for (int n = 1; n <= Level::count; ++n) {
+        const Level level = Level::number(n);
+        s.setScheme(level, drawWhole(schemeCount(level)));
+    }
 
     m_ports.shock.GotoFrame(1);
     m_ports.speaker.Beep(500, 100);
@@ -134,10 +92,9 @@ void Machine::ingr_Click()
 
     const int op = static_cast<int>(s.opCode.number());
     if (op >= 1 && op <= 4) {
-        const OperationLook& look = operationLooks[op - 1];
-        m_ports.shock.setMovie(programFile(look.clip).string());
-        s.opSymbol = look.opSymbol;
-        s.altOpSymbol = look.altOpSymbol;
+        m_ports.shock.setMovie(programFile(operationClips[op - 1]).string());
+        s.opSymbol = symbolForIndex(s.opCode);
+        s.altOpSymbol = altSymbolForIndex(op);
     }
     m_ports.speaker.Beep(700, 100);
 }

@@ -39,13 +39,7 @@ void Machine::Form_Activate()
         for (int j = 1; j <= 4; ++j)
             s.paramGrid[i][j] = toInt16(drawWhole(9));
 
-    // The clock digit 0..9 gives the operations 1, 1, 2, 3, 4, 1, 1, 2, 3, 4.
-    int op = clockDigit();
-    if (op > 4)
-        op -= 5;
-    if (op == 0)
-        op = 1;
-    s.opCode = Value::int16(op);
+    s.opCode = Value::int16(clockOperation());
 
     m_ports.shock.setMovie(programFile("rosso.gif").string());
     m_ports.shock.StopPlay();
@@ -84,7 +78,7 @@ void Machine::exp_Click()
     setText(Control::Text2, text(Control::i2));
     m_ports.shock.Play();
     setText(Control::usc, "");
-    if (m_state.activeLevel.empty())
+    if (m_state.activeLevel.isNone())
         m_ports.messages.show("Devi scegliere un livello!!");
     try {
         runSelectedMechanism();
@@ -98,7 +92,7 @@ void Machine::exp_Click()
 void Machine::runSelectedMechanism()
 {
     MachineState& s = m_state;
-    if (s.activeLevel == "livello1") {
+    if (s.activeLevel == Level::number(1)) {
         // The level-1 correction, stored: beyond 7 becomes 4, then 0 (or empty) becomes 1.
         if (s.schemaLevel1 > Value::int16(7))
             s.schemaLevel1 = Value::int16(4);
@@ -119,7 +113,7 @@ void Machine::runSelectedMechanism()
 void Machine::usc_Change()
 {
     MachineState& s = m_state;
-    if (s.activeLevel.empty())
+    if (s.activeLevel.isNone())
         return;
     if (s.outputChangeCount > 1)
         return; // only the first count matters; counting stops here
@@ -168,6 +162,12 @@ int Machine::clockDigit() const
     const std::string time = m_ports.clock.timeOfDay();
     const char last = time.empty() ? '0' : time.back();
     return last >= '0' && last <= '9' ? last - '0' : 0;
+}
+
+int Machine::clockOperation() const
+{
+    const int digit = clockDigit() % 5;
+    return digit == 0 ? 1 : digit;
 }
 
 void Machine::mostra_Click()

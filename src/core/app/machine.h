@@ -73,6 +73,8 @@ public:
     float reseedAndDraw();
     Value drawWhole(int k); // reseeded, r times k plus 1 rounded down
     int clockDigit() const;
+    // The operation index the clock's last digit gives: 0..9 give 1, 1, 2, 3, 4, 1, 1, 2, 3, 4.
+    int clockOperation() const;
 
     Narrator& narrator() { return m_narrator ? *m_narrator : m_silent; }
     bool narratorLoaded() const { return m_narrator != nullptr; }
@@ -81,7 +83,7 @@ public:
 
 private:
     void loadNarrator();
-    void simpleLevel(int level, Value& scheme, int range, int frequency);
+    void clearInputs();
     void usc_Change();
     void runSelectedMechanism();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/level.h"
 #include "core/values/value.h"
 
 #include <array>
@@ -11,7 +12,7 @@ namespace quorvel {
 // The machine's state record: every field that more than one handler or mechanism uses,
 // plus the private fields of single mechanisms. Zero or empty at program start.
 struct MachineState {
-    std::string activeLevel; // "livello1".."livello5", or "" before any level
+    Level activeLevel; // none before the pupil chooses a level
     Value schemaLevel1;
     Value schemaLevel2;
     Value schemaLevel3;
@@ -55,6 +56,13 @@ struct MachineState {
 
     std::int16_t c1() const { return paramGrid[1][1]; }
     std::int16_t c2() const { return paramGrid[2][2]; }
+
+    // The scheme number held in a level's own field: levels 1 to 4 keep a value (a text after
+    // an open), level 5 a 16-bit integer. Empty for no level.
+    Value scheme(Level level) const;
+    Value activeScheme() const { return scheme(activeLevel); }
+    // Puts a scheme number in a level's field; level 5's takes it as a 16-bit integer.
+    void setScheme(Level level, const Value& scheme);
 };
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "core/app/random.h"
 
+#include <random>
+
 namespace quorvel {
 namespace {
     std::uint64_t mix(std::uint64_t z)
@@ -20,6 +22,12 @@ float MixingRandom::next()
 void MixingRandom::reseed(int clockReading)
 {
     m_state = mix(m_state ^ mix(static_cast<std::uint64_t>(clockReading) + 0x632BE59BD9B4E019ULL));
+}
+
+std::uint64_t freshSeed()
+{
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
 } // namespace quorvel

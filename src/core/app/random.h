@@ -18,4 +18,7 @@ private:
     std::uint64_t m_state;
 };
 
+// A starting state that differs from run to run, from the system's entropy source.
+std::uint64_t freshSeed();
+
 } // namespace quorvel

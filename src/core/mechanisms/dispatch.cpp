@@ -21,32 +21,11 @@ namespace {
     constexpr Mechanism level5[] = { calc15, calc16, calc17, calc40, calc41, calc42, calc43, calc05,
         calc06, calc26, calc27, calc28, calc29, calc30, calc44, calc45, calc46, calc47 };
 
-    std::span<const Mechanism> table(const std::string& level)
+    std::span<const Mechanism> table(Level level)
     {
-        if (level == "livello1")
-            return level1;
-        if (level == "livello2")
-            return level2;
-        if (level == "livello3")
-            return level3;
-        if (level == "livello4")
-            return level4;
-        if (level == "livello5")
-            return level5;
-        return {};
-    }
-
-    Value schemeOf(const MachineState& s)
-    {
-        if (s.activeLevel == "livello1")
-            return s.schemaLevel1;
-        if (s.activeLevel == "livello2")
-            return s.schemaLevel2;
-        if (s.activeLevel == "livello3")
-            return s.schemaLevel3;
-        if (s.activeLevel == "livello4")
-            return s.schemaLevel4;
-        return Value::int16(s.schemaLevel5);
+        static constexpr std::span<const Mechanism> tables[] = { {}, level1, level2, level3,
+            level4, level5 };
+        return tables[level.number()];
     }
 
 } // namespace
@@ -56,13 +35,13 @@ Mechanism selectMechanism(const MachineState& s)
     const std::span<const Mechanism> rows = table(s.activeLevel);
     if (rows.empty())
         return nullptr;
-    const double scheme = schemeOf(s).number(); // a text spelling no number faults here
+    const double scheme = s.activeScheme().number(); // a text spelling no number faults here
     for (std::size_t row = 0; row < rows.size(); ++row)
         if (scheme == static_cast<double>(row + 1))
             return rows[row];
     return nullptr;
 }
 
-int schemeCount(const std::string& level) { return static_cast<int>(table(level).size()); }
+int schemeCount(Level level) { return static_cast<int>(table(level).size()); }
 
 } // namespace quorvel

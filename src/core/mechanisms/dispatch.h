@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "core/app/level.h"
 
 namespace quorvel {
 
@@ -13,7 +13,7 @@ using Mechanism = void (*)(Machine&);
 // number matches no row. A scheme held as a text that spells no number is a fault.
 Mechanism selectMechanism(const MachineState& s);
 
-// The number of schemes of a level "livello1".."livello5"; 0 for any other name.
-int schemeCount(const std::string& level);
+// The number of schemes of a level, which is also the range its draws pick from; 0 for none.
+int schemeCount(Level level);
 
 } // namespace quorvel

@@ -35,14 +35,8 @@ namespace {
         const Value r = s.resultValue;
         s.secondOpCount = s.secondOpCount + Value::int16(1);
         if (s.secondOpCount <= Value::int16(1)) {
-            if (!s.loadedFromFile) {
-                int index = m.clockDigit();
-                if (index > 4)
-                    index -= 5;
-                if (index == 0)
-                    index = 1;
-                s.secondOpIndex = static_cast<std::int16_t>(index);
-            }
+            if (!s.loadedFromFile)
+                s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
             if (const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex)))
                 s.secondOpSymbol = symbol;
         }
@@ -169,7 +163,7 @@ void calc43(Machine& m)
     s.calc43Count = s.calc43Count + Value::int16(1);
     if (s.calc43Count <= Value::int16(1)) {
         const int k = static_cast<int>(std::floor(4.0 * m.reseedAndDraw() + 1));
-        s.altOpSymbol = std::string(1, "+*-:"[k - 1]);
+        s.altOpSymbol = altSymbolForIndex(k);
     }
     const bool inOrder = std::floor(2.0 * m.reseedAndDraw() + 1) == 1;
     const Value first = inOrder ? A(m) : B(m);

@@ -28,6 +28,12 @@ const char* symbolForIndex(const Value& index)
     return nullptr;
 }
 
+const char* altSymbolForIndex(int index)
+{
+    static const char* const symbols[] = { "+", "*", "-", ":" };
+    return index >= 1 && index <= 4 ? symbols[index - 1] : nullptr;
+}
+
 std::optional<Value> applyCode(const Value& code, const Value& v, const Value& w)
 {
     const double k = code.number();

@@ -21,6 +21,9 @@ std::optional<Value> applySymbol(const std::string& symbol, const Value& x, cons
 
 // The symbol an operation index 1..4 stands for: "+", "-", "*", ":"; nullptr otherwise.
 const char* symbolForIndex(const Value& index);
+// The alternate reading of an operation index 1..4, which calc43 uses: "+", "*", "-", ":";
+// nullptr otherwise.
+const char* altSymbolForIndex(int index);
 
 // The four numbered calculations: 1 sum, 2 product, 3 absolute difference, 4 quotient rounded
 // down, in number-value arithmetic. Any other code computes nothing.

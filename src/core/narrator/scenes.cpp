@@ -26,6 +26,22 @@ void sceneWelcome(Narrator& n)
     n.Play("gestureup");
 }
 
+void sceneLevelChosen(Narrator& n, Level level)
+{
+    if (level.number() <= 3) {
+        n.Speak(speech::enterValues);
+        n.Speak(speech::pressExperiment);
+        return;
+    }
+    n.Show();
+    n.setTop(100);
+    n.Speak(speech::enterValues);
+    n.Play("getattention");
+    n.Speak(level.number() == 4 ? speech::varyingOutputsLevel4 : speech::varyingOutputsLevel5);
+    n.Speak(speech::regularity);
+    n.Speak(speech::pressExperiment);
+}
+
 void sceneFirstOutput(Narrator& n)
 {
     n.Show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/level.h"
 #include "core/ports/ports.h"
 
 #include <string>
@@ -18,6 +19,9 @@ namespace speech {
 } // namespace speech
 
 void sceneWelcome(Narrator& n);
+// After a level command: levels 1 to 3 remind the pupil what to do; levels 4 and 5 show the
+// wizard, who warns that outputs may vary.
+void sceneLevelChosen(Narrator& n, Level level);
 void sceneFirstOutput(Narrator& n);
 void sceneControlli(Narrator& n);
 void sceneDaRicordare(Narrator& n);

@@ -30,19 +30,6 @@ std::string fieldText(const Value& v)
     return v.display('.');
 }
 
-const Value* schemeField(const MachineState& s)
-{
-    if (s.activeLevel == "livello1")
-        return &s.schemaLevel1;
-    if (s.activeLevel == "livello2")
-        return &s.schemaLevel2;
-    if (s.activeLevel == "livello3")
-        return &s.schemaLevel3;
-    if (s.activeLevel == "livello4")
-        return &s.schemaLevel4;
-    return nullptr;
-}
-
 // A whole number written with digits only (a minus sign allowed) that fits 16 bits.
 std::optional<std::int16_t> wholeNumber(std::string_view field)
 {
@@ -89,17 +76,11 @@ std::optional<std::string_view> quotedRecord(std::string_view line)
 
 std::string mechanismRecord(const MachineState& s)
 {
-    const Value* scheme = schemeField(s);
-    std::string last;
-    if (scheme)
-        last = fieldText(*scheme);
-    else if (s.activeLevel == "livello5")
-        last = std::to_string(s.schemaLevel5);
-    else
+    if (s.activeLevel.isNone())
         return "";
-    return s.activeLevel + ',' + std::to_string(s.c1()) + ',' + std::to_string(s.c2()) + ','
+    return s.activeLevel.name() + ',' + std::to_string(s.c1()) + ',' + std::to_string(s.c2()) + ','
         + fieldText(s.opCode) + ',' + fieldText(s.partOpCode) + ',' + fieldText(s.joinOpCode) + ','
-        + std::to_string(s.secondOpIndex) + ',' + last;
+        + std::to_string(s.secondOpIndex) + ',' + fieldText(s.activeScheme());
 }
 
 void writeMechanismLine(std::ostream& out, const std::string& record)
@@ -131,10 +112,11 @@ std::optional<MechanismRecord> parseMechanismRecord(std::string_view record)
     const std::size_t firstComma = record.find(',');
     if (firstComma == std::string_view::npos)
         return std::nullopt;
-    result.level = std::string(record.substr(0, firstComma));
-    const int schemes = schemeCount(result.level);
-    if (schemes == 0)
+    const std::optional<Level> level = Level::parse(record.substr(0, firstComma));
+    if (!level)
         return std::nullopt;
+    result.level = *level;
+    const int schemes = schemeCount(result.level);
 
     std::string_view rest = record.substr(firstComma + 1);
     for (std::size_t i = 0; i < MechanismRecord::numericFields; ++i) {
@@ -167,19 +149,15 @@ void restoreMechanism(MachineState& s, const MechanismRecord& record)
     s.partOpCode = Value::text(record.texts[R::PartOpCode]);
     s.joinOpCode = Value::text(record.texts[R::JoinOpCode]);
     s.secondOpIndex = record.numbers[R::SecondOpIndex];
-    Value* const lowerSchemes[]
-        = { &s.schemaLevel1, &s.schemaLevel2, &s.schemaLevel3, &s.schemaLevel4 };
-    if (record.levelNumber() == 5)
-        s.schemaLevel5 = record.numbers[R::Scheme];
-    else
-        *lowerSchemes[record.levelNumber() - 1] = Value::text(record.texts[R::Scheme]);
+    // Levels 1 to 4 keep the scheme as the text that was read; level 5 takes its number.
+    s.setScheme(record.level, Value::text(record.texts[R::Scheme]));
 
     // The symbols follow the restored codes, as "Operazioni" pairs them; a code outside the
     // table clears them, so no symbol of the previous mechanism stays in force.
     const int op = record.numbers[R::OpCode];
     const bool inTable = op >= 1 && op <= 4;
     s.opSymbol = inTable ? symbolForIndex(Value::int16(op)) : "";
-    s.altOpSymbol = inTable ? std::string(1, "+*-:"[op - 1]) : "";
+    s.altOpSymbol = inTable ? altSymbolForIndex(op) : "";
     if (const char* second = symbolForIndex(Value::int16(s.secondOpIndex)))
         s.secondOpSymbol = second;
 }

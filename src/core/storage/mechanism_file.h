@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/level.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -28,11 +30,9 @@ struct MechanismRecord
     };
     static constexpr std::size_t numericFields = 7;
 
-    std::string level; // "livello1".."livello5"
+    Level level;
     std::array<std::string, numericFields> texts;
     std::array<std::int16_t, numericFields> numbers {};
-
-    int levelNumber() const { return level.back() - '0'; }
 };
 
 // How much of a file the reader looks at. Only the first line counts and a record is a few

@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmapCache>
-#include <random>
 
 namespace quorvel {
 namespace {
@@ -26,12 +25,6 @@ namespace {
 
     const char* const digitNames[] = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei",
         "sette", "otto", "nove" };
-
-    std::uint64_t freshSeed()
-    {
-        std::random_device device;
-        return (static_cast<std::uint64_t>(device()) << 32) ^ device();
-    }
 
 } // namespace
 
