@@ -37,10 +37,8 @@ struct Bench {
         s.setScheme(s.activeLevel, Value::int16(scheme));
         machine.Label3_Click();
         machine.canc2_Click();
-        for (char c : first)
-            machine.keypadClick(Keypad::First, c - '0');
-        for (char c : second)
-            machine.keypadClick(Keypad::Second, c - '0');
+        machine.typeDigits(Keypad::First, first);
+        machine.typeDigits(Keypad::Second, second);
     }
 };
 

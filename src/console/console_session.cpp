@@ -20,10 +20,17 @@ namespace {
         return s.substr(first, last - first + 1);
     }
 
-    // Everything after the command word: names may hold blanks.
-    std::string restOf(const std::string& line, const std::string& command)
+    // The grid of hidden constants, row by row: "0 0 0 0 0 / 0 3 0 0 0 / ...".
+    std::string gridText(const MachineState& s)
     {
-        return trimmed(line.substr(command.size()));
+        std::string grid;
+        for (const auto& row : s.paramGrid) {
+            if (!grid.empty())
+                grid += " /";
+            for (std::int16_t cell : row)
+                grid += " " + std::to_string(cell);
+        }
+        return grid.substr(1);
     }
 
     bool allDigits(const std::string& s)
@@ -70,49 +77,76 @@ bool ConsoleSession::execute(const std::string& rawLine)
     if (line.empty() || line[0] == '#') // blank lines and comments of scripted sessions
         return true;
     std::istringstream words(line);
-    std::string command, argument, extra;
-    words >> command >> argument >> extra;
-    Machine& m = *m_machine;
-    const bool noArgument = argument.empty();
-
-    if (command == "esci" && noArgument)
+    CommandLine c;
+    std::string extra;
+    words >> c.word >> c.argument >> extra;
+    c.extra = !extra.empty();
+    c.rest = trimmed(line.substr(c.word.size()));
+    if (c.word == "esci" && c.argument.empty())
         return false;
-    if (command == "livello" && extra.empty()) {
-        if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5')
-            m.livelloClick(argument[0] - '0');
-        else
-            error("livello vuole un numero da 1 a 5" + (noArgument ? std::string() : ": " + argument));
-    } else if (command == "cambia" && noArgument) {
-        m.cmb_Click();
-        m_out << "usc: " << m.text(Control::usc) << '\n';
-    } else if (command == "operazioni" && noArgument) {
-        m.ingr_Click();
-    } else if ((command == "primo" || command == "secondo") && extra.empty()) {
-        const Keypad keypad = command == "primo" ? Keypad::First : Keypad::Second;
-        if (!allDigits(argument))
-            error(noArgument ? command + " vuole delle cifre" : "servono solo cifre: " + argument);
-        else
-            for (char c : argument)
-                m.keypadClick(keypad, c - '0');
-    } else if (command == "cancella" && extra.empty() && (argument == "primo" || argument == "secondo")) {
-        argument == "primo" ? m.Label3_Click() : m.canc2_Click();
-    } else if (command == "esperimento" && noArgument) {
-        m.exp_Click();
-        m_out << "usc: " << m.text(Control::usc) << '\n';
-    } else if (command == "salva" && !noArgument) {
-        m_platform->typeName(restOf(line, command));
-        saveMechanism(m, *m_platform);
-    } else if (command == "apri" && !noArgument) {
-        const std::filesystem::path path = restOf(line, command);
-        openMechanism(m, path.parent_path().empty() ? "." : path.parent_path(), path.filename().string());
-    } else if (command == "stato" && noArgument) {
-        printState();
-    } else if (command == "aiuto" && noArgument) {
-        printHelp();
-    } else {
+    if (!runCommand(c))
         error("comando non valido: " + line);
-    }
     return true;
+}
+
+bool ConsoleSession::runCommand(const CommandLine& c)
+{
+    Machine& m = *m_machine;
+    const bool bare = c.argument.empty();
+    if (c.word == "livello" && !c.extra) {
+        chooseLevel(c.argument);
+    } else if (c.word == "cambia" && bare) {
+        m.cmb_Click();
+        printOutput();
+    } else if (c.word == "operazioni" && bare)
+        m.ingr_Click();
+    else if ((c.word == "primo" || c.word == "secondo") && !c.extra)
+        typeDigits(c.word, c.argument);
+    else if (c.word == "cancella" && !c.extra && c.argument == "primo")
+        m.Label3_Click();
+    else if (c.word == "cancella" && !c.extra && c.argument == "secondo")
+        m.canc2_Click();
+    else if (c.word == "esperimento" && bare)
+        m.exp_Click(), printOutput();
+    else if (c.word == "salva" && !bare)
+        m_platform->typeName(c.rest), saveMechanism(m, *m_platform);
+    else if (c.word == "apri" && !bare)
+        openFile(c.rest);
+    else if (c.word == "stato" && bare)
+        printState();
+    else if (c.word == "aiuto" && bare)
+        printHelp();
+    else
+        return false;
+    return true;
+}
+
+void ConsoleSession::chooseLevel(const std::string& argument)
+{
+    if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5')
+        m_machine->livelloClick(argument[0] - '0');
+    else
+        error("livello vuole un numero da 1 a 5" + (argument.empty() ? "" : ": " + argument));
+}
+
+void ConsoleSession::typeDigits(const std::string& keypad, const std::string& digits)
+{
+    if (!allDigits(digits))
+        error(digits.empty() ? keypad + " vuole delle cifre" : "servono solo cifre: " + digits);
+    else
+        m_machine->typeDigits(keypad == "primo" ? Keypad::First : Keypad::Second, digits);
+}
+
+void ConsoleSession::openFile(const std::string& typed)
+{
+    const std::filesystem::path path = typed;
+    const std::filesystem::path folder = path.parent_path();
+    openMechanism(*m_machine, folder.empty() ? "." : folder, path.filename().string());
+}
+
+void ConsoleSession::printOutput()
+{
+    m_out << "usc: " << m_machine->text(Control::usc) << '\n';
 }
 
 void ConsoleSession::printHelp()
@@ -122,64 +156,42 @@ void ConsoleSession::printHelp()
              "stato | aiuto | esci\n";
 }
 
+// Every field of the state record, then the texts of the face, one "name: value" line each.
 void ConsoleSession::printState()
 {
     const MachineState& s = m_machine->state();
     const char sep = m_machine->decimalSeparator();
-    auto text = [](const std::string& t) { return "\"" + t + "\""; };
+    auto quoted = [](const std::string& t) { return "\"" + t + "\""; };
     auto value = [&](const Value& v) {
         if (v.isEmpty())
             return std::string("(vuoto)");
-        return v.isText() ? text(v.textValue()) : v.display(sep);
+        return v.isText() ? quoted(v.textValue()) : v.display(sep);
     };
+    auto number = [](int n) { return std::to_string(n); };
     auto flag = [](bool b) { return std::string(b ? "vero" : "falso"); };
-    std::string grid;
-    for (const auto& row : s.paramGrid) {
-        if (!grid.empty())
-            grid += " /";
-        for (std::int16_t cell : row)
-            grid += " " + std::to_string(cell);
-    }
-    const std::vector<std::pair<const char*, std::string>> fields = {
-        { "activeLevel", text(s.activeLevel.name()) },
-        { "schemaLevel1", value(s.schemaLevel1) },
-        { "schemaLevel2", value(s.schemaLevel2) },
-        { "schemaLevel3", value(s.schemaLevel3) },
-        { "schemaLevel4", value(s.schemaLevel4) },
-        { "schemaLevel5", std::to_string(s.schemaLevel5) },
-        { "opCode", value(s.opCode) },
-        { "opSymbol", text(s.opSymbol) },
-        { "partOpCode", value(s.partOpCode) },
-        { "joinOpCode", value(s.joinOpCode) },
-        { "altOpSymbol", text(s.altOpSymbol) },
-        { "secondOpIndex", std::to_string(s.secondOpIndex) },
-        { "secondOpSymbol", text(s.secondOpSymbol) },
-        { "secondOpCount", value(s.secondOpCount) },
+    auto text = [&](Control c) { return quoted(m_machine->text(c)); };
+    const std::pair<const char*, std::string> fields[] = {
+        { "activeLevel", quoted(s.activeLevel.name()) }, { "schemaLevel1", value(s.schemaLevel1) },
+        { "schemaLevel2", value(s.schemaLevel2) }, { "schemaLevel3", value(s.schemaLevel3) },
+        { "schemaLevel4", value(s.schemaLevel4) }, { "schemaLevel5", number(s.schemaLevel5) },
+        { "opCode", value(s.opCode) }, { "opSymbol", quoted(s.opSymbol) },
+        { "partOpCode", value(s.partOpCode) }, { "joinOpCode", value(s.joinOpCode) },
+        { "altOpSymbol", quoted(s.altOpSymbol) }, { "secondOpIndex", number(s.secondOpIndex) },
+        { "secondOpSymbol", quoted(s.secondOpSymbol) }, { "secondOpCount", value(s.secondOpCount) },
         { "loadedFromFile", flag(s.loadedFromFile) },
-        { "experimentCount", value(s.experimentCount) },
-        { "paramGrid", grid.substr(1) },
-        { "inputA", value(s.inputA) },
-        { "inputB", std::to_string(s.inputB) },
-        { "resultValue", value(s.resultValue) },
-        { "remainderAB", value(s.remainderAB) },
-        { "remainderBA", value(s.remainderBA) },
-        { "largerInput", value(s.largerInput) },
-        { "smallerInput", value(s.smallerInput) },
-        { "calc31Count", value(s.calc31Count) },
-        { "calc43Count", value(s.calc43Count) },
-        { "chainCount", value(s.chainCount) },
-        { "chainOp1", value(s.chainOp1) },
-        { "chainOp2", value(s.chainOp2) },
-        { "chainOp3", std::to_string(s.chainOp3) },
-        { "outputChangeCount", std::to_string(s.outputChangeCount) },
-        { "openedMechanismName", text(s.openedMechanismName) },
-        { "lightPhase", flag(s.lightPhase) },
-        { "i1", text(m_machine->text(Control::i1)) },
-        { "i2", text(m_machine->text(Control::i2)) },
-        { "Text1", text(m_machine->text(Control::Text1)) },
-        { "Text2", text(m_machine->text(Control::Text2)) },
-        { "usc", text(m_machine->text(Control::usc)) },
-        { "Label15", text(m_machine->text(Control::Label15)) },
+        { "experimentCount", value(s.experimentCount) }, { "paramGrid", gridText(s) },
+        { "inputA", value(s.inputA) }, { "inputB", number(s.inputB) },
+        { "resultValue", value(s.resultValue) }, { "remainderAB", value(s.remainderAB) },
+        { "remainderBA", value(s.remainderBA) }, { "largerInput", value(s.largerInput) },
+        { "smallerInput", value(s.smallerInput) }, { "calc31Count", value(s.calc31Count) },
+        { "calc43Count", value(s.calc43Count) }, { "chainCount", value(s.chainCount) },
+        { "chainOp1", value(s.chainOp1) }, { "chainOp2", value(s.chainOp2) },
+        { "chainOp3", number(s.chainOp3) }, { "outputChangeCount", number(s.outputChangeCount) },
+        { "openedMechanismName", quoted(s.openedMechanismName) },
+        { "lightPhase", flag(s.lightPhase) }, { "i1", text(Control::i1) },
+        { "i2", text(Control::i2) }, { "Text1", text(Control::Text1) },
+        { "Text2", text(Control::Text2) }, { "usc", text(Control::usc) },
+        { "Label15", text(Control::Label15) },
     };
     for (const auto& [name, shown] : fields)
         m_out << name << ": " << shown << '\n';

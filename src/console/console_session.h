@@ -33,6 +33,21 @@ public:
     bool execute(const std::string& line);
 
 private:
+    // A command line: its first word, the first argument, whether more words follow, and
+    // everything after the word (a file name may hold blanks).
+    struct CommandLine {
+        std::string word;
+        std::string argument;
+        bool extra = false;
+        std::string rest;
+    };
+
+    // Carries out a command; false when the line is no command the console knows.
+    bool runCommand(const CommandLine& command);
+    void chooseLevel(const std::string& argument);
+    void typeDigits(const std::string& keypad, const std::string& digits);
+    void openFile(const std::string& typed);
+    void printOutput();
     void printState();
     void printHelp();
     void error(const std::string& text);

@@ -68,6 +68,13 @@ void Machine::keypadClick(Keypad keypad, int digit)
     setText(target, text(target) + static_cast<char>('0' + digit));
 }
 
+void Machine::typeDigits(Keypad keypad, std::string_view digits)
+{
+    for (char c : digits)
+        if (c >= '0' && c <= '9')
+            keypadClick(keypad, c - '0');
+}
+
 void Machine::Label3_Click() { setText(Control::i1, ""); }
 void Machine::canc2_Click() { setText(Control::i2, ""); }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -40,6 +41,9 @@ public:
 
     // The keypads: zero_Click..nove_Click append to i1, zero2_Click..nove2_Click to i2.
     void keypadClick(Keypad keypad, int digit);
+    // Presses the keypad's key for each digit of a text, in order; other characters press
+    // nothing.
+    void typeDigits(Keypad keypad, std::string_view digits);
     void Label3_Click(); // "Canc" of the first keypad
     void canc2_Click(); // "Canc" of the second keypad
     void exp_Click(); // "esperimento"
