@@ -77,6 +77,21 @@ KeyLabel* MachineForm::addKey(const QString& name, const QString& caption, QRect
 
 void MachineForm::buildFace()
 {
+    buildLights();
+    buildDisplays();
+    m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* cmb = addKey("cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed,
+                       Qt::white, 12);
+    connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
+    connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
+    connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
+    buildPanels();
+    m_saveDialog = std::make_unique<QtSaveDialog>(this);
+}
+
+void MachineForm::buildLights()
+{
     for (int i = 0; i < 5; ++i) {
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
@@ -89,16 +104,20 @@ void MachineForm::buildFace()
         const QRect twips = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
         m_face->layout().add(m_lights[i], twips);
     }
+}
 
-    m_i1 = new DisplayLabel("in", displayCyan, keyRed, m_face);
-    m_i2 = new DisplayLabel("in", displayCyan, keyRed, m_face);
-    m_usc = new DisplayLabel("out", displayCyan, keyRed, m_face);
-    m_i1->setObjectName("i1");
-    m_i2->setObjectName("i2");
-    m_usc->setObjectName("usc");
-    m_face->layout().add(m_i1, { 3720, 4680, 1455, 1335 }, 40, true);
-    m_face->layout().add(m_i2, { 6600, 4680, 1455, 1335 }, 40, true);
-    m_face->layout().add(m_usc, { 9720, 1440, 1455, 1335 }, 40, true);
+// The two inputs, the output, the status line, and the hidden copies the mechanisms read.
+void MachineForm::buildDisplays()
+{
+    auto display = [this](const char* name, const QString& text, QRect twips) {
+        auto* label = new DisplayLabel(text, displayCyan, keyRed, m_face);
+        label->setObjectName(name);
+        m_face->layout().add(label, twips, 40, true);
+        return label;
+    };
+    m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
+    m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
+    m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
@@ -115,15 +134,11 @@ void MachineForm::buildFace()
     m_text2->setObjectName("Text2");
     m_text1->hide();
     m_text2->hide();
+}
 
-    m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
-    auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
-    auto* cmb = addKey("cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed,
-                       Qt::white, 12);
-    connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
-    connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
-    connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
-
+// The information panel and the open panel, both over the clip and hidden until asked for.
+void MachineForm::buildPanels()
+{
     m_frame1 = new InfoPanel(m_programFolder, m_face);
     m_face->layout().add(m_frame1, { 3000, 240, 5775, 4215 });
     m_frame1->hide();
@@ -141,7 +156,6 @@ void MachineForm::buildFace()
         if (m_face->rect().contains(point) && !m_face->childAt(point))
             Form_DragDrop(m_face->toTwips(point));
     });
-    m_saveDialog = std::make_unique<QtSaveDialog>(this);
 }
 
 void MachineForm::buildKeypads()
@@ -178,11 +192,12 @@ void MachineForm::buildMenu()
     item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click);
     item(file, "esci", &MachineForm::esci_Click);
     QMenu* livello = bar->addMenu("livello");
-    item(livello, "livello1", &MachineForm::livello1_Click);
-    item(livello, "livello2", &MachineForm::livello2_Click);
-    item(livello, "livello3", &MachineForm::livello3_Click);
-    item(livello, "livello4", &MachineForm::livello4_Click);
-    item(livello, "livello5", &MachineForm::livello5_Click);
+    for (int n = 1; n <= Level::count; ++n) {
+        const QString name = QString::fromStdString(Level::number(n).name());
+        QAction* action = livello->addAction(name);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, n] { m_machine->livelloClick(n); });
+    }
     QMenu* istruzioni = bar->addMenu("istruzioni");
     item(istruzioni, "controlli", &MachineForm::controlli_Click);
     item(istruzioni, "da_ricordare", &MachineForm::da_ricordare_Click);
@@ -276,11 +291,6 @@ void MachineForm::Label3_Click() { m_machine->Label3_Click(); }
 void MachineForm::canc2_Click() { m_machine->canc2_Click(); }
 void MachineForm::ingr_Click() { m_machine->ingr_Click(); }
 void MachineForm::cmb_Click() { m_machine->cmb_Click(); }
-void MachineForm::livello1_Click() { m_machine->livello1_Click(); }
-void MachineForm::livello2_Click() { m_machine->livello2_Click(); }
-void MachineForm::livello3_Click() { m_machine->livello3_Click(); }
-void MachineForm::livello4_Click() { m_machine->livello4_Click(); }
-void MachineForm::livello5_Click() { m_machine->livello5_Click(); }
 void MachineForm::controlli_Click() { m_machine->controlli_Click(); }
 void MachineForm::da_ricordare_Click() { m_machine->da_ricordare_Click(); }
 void MachineForm::mostra_Click() { m_machine->mostra_Click(); }

@@ -52,11 +52,6 @@ public slots:
     void canc2_Click();
     void ingr_Click();
     void cmb_Click();
-    void livello1_Click();
-    void livello2_Click();
-    void livello3_Click();
-    void livello4_Click();
-    void livello5_Click();
     void salvameccanismo_Click();
     void aprimeccanismo_Click();
     void esci_Click();
@@ -78,6 +73,9 @@ protected:
 
 private:
     void buildFace();
+    void buildLights();
+    void buildDisplays();
+    void buildPanels();
     void buildKeypads();
     void buildMenu();
     void selectInput(Keypad keypad);

@@ -56,6 +56,7 @@ MerlinNarrator::MerlinNarrator(Voice* voice, bool realTime, QObject* parent)
     , m_window(std::make_unique<CharacterWindow>())
     , m_balloon(std::make_unique<SpeechBalloon>())
     , m_queue([this](const NarratorRequest& request) { start(request); })
+    , m_voiceAhead(voice)
     , m_position(firstPosition())
     , m_font(QStringLiteral("Arial"), 12)
 {
@@ -166,41 +167,15 @@ void MerlinNarrator::enqueue(NarratorRequest request)
     if (m_queue.waiting() >= maxWaitingRequests)
         return;
     m_queue.push(std::move(request));
-    askVoiceAhead();
+    m_voiceAhead.askAhead(m_queue);
     updateTimer();
-}
-
-// The sound of the running text and of the next few is asked for ahead of their turn, so it
-// is ready when they start; texts further back wait, so a long queue never holds more than a
-// few sounds in memory however often the pupil asks for a scene.
-void MerlinNarrator::askVoiceAhead()
-{
-    if (!m_voice)
-        return;
-    int ahead = 0;
-    auto ask = [&](const NarratorRequest& r) {
-        if (r.kind != NarratorRequest::Kind::Speak)
-            return;
-        if (r.ticket > m_lastAskedTicket) {
-            m_voice->synthesize(r.ticket, splitSpeech(r.text));
-            m_lastAskedTicket = r.ticket;
-        }
-        ++ahead;
-    };
-    if (const NarratorRequest* running = m_queue.current())
-        ask(*running);
-    for (const NarratorRequest& r : m_queue.waitingRequests()) {
-        if (ahead >= voiceAheadTexts)
-            break;
-        ask(r);
-    }
 }
 
 void MerlinNarrator::start(const NarratorRequest& request)
 {
     using Kind = NarratorRequest::Kind;
     emit requestStarted(request.kind);
-    askVoiceAhead();
+    m_voiceAhead.askAhead(m_queue);
     Activity& a = m_activity.emplace();
     a.kind = request.kind;
     switch (request.kind) {
@@ -254,13 +229,8 @@ void MerlinNarrator::startSpeaking(const NarratorRequest& request)
     Activity& a = *m_activity;
     a.ticket = request.ticket;
     a.pieces = splitSpeech(request.text);
-    m_lastSpokenTicket = request.ticket;
-    const auto ready = m_utterances.find(request.ticket);
-    if (ready != m_utterances.end()) {
-        const Utterance utterance = std::move(ready->second);
-        m_utterances.erase(ready);
-        return beginSpeech(utterance);
-    }
+    if (const std::optional<Utterance> ready = m_voiceAhead.take(request.ticket))
+        return beginSpeech(*ready);
     if (!m_voice)
         return beginSpeech(Utterance {});
     a.waitingForVoice = true;
@@ -291,9 +261,7 @@ void MerlinNarrator::onVoiceReady(quint64 ticket, const Utterance& utterance)
 {
     if (m_activity && m_activity->waitingForVoice && m_activity->ticket == ticket)
         return beginSpeech(utterance);
-    // A Speak that has already gone on without its sound does not want it any more.
-    if (ticket > m_lastSpokenTicket)
-        m_utterances[ticket] = utterance;
+    m_voiceAhead.keep(ticket, utterance);
 }
 
 void MerlinNarrator::advance(int ms)

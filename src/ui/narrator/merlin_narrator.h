@@ -3,6 +3,7 @@
 #include "ui/narrator/request_queue.h"
 #include "ui/narrator/speech_timeline.h"
 #include "ui/narrator/voice.h"
+#include "ui/narrator/voice_ahead.h"
 #include "ui/narrator/wizard_animations.h"
 #include "core/ports/ports.h"
 
@@ -12,7 +13,6 @@
 #include <QPointF>
 #include <QTimer>
 
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -87,7 +87,6 @@ private:
     };
 
     void enqueue(NarratorRequest request);
-    void askVoiceAhead();
     void start(const NarratorRequest& request);
     void startGlide(const NarratorRequest& request);
     void startSpeaking(const NarratorRequest& request);
@@ -106,11 +105,8 @@ private:
     std::unique_ptr<SpeechBalloon> m_balloon;
     RequestQueue m_queue;
     std::optional<Activity> m_activity;
-    std::map<quint64, Utterance> m_utterances;
+    VoiceAhead m_voiceAhead;
     quint64 m_nextTicket = 1;
-    quint64 m_lastSpokenTicket = 0;
-    quint64 m_lastAskedTicket = 0;
-    static constexpr int voiceAheadTexts = 3;
     static constexpr std::size_t maxWaitingRequests = 400;
     QPointF m_position;
     bool m_shown = false;
