@@ -69,17 +69,7 @@ void InfoPanel::resizeEvent(QResizeEvent*)
 
 void InfoPanel::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor("#0030C0"));
-    p.setPen(QPen(QColor("#A0C0FF"), 2 * m_scale));
-    p.drawRect(rect().adjusted(1, 1, -1, -1));
-    QFont f = font();
-    f.setPixelSize(static_cast<int>(12 * m_scale));
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(8 * m_scale, 2 * m_scale, width(), 20 * m_scale), Qt::AlignLeft | Qt::AlignVCenter,
-               "informazioni");
+    paintPanelFrame(this, m_scale, "informazioni", false);
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "ui/app/scaled_layout.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -65,6 +66,23 @@ void colourLabel(QWidget* label, QColor text, QColor background)
         palette.setColor(QPalette::Window, background);
     label->setPalette(palette);
     label->setAutoFillBackground(background.isValid());
+}
+
+void paintPanelFrame(QWidget* panel, double scale, const QString& title, bool boldTitle)
+{
+    QPainter p(panel);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(panel->rect(), QColor("#0030C0"));
+    p.setPen(QPen(QColor("#A0C0FF"), 2 * scale));
+    p.drawRect(panel->rect().adjusted(1, 1, -1, -1));
+    QFont f = panel->font();
+    f.setPixelSize(static_cast<int>(12 * scale));
+    f.setBold(boldTitle);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    const auto at = [scale](double x) { return static_cast<int>(x * scale); };
+    p.drawText(QRect(at(8), at(2), panel->width(), at(20)), Qt::AlignLeft | Qt::AlignVCenter,
+               title);
 }
 
 } // namespace quorvel

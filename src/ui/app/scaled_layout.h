@@ -39,4 +39,8 @@ private:
 // style sheets: a style sheet costs each widget a polish of its own at start-up.
 void colourLabel(QWidget* label, QColor text, QColor background = {});
 
+// The look of the panels that open over the clip: a blue ground, a light frame and the
+// panel's title at the top left, all at the panel's scale.
+void paintPanelFrame(QWidget* panel, double scale, const QString& title, bool boldTitle);
+
 } // namespace quorvel

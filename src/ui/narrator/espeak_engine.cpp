@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace quorvel {
 
@@ -11,11 +12,14 @@ namespace {
 
 // A gentle storyteller: slower than the library's 175 words a minute, a little deeper and
 // livelier in pitch, with a short gap between words so that a child can follow.
-constexpr int wordsPerMinute = 140;
-constexpr int basePitch = 42;
-constexpr int pitchRange = 65;
-constexpr int wordGapTensOfMs = 1;
-constexpr int volume = 90; // a little headroom: at 100 its loudest vowels touch full scale
+// The volume leaves a little headroom: at 100 the voice's loudest vowels touch full scale.
+constexpr std::pair<espeak_PARAMETER, int> storyteller[] = {
+    { espeakRATE, 140 }, // words a minute
+    { espeakPITCH, 42 },
+    { espeakRANGE, 65 },
+    { espeakWORDGAP, 1 }, // tens of milliseconds
+    { espeakVOLUME, 90 },
+};
 
 // The synthesis callback has no context of its own; synthesis is synchronous and on one
 // thread, so the sound collected goes to whichever buffer that thread set last.
@@ -69,11 +73,8 @@ bool EspeakEngine::ensureReady()
     if (!loaded || m_configured)
         return loaded;
     espeak_SetSynthCallback(collect);
-    espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
-    espeak_SetParameter(espeakPITCH, basePitch, 0);
-    espeak_SetParameter(espeakRANGE, pitchRange, 0);
-    espeak_SetParameter(espeakWORDGAP, wordGapTensOfMs, 0);
-    espeak_SetParameter(espeakVOLUME, volume, 0);
+    for (const auto& [parameter, value] : storyteller)
+        espeak_SetParameter(parameter, value, 0);
     m_configured = true;
     return true;
 }

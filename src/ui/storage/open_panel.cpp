@@ -158,19 +158,7 @@ void OpenPanel::Dir1_Change(const QString& path) { setFolder(path); }
 
 void OpenPanel::resizeEvent(QResizeEvent*) { m_scale = m_layout.apply(size(), panelPixels); }
 
-void OpenPanel::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), QColor("#0030C0"));
-    p.setPen(QPen(QColor("#A0C0FF"), 2 * m_scale));
-    p.drawRect(rect().adjusted(1, 1, -1, -1));
-    QFont f = font();
-    f.setPixelSize(static_cast<int>(12 * m_scale));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(8 * m_scale, 2 * m_scale, width(), 20 * m_scale), Qt::AlignLeft | Qt::AlignVCenter, "Apri");
-}
+void OpenPanel::paintEvent(QPaintEvent*) { paintPanelFrame(this, m_scale, "Apri", true); }
 
 // Dragging: the panel stays put while an outline follows the pointer; where the pointer is
 // released decides where the panel goes.
