@@ -8,7 +8,7 @@ BUILD_TYPE ?= RelWithDebInfo
 MAKEFLAGS += --no-print-directory
 SHELL := bash
 
-.PHONY: all deps configure build run console test check format format-check sanitize release \
+.PHONY: all deps configure game build run console test check format format-check sanitize release \
         clean soak bench fuzz
 
 all: build
@@ -28,14 +28,17 @@ configure: deps
 	@if [ ! -f $(BUILD)/build.ninja ]; then \
 	  rm -rf $(BUILD); cmake -G Ninja -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null; fi
 
-# Quiet when there is nothing to build; one status line per step otherwise.
+# The game's executables and pictures, or the whole tree; quiet when there is nothing to build.
+GAME = quorvel quorvel-console quorvel_assets
+game: configure
+	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) $(GAME)
 build: configure
-	@bash scripts/build.sh $(BUILD) $(JOBS)
+	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD)
 
-run: build
+run: game
 	@./$(BUILD)/bin/quorvel
 
-console: build
+console: game
 	@./$(BUILD)/bin/quorvel-console
 
 # The whole suite, as CI runs it: the format check, the build with warnings as errors, every
@@ -43,14 +46,15 @@ console: build
 # Release build of the whole tree.
 test: deps format-check
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEL_WERROR=ON)
-	@bash scripts/build.sh $(BUILD) $(JOBS)
+	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD)
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) fuzz FUZZ_SECONDS=30
 	@$(MAKE) sanitize
 	@$(MAKE) release
 
 # The quick tests: the core on its fakes and the console transcripts (seconds).
-check: build
+check: configure
+	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) core_tests quorvel-console
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L 'unit|console'
 
 # Every C++ file of ours in the repository's one format.
@@ -66,7 +70,7 @@ format-check: deps
 SANITIZE_BUILD ?= build-asan
 sanitize: deps
 	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON)
-	@bash scripts/build.sh $(SANITIZE_BUILD) $(JOBS)
+	@JOBS=$(JOBS) bash scripts/build.sh $(SANITIZE_BUILD)
 	@echo "sanitizers: running every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@cd $(SANITIZE_BUILD) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -80,7 +84,7 @@ sanitize: deps
 RELEASE_BUILD ?= build-release
 release: deps
 	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON)
-	@bash scripts/build.sh $(RELEASE_BUILD) $(JOBS)
+	@JOBS=$(JOBS) bash scripts/build.sh $(RELEASE_BUILD)
 	@echo "release: the whole tree builds with no warning"
 
 clean:
@@ -88,7 +92,8 @@ clean:
 
 # The monkey soak of the real window: 20 000 random events, memory at the start and the end.
 SOAK_EVENTS ?= 20000
-soak: build
+soak: configure
+	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) quorvel_monkey quorvel_assets
 	@./$(BUILD)/bin/quorvel_monkey --events $(SOAK_EVENTS) --report-memory
 
 # Every benchmark on a Release build, as one Markdown table (about ten minutes).

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Builds a configured build folder. Says nothing when it is up to date; on a terminal, shows
-# Ninja's one status line; elsewhere (CI, a pipe), only what the compiler says and one closing
-# line.   scripts/build.sh FOLDER [JOBS]
+# Builds a configured build folder, all of it or the targets named. Says nothing when they are
+# up to date; on a terminal, shows Ninja's one status line; elsewhere (CI, a pipe), only what
+# the compiler says and one closing line.   scripts/build.sh FOLDER [TARGET...]
 set -euo pipefail
 build=$1
-jobs=${2:-$(nproc)}
+shift
+jobs=${JOBS:-$(nproc)}
 
-if ninja -C "$build" -n 2>/dev/null | grep -q '^ninja: no work to do'; then
+if ninja -C "$build" -n "$@" 2>/dev/null | grep -q '^ninja: no work to do'; then
     exit 0
 fi
 if [ -t 1 ]; then
-    cmake --build "$build" -j "$jobs"
+    ninja -C "$build" -j "$jobs" "$@"
 else
     start=$SECONDS
-    cmake --build "$build" -j "$jobs" -- --quiet
+    ninja -C "$build" -j "$jobs" --quiet "$@"
     echo "build: $build built in $((SECONDS - start)) s"
 fi
