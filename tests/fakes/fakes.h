@@ -1,104 +1,107 @@
 #pragma once
 
 #include "core/app/machine.h"
+#include "core/app/random.h"
 #include "core/ports/ports.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quorvel::testing {
 
 // Records every request as one line, e.g. "Beep 800 100", "Speak ...", "Movie /x/rosso.gif".
-class Recorder {
-public:
+struct Recorder
+{
     std::vector<std::string> log;
     void record(std::string line) { log.push_back(std::move(line)); }
 };
 
-class FakeSpeaker : public Speaker {
-public:
-    explicit FakeSpeaker(Recorder& r) : m_r(r) { }
-    void Beep(int frequency, int ms) override
+// The base of the recording fakes.
+struct Recording
+{
+    explicit Recording(Recorder& r)
+        : recorder(r)
     {
-        m_r.record("Beep " + std::to_string(frequency) + " " + std::to_string(ms));
     }
-
-private:
-    Recorder& m_r;
+    void record(std::string line) { recorder.record(std::move(line)); }
+    static std::string n(int v) { return std::to_string(v); }
+    Recorder& recorder;
 };
 
-class FakeClipPlayer : public ClipPlayer {
-public:
-    explicit FakeClipPlayer(Recorder& r) : m_r(r) { }
-    void setMovie(const std::string& path) override { m_r.record("Movie " + path); }
-    void Play() override { m_r.record("ClipPlay"); }
-    void StopPlay() override { m_r.record("StopPlay"); }
-    void GotoFrame(int frame) override { m_r.record("GotoFrame " + std::to_string(frame)); }
-
-private:
-    Recorder& m_r;
+struct FakeSpeaker : Speaker, Recording
+{
+    using Recording::Recording;
+    void Beep(int frequency, int ms) override { record("Beep " + n(frequency) + " " + n(ms)); }
 };
 
-class FakeNarrator : public Narrator {
-public:
-    explicit FakeNarrator(Recorder& r) : m_r(r) { }
-    void Show() override { m_r.record("Show"); }
-    void Hide() override { m_r.record("Hide"); }
-    void Speak(const std::string& text) override { m_r.record("Speak " + text); }
-    void Play(const std::string& name) override { m_r.record("Play " + name); }
-    void MoveTo(std::int16_t x, std::int16_t y) override
-    {
-        m_r.record("MoveTo " + std::to_string(x) + " " + std::to_string(y));
-    }
-    void setTop(std::int16_t y) override { m_r.record("Top " + std::to_string(y)); }
-    void setLanguageID(int id) override { m_r.record("LanguageID " + std::to_string(id)); }
-    void setFontName(const std::string& name) override { m_r.record("FontName " + name); }
-    void setFontSize(int size) override { m_r.record("FontSize " + std::to_string(size)); }
-
-private:
-    Recorder& m_r;
+struct FakeClipPlayer : ClipPlayer, Recording
+{
+    using Recording::Recording;
+    void setMovie(const std::string& path) override { record("Movie " + path); }
+    void Play() override { record("ClipPlay"); }
+    void StopPlay() override { record("StopPlay"); }
+    void GotoFrame(int frame) override { record("GotoFrame " + n(frame)); }
 };
 
-class FakeCharacterService : public CharacterService {
-public:
-    explicit FakeCharacterService(Recorder& r) : m_narrator(r) { }
+struct FakeNarrator : Narrator, Recording
+{
+    using Recording::Recording;
+    void Show() override { record("Show"); }
+    void Hide() override { record("Hide"); }
+    void Speak(const std::string& text) override { record("Speak " + text); }
+    void Play(const std::string& name) override { record("Play " + name); }
+    void MoveTo(std::int16_t x, std::int16_t y) override { record("MoveTo " + n(x) + " " + n(y)); }
+    void setTop(std::int16_t y) override { record("Top " + n(y)); }
+    void setLanguageID(int id) override { record("LanguageID " + n(id)); }
+    void setFontName(const std::string& name) override { record("FontName " + name); }
+    void setFontSize(int size) override { record("FontSize " + n(size)); }
+};
+
+// Gives the recording narrator for "merlin" while `available`.
+struct FakeCharacterService : CharacterService, Recording
+{
+    using Recording::Recording;
     bool available = true;
+    FakeNarrator narrator { recorder };
     Narrator* load(const std::string& id) override
     {
-        return available && id == "merlin" ? &m_narrator : nullptr;
+        return available && id == "merlin" ? &narrator : nullptr;
     }
-
-private:
-    FakeNarrator m_narrator;
 };
 
-class FakeMessageBox : public MessageBox {
-public:
-    explicit FakeMessageBox(Recorder& r) : m_r(r) { }
-    void show(const std::string& text) override { m_r.record("Message " + text); }
-
-private:
-    Recorder& m_r;
+struct FakeMessageBox : MessageBox, Recording
+{
+    using Recording::Recording;
+    void show(const std::string& text) override { record("Message " + text); }
 };
 
-class FixedClock : public Clock {
-public:
-    int seconds = 12 * 3600 + 34 * 60 + 56;
-    int secondsSinceMidnight() const override { return seconds; }
-    std::string timeOfDay() const override
+// Records "SaveDialog <filter>" and answers with `answer` (nothing = the pupil cancelled).
+struct FakeSaveDialog : SaveDialog, Recording
+{
+    using Recording::Recording;
+    std::optional<std::string> answer;
+    std::optional<std::string> askSavePath(const std::string& filter) override
     {
-        char b[16];
-        std::snprintf(b, sizeof b, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
-        return b;
+        record("SaveDialog " + filter);
+        return answer;
     }
-    void setSecondDigit(int d) { seconds = seconds / 10 * 10 + d; }
 };
 
-// Gives the scripted draws in order, then `fallback`. Records reseeds.
-class ScriptedRandom : public RandomSource {
+// Reads 12:34:5x, x being `digit`.
+class FixedClock : public Clock
+{
+public:
+    int digit = 6;
+    int secondsSinceMidnight() const override { return 45290 + digit; }
+    std::string timeOfDay() const override { return "12:34:5" + std::to_string(digit); }
+};
+
+// Gives the scripted draws in order, then `fallback`. Counts reseeds.
+class ScriptedRandom : public RandomSource
+{
 public:
     std::deque<float> draws;
     float fallback = 0.5f;
@@ -118,9 +121,13 @@ public:
 
 // A machine wired to recording fakes, in the program folder "/q", with a random source of the
 // test's choosing: scripted draws, or the program's own generator seeded.
-template <typename Random> struct BasicRig {
+template <typename Random> struct BasicRig
+{
     BasicRig() = default;
-    explicit BasicRig(std::uint64_t seed) : random(seed) { }
+    explicit BasicRig(std::uint64_t seed)
+        : random(seed)
+    {
+    }
 
     Recorder recorder;
     FakeSpeaker speaker { recorder };
@@ -134,15 +141,12 @@ template <typename Random> struct BasicRig {
     MachineState& s() { return machine.state(); }
     std::vector<std::string>& log() { return recorder.log; }
 
-    // Types the inputs and runs one experiment; gives what the output display shows.
+    // Puts the input texts in place as they are and runs one experiment; gives what the
+    // output display shows.
     std::string experiment(const std::string& first, const std::string& second)
     {
-        machine.Label3_Click();
-        machine.canc2_Click();
-        for (char c : first)
-            machine.keypadClick(Keypad::First, c - '0');
-        for (char c : second)
-            machine.keypadClick(Keypad::Second, c - '0');
+        machine.setText(Control::i1, first);
+        machine.setText(Control::i2, second);
         machine.exp_Click();
         return machine.text(Control::usc);
     }
@@ -153,8 +157,26 @@ template <typename Random> struct BasicRig {
         s().activeLevel = Level::number(level);
         s().setScheme(s().activeLevel, Value::int16(scheme));
     }
+
+    void setConstants(int c1, int c2)
+    {
+        s().paramGrid[1][1] = static_cast<std::int16_t>(c1);
+        s().paramGrid[2][2] = static_cast<std::int16_t>(c2);
+    }
 };
 
 using Rig = BasicRig<ScriptedRandom>;
+
+// The program's own generator: for the spread of outputs over many experiments. The record
+// is cleared before each experiment to stay small.
+struct SeededRig : BasicRig<MixingRandom>
+{
+    using BasicRig::BasicRig;
+    std::string experiment(const std::string& first, const std::string& second)
+    {
+        recorder.log.clear();
+        return BasicRig::experiment(first, second);
+    }
+};
 
 } // namespace quorvel::testing

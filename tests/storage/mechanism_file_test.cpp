@@ -1,181 +1,280 @@
-#include "core/app/machine_state.h"
+// The mechanism file: writing, reading and refusing, and the save and open commands.
+
+#include "core/storage/mechanism_commands.h"
 #include "core/storage/mechanism_file.h"
+#include "fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 
 using namespace quorvel;
+using namespace quorvel::testing;
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
 
 namespace {
 
-std::string dataFile(const std::string& name)
+const fs::path data = QUORVEL_TEST_DATA;
+const std::string saveDialog = "SaveDialog documenti(*.txt)";
+const std::string level2 = "livello2,3,7,1,4,2,0,12"; // mechanism_level2.txt
+
+std::string bytesOf(const fs::path& path)
 {
-    std::ifstream in(std::string(QUORVEL_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
-std::optional<MechanismRecord> readBytes(const std::string& bytes)
+// What the writer gives back once the file's record is restored into a fresh state.
+std::optional<std::string> reread(const std::string& bytes)
 {
     std::istringstream in(bytes);
-    return readMechanism(in);
-}
-
-// What the writer puts back after the record is restored into a fresh state.
-std::string restoredRecord(const MechanismRecord& record)
-{
+    const std::optional<MechanismRecord> record = readMechanism(in);
     MachineState s;
-    restoreMechanism(s, record);
+    if (!record)
+        return std::nullopt;
+    restoreMechanism(s, *record);
     return mechanismRecord(s);
 }
 
-// level, c1, c2, opCode, partOpCode, joinOpCode, secondOpIndex, scheme
-MachineState stateOf(const std::array<int, 8>& f)
+class MechanismCommands : public ::testing::Test
 {
-    MachineState s;
-    s.activeLevel = Level::number(f[0]);
-    s.paramGrid[1][1] = static_cast<std::int16_t>(f[1]);
-    s.paramGrid[2][2] = static_cast<std::int16_t>(f[2]);
-    s.opCode = Value::int16(f[3]);
-    s.partOpCode = Value::single(f[4]); // drawn codes are single precision
-    s.joinOpCode = Value::int16(f[5]);
-    s.secondOpIndex = static_cast<std::int16_t>(f[6]);
-    s.setScheme(s.activeLevel, Value::int16(f[7]));
-    return s;
-}
+protected:
+    MechanismCommands()
+    {
+        fs::create_directories(folder);
+        rig.machine.Form_Activate(); // loads the narrator
+        rig.log().clear();
+    }
+    ~MechanismCommands() override { fs::remove_all(folder); }
 
-std::string lineOf(const MachineState& s)
-{
-    std::ostringstream out;
-    writeMechanismLine(out, mechanismRecord(s));
-    return out.str();
-}
+    void save(std::optional<std::string> answer)
+    {
+        dialog.answer = std::move(answer);
+        saveMechanism(rig.machine, dialog);
+    }
+
+    // Puts the level-2 example in force, as though it had been drawn.
+    void useLevel2()
+    {
+        ASSERT_TRUE(openMechanism(rig.machine, data, "mechanism_level2.txt"));
+        rig.s().loadedFromFile = false;
+        rig.log().clear();
+    }
+
+    long entries(const fs::path& at) { return std::distance(fs::directory_iterator(at), {}); }
+
+    const fs::path folder
+        = fs::temp_directory_path() / ("quorvel-test-" + std::to_string(std::random_device()()));
+    Rig rig;
+    FakeSaveDialog dialog { rig.recorder };
+};
 
 } // namespace
 
-TEST(MechanismFile, WritesBothExamplesByteForByte)
+TEST(MechanismFile, WritesTheDrawnMechanismByteForByte)
 {
-    EXPECT_EQ(lineOf(stateOf({ 2, 3, 7, 1, 4, 2, 0, 12 })), dataFile("mechanism_level2.txt"));
-    EXPECT_EQ(lineOf(stateOf({ 5, 9, 10, 4, 1, 3, 2, 18 })), dataFile("mechanism_level5.txt"));
-    MachineState none;
-    EXPECT_EQ(lineOf(none), dataFile("mechanism_no_level.txt"));
-}
-
-TEST(MechanismFile, ReopensEveryLevelWithItsExtremeValues)
-{
-    const std::array<int, 8> cases[] = {
-        { 1, 9, 10, 4, 4, 4, 0, 7 },
-        { 2, 1, 1, 1, 1, 1, 1, 16 },
-        { 3, 9, 10, 2, 3, 4, 2, 20 },
-        { 4, 9, 10, 3, 2, 1, 3, 20 },
-        { 5, 9, 10, 4, 1, 3, 4, 18 },
-    };
-    for (const auto& fields : cases) {
-        const std::string line = lineOf(stateOf(fields));
-        const std::optional<MechanismRecord> parsed = readBytes(line);
-        ASSERT_TRUE(parsed) << line;
-        for (std::size_t i = 0; i < MechanismRecord::numericFields; ++i)
-            EXPECT_EQ(parsed->numbers[i], fields[i + 1]) << line << " field " << i + 2;
-        EXPECT_EQ("\"" + restoredRecord(*parsed) + "\"\r\n", line);
+    // level, c1, c2, opCode, partOpCode, joinOpCode, secondOpIndex, scheme
+    const std::pair<std::array<int, 8>, const char*> cases[]
+        = { { { 2, 3, 7, 1, 4, 2, 0, 12 }, "mechanism_level2.txt" },
+              { { 5, 9, 10, 4, 1, 3, 2, 18 }, "mechanism_level5.txt" },
+              { { 0, 3, 7, 1, 4, 2, 0, 12 }, "mechanism_no_level.txt" } };
+    for (const auto& [f, golden] : cases) {
+        MachineState s;
+        s.activeLevel = Level::number(f[0]);
+        s.paramGrid[1][1] = static_cast<std::int16_t>(f[1]);
+        s.paramGrid[2][2] = static_cast<std::int16_t>(f[2]);
+        s.opCode = Value::int16(f[3]);
+        s.partOpCode = Value::single(f[4]); // drawn codes and schemes are single precision
+        s.joinOpCode = Value::single(f[5]);
+        s.secondOpIndex = static_cast<std::int16_t>(f[6]);
+        s.setScheme(s.activeLevel, Value::single(f[7]));
+        std::ostringstream out;
+        writeMechanismLine(out, mechanismRecord(s));
+        EXPECT_EQ(out.str(), bytesOf(data / golden));
     }
 }
 
-TEST(MechanismFile, ReadsWhatHandEditingBrings)
+TEST(MechanismFile, ReadsHandEditedFilesKeepingTheDigits)
 {
-    const std::string record = "livello3,4,10,2,3,1,1,20";
-    const std::string quoted = "\"" + record + "\"";
-    const std::string files[] = {
-        quoted + "\n",
-        quoted,
-        quoted + "  \t\r\n",
-        "\xEF\xBB\xBF" + quoted + "\r\n",
-        quoted + "\r\n\"livello1,1,1,1,1,1,0,1\"\r\n", // only the first line counts
-        dataFile("mechanism_hand_edited.txt"),
+    const std::pair<std::string, std::string> files[] = {
+        { "\"livello1,9,10,4,4,4,0,7\"", "livello1,9,10,4,4,4,0,7" },
+        { "\xEF\xBB\xBF\"livello2,1,1,1,1,1,1,16\"\n", "livello2,1,1,1,1,1,1,16" },
+        { "\"livello4,1,1,3,2,1,3,20\"  \t\r\n", "livello4,1,1,3,2,1,3,20" },
+        { "\"livello5,3,7,1,1,1,0,4\"\r\n\"livello1,1,1,1,1,1,0,1\"\r\n",
+            "livello5,3,7,1,1,1,0,4" },
+        { "\"livello4,32767,-32768,007,-0,09,-5,09\"", "livello4,32767,-32768,007,-0,09,-5,09" },
+        { bytesOf(data / "mechanism_hand_edited.txt"), "livello3,4,10,2,3,1,1,20" },
     };
-    for (const std::string& bytes : files) {
-        const std::optional<MechanismRecord> parsed = readBytes(bytes);
-        ASSERT_TRUE(parsed) << bytes;
-        EXPECT_EQ(restoredRecord(*parsed), record);
-    }
+    for (const auto& [bytes, record] : files)
+        EXPECT_EQ(reread(bytes), record) << bytes;
 }
 
 TEST(MechanismFile, RefusesUnusableRecords)
 {
-    const std::string cases[] = {
-        "", "\"\"\r\n",
+    const std::string cases[] = { "", "\"\"\r\n",
         "livello1,3,5,1,1,1,0,4\r\n", // no quotes
         "\"livello1,3,5,1,1,1,0,4\r\n", " \"livello1,3,5,1,1,1,0,4\"\r\n",
-        "\"livello1,3,5,1,1,1,0,4\"x\r\n",
-        "\"livello1,3,5,1,1,1,0\"\r\n", // seven fields
-        "\"livello1,3,5,1,1,1,0,4,2\"\r\n", // nine fields
-        "\"livello1,3,5,,1,1,0,4\"\r\n", "\"livello9,3,5,1,1,1,0,4\"\r\n",
-        "\"Livello1,3,5,1,1,1,0,4\"\r\n", "\"livello1, 3,5,1,1,1,0,4\"\r\n",
-        "\"livello1,3.0,5,1,1,1,0,4\"\r\n", "\"livello1,+3,5,1,1,1,0,4\"\r\n",
-        "\"livello1,-,5,1,1,1,0,4\"\r\n", "\"livello1,3,5,uno,1,1,0,4\"\r\n",
-        "\"livello1,32768,5,1,1,1,0,4\"\r\n", "\"livello1,3,-32769,1,1,1,0,4\"\r\n",
-        "\"livello1,3,5,1,1,1,0,0\"\r\n", // schemes count from 1
+        "\"livello1,3,5,1,1,1,0,4\"x\r\n", "\"livello1,3,5,1,1,1,0\"\r\n",
+        "\"livello1,3,5,1,1,1,0,4,2\"\r\n", "\"livello1,3,5,,1,1,0,4\"\r\n",
+        "\"livello9,3,5,1,1,1,0,4\"\r\n", "\"Livello1,3,5,1,1,1,0,4\"\r\n",
+        "\"livello1, 3,5,1,1,1,0,4\"\r\n", "\"livello1,3.0,5,1,1,1,0,4\"\r\n",
+        "\"livello1,+3,5,1,1,1,0,4\"\r\n", "\"livello1,-,5,1,1,1,0,4\"\r\n",
+        "\"livello1,3,5,uno,1,1,0,4\"\r\n", "\"livello1,32768,5,1,1,1,0,4\"\r\n",
+        "\"livello1,3,-32769,1,1,1,0,4\"\r\n", "\"livello1,3,5,1,1,1,0,0\"\r\n",
         "\"livello1,3,5,1,1,1,0,8\"\r\n", "\"livello2,3,5,1,1,1,0,17\"\r\n",
-        "\"livello3,3,5,1,1,1,0,21\"\r\n", "\"livello5,3,5,1,1,1,0,19\"\r\n",
-        "\r\n\"livello1,3,5,1,1,1,0,4\"\r\n", std::string("\"livello1,3,5,1,1,1,0,4\0\"\r\n", 27),
-        "\"livello1,3,5,1,1,1,0,4\"" + std::string(5000, ' ') + "\r\n", // first line beyond 4 KiB
-    };
+        "\"livello3,3,5,1,1,1,0,21\"\r\n", "\"livello4,3,5,1,1,1,0,21\"\r\n",
+        "\"livello5,3,5,1,1,1,0,19\"\r\n", "\r\n\"livello1,3,5,1,1,1,0,4\"\r\n",
+        std::string("\"livello1,3,5,1,1,1,0,4\0\"\r\n", 27),
+        "\"livello1,3,5,1,1,1,0,4\"" + std::string(5000, ' ') + "\r\n" }; // beyond 4 KiB
     for (const std::string& bytes : cases)
-        EXPECT_FALSE(readBytes(bytes)) << bytes;
-}
-
-TEST(MechanismFile, KeepsWholeNumbersOutsideTheUsualRangesAsWritten)
-{
-    const std::optional<MechanismRecord> parsed
-        = readBytes("\"livello4,0,-32768,32767,007,-0,-5,09\"");
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->numbers[MechanismRecord::SecondConstant], -32768);
-    EXPECT_EQ(restoredRecord(*parsed), "livello4,0,-32768,32767,007,-0,-5,09");
+        EXPECT_EQ(reread(bytes), std::nullopt) << bytes;
 }
 
 TEST(MechanismFile, ReadsOnlyTheFirstFourKibibytes)
 {
-    std::istringstream in(dataFile("mechanism_level2.txt") + std::string(1 << 20, 'x'));
+    std::istringstream in(bytesOf(data / "mechanism_level2.txt") + std::string(1 << 20, 'x'));
     ASSERT_TRUE(readMechanism(in));
     EXPECT_LE(in.tellg(), static_cast<std::streamoff>(mechanismFileReadLimit));
 }
 
-TEST(MechanismFile, RestoresCodesAndLowerSchemesAsTextAndLevelFiveAsNumber)
+TEST(MechanismFile, RestoresOnlyTheOpenedLevelsScheme)
 {
     MachineState s;
-    restoreMechanism(s, *parseMechanismRecord("livello2,3,7,1,4,2,0,12"));
-    for (const Value* v : { &s.opCode, &s.partOpCode, &s.joinOpCode, &s.schemaLevel2 })
-        EXPECT_TRUE(v->isText());
-    EXPECT_EQ(s.schemaLevel2.textValue(), "12");
-
+    restoreMechanism(s, *parseMechanismRecord(level2));
     restoreMechanism(s, *parseMechanismRecord("livello5,9,10,4,1,3,2,18"));
     EXPECT_EQ(s.schemaLevel5, 18);
-    EXPECT_EQ(s.schemaLevel2.textValue(), "12"); // only the opened level's scheme changes
+    EXPECT_EQ(s.schemaLevel2.textValue(), "12");
 }
 
 TEST(MechanismFile, SymbolsFollowTheRestoredCodesAndCountersStay)
 {
-    // record, opSymbol, altOpSymbol, secondOpSymbol
-    const std::array<const char*, 4> cases[] = {
-        { "livello2,3,7,1,1,1,1,12", "+", "+", "+" },
-        { "livello2,3,7,2,1,1,2,12", "-", "*", "-" },
-        { "livello2,3,7,3,1,1,3,12", "*", "-", "*" },
-        { "livello2,3,7,4,1,1,4,12", ":", ":", ":" },
-        // A code outside the table leaves no symbol of the earlier mechanism in force; a second
-        // operation not drawn yet is left to calc03/calc04.
-        { "livello2,3,7,0,1,1,0,12", "", "", "old" },
-        { "livello2,3,7,5,1,1,5,12", "", "", "old" },
-    };
-    for (const auto& [record, op, alt, second] : cases) {
+    // opCode and secondOpIndex -> opSymbol, altOpSymbol, secondOpSymbol
+    const std::tuple<int, const char*, const char*, const char*> cases[]
+        = { { 1, "+", "+", "+" }, { 2, "-", "*", "-" }, { 3, "*", "-", "*" }, { 4, ":", ":", ":" },
+              // A code outside the table leaves no symbol of the earlier mechanism in force; a
+              // second operation not drawn yet is left to calc03/calc04.
+              { 0, "", "", "old" }, { 5, "", "", "old" } };
+    for (const auto& [code, op, alt, second] : cases) {
         MachineState s;
         s.opSymbol = s.altOpSymbol = s.secondOpSymbol = "old";
         s.experimentCount = s.secondOpCount = Value::int16(3);
-        restoreMechanism(s, *parseMechanismRecord(record));
+        const std::string k = std::to_string(code);
+        restoreMechanism(s, *parseMechanismRecord("livello2,3,7," + k + ",1,1," + k + ",12"));
         EXPECT_EQ(s.opSymbol + s.altOpSymbol + "|" + s.secondOpSymbol,
-            std::string(op) + alt + "|" + second)
-            << record;
-        EXPECT_EQ(s.experimentCount, Value::int16(3));
-        EXPECT_EQ(s.secondOpCount, Value::int16(3));
+            std::string(op) + alt + "|" + second);
+        EXPECT_EQ(s.experimentCount.number() + s.secondOpCount.number(), 6);
+    }
+}
+
+TEST(MechanismFilePath, AddsTxtUnlessTheNameEndsInIt)
+{
+    const std::pair<const char*, const char*> cases[]
+        = { { "prova", "prova.txt" }, { "prova.TXT", "prova.TXT" }, { "provatxt", "provatxt.txt" },
+              { "prova.tx", "prova.tx.txt" }, { "dir.txt/prova", "dir.txt/prova.txt" } };
+    for (const auto& [typed, expected] : cases)
+        EXPECT_EQ(mechanismFilePath(typed), fs::path(expected)) << typed;
+}
+
+TEST_F(MechanismCommands, SavesNothingWithoutALevelOrWhenCancelled)
+{
+    save((folder / "prova").string());
+    EXPECT_EQ(rig.log(), Log { "Message Nessun meccanismo da salvare: scegli prima un livello." });
+    useLevel2();
+    const fs::path before = fs::current_path();
+    fs::current_path(folder); // where a name without a folder would go
+    save(std::nullopt);
+    save("");
+    fs::current_path(before);
+    EXPECT_EQ(rig.log(), (Log { saveDialog, saveDialog }));
+    EXPECT_EQ(entries(folder), 0);
+}
+
+TEST_F(MechanismCommands, SavingReplacesAnExistingFileAsAWhole)
+{
+    useLevel2();
+    fs::copy_file(data / "mechanism_saved_twice.txt", folder / "prova.txt");
+    save((folder / "prova.txt").string());
+    EXPECT_EQ(bytesOf(folder / "prova.txt"), bytesOf(data / "mechanism_level2.txt"));
+    EXPECT_EQ(entries(folder), 1); // nothing left beside it
+    EXPECT_EQ(rig.log(), Log { saveDialog });
+}
+
+TEST_F(MechanismCommands, AFailedSaveSaysWhyAndChangesNothing)
+{
+    std::ofstream(folder / "plain") << "not a folder";
+    fs::create_directories(folder / "taken.txt" / "inside");
+    const std::pair<fs::path, const char*> cases[] = {
+        { folder / "missing" / "prova", "la cartella non esiste." },
+        { folder / "plain" / "prova", "la cartella non esiste." },
+        { folder / "taken", "esiste già una cartella con questo nome." },
+    };
+    useLevel2();
+    for (const auto& [typed, reason] : cases) {
+        rig.log().clear();
+        save(typed.string());
+        EXPECT_EQ(rig.log(),
+            (Log { saveDialog,
+                "Message Il meccanismo non è stato salvato in «" + typed.string()
+                    + ".txt»: " + reason }));
+    }
+    EXPECT_EQ(entries(folder) + entries(folder / "taken.txt"), 3);
+    EXPECT_EQ(bytesOf(folder / "plain"), "not a folder");
+    EXPECT_EQ(mechanismRecord(rig.s()), level2);
+}
+
+TEST_F(MechanismCommands, AnUnusableFileOrNoneChangesNothing)
+{
+    std::ofstream(folder / "vuoto.txt").flush();
+    std::ofstream(folder / "binario.txt")
+        << std::string("\0\x01\xFF\xFE", 4) + std::string(9999, 0);
+    fs::create_directory(folder / "cartella.txt");
+    useLevel2();
+    rig.s().opSymbol = "*";
+    for (const char* name : { "vuoto.txt", "binario.txt", "cartella.txt", "manca.txt" }) {
+        rig.log().clear();
+        EXPECT_FALSE(openMechanism(rig.machine, folder, name)) << name;
+        EXPECT_EQ(rig.log(), Log { "Message Il file scelto non contiene un meccanismo valido." });
+    }
+    rig.log().clear();
+    EXPECT_FALSE(openMechanism(rig.machine, data, ""));
+    EXPECT_EQ(rig.log(), Log { "Message Scegli un file dall'elenco dei meccanismi salvati." });
+    EXPECT_FALSE(rig.s().loadedFromFile);
+    EXPECT_EQ(rig.s().openedMechanismName + " " + rig.s().opSymbol, "mechanism_level2 *");
+    EXPECT_EQ(mechanismRecord(rig.s()), level2);
+}
+
+TEST_F(MechanismCommands, OpeningAnnouncesRestoresAndShowsIt)
+{
+    rig.use(4, 3);
+    rig.s().opSymbol = "*"; // the symbol of the mechanism in force before
+    ASSERT_TRUE(openMechanism(rig.machine, data, "mechanism_level2.txt"));
+    Recorder expected;
+    FakeNarrator narrator(expected);
+    sceneOpenedMechanism(narrator, "mechanism_level2");
+    EXPECT_EQ(rig.log(), expected.log);
+    EXPECT_TRUE(rig.s().loadedFromFile);
+    EXPECT_EQ(
+        rig.machine.text(Control::Label15), "E' attivo il meccanismo recuperato  mechanism_level2");
+    EXPECT_EQ(mechanismRecord(rig.s()), level2);
+    EXPECT_EQ(rig.s().opSymbol, "+");
+    EXPECT_EQ(rig.s().schemaLevel4, Value::int16(3));
+}
+
+TEST_F(MechanismCommands, SavingAfterOpeningWritesTheSameValues)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        { "mechanism_level2.txt", bytesOf(data / "mechanism_level2.txt") },
+        { "mechanism_level5.txt", bytesOf(data / "mechanism_level5.txt") },
+        { "mechanism_hand_edited.txt", "\"livello3,4,10,2,3,1,1,20\"\r\n" },
+        { "mechanism_saved_twice.txt", "\"livello1,4,6,3,2,1,0,5\"\r\n" }, // its first line
+    };
+    for (const auto& [opened, expected] : cases) {
+        ASSERT_TRUE(openMechanism(rig.machine, data, opened));
+        save((folder / "copia").string());
+        EXPECT_EQ(bytesOf(folder / "copia.txt"), expected) << opened;
     }
 }
