@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-multimedia-dev
-    libespeak-ng-dev espeak-ng-data
+    libespeak-ng-dev espeak-ng-data libmuparser-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox
     clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n

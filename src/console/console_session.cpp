@@ -55,6 +55,7 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
     m_machine = std::make_unique<Machine>(Ports { p, p, p, p, m_clock, m_random },
                                           options.programFolder, options.decimalSeparator);
     m_machine->setObserver(m_platform.get());
+    m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
 }
 
 ConsoleSession::~ConsoleSession() = default;
@@ -98,26 +99,30 @@ bool ConsoleSession::runCommand(const CommandLine& c)
     } else if (c.word == "cambia" && bare) {
         m.cmb_Click();
         printOutput();
-    } else if (c.word == "operazioni" && bare)
+    } else if (c.word == "operazioni" && bare) {
         m.ingr_Click();
-    else if ((c.word == "primo" || c.word == "secondo") && !c.extra)
+    } else if ((c.word == "primo" || c.word == "secondo") && !c.extra) {
         typeDigits(c.word, c.argument);
-    else if (c.word == "cancella" && !c.extra && c.argument == "primo")
+    } else if (c.word == "cancella" && !c.extra && c.argument == "primo") {
         m.Label3_Click();
-    else if (c.word == "cancella" && !c.extra && c.argument == "secondo")
+    } else if (c.word == "cancella" && !c.extra && c.argument == "secondo") {
         m.canc2_Click();
-    else if (c.word == "esperimento" && bare)
-        m.exp_Click(), printOutput();
-    else if (c.word == "salva" && !bare)
-        m_platform->typeName(c.rest), saveMechanism(m, *m_platform);
-    else if (c.word == "apri" && !bare)
+    } else if (c.word == "esperimento" && bare) {
+        m.exp_Click();
+        printOutput();
+        m_notebook->printOutcome();
+    } else if (c.word == "salva" && !bare) {
+        m_platform->typeName(c.rest);
+        saveMechanism(m, *m_platform);
+    } else if (c.word == "apri" && !bare) {
         openFile(c.rest);
-    else if (c.word == "stato" && bare)
+    } else if (c.word == "stato" && bare) {
         printState();
-    else if (c.word == "aiuto" && bare)
+    } else if (c.word == "aiuto" && bare) {
         printHelp();
-    else
-        return false;
+    } else {
+        return m_notebook->run(c.word, c.rest);
+    }
     return true;
 }
 
@@ -153,7 +158,8 @@ void ConsoleSession::printHelp()
 {
     m_out << "aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | "
              "cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | "
-             "stato | aiuto | esci\n";
+             "stato | aiuto | esci\n"
+             "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n";
 }
 
 // Every field of the state record, then the texts of the face, one "name: value" line each.

@@ -3,6 +3,7 @@
 #include "core/app/machine.h"
 #include "core/app/random.h"
 #include "core/app/system_clock.h"
+#include "console/console_notebook.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -57,6 +58,7 @@ private:
     SystemClock m_clock;
     MixingRandom m_random;
     std::unique_ptr<Machine> m_machine;
+    std::unique_ptr<ConsoleNotebook> m_notebook;
 };
 
 // Parses the command-line options; nothing when they are not understood.

@@ -41,6 +41,7 @@ void Machine::livelloClick(int number)
         m_ports.speaker.Beep(beep, 100);
     }
     clearInputs();
+    beginNotebookPage();
 }
 
 void Machine::clearInputs()
@@ -80,6 +81,7 @@ void Machine::cmb_Click()
 
     m_ports.shock.GotoFrame(1);
     m_ports.speaker.Beep(500, 100);
+    beginNotebookPage();
 }
 
 void Machine::ingr_Click()
@@ -97,6 +99,7 @@ void Machine::ingr_Click()
         s.altOpSymbol = altSymbolForIndex(op);
     }
     m_ports.speaker.Beep(700, 100);
+    beginNotebookPage();
 }
 
 std::array<const char*, 5> Machine::Timer1_Timer()

@@ -1,6 +1,7 @@
 #include "core/app/machine.h"
 
 #include "core/mechanisms/dispatch.h"
+#include "core/notebook/rule_descriptions.h"
 
 #include <cmath>
 
@@ -94,6 +95,44 @@ void Machine::exp_Click()
     } catch (const MechanismFault&) {
         setText(Control::usc, "????");
     }
+    writeInNotebook();
+}
+
+namespace {
+    // The number an input holds, for the notebook; a number too large for a double is
+    // written as infinite.
+    double inputNumber(const std::string& text)
+    {
+        try {
+            return readLeadingNumber(text);
+        } catch (const MechanismFault&) {
+            return HUGE_VAL;
+        }
+    }
+} // namespace
+
+void Machine::writeInNotebook()
+{
+    m_lastOutcome = {};
+    if (m_state.activeLevel.isNone()) {
+        m_notebook.setPrediction("");
+        return;
+    }
+    const std::string& first = text(Control::Text1);
+    const std::string& second = text(Control::Text2);
+    m_lastOutcome = m_notebook.record(first, second, inputNumber(first), inputNumber(second),
+                                      text(Control::usc));
+    if (m_lastOutcome.discovery)
+        sceneDiscovery(narrator());
+}
+
+std::optional<std::string> Machine::revealRule()
+{
+    const std::optional<RuleDescription> rule = describeRule(*this);
+    if (!rule)
+        return std::nullopt;
+    m_notebook.markRevealed();
+    return rule->text;
 }
 
 void Machine::runSelectedMechanism()

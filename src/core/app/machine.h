@@ -2,10 +2,12 @@
 
 #include "core/app/machine_state.h"
 #include "core/narrator/scenes.h"
+#include "core/notebook/notebook.h"
 #include "core/ports/ports.h"
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -80,6 +82,17 @@ public:
     // The operation index the clock's last digit gives: 0..9 give 1, 1, 2, 3, 4, 1, 1, 2, 3, 4.
     int clockOperation() const;
 
+    // The pupil's notebook: a page for each mechanism, every experiment written as it happens.
+    Notebook& notebook() { return m_notebook; }
+    const Notebook& notebook() const { return m_notebook; }
+    // What became of the last experiment's prediction.
+    const TrialOutcome& lastOutcome() const { return m_lastOutcome; }
+    // A new notebook page for the mechanism now in force.
+    void beginNotebookPage() { m_notebook.beginPage(m_state.activeLevel); }
+    // "Rivela la regola": the rule in force in words, the page marked revealed; nothing
+    // before a level is chosen.
+    std::optional<std::string> revealRule();
+
     Narrator& narrator() { return m_narrator ? *m_narrator : m_silent; }
     bool narratorLoaded() const { return m_narrator != nullptr; }
     std::filesystem::path programFile(const char* name) const { return m_programFolder / name; }
@@ -90,6 +103,7 @@ private:
     void clearInputs();
     void usc_Change();
     void runSelectedMechanism();
+    void writeInNotebook();
 
     Ports m_ports;
     std::filesystem::path m_programFolder;
@@ -100,6 +114,8 @@ private:
     Narrator* m_narrator = nullptr;
     SilentNarrator m_silent;
     bool m_resultAssigned = false;
+    Notebook m_notebook;
+    TrialOutcome m_lastOutcome;
 };
 
 } // namespace quorvel

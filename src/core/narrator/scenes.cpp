@@ -105,6 +105,15 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name)
     n.Hide();
 }
 
+void sceneDiscovery(Narrator& n)
+{
+    n.Show();
+    n.Play("congratulate");
+    n.Speak("Bravissimo! Hai scoperto la regola della macchina.\\pau=500\\ Sei un vero "
+            "scienziato!");
+    n.Hide();
+}
+
 std::string withoutPauseTags(const std::string& text)
 {
     std::string out;

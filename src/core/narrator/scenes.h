@@ -25,6 +25,8 @@ void sceneLevelChosen(Narrator& n, Level level);
 void sceneFirstOutput(Narrator& n);
 void sceneControlli(Narrator& n);
 void sceneDaRicordare(Narrator& n);
+// Three right predictions in a row: the wizard congratulates the pupil.
+void sceneDiscovery(Narrator& n);
 void sceneOpenedMechanism(Narrator& n, const std::string& name);
 
 // A speech text without its pause tags ("\pau=500\", "\Pau=500\").

@@ -1,0 +1,270 @@
+#include "core/notebook/formula.h"
+
+#include "core/values/value.h"
+
+#include <muParser.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view functionNames[]
+    = { "max", "min", "resto", "radice", "intero", "diff", "abs", "mcm", "mcd" };
+
+double maxOf(double a, double b) { return std::max(a, b); }
+double minOf(double a, double b) { return std::min(a, b); }
+double diffOf(double a, double b) { return std::fabs(a - b); }
+double magnitude(double a) { return std::fabs(a); }
+double wholePart(double a) { return std::floor(a); }
+double rootOf(double a) { return a < 0 ? NAN : std::sqrt(a); }
+
+// The machine's own remainder: both numbers rounded to whole numbers, the result with the
+// sign of the first.
+double remainderOf(double a, double b)
+{
+    try {
+        return remainder32(a, b);
+    } catch (const MechanismFault&) {
+        return NAN;
+    }
+}
+
+// The least common multiple and the greatest common divisor of two whole numbers from 1 up,
+// as the machine finds them by trial; none for anything else.
+bool wholeFromOne(double v) { return v >= 1 && v <= 2147483647.0 && v == std::floor(v); }
+
+double commonDivisor(double a, double b)
+{
+    if (!wholeFromOne(a) || !wholeFromOne(b))
+        return NAN;
+    return static_cast<double>(std::gcd(static_cast<long long>(a), static_cast<long long>(b)));
+}
+
+double commonMultiple(double a, double b)
+{
+    const double d = commonDivisor(a, b);
+    return std::isnan(d) ? NAN : a / d * b;
+}
+
+// The formula in the parser's notation, and for each of its characters the position (from 1)
+// of the pupil's character it stands for.
+struct Translation {
+    std::string text;
+    std::vector<int> positions;
+    std::optional<FormulaError> error;
+
+    void put(char c, int position)
+    {
+        text += c;
+        positions.push_back(position);
+    }
+};
+
+// One character of UTF-8 text, as a code point, and how many bytes it takes.
+char32_t decode(std::string_view s, std::size_t at, std::size_t& length)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[at + i]); };
+    const unsigned char first = byte(0);
+    length = first < 0x80 ? 1 : first >> 5 == 0x6 ? 2 : first >> 4 == 0xE ? 3 : 4;
+    if (at + length > s.size())
+        length = 1;
+    if (length == 1)
+        return first;
+    char32_t c = first & (0xFF >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i)
+        c = (c << 6) | (byte(i) & 0x3F);
+    return c;
+}
+
+bool isLetter(char32_t c) { return c < 0x80 && std::isalpha(static_cast<int>(c)); }
+bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+
+std::string lower(std::string word)
+{
+    for (char& c : word)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word;
+}
+
+// A run of letters: a function's name, or A, B and x (times) written together.
+void translateWord(const std::string& word, int position, Translation& out)
+{
+    const std::string name = lower(word);
+    if (std::find(std::begin(functionNames), std::end(functionNames), name)
+        != std::end(functionNames)) {
+        for (std::size_t i = 0; i < name.size(); ++i)
+            out.put(name[i], position + static_cast<int>(i));
+        return;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(word[i])));
+        if (c != 'A' && c != 'B' && c != 'X') {
+            out.error = FormulaError { "non conosco «" + word
+                                           + "»: usa A per il primo numero e B per il secondo",
+                                       position };
+            return;
+        }
+        const bool follows = i > 0 && out.text.back() != '*';
+        if (c != 'X' && follows) {
+            out.error = FormulaError { "manca un segno di operazione tra «"
+                                           + std::string(1, out.text.back()) + "» e «"
+                                           + std::string(1, c) + "»",
+                                       position + static_cast<int>(i) };
+            return;
+        }
+        out.put(c == 'X' ? '*' : c, position + static_cast<int>(i));
+    }
+}
+
+// The pupil's notation in the parser's, character by character.
+Translation translate(std::string_view text)
+{
+    Translation out;
+    std::string word;
+    int wordStart = 0;
+    char32_t previous = 0;
+    int position = 0;
+    for (std::size_t at = 0; at < text.size() && !out.error;) {
+        std::size_t length = 1;
+        const char32_t c = decode(text, at, length);
+        ++position;
+        at += length;
+        if (isLetter(c)) {
+            if (word.empty())
+                wordStart = position;
+            word += static_cast<char>(c);
+            previous = c;
+            continue;
+        }
+        if (!word.empty()) {
+            translateWord(word, wordStart, out);
+            word.clear();
+        }
+        const char32_t next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
+        if (isDigit(c) || c == '.' || c == ' ' || c == '+' || c == '-' || c == '*' || c == '/'
+            || c == '^' || c == '(' || c == ')')
+            out.put(static_cast<char>(c), position);
+        else if (c == ',')
+            out.put(isDigit(previous) && isDigit(next) ? '.' : ',', position);
+        else if (c == ';')
+            out.put(',', position);
+        else if (c == ':' || c == U'\u00F7')
+            out.put('/', position);
+        else if (c == U'\u00D7' || c == U'\u00B7')
+            out.put('*', position);
+        else if (c == U'\u2212')
+            out.put('-', position);
+        else if (c == '\t')
+            out.put(' ', position);
+        else
+            out.error = FormulaError { "questo segno non si può usare in una formula", position };
+        previous = c;
+    }
+    if (!word.empty() && !out.error)
+        translateWord(word, wordStart, out);
+    return out;
+}
+
+std::string whatWentWrong(const mu::ParserError& e)
+{
+    const std::string token = e.GetToken();
+    switch (e.GetCode()) {
+    case mu::ecUNEXPECTED_OPERATOR:
+        return "c'è un segno di operazione fuori posto";
+    case mu::ecUNEXPECTED_EOF:
+        return "la formula finisce a metà";
+    case mu::ecUNEXPECTED_ARG_SEP:
+    case mu::ecUNEXPECTED_ARG:
+        return "c'è una virgola fuori posto";
+    case mu::ecUNEXPECTED_VAL:
+    case mu::ecUNEXPECTED_VAR:
+    case mu::ecUNEXPECTED_FUN:
+        return "manca un segno di operazione prima di «" + token + "»";
+    case mu::ecUNEXPECTED_PARENS:
+        return "c'è una parentesi fuori posto";
+    case mu::ecMISSING_PARENS:
+        return "manca una parentesi chiusa";
+    case mu::ecTOO_MANY_PARAMS:
+        return "la funzione ha troppi numeri tra le parentesi";
+    case mu::ecTOO_FEW_PARAMS:
+        return "la funzione vuole più numeri tra le parentesi";
+    default:
+        return "la formula non è scritta bene";
+    }
+}
+
+} // namespace
+
+struct Formula::Engine {
+    mu::Parser parser;
+    double a = 0;
+    double b = 0;
+};
+
+std::variant<Formula, FormulaError> Formula::read(std::string_view text)
+{
+    Translation t = translate(text);
+    if (t.error)
+        return *t.error;
+    if (t.text.find_first_not_of(' ') == std::string::npos)
+        return FormulaError { "scrivi una formula con A e B, per esempio A + B", 0 };
+
+    auto engine = std::make_unique<Engine>();
+    mu::Parser& p = engine->parser;
+    try {
+        p.ClearConst();
+        p.ClearFun();
+        p.DefineVar("A", &engine->a);
+        p.DefineVar("B", &engine->b);
+        p.DefineFun("max", maxOf);
+        p.DefineFun("min", minOf);
+        p.DefineFun("diff", diffOf);
+        p.DefineFun("resto", remainderOf);
+        p.DefineFun("radice", rootOf);
+        p.DefineFun("intero", wholePart);
+        p.DefineFun("abs", magnitude);
+        p.DefineFun("mcm", commonMultiple);
+        p.DefineFun("mcd", commonDivisor);
+        p.SetExpr(t.text);
+        p.Eval(); // reads the whole formula now, so every mistake shows here
+    } catch (const mu::ParserError& e) {
+        const int at = e.GetPos();
+        int position = 0;
+        if (at >= 0 && static_cast<std::size_t>(at) < t.positions.size())
+            position = t.positions[static_cast<std::size_t>(at)];
+        else if (at >= 0)
+            position = t.positions.empty() ? 0 : t.positions.back() + 1;
+        return FormulaError { whatWentWrong(e), position };
+    }
+    return Formula(std::string(text), std::move(engine));
+}
+
+Formula::Formula(std::string text, std::unique_ptr<Engine> engine)
+    : m_text(std::move(text))
+    , m_engine(std::move(engine))
+{
+}
+
+Formula::Formula(Formula&&) noexcept = default;
+Formula& Formula::operator=(Formula&&) noexcept = default;
+Formula::~Formula() = default;
+
+std::optional<double> Formula::valueAt(double a, double b) const
+{
+    m_engine->a = a;
+    m_engine->b = b;
+    try {
+        const double v = m_engine->parser.Eval();
+        if (std::isfinite(v))
+            return v;
+    } catch (const mu::ParserError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace quorvel

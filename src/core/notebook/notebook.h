@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/app/level.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+class Formula;
+
+// One experiment as the pupil saw it.
+struct Trial {
+    int number = 0; // from 1 on its page
+    std::string first; // the inputs as typed
+    std::string second;
+    double a = 0; // the numbers the machine read from them
+    double b = 0;
+    std::string output; // as displayed: a number, or "????"
+    std::optional<std::string> prediction; // as typed, when the pupil predicted
+    bool predictionRight = false;
+};
+
+// The trials made while one mechanism was in force.
+struct Page {
+    int number = 0; // from 1
+    Level level;
+    std::vector<Trial> trials;
+    int streak = 0; // right predictions in a row on pairs not tried before
+    bool discovered = false;
+    bool revealed = false;
+
+    // "Meccanismo 3": never the scheme or the mechanism, which would give the answer away.
+    std::string title() const { return "Meccanismo " + std::to_string(number); }
+};
+
+// What happened to the prediction of the experiment just written.
+struct TrialOutcome {
+    bool predicted = false;
+    bool right = false;
+    bool discovery = false; // this trial completed the streak
+};
+
+// How a hypothesis fares on one trial, and on the whole page.
+struct TrialCheck {
+    int trial = 0;
+    bool agrees = false;
+    std::optional<double> value; // the formula's, or nothing where it has none
+};
+
+struct HypothesisCheck {
+    std::vector<TrialCheck> trials;
+    int agreeing = 0;
+    // Every trial agrees, but too few or too small inputs were tried to trust it yet.
+    bool tryHarderInputs = false;
+};
+
+// The pupil's notebook: a page per mechanism, every experiment written on the current page,
+// predictions checked, and the discovery after three right predictions in a row on new pairs.
+// It only writes down what the machine did; it never runs a mechanism itself.
+class Notebook {
+public:
+    static constexpr int streakForDiscovery = 3;
+
+    // The mechanism in force may have changed: later trials go on a new page. An empty
+    // current page is kept for the new mechanism rather than left behind.
+    void beginPage(Level level);
+    // Writes an experiment on the current page; nothing is written without a page. The
+    // prediction, if any, is checked and cleared.
+    TrialOutcome record(const std::string& first, const std::string& second, double a, double b,
+                        const std::string& output);
+
+    void setPrediction(std::string text) { m_prediction = std::move(text); }
+    const std::string& prediction() const { return m_prediction; }
+    void markRevealed();
+
+    const std::vector<Page>& pages() const { return m_pages; }
+    const Page* currentPage() const { return m_pages.empty() ? nullptr : &m_pages.back(); }
+
+private:
+    std::vector<Page> m_pages;
+    std::string m_prediction;
+};
+
+// A number as the pupil writes it: optional sign, digits, a decimal point or comma, digits;
+// blanks around it. Nothing for any other text.
+std::optional<double> readPupilNumber(const std::string& text);
+
+// Whether a predicted or computed value is what the output display shows: "????" only for
+// no value, a number when it reads the same in the display's own form.
+bool sameAsDisplayed(std::optional<double> value, const std::string& output);
+
+// Checks a formula against every trial of a page.
+HypothesisCheck checkHypothesis(const Formula& formula, const Page& page);
+
+} // namespace quorvel

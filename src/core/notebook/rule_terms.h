@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/mechanisms/operations.h"
+#include "core/notebook/rule_descriptions.h"
+
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+class Machine;
+struct MachineState;
+
+// The pieces the rules' descriptions are made of: each quantity in words and as a formula in
+// the hypothesis notation, so that the words and the formula are always built together.
+struct Term {
+    std::string words;
+    std::string formula;
+};
+
+extern const Term first;
+extern const Term second;
+
+Term number(int n);
+Term squareOf(const Term& t);
+// "di" joined to the article that follows, as Italian writes it: "del primo numero".
+std::string of(const std::string& words);
+
+// x s y for an operation symbol ("+", "-", "*", ":"), and how ":" divides; nothing for any
+// other symbol.
+std::optional<Term> operation(const std::string& s, const Term& x, const Term& y, Quotient q);
+// The four numbered calculations: 1 sum, 2 product, 3 difference, 4 quotient rounded down.
+std::optional<Term> calculation(const Value& code, const Term& x, const Term& y);
+// The same, where a code that matches none gives no value, which an operand takes as 0.
+Term calculationOrZero(const Value& code, const Term& x, const Term& y);
+
+// A rule that gives no output at all.
+RuleDescription noResult();
+// A fixed rule: one sentence, one formula.
+RuleDescription fixed(const std::string& sentence, const std::string& formula);
+// "La macchina calcola ..." for a term, or no result when there is none.
+RuleDescription calculates(const std::optional<Term>& t);
+// A whole number drawn between two formulas' values.
+RuleDescription between(const std::string& sentence, const std::string& low,
+                        const std::string& high);
+
+// The symbol an operation-driven mechanism uses at its next run: chosen again from the
+// operation code while its counter has not passed 1, or when it has none.
+std::string symbolInForce(const MachineState& s, const Value& counter);
+// The second operation of calc03 and calc04 at their next run.
+std::string secondSymbolInForce(const Machine& m);
+
+} // namespace quorvel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace quorvel {
+
+// Names are UTF-8 throughout the program; a plain std::string would take the local code page
+// on some systems.
+std::filesystem::path pathFromUtf8(const std::string& name);
+std::string utf8FromPath(const std::filesystem::path& path);
+
+// Writes the whole file beside the target and renames it over the target, so the target is
+// either replaced as a whole or left as it was. The error, if any, says why not.
+std::error_code replaceFile(const std::filesystem::path& target, const std::string& contents);
+
+// What went wrong with a file, in the pupil's words: "la cartella non esiste", ...
+std::string reasonFor(std::error_code error);
+
+} // namespace quorvel

@@ -1,0 +1,196 @@
+// The notebook: pages, predictions, the discovery streak and hypotheses checked on a page.
+#include "core/notebook/formula.h"
+#include "core/notebook/notebook.h"
+#include "core/notebook/notebook_csv.h"
+#include "fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+// Writes a trial of the rule "A + B" on the notebook's current page, predicting `predicted`
+// when given.
+TrialOutcome sum(Notebook& n, int a, int b, const std::string& predicted = "")
+{
+    n.setPrediction(predicted);
+    return n.record(std::to_string(a), std::to_string(b), a, b, std::to_string(a + b));
+}
+
+TEST(Notebook, WritesTrialsOnlyOnAPageAndKeepsEmptyPagesForTheNextMechanism)
+{
+    Notebook n;
+    sum(n, 1, 2); // no level yet: nowhere to write
+    EXPECT_EQ(n.currentPage(), nullptr);
+    n.beginPage(Level::number(2));
+    n.beginPage(Level::number(3)); // the empty page is reused
+    ASSERT_EQ(n.pages().size(), 1u);
+    EXPECT_EQ(n.currentPage()->level, Level::number(3));
+    sum(n, 1, 2);
+    sum(n, 4, 5);
+    n.beginPage(Level::number(3));
+    ASSERT_EQ(n.pages().size(), 2u);
+    EXPECT_EQ(n.pages()[0].trials.size(), 2u);
+    EXPECT_EQ(n.pages()[0].trials[1].number, 2);
+    EXPECT_EQ(n.currentPage()->title(), "Meccanismo 2");
+}
+
+TEST(Notebook, ChecksPredictionsAsTheDisplayReadsThem)
+{
+    struct Row
+    {
+        const char* prediction;
+        const char* output;
+        bool right;
+    };
+    const Row rows[] = {
+        { "12", "12", true },
+        { " 12 ", "12", true },
+        { "12,5", "12,5", true },
+        { "12.5", "12,5", true }, // either separator is accepted
+        { "12,50", "12.5", true },
+        { "-3", "-3", true },
+        { "13", "12", false },
+        { "12", "????", false },
+        { "????", "????", true },
+        { "dodici", "12", false },
+        { "15000000000", "1.5E+10", true },
+        { "1", "1.000001", false },
+    };
+    for (const Row& r : rows) {
+        Notebook n;
+        n.beginPage(Level::number(1));
+        n.setPrediction(r.prediction);
+        const TrialOutcome o = n.record("1", "2", 1, 2, r.output);
+        EXPECT_TRUE(o.predicted);
+        EXPECT_EQ(o.right, r.right) << r.prediction << " / " << r.output;
+        EXPECT_TRUE(n.currentPage()->trials.back().prediction.has_value());
+        EXPECT_EQ(n.prediction(), ""); // cleared after every experiment
+    }
+}
+
+TEST(Notebook, DiscoversAfterThreeRightPredictionsInARowOnNewPairs)
+{
+    Notebook n;
+    n.beginPage(Level::number(1));
+    sum(n, 1, 1); // no prediction: neither counts nor breaks the streak
+    EXPECT_FALSE(sum(n, 2, 3, "5").discovery);
+    EXPECT_FALSE(sum(n, 2, 3, "5").discovery); // a pair already tried starts again
+    EXPECT_EQ(n.currentPage()->streak, 0);
+    EXPECT_FALSE(sum(n, 4, 4, "8").discovery);
+    EXPECT_FALSE(sum(n, 9, 1, "11").discovery); // wrong: starts again
+    EXPECT_FALSE(sum(n, 6, 1, "7").discovery);
+    EXPECT_FALSE(sum(n, 7, 1, "8").discovery);
+    sum(n, 30, 1);
+    const TrialOutcome third = sum(n, 8, 1, "9");
+    EXPECT_TRUE(third.discovery);
+    EXPECT_TRUE(n.currentPage()->discovered);
+    EXPECT_FALSE(sum(n, 10, 1, "11").discovery); // only once a page
+    n.beginPage(Level::number(1));
+    EXPECT_FALSE(n.currentPage()->discovered);
+}
+
+TEST(Notebook, ChecksAHypothesisOnEveryTrialOfThePage)
+{
+    Notebook n;
+    n.beginPage(Level::number(4));
+    n.record("7", "2", 7, 2, "3");
+    n.record("9", "0", 9, 0, "????");
+    n.record("10", "4", 10, 4, "2");
+    n.record("20", "6", 20, 6, "3");
+    const Formula halfUp = std::get<Formula>(Formula::read("intero(A : B)"));
+    const HypothesisCheck check = checkHypothesis(halfUp, *n.currentPage());
+    ASSERT_EQ(check.trials.size(), 4u);
+    EXPECT_EQ(check.agreeing, 4); // no value for 9 : 0 agrees with "????"
+    EXPECT_FALSE(check.trials[1].value.has_value());
+    EXPECT_TRUE(check.tryHarderInputs); // fewer than five trials
+
+    const Formula wrong = std::get<Formula>(Formula::read("A - B"));
+    const HypothesisCheck bad = checkHypothesis(wrong, *n.currentPage());
+    EXPECT_EQ(bad.agreeing, 0);
+    EXPECT_EQ(*bad.trials[0].value, 5);
+    EXPECT_FALSE(bad.tryHarderInputs);
+}
+
+TEST(Notebook, AsksForHarderInputsWhileEveryInputIsSmall)
+{
+    Notebook n;
+    n.beginPage(Level::number(1));
+    const Formula rule = std::get<Formula>(Formula::read("A + B"));
+    for (int i = 1; i <= 6; ++i)
+        sum(n, i, i + 1);
+    EXPECT_TRUE(checkHypothesis(rule, *n.currentPage()).tryHarderInputs);
+    sum(n, 250, 3);
+    EXPECT_FALSE(checkHypothesis(rule, *n.currentPage()).tryHarderInputs);
+}
+
+} // namespace
+} // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(NotebookCsv, OpensInAnItalianSpreadsheet)
+{
+    Notebook n;
+    n.beginPage(Level::number(2));
+    n.setPrediction("=1+1");
+    n.record("7", "2", 7, 2, "3.5");
+    n.record("9", "0", 9, 0, "????");
+    n.markRevealed();
+    EXPECT_EQ(notebookCsv(n),
+              "\xEF\xBB\xBF"
+              "Pagina;Livello;Prova;Primo numero;Secondo numero;Uscita;Previsione;Esito;Scoperta\r\n"
+              "Meccanismo 1;2;1;7;2;3,5;'=1+1;sbagliata;rivelata\r\n"
+              "Meccanismo 1;2;2;9;0;????;;;rivelata\r\n");
+}
+
+} // namespace
+} // namespace quorvel
+
+namespace quorvel::testing {
+namespace {
+
+TEST(MachineNotebook, TurnsThePageWheneverTheMechanismMayChange)
+{
+    Rig rig;
+    rig.machine.Form_Activate();
+    rig.experiment("1", "2"); // no level: nothing to write on
+    EXPECT_EQ(rig.machine.notebook().currentPage(), nullptr);
+    const auto pageAfter = [&](auto command) {
+        command();
+        rig.experiment("12", "5");
+        return rig.machine.notebook().pages().size();
+    };
+    EXPECT_EQ(pageAfter([&] { rig.machine.livelloClick(3); }), 1u);
+    EXPECT_EQ(pageAfter([&] {}), 1u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.ingr_Click(); }), 2u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.cmb_Click(); }), 3u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.livelloClick(5); }), 4u);
+    const Page& page = *rig.machine.notebook().currentPage();
+    EXPECT_EQ(page.level, Level::number(5));
+    ASSERT_EQ(page.trials.size(), 1u);
+    EXPECT_EQ(page.trials[0].first, "12");
+    EXPECT_EQ(page.trials[0].output, rig.machine.text(Control::usc));
+}
+
+TEST(MachineNotebook, TheWizardCongratulatesOnTheDiscovery)
+{
+    Rig rig;
+    rig.machine.Form_Activate();
+    rig.use(2, 5); // calc24: the larger number
+    rig.machine.beginNotebookPage();
+    for (const auto& [a, b] : { std::pair { "3", "9" }, { "8", "2" }, { "4", "4" } }) {
+        rig.machine.notebook().setPrediction(std::max(std::string(a), std::string(b)));
+        rig.log().clear();
+        rig.experiment(a, b);
+    }
+    EXPECT_TRUE(rig.machine.lastOutcome().discovery);
+    EXPECT_TRUE(rig.machine.notebook().currentPage()->discovered);
+    EXPECT_NE(std::find(rig.log().begin(), rig.log().end(), "Play congratulate"), rig.log().end());
+    EXPECT_EQ(rig.machine.revealRule(), "Il risultato è il più grande dei due numeri.");
+    EXPECT_TRUE(rig.machine.notebook().currentPage()->revealed);
+}
+
+} // namespace
+} // namespace quorvel::testing
