@@ -13,9 +13,9 @@ failures=0
 
 # A program folder without the clips and without the light pictures.
 mkdir -p "$work/noclips" "$work/nolights" "$work/bare"
-cp "$bin/quorvel_monkey" "$work/noclips/" && cp "$bin"/luce*.gif "$bin"/info.png "$work/noclips/"
-cp "$bin/quorvel_monkey" "$work/nolights/" && cp "$bin"/rosso.gif "$bin"/verde.gif "$bin"/blu.gif "$bin"/grigio.gif "$work/nolights/"
-cp "$bin/quorvel_monkey" "$work/bare/"
+for dir in noclips nolights bare; do cp "$bin/quorvel_monkey" "$work/$dir/"; done
+cp "$bin"/luce*.gif "$bin"/info.png "$work/noclips/"
+cp "$bin"/rosso.gif "$bin"/verde.gif "$bin"/blu.gif "$bin"/grigio.gif "$work/nolights/"
 mkdir -p "$work/novoice" # espeak-ng finds no data there
 mkdir -p "$work/gone"
 

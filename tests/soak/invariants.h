@@ -10,14 +10,12 @@ class MachineForm;
 namespace quorvel::soak {
 
 // What must hold of the window and its machine whatever the pupil did: the core's own
-// invariants, and the face showing exactly the texts the core holds. Gives one line per
-// broken rule; none when all hold.
+// invariants, and the face showing exactly the texts the core holds. One line per broken rule.
 std::vector<std::string> brokenInvariants(MachineForm& form);
 
 // "", "out", "????", or a number in display form: -12, 0.25, 1.5E+15, 3E-07.
 bool isDisplayedOutput(const std::string& shown, char decimalSeparator);
-// The status line: empty, after a level command, after a change of mechanism (two blanks,
-// then the level) or after an opened file.
+// Empty, or after a level command, a change of mechanism (two blanks, then the level) or a file.
 bool isStatusText(const std::string& status);
 
 } // namespace quorvel::soak

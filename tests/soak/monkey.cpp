@@ -1,254 +1,395 @@
-// quorvel_monkey: the real window, offscreen, under a stream of random clicks and keys.
+// quorvel_monkey: the real window, offscreen, under a stream of random clicks, keys, menu items
+// and answered dialogs, its invariants checked after every event.
 //
 //   quorvel_monkey [--events N] [--seed S] [--report-memory] [--sound]
 //
-// At the end the program must still be running, answer within a second, and hold a
-// consistent state. Exit code 0 when all holds; 2 for a broken invariant, 3 for a window that
-// stopped answering, 1 for a bad command line or set-up.
+// --sound plays the narrator's real sound path (silent where there is no device). Exit code 0
+// when everything held and the window still answers within a second at the end; 2 for a broken
+// invariant, 3 for a window that stopped answering, 1 for a bad command line or set-up.
+#include "invariants.h"
+#include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/app/startup_checks.h"
-#include "dialog_answerer.h"
-#include "invariants.h"
-#include "monkey_actions.h"
 #include "ui/narrator/merlin_narrator.h"
 #include "ui/narrator/narrator_service.h"
-#include "soak_folder.h"
 #include "ui/storage/open_panel.h"
-#include "watchdog.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTimer>
+#include <QtWidgets>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <deque>
-#include <string>
+#include <numeric>
+#include <random>
+#include <thread>
 
+namespace quorvel::soak {
 namespace {
 
-using namespace quorvel;
-
-// The real ToneSpeaker holds the window for 100 ms on every beep, as the game's rules ask;
-// that would stretch 20 000 events to hours. This one returns at once and makes no sound.
+// The real speaker holds the window for 100 ms on every beep, as the game's rules ask: that
+// would stretch 20 000 events to hours.
 class SilentSpeaker : public Speaker
 {
 public:
     void Beep(int, int) override { }
 };
 
-struct Options
-{
-    long events = 1500;
-    std::uint64_t seed = 1;
-    bool reportMemory = false;
-    bool sound = false; // the narrator's real sound path (silent where there is no device)
-};
-
-bool parse(int argc, char** argv, Options& options)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--events" && hasValue)
-            options.events = std::strtol(argv[++i], nullptr, 10);
-        else if (arg == "--seed" && hasValue)
-            options.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--report-memory")
-            options.reportMemory = true;
-        else if (arg == "--sound")
-            options.sound = true;
-        else
-            return false;
-    }
-    return options.events >= 0;
-}
-
-// Resident memory in MiB, from the kernel's own account of this process; -1 where there is
-// none (not Linux).
-double residentMiB(const char* field = "VmRSS:")
+// Resident memory in MiB by the kernel's account of this process, -1 where it gives none.
+double residentMiB(const QByteArray& field = "VmRSS:")
 {
     QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(std::strlen(field))).trimmed().split(' ')[0].toDouble()
-                / 1024.0;
-    }
+    if (status.open(QIODevice::ReadOnly))
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+            if (line.startsWith(field))
+                return line.mid(field.size()).trimmed().split(' ')[0].toDouble() / 1024;
     return -1;
 }
 
-// Lets the event loop run for a while, timers included.
-void runFor(int ms)
+// A throw-away folder for the open and save panels: mechanism files good and broken (empty,
+// an unknown level, binary bytes, a megabyte that never ends), a subfolder, and "non_cartella",
+// a regular file where saving expects a folder, which stops even root.
+void fillFolder(const QDir& root)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += static_cast<char>(i * 7919 % 251);
+    const std::pair<const char*, QByteArray> files[] = {
+        { "livello1.txt", "\"livello1,4,6,3,2,1,0,5\"\r\n" },
+        { "con_bom.txt.bak", "\xEF\xBB\xBF\"livello3,4,10,2,3,1,1,20\" \t\n" },
+        { "sottocartella/livello5.txt", "\"livello5,9,10,4,1,3,2,18\"\r\n" },
+        { "vuoto.txt", "" },
+        { "livello9.txt", "\"livello9,3,7,1,4,2,0,12\"\r\n" },
+        { "binario.txt", noise },
+        { "grande.txt", "\"livello1" + QByteArray(1 << 20, ',') },
+        { "non_cartella", "a regular file where a folder is expected\n" },
+    };
+    root.mkpath("salvati");
+    root.mkpath("sottocartella");
+    for (const auto& [name, bytes] : files) {
+        QFile file(root.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
 }
 
-} // namespace
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held = {})
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, {});
+    QApplication::sendEvent(target, &event);
+}
 
-namespace quorvel::soak {
+void sendClick(QWidget* target, QPoint at, bool twice = false)
+{
+    for (int i = 0; i < (twice ? 2 : 1); ++i) {
+        const auto press = i ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
+        sendMouse(target, press, at, Qt::LeftButton);
+        sendMouse(target, QEvent::MouseButtonRelease, at);
+    }
+}
 
-// Drives the monkey from the window's own event loop, one action per turn, so that between
-// actions everything runs as it does for a pupil: posted events, timers, deferred deletions
-// (which a hand-written processEvents() loop would never carry out).
-class SoakRun
+void sendKey(QObject* target, int key)
+{
+    for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+}
+
+// The pupil who tries everything, one random action per turn of the window's own event loop,
+// so that between actions everything runs as it does for a pupil: posted events, timers,
+// deferred deletions. Actions arrive as the platform delivers them: presses and releases
+// where a control is seen (whatever covers it gets them), keys through the window, menu
+// items; and every modal window is answered at once, as a quick pupil would.
+class Monkey
 {
 public:
-    SoakRun(MachineForm& form, const SoakFolder& folder, const Options& options)
+    Monkey(MachineForm& form, const QString& folder, std::uint64_t seed, long events)
         : m_form(form)
-        , m_random(options.seed)
-        , m_monkey(form, folder, m_random)
-        , m_answerer(folder, m_random)
-        , m_options(options)
-        , m_watchdog(std::chrono::seconds(30))
+        , m_folder(folder)
+        , m_random(seed)
+        , m_events(events)
+        , m_watchdog([this] { watch(); })
     {
+        // The window opens its message boxes and the save dialog with exec(): only a timer
+        // running in their own loop can answer them.
+        m_poll.callOnTimeout([this] { answerModal(); });
+        m_poll.start(2);
+        QTimer::singleShot(0, &m_poll, [this] { step(); });
+    }
+    ~Monkey()
+    {
+        m_stopping = true;
+        m_watchdog.join();
     }
 
-    void start()
-    {
-        QTimer::singleShot(0, &m_form, [this] { step(); });
-    }
     long done() const { return m_done; }
-    const Monkey& monkey() const { return m_monkey; }
-    const DialogAnswerer& answerer() const { return m_answerer; }
+    const std::map<std::string, int>& counts() const { return m_counts; }
 
 private:
-    void step();
-    bool checkNow();
-    void finish();
+    using Clock = std::chrono::steady_clock;
+
+    int pick(int count) { return std::uniform_int_distribution(0, count - 1)(m_random); }
+    bool chance(int percent) { return pick(100) < percent; }
+    void trigger(const char* item) { m_form.findChild<QAction*>(item)->trigger(); }
+    void feed(const char* doing)
+    {
+        m_doing = doing;
+        m_fedAt = Clock::now().time_since_epoch().count();
+    }
+
+    void step()
+    {
+        if (m_done < m_events) {
+            act();
+            ++m_done;
+        }
+        // Cheap enough after every action, which then names the one that broke the state.
+        const std::vector<std::string> broken = brokenInvariants(m_form);
+        for (const std::string& line : broken)
+            std::fprintf(stderr, "quorvel_monkey: FAILED after event %ld, %s: %s\n", done(),
+                m_doing.load(), line.c_str());
+        if (!broken.empty())
+            return QApplication::exit(2);
+        if (m_done < m_events)
+            return QTimer::singleShot(m_pauseMs, &m_poll, [this] { step(); });
+        // Still running, and consistent: then answering within a second.
+        feed("the final checks");
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(0, &m_form, [clock] {
+            if (clock.elapsed() > 1000)
+                std::fprintf(
+                    stderr, "quorvel_monkey: FAILED: a zero timer took %lld ms\n", clock.elapsed());
+            QApplication::exit(clock.elapsed() > 1000 ? 3 : 0);
+        });
+    }
+
+    // One action: mostly what a pupil does all the time, keys and experiments; rarely the far
+    // ones.
+    void act()
+    {
+        static const char* const digits[]
+            = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
+        static const char* const items[] = { "livello1", "livello2", "livello3", "livello4",
+            "livello5", "controlli", "da_ricordare", "mostra", "nascondi", "informazioni",
+            "salvameccanismo", "aprimeccanismo" };
+        static const int keys[] = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete,
+            Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space };
+        static const std::pair<const char*, int> actions[] = { { "key", 30 }, { "command", 12 },
+            { "anywhere", 6 }, { "keyboard", 18 }, { "menu", 12 }, { "file", 10 }, { "folder", 2 },
+            { "drive", 1 }, { "panel X", 1 }, { "drag panel", 1 }, { "pause", 2 } };
+        static const int total = std::accumulate(std::begin(actions), std::end(actions), 0,
+            [](int sum, const auto& action) { return sum + action.second; });
+        int roll = pick(total);
+        const auto* action = std::begin(actions);
+        while (roll >= action->second)
+            roll -= (action++)->second;
+        feed(action->first);
+        const std::string name = action->first;
+        ++m_counts[name];
+        m_pauseMs = 0;
+
+        QWidget* face = m_form.face();
+        const QString pad = chance(50) ? "" : "2";
+        const auto clickOn = [&](const QString& control) {
+            const QWidget* widget = m_form.findChild<QWidget*>(control);
+            clickOnFace(widget->mapTo(face, widget->rect().center()));
+        };
+        if (name == "key") {
+            clickOn(chance(90) ? digits[pick(10)] + pad : pad.isEmpty() ? "Label3" : "canc2");
+        } else if (name == "command") {
+            clickOn(QStringList { "exp", "exp", "exp", "ingr", "cmb" }[pick(5)]);
+        } else if (name == "anywhere") {
+            clickOnFace({ pick(face->width()), pick(face->height()) });
+        } else if (name == "keyboard") {
+            sendKey(m_form.windowHandle(), chance(60) ? Qt::Key_0 + pick(10) : keys[pick(8)]);
+        } else if (name == "menu") {
+            trigger(items[pick(12)]);
+        } else if (name == "file") { // pick a file, press "apri", both, or double-click a file
+            const int how = pick(4);
+            if (how != 2)
+                clickRow(panel()->fileList(), how == 3);
+            if (how == 1 || how == 2)
+                sendClick(panel()->findChild<QWidget*>("Command1"), { 5, 5 });
+        } else if (name == "folder") {
+            clickRow(panel()->folderList(), true);
+        } else if (name == "drive") { // keys on the closed drive list pick the next drive
+            sendKey(panel()->driveList(), chance(50) ? Qt::Key_Down : Qt::Key_Up);
+        } else if (name == "panel X") {
+            sendClick(panel()->findChild<QWidget*>("Label11"), { 5, 5 });
+        } else if (name == "drag panel") { // let go anywhere, inside the face or not
+            OpenPanel* dragged = panel();
+            sendMouse(dragged, QEvent::MouseButtonPress, { 5, 3 }, Qt::LeftButton);
+            QPoint at;
+            for (int i = 0; i < 3; ++i) {
+                at = QPoint(pick(face->width() + 80) - 40, pick(face->height() + 80) - 40);
+                sendMouse(dragged, QEvent::MouseMove, dragged->mapFrom(face, at), Qt::LeftButton);
+            }
+            sendMouse(dragged, QEvent::MouseButtonRelease, dragged->mapFrom(face, at));
+        } else { // the narrator's queue, the lights and the clip move on meanwhile
+            m_pauseMs = 20 + pick(200);
+        }
+    }
+
+    // The open panel, shown, mostly back in the monkey's folder, where the interesting files
+    // are: the drives and folders lead anywhere on the machine.
+    OpenPanel* panel()
+    {
+        OpenPanel* panel = m_form.openPanel();
+        if (!panel->isVisible())
+            trigger("aprimeccanismo");
+        const QString canonical = QDir(panel->folder()).canonicalPath() + "/";
+        if (!canonical.startsWith(QDir(m_folder).canonicalPath() + "/") && chance(80))
+            panel->setFolder(m_folder + (chance(70) ? "" : "/sottocartella"));
+        return panel;
+    }
+
+    void clickOnFace(QPoint at)
+    {
+        QWidget* face = m_form.face();
+        QWidget* target = face->childAt(at) ? face->childAt(at) : face;
+        sendClick(target, target->mapFrom(face, at));
+    }
+
+    void clickRow(QAbstractItemView* view, bool twice)
+    {
+        // The model fills a folder from a thread of its own: give it a moment.
+        QElapsedTimer waited;
+        waited.start();
+        while (view->model()->rowCount(view->rootIndex()) == 0 && waited.elapsed() < 30)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const int rows = view->model()->rowCount(view->rootIndex());
+        if (rows == 0)
+            return;
+        const QModelIndex index = view->model()->index(pick(rows), 0, view->rootIndex());
+        view->doItemsLayout(); // rows that just arrived have no place yet
+        view->scrollTo(index);
+        sendClick(view->viewport(), view->visualRect(index).center(), twice);
+    }
+
+    // The answer comes from a timer of its own: answering can open the next modal window (the
+    // question before a file is replaced) inside this call, and a timer never fires again
+    // while its own handler runs. A message box gets OK, or Yes to replace a file; the save
+    // dialog a name: mostly a good one, often one where saving fails for real (a folder that
+    // does not exist, a regular file as folder), now and then a folder, which it opens.
+    void answerModal()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (m_answering || !modal || !modal->isVisible())
+            return;
+        m_answering = true;
+        QTimer::singleShot(0, &m_poll, [this, window = QPointer<QWidget>(modal)] {
+            m_answering = false;
+            if (!window || window != QApplication::activeModalWidget())
+                return;
+            if (auto* box = qobject_cast<QMessageBox*>(window)) {
+                ++m_counts["(message box)"];
+                for (QAbstractButton* button : box->buttons())
+                    if (box->buttonRole(button) == QMessageBox::AcceptRole
+                        || box->buttonRole(button) == QMessageBox::YesRole)
+                        return button->click();
+                return box->accept();
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(window);
+            auto* edit = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            if (!edit || chance(10))
+                return static_cast<QDialog*>(window.data())->reject();
+            const QString places[] = { "salvati/prova", "salvati/prova2", "sottocartella/prova",
+                "non_esiste/ancora_meno/prova", "non_cartella/prova", "salvati" };
+            edit->setText(m_folder + "/" + places[pick(6)]);
+            ++m_counts[edit->text().contains("non_") ? "(doomed save)" : "(save)"];
+            static_cast<QDialog*>(dialog)->accept(); // reads the edit, as its Save button does
+        });
+    }
+
+    // Ends the process when the window's thread has not come back for 30 s: a window that
+    // hangs (a read that never returns, a modal loop nobody closes) answers no timer, so only
+    // another thread can tell.
+    void watch()
+    {
+        for (; !m_stopping; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
+            if (Clock::now().time_since_epoch().count() - m_fedAt
+                < Clock::duration(std::chrono::seconds(30)).count())
+                continue;
+            std::fprintf(stderr, "quorvel_monkey: FAILED: no answer for 30 s at event %ld, %s\n",
+                done() + 1, m_doing.load());
+            std::fflush(stderr);
+            std::_Exit(3);
+        }
+    }
 
     MachineForm& m_form;
+    QString m_folder;
     std::mt19937_64 m_random;
-    Monkey m_monkey;
-    DialogAnswerer m_answerer;
-    Options m_options;
-    Watchdog m_watchdog;
-    std::deque<std::string> m_recent;
-    long m_done = 0;
+    long m_events;
+    std::atomic<long> m_done = 0;
+    std::map<std::string, int> m_counts;
+    int m_pauseMs = 0;
+    QTimer m_poll;
+    bool m_answering = false;
+    std::atomic<const char*> m_doing = "starting"; // what the window's thread last began
+    std::atomic<Clock::rep> m_fedAt = Clock::now().time_since_epoch().count();
+    std::atomic<bool> m_stopping = false;
+    std::thread m_watchdog; // last: starts once the rest is ready
 };
 
-void SoakRun::step()
-{
-    if (m_done >= m_options.events)
-        return finish();
-    m_recent.push_back(m_monkey.step([this](const char* action) {
-        m_watchdog.feed("event " + std::to_string(m_done + 1) + ", " + action);
-    }));
-    if (m_recent.size() > 12)
-        m_recent.pop_front();
-    ++m_done;
-    // Cheap enough to look after every action, which then names the one that broke the state.
-    if (!checkNow())
-        return QApplication::exit(2);
-    if (m_options.reportMemory && m_done % 2000 == 0)
-        std::printf("quorvel_monkey: VmRSS after %ld events %.1f MiB\n", m_done, residentMiB());
-    QTimer::singleShot(m_monkey.pauseMs(), &m_form, [this] { step(); });
-}
-
-bool SoakRun::checkNow()
-{
-    const std::vector<std::string> broken = brokenInvariants(m_form);
-    if (broken.empty())
-        return true;
-    std::fprintf(stderr, "quorvel_monkey: FAILED after event %ld:\n", m_done);
-    for (const std::string& line : broken)
-        std::fprintf(stderr, "  %s\n", line.c_str());
-    std::string recent;
-    for (const std::string& action : m_recent)
-        recent += (recent.empty() ? "" : ", ") + action;
-    std::fprintf(stderr, "  last actions: %s\n", recent.c_str());
-    return false;
-}
-
-// Still running, since we got here; then answering within a second, and consistent.
-void SoakRun::finish()
-{
-    m_watchdog.feed("the final checks");
-    if (!checkNow())
-        return QApplication::exit(2);
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QTimer::singleShot(0, &m_form, [clock] {
-        const qint64 ms = clock->elapsed();
-        delete clock;
-        if (ms > 1000) {
-            std::fprintf(stderr, "quorvel_monkey: FAILED: a zero timer took %lld ms\n",
-                static_cast<long long>(ms));
-            return QApplication::exit(3);
-        }
-        QApplication::exit(0);
-    });
-}
-
-} // namespace quorvel::soak
-
-namespace {
-
-void printSummary(const quorvel::soak::SoakRun& run, qint64 ms)
-{
-    std::printf("quorvel_monkey: %ld events in %.1f s\n", run.done(), ms / 1000.0);
-    std::string actions;
-    for (const auto& [name, count] : run.monkey().counts())
-        actions += (actions.empty() ? "" : ", ") + name + " " + std::to_string(count);
-    std::printf("  actions: %s\n", actions.c_str());
-    const auto& c = run.answerer().counts();
-    std::printf("  save dialog: %d good names, %d doomed, %d cancelled; message boxes closed: %d\n",
-        c.savesGood, c.savesDoomed, c.savesCancelled, c.messageBoxes);
-    for (const auto& [text, count] : run.answerer().messages())
-        std::printf("  %5d x %s\n", count, qPrintable(text.simplified().left(100)));
-}
-
 } // namespace
+} // namespace quorvel::soak
 
 int main(int argc, char** argv)
 {
-    Options options;
-    if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: quorvel_monkey [--events N] [--seed S] [--report-memory] [--sound]\n");
-        return 1;
-    }
+    using namespace quorvel;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvel");
-    quorvel::reportUnwritableCurrentFolder();
-
-    quorvel::soak::SoakFolder folder(options.seed);
+    QCommandLineParser options;
+    options.addOptions({ { "events", "", "N", "1500" }, { "seed", "", "S", "1" },
+        { "report-memory", "" }, { "sound", "" } });
+    bool parsed = options.parse(QApplication::arguments()), eventsOk = false, seedOk = false;
+    const long events = options.value("events").toLong(&eventsOk);
+    const std::uint64_t seed = options.value("seed").toULongLong(&seedOk);
+    const bool reportMemory = options.isSet("report-memory");
+    if (!parsed || !eventsOk || !seedOk || events < 0 || !options.positionalArguments().isEmpty()) {
+        std::fprintf(
+            stderr, "usage: quorvel_monkey [--events N] [--seed S] [--report-memory] [--sound]\n");
+        return 1;
+    }
+    reportUnwritableCurrentFolder();
+    const QTemporaryDir folder(QDir::temp().filePath("quorvel-monkey-XXXXXX"));
     if (!folder.isValid()) {
         std::fprintf(stderr, "quorvel_monkey: cannot make a temporary folder\n");
         return 1;
     }
-    SilentSpeaker speaker;
-    NarratorService characters(!options.sound);
-    MachineForm form(QCoreApplication::applicationDirPath(), speaker, characters);
-    form.openPanel()->setFolder(folder.root());
-    form.show();
-    runFor(1000); // the welcome, the voice's loading and the first lights settle
-    const double startMiB = residentMiB();
-    if (options.reportMemory)
-        std::printf("quorvel_monkey: VmRSS at start %.1f MiB\n", startMiB);
+    soak::fillFolder(QDir(folder.path()));
 
-    quorvel::soak::SoakRun run(form, folder, options);
+    soak::SilentSpeaker speaker;
+    NarratorService characters(!options.isSet("sound"));
+    MachineForm form(QCoreApplication::applicationDirPath(), speaker, characters);
+    form.openPanel()->setFolder(folder.path());
+    form.show();
     QElapsedTimer clock;
     clock.start();
-    run.start();
+    while (clock.elapsed() < 1000) // the welcome, the voice's loading and the first lights
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const double startMiB = soak::residentMiB();
+    if (reportMemory)
+        std::printf("quorvel_monkey: VmRSS at start %.1f MiB\n", startMiB);
+
+    clock.restart();
+    soak::Monkey monkey(form, folder.path(), seed, events);
     const int code = QApplication::exec();
-    printSummary(run, clock.elapsed());
+    std::printf("quorvel_monkey: %ld events in %.1f s\n ", monkey.done(), clock.elapsed() / 1e3);
+    for (const auto& [name, count] : monkey.counts())
+        std::printf(" %s %d,", name.c_str(), count);
     // The wizard says everything he is asked, in order, at a pupil's pace: requests that came
     // faster wait here.
-    if (const auto* merlin = characters.merlin())
-        std::printf("  narrator requests still waiting: %zu\n", merlin->queue().waiting());
-    if (options.reportMemory) {
-        const double endMiB = residentMiB();
-        std::printf("quorvel_monkey: VmRSS at end %.1f MiB (%+.1f MiB), peak %.1f MiB\n", endMiB,
-            endMiB - startMiB, residentMiB("VmHWM:"));
-    }
-    std::printf(
-        code == 0 ? "quorvel_monkey: all checks hold\n" : "quorvel_monkey: FAILED (%d)\n", code);
+    if (const MerlinNarrator* merlin = characters.merlin())
+        std::printf(" narrator requests waiting %zu", merlin->queue().waiting());
+    if (reportMemory)
+        std::printf("\nquorvel_monkey: VmRSS at end %.1f MiB (%+.1f MiB), peak %.1f MiB",
+            soak::residentMiB(), soak::residentMiB() - startMiB, soak::residentMiB("VmHWM:"));
+    std::printf("\nquorvel_monkey: %s (%d)\n", code ? "FAILED" : "all checks hold", code);
     return code;
 }

@@ -1,244 +1,424 @@
-// The window offscreen: every control where the machine's face puts it, growing together with
-// the window; the menus, the activation, the lights and the information panel.
-#include "machine_form_fixture.h"
-
+// The window offscreen, used as the pupil uses it: every control where the machine's face puts
+// it at any size, the menus, the activation, the lights, the panels, clicks and keys.
+#include "fakes/fakes.h"
 #include "ui/app/key_label.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
 #include "ui/effects/clip_player.h"
-#include "ui/effects/light_pictures.h"
+#include "ui/storage/open_panel.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
+#include <QtWidgets>
 
-#include <vector>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <ranges>
+
+// Failures show texts as text.
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << text.toStdString();
+}
 
 namespace quorvel {
 namespace {
 
-struct Placed
+const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
 {
-    QString name;
-    QString caption; // null for controls without one
-    QRect twips;
-    QColor background; // invalid when not checked
+    QMouseEvent event(
+        type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, {});
+    QApplication::sendEvent(target, &event);
+}
+
+// Runs `action`; a modal window it raises is read and closed from inside its own loop.
+// Gives its title, then the text of a message box, or "" when no modal window came up.
+QString answeringModal(const std::function<void()>& action)
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            seen = window->windowTitle() + (box ? ": " + box->text() : QString());
+            window->reject();
+        }
+    });
+    action();
+    QCoreApplication::processEvents(); // a timer that found no modal window is spent here
+    return seen;
+}
+
+// The window wired to recording fakes.
+class Window : public ::testing::Test
+{
+protected:
+    testing::Recorder recorder;
+    testing::FakeSpeaker speaker { recorder };
+    testing::FakeCharacterService characters { recorder };
+    MachineForm form { programFolder, speaker, characters };
+
+    template <class T = QWidget> T* control(const QString& name)
+    {
+        T* found = form.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString text(const QString& name) { return control<QLabel>(name)->text(); }
+    QString inputs() { return text("i1") + "/" + text("i2"); }
+    void trigger(const char* item) { control<QAction>(item)->trigger(); }
+    long count(const std::string& line) { return std::ranges::count(recorder.log, line); }
+
+    // Shows the window with exactly `face` pixels for the machine's face, painted once, so
+    // that the activation has followed.
+    void showWithFace(QSize face = MachineFace::designSize)
+    {
+        form.show();
+        QCoreApplication::processEvents();
+        // The menu bar's font follows the scale, which changes its height: settle in steps.
+        for (int i = 0; i < 5 && form.face()->size() != face; ++i) {
+            form.resize(form.size() + face - form.face()->size());
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(form.face()->size(), face);
+        form.face()->repaint();
+        QCoreApplication::processEvents();
+    }
+
+    // A click where the pupil sees the control, which must then be the topmost thing there.
+    void clickOn(const QString& name)
+    {
+        QWidget* target = control(name);
+        const QPoint centre = target->rect().center();
+        ASSERT_EQ(form.face()->childAt(target->mapTo(form.face(), centre)), target)
+            << name.toStdString() << " is covered";
+        sendMouse(target, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+        sendMouse(target, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+    }
+
+    // Through the window, as the platform delivers keys, to whatever has the focus.
+    void press(int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.windowHandle(), &event);
+    }
 };
 
-const char* const digitNames[]
-    = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
-
-// The face at 100 %, as the pupil's machine is drawn: 15 twips to a pixel.
-std::vector<Placed> faceControls()
+// Every control of the face: name, place at 100 % in twips (15 to a pixel), caption (null
+// where it has none) and the colour of its key or display (invalid where not checked).
+std::vector<std::tuple<QString, QRect, QString, QColor>> faceControls()
 {
     const QColor cyan("#C0FFFF"), blue("#0000C0"), red("#C00000");
-    std::vector<Placed> placed = {
-        { "i1", "in", { 3720, 4680, 1455, 1335 }, {} }, // selected: wears the yellow frame
-        { "i2", "in", { 6600, 4680, 1455, 1335 }, cyan },
-        { "usc", "out", { 9720, 1440, 1455, 1335 }, cyan },
-        { "Label3", "Canc", { 3240, 6840, 2415, 375 }, blue },
-        { "canc2", "Canc", { 6120, 6840, 2415, 375 }, blue },
-        { "exp", "esperimento", { 8880, 5160, 2655, 375 }, red },
-        { "ingr", "Operazioni", { 8880, 6240, 2655, 375 }, red },
-        { "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, red },
-        // Two pixels below its nominal top of 7200, so that it clears canc2's bottom edge.
-        { "Label15", "", { 5295, 7230, 3540, 345 }, {} },
-        { "shock", {}, { 3000, 240, 5775, 4215 }, {} },
-        { "Frame1", {}, { 3000, 240, 5775, 4215 }, {} },
-        { "Picture5", {}, { 5565, 4920, 615, 615 }, {} },
+    std::vector<std::tuple<QString, QRect, QString, QColor>> placed = {
+        { "i1", { 3720, 4680, 1455, 1335 }, "in", {} }, // selected: wears the yellow frame
+        { "i2", { 6600, 4680, 1455, 1335 }, "in", cyan },
+        { "usc", { 9720, 1440, 1455, 1335 }, "out", cyan },
+        { "Label3", { 3240, 6840, 2415, 375 }, "Canc", blue },
+        { "canc2", { 6120, 6840, 2415, 375 }, "Canc", blue },
+        { "exp", { 8880, 5160, 2655, 375 }, "esperimento", red },
+        { "ingr", { 8880, 6240, 2655, 375 }, "Operazioni", red },
+        { "cmb", { 8880, 7200, 2655, 375 }, "cambia meccanismo di calcolo", red },
+        { "Label15", { 5295, 7230, 3540, 345 }, "", {} }, // 2 px low, to clear canc2's bottom
+        { "shock", { 3000, 240, 5775, 4215 }, {}, {} },
+        { "Frame1", { 3000, 240, 5775, 4215 }, {}, {} },
+        { "Picture5", { 5565, 4920, 615, 615 }, {}, {} },
     };
-    for (int i = 0; i < 4; ++i)
-        placed.push_back(
-            { QString("Picture%1").arg(i + 1), {}, { 1440, 1200 + 1200 * i, 615, 615 }, {} });
+    for (int i = 1; i <= 4; ++i)
+        placed.emplace_back(
+            QString("Picture%1").arg(i), QRect(1440, 1200 * i, 615, 615), "", QColor());
+    const char* const names[]
+        = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
     for (int digit = 0; digit < 10; ++digit) {
-        const int left = 480 * (digit % 5), top = digit < 5 ? 6120 : 6480;
-        const QString caption = QString::number(digit);
-        placed.push_back({ digitNames[digit], caption, { 3240 + left, top, 495, 375 }, blue });
-        placed.push_back(
-            { QString(digitNames[digit]) + "2", caption, { 6120 + left, top, 495, 375 }, blue });
+        const QRect twips(3240 + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
+        for (const int pad : { 0, 1 })
+            placed.emplace_back(names[digit] + QString(pad ? "2" : ""),
+                twips.translated(2880 * pad, 0), QString::number(digit), blue);
     }
     return placed;
 }
 
-QRect times(QRect r, int k)
+TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
 {
-    return QRect(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
-}
-
-TEST_F(MachineFormTest, EveryControlHasItsCaptionAndPlaceAtFullSize)
-{
-    showWithFace(MachineFace::designSize);
+    trigger("informazioni"); // so that the panel's own lines are laid out and scaled too
+    showWithFace();
     const QImage face = form.face()->grab().toImage();
     EXPECT_EQ(face.pixelColor(5, 100), QColor("#000080")) << "navy surface";
-    for (const Placed& c : faceControls()) {
-        SCOPED_TRACE(c.name.toStdString());
-        QWidget* widget = control(c.name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), QRect(c.twips.topLeft() / 15, c.twips.size() / 15));
-        if (!c.caption.isNull()) {
-            EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), c.caption);
-        }
-        if (c.background.isValid()) {
-            EXPECT_EQ(face.pixelColor(widget->geometry().topLeft() + QPoint(3, 3)), c.background);
-        }
+    std::vector<std::tuple<QWidget*, QRect, int>> atDesign;
+    for (const char* line : { "Label2", "Label4", "Label7", "Picture6" }) {
+        QWidget* widget = control(line);
+        atDesign.emplace_back(widget, widget->geometry(), widget->font().pixelSize());
     }
-    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "Text1");
-    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "Text2");
+    for (const auto& [name, twips, caption, colour] : faceControls()) {
+        SCOPED_TRACE(name.toStdString());
+        QWidget* widget = control(name);
+        EXPECT_EQ(widget->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15));
+        if (!caption.isNull()) {
+            EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), caption);
+        }
+        if (colour.isValid()) {
+            EXPECT_EQ(face.pixelColor(widget->geometry().topLeft() + QPoint(3, 3)), colour);
+        }
+        atDesign.emplace_back(widget, widget->geometry(), widget->font().pixelSize());
+    }
     EXPECT_FALSE(control("Text1")->isVisible()) << "the mechanisms' copies are not for the pupil";
-    EXPECT_FALSE(control("Frame1")->isVisible());
     EXPECT_EQ(form.windowTitle(), "Quorvel");
-}
-
-TEST_F(MachineFormTest, GrowingTheWindowScalesEveryControlAndFontTogether)
-{
-    showWithFace(MachineFace::designSize);
-    trigger("informazioni"); // a hidden panel lays out its lines when it is shown
-    const QStringList panelLines = { "Label1", "Label2", "Label4", "Label7", "Picture6" };
-    std::vector<std::pair<QWidget*, QRect>> before;
-    std::vector<int> fontsBefore;
-    for (const Placed& c : faceControls())
-        before.emplace_back(control(c.name), control(c.name)->geometry());
-    for (const QString& name : panelLines)
-        before.emplace_back(control(name), control(name)->geometry());
-    for (const auto& [widget, rect] : before)
-        fontsBefore.push_back(widget->font().pixelSize());
     const int menuFont = form.menuBar()->font().pixelSize();
 
     showWithFace(MachineFace::designSize * 2);
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        const auto& [widget, rect] = before[i];
+    for (const auto& [widget, rect, font] : atDesign) {
         SCOPED_TRACE(widget->objectName().toStdString());
-        EXPECT_EQ(widget->geometry(), times(rect, 2));
-        if (fontsBefore[i] > 0) {
-            EXPECT_EQ(widget->font().pixelSize(), 2 * fontsBefore[i]);
-        }
+        EXPECT_EQ(widget->geometry(), QRect(rect.topLeft() * 2, rect.size() * 2));
+        EXPECT_EQ(widget->font().pixelSize(), font > 0 ? 2 * font : font);
     }
     EXPECT_EQ(form.menuBar()->font().pixelSize(), 2 * menuFont);
-
-    // A face wider than the design's proportions: the height decides and the face is centred.
+    // Wider than the design's proportions: the height decides and the face is centred.
     showWithFace({ 1600, 1058 });
-    EXPECT_EQ(control("i1")->geometry(), times(QRect(248, 312, 97, 89), 2).translated(31, 0));
-
-    // Never smaller than the design.
-    form.resize(300, 200);
+    EXPECT_EQ(control("i1")->geometry(), QRect(31 + 496, 624, 194, 178));
+    clickOn("Label1"); // the information panel lies above the clip; its X closes it
+    EXPECT_FALSE(control("Frame1")->isVisible());
+    clickOn("shock");
+    form.resize(300, 200); // never smaller than the design
     QCoreApplication::processEvents();
-    EXPECT_GE(form.face()->width(), MachineFace::designSize.width());
-    EXPECT_GE(form.face()->height(), MachineFace::designSize.height());
+    EXPECT_EQ(form.face()->size().expandedTo(MachineFace::designSize), form.face()->size());
 }
 
-TEST_F(MachineFormTest, MenuBarHoldsEveryItemUnderItsMenuCaptionedByItsName)
+TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
 {
-    const std::vector<std::pair<QString, QStringList>> menus = {
-        { "File", { "salvameccanismo", "aprimeccanismo", "esci" } },
-        { "livello", { "livello1", "livello2", "livello3", "livello4", "livello5" } },
-        { "istruzioni", { "controlli", "da_ricordare" } },
-        { "assistente", { "mostra", "nascondi" } },
-        { "informazioni", {} },
+    // Menu/item: what the item does: the requests made (speech and glides left out), the modal
+    // window raised, the panel shown, the end of the program's event loop.
+    const QStringList expected = {
+        "File/salvameccanismo: modal salvameccanismo",
+        "File/aprimeccanismo: shows Frame2",
+        "File/esci: exit",
+        "livello/livello1: Beep 500 100",
+        "livello/livello2: Beep 550 100",
+        "livello/livello3: Beep 600 100",
+        "livello/livello4: Show | Top 100 | Play getattention | Beep 650 100",
+        "livello/livello5: Show | Top 100 | Play getattention | Beep 700 100",
+        "istruzioni/controlli: Show | Play read | Top 100 | Play gestureup | Play gestureright",
+        "istruzioni/da_ricordare: Show | Top 100 | Play read | Play DoMagic1 | Hide",
+        "assistente/mostra: Show | Top 100",
+        "assistente/nascondi: Hide",
+        "informazioni/informazioni: shows Frame1",
     };
-    const QList<QAction*> top = form.menuBar()->actions();
-    ASSERT_EQ(top.size(), static_cast<qsizetype>(menus.size()));
-    for (std::size_t m = 0; m < menus.size(); ++m) {
-        EXPECT_EQ(top[m]->text(), menus[m].first);
-        QStringList items;
-        if (QMenu* menu = top[m]->menu())
-            for (QAction* item : menu->actions()) {
-                EXPECT_EQ(item->text(), item->objectName());
-                items << item->objectName();
-            }
-        EXPECT_EQ(items, menus[m].second) << menus[m].first.toStdString();
+    showWithFace(); // the activation loads the narrator
+    QStringList names; // the machine's own items; the notebook's are tested with it
+    for (const QString& line : expected)
+        names << line.section('/', 1).section(':', 0, 0);
+    std::vector<std::pair<QAction*, QAction*>> items;
+    for (QAction* menu : form.menuBar()->actions())
+        for (QAction* item : menu->menu() ? menu->menu()->actions() : QList { menu })
+            if (names.contains(item->objectName()))
+                items.emplace_back(menu, item);
+    QStringList actual;
+    // From the last: a level is then in force when the mechanism is saved.
+    for (const auto& [menu, item] : items | std::views::reverse) {
+        EXPECT_EQ(item->text(), item->objectName()) << "tests and the soak find it by its name";
+        recorder.log.clear();
+        QStringList seen;
+        QObject guard; // its timers go with it
+        QTimer::singleShot(0, &guard, [&] {
+            seen << "modal " + answeringModal([&] { item->trigger(); });
+            QTimer::singleShot(20, &guard, [] { QApplication::exit(1); });
+        });
+        const bool exited = QApplication::exec() == 0;
+        for (const std::string& line : recorder.log)
+            if (!line.starts_with("Speak") && !line.starts_with("MoveTo"))
+                seen << QString::fromStdString(line);
+        for (QWidget* panel : { control("Frame1"), control("Frame2") }) {
+            seen << (panel->isVisible() ? "shows " + panel->objectName() : "");
+            panel->hide();
+        }
+        seen << (exited ? "exit" : "");
+        seen.removeAll("");
+        seen.removeAll("modal ");
+        actual.prepend(menu->text() + "/" + item->text() + ": " + seen.join(" | "));
     }
-    EXPECT_EQ(top.last()->objectName(), "informazioni") << "a command of its own, no menu";
+    EXPECT_EQ(actual, expected);
 }
 
-TEST_F(MachineFormTest, ActivationLoadsTheRedClipStoppedAtItsFirstFrameAndWelcomesOnce)
+TEST_F(Window, ActivationStopsTheRedClipAtFrameOneAndWelcomesOnce)
 {
-    const std::string welcome
-        = "Speak “Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”";
     EXPECT_TRUE(recorder.log.empty()) << "creating the window does nothing yet";
-    showWithFace(MachineFace::designSize);
-    ClipPlayerWidget* shock = form.shock();
-    EXPECT_TRUE(shock->fileName().endsWith("/rosso.gif")) << shock->fileName().toStdString();
-    EXPECT_TRUE(shock->hasClip());
-    EXPECT_TRUE(shock->isPaused());
-    EXPECT_EQ(shock->currentFrameNumber(), 0);
-    EXPECT_EQ(count(welcome), 1);
-
+    showWithFace();
+    EXPECT_TRUE(form.shock()->fileName().endsWith("/rosso.gif"));
+    EXPECT_TRUE(form.shock()->isPaused());
+    EXPECT_EQ(form.shock()->currentFrameNumber(), 0);
     form.hide();
     form.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(count(welcome), 1) << "showing the window again is no new activation";
+    EXPECT_EQ(
+        count("Speak “Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”"), 1)
+        << "showing the window again is no new activation";
 }
 
-TEST_F(MachineFormTest, LightsShowNothingUntilTheFirstTickThenAlternateTheTwoPatterns)
+// Which lamp picture each of the five lights shows, "-" for none.
+QString lightsShown(MachineForm& form)
 {
-    const LightPictures lamps(programFolder);
-    const char* const names[] = { "luce1.gif", "luce2.gif", "luce3.gif", "luce4.gif" };
-    for (int a = 0; a < 4; ++a)
-        for (int b = a + 1; b < 4; ++b)
-            ASSERT_NE(lamps.picture(names[a])->toImage(), lamps.picture(names[b])->toImage());
-
-    const char* const odd[] = { "luce1.gif", "luce3.gif", "luce2.gif", "luce4.gif", "luce3.gif" };
-    const char* const even[] = { "luce2.gif", "luce4.gif", "luce3.gif", "luce1.gif", "luce2.gif" };
-    // Not shown, so no event loop runs and the window's own timer cannot tick in between.
-    for (int light = 1; light <= 5; ++light)
-        EXPECT_TRUE(control<QLabel>(QString("Picture%1").arg(light))->pixmap().isNull());
-    for (int tick = 1; tick <= 4; ++tick) {
-        form.Timer1_Timer();
-        const char* const* row = tick % 2 ? odd : even;
-        for (int light = 0; light < 5; ++light) {
-            const QPixmap shown = control<QLabel>(QString("Picture%1").arg(light + 1))->pixmap();
-            EXPECT_EQ(shown.toImage(), lamps.picture(row[light])->toImage())
-                << "tick " << tick << ", light " << light + 1;
-        }
+    QStringList shown;
+    for (int light = 1; light <= 5; ++light) {
+        const QImage image
+            = form.findChild<QLabel*>(QString("Picture%1").arg(light))->pixmap().toImage();
+        shown << "-";
+        for (int lamp = 1; lamp <= 4; ++lamp) // two lamps alike would fail the tests
+            if (!image.isNull()
+                && image == QPixmap(programFolder + QString("/luce%1.gif").arg(lamp)).toImage())
+                shown.last() = QString::number(lamp);
     }
+    return shown.join(' ');
 }
 
-TEST(MachineFormLights, AMissingPictureLeavesItsLightAsItWas)
+TEST_F(Window, LightsStayDarkUntilTheFirstTickThenAlternate)
 {
+    EXPECT_EQ(lightsShown(form), "- - - - -"); // not shown: the window's own timer stays still
+    for (const char* pattern : { "1 3 2 4 3", "2 4 3 1 2", "1 3 2 4 3" }) {
+        form.Timer1_Timer();
+        EXPECT_EQ(lightsShown(form), pattern);
+    }
+    // A missing picture leaves its light as it was.
     QTemporaryDir folder;
     ASSERT_TRUE(QFile::copy(programFolder + "/luce1.gif", folder.filePath("luce1.gif")));
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker(recorder);
-    testing::FakeCharacterService characters(recorder);
+    MachineForm bare(folder.path(), speaker, characters);
     ::testing::internal::CaptureStderr(); // the three missing pictures are reported
-    MachineForm form(folder.path(), speaker, characters);
+    bare.Timer1_Timer();
+    EXPECT_EQ(lightsShown(bare), "1 - - - -");
+    bare.Timer1_Timer();
+    EXPECT_EQ(lightsShown(bare), "1 - - 1 -");
     ::testing::internal::GetCapturedStderr();
-    auto lightsShowing = [&] {
-        std::vector<bool> shown;
-        for (int light = 1; light <= 5; ++light)
-            shown.push_back(
-                !form.findChild<QLabel*>(QString("Picture%1").arg(light))->pixmap().isNull());
-        return shown;
-    };
-    form.Timer1_Timer(); // luce1 is Picture1's alone
-    EXPECT_EQ(lightsShowing(), std::vector<bool>({ true, false, false, false, false }));
-    form.Timer1_Timer(); // luce1 is Picture4's alone; Picture1 keeps what it showed
-    EXPECT_EQ(lightsShowing(), std::vector<bool>({ true, false, false, true, false }));
 }
 
-TEST_F(MachineFormTest, InformationPanelOpensAboveTheClipAndItsXClosesIt)
+TEST_F(Window, ClicksOnTheKeysReachTheMachine)
 {
-    showWithFace(MachineFace::designSize);
-    for (int i = 0; i < 2; ++i) {
-        trigger("informazioni");
-        EXPECT_TRUE(control("Frame1")->isVisible());
-    }
-    const std::vector<std::pair<QString, QString>> lines = {
-        { "Label2", "Quorvel" },
-        { "Label4", " Versione 1.0.0" },
-        { "Label5", " Gioco didattico di supporto all'acquisizione" },
-        { "Label6", " del concetto di modello e del metodo sperimentale" },
-    };
-    for (const auto& [name, line] : lines)
-        EXPECT_EQ(text(name), line);
-    for (const char* credit : { "Label7", "Label8", "Label9", "Label10" })
-        EXPECT_FALSE(text(credit).trimmed().isEmpty()) << credit;
-    EXPECT_FALSE(control<QLabel>("Picture6")->pixmap().isNull());
+    showWithFace();
+    for (const char* key : { "uno", "due", "tre", "zero2", "nove2" })
+        clickOn(key);
+    EXPECT_EQ(inputs(), "in123/in09") << "before any level the digits follow the word";
+    clickOn("Label3");
+    EXPECT_EQ(inputs(), "/in09");
+    clickOn("canc2");
+    // A key looks pressed while held, and a press dragged off it is no click.
+    auto* key = control<KeyLabel>("cinque");
+    sendMouse(key, QEvent::MouseButtonPress, key->rect().center(), Qt::LeftButton);
+    EXPECT_TRUE(key->isPressedLook());
+    sendMouse(key, QEvent::MouseButtonRelease, QPoint(-20, -20), Qt::NoButton);
+    EXPECT_FALSE(key->isPressedLook());
+    EXPECT_EQ(inputs(), "/");
+    clickOn("cinque");
+    EXPECT_EQ(answeringModal([&] { clickOn("exp"); }), "Quorvel: Devi scegliere un livello!!");
+    EXPECT_EQ(control<QLineEdit>("Text1")->text() + text("usc"), "5") << "no mechanism ran";
 
-    clickOn("Label2"); // reachable, so the panel lies above the clip
-    clickOn("Label1");
-    EXPECT_FALSE(control("Frame1")->isVisible());
-    EXPECT_EQ(form.face()->childAt(control("shock")->geometry().center()), form.shock());
+    clickOn("cmb");
+    EXPECT_EQ(text("Label15"), "E' attivo il  ") << "no level yet: the two blanks end it";
+    EXPECT_EQ(count("Beep 500 100"), 1);
+    trigger("livello2");
+    clickOn("cmb");
+    EXPECT_EQ(text("Label15"), "E' attivo il  livello2");
+    const char* const clips[] = { "/rosso.gif", "/verde.gif", "/blu.gif", "/grigio.gif" };
+    for (int i = 1; i <= 6; ++i) {
+        clickOn("ingr");
+        const auto opCode = static_cast<int>(form.machine().state().opCode.number());
+        ASSERT_TRUE(opCode >= 1 && opCode <= 4) << opCode;
+        EXPECT_TRUE(form.shock()->fileName().endsWith(clips[opCode - 1])) << opCode;
+        EXPECT_TRUE(form.shock()->isRunning());
+        EXPECT_EQ(count("Beep 700 100"), i);
+    }
+}
+
+TEST_F(Window, KeyboardTypesIntoTheChosenInputAndRunsExperiments)
+{
+    showWithFace();
+    trigger("livello1");
+    // A key, then the inputs, where typing goes next and the key on the face that flashes.
+    const std::tuple<int, const char*, Keypad, const char*> steps[] = {
+        { Qt::Key_1, "1/", Keypad::First, "uno" },
+        { Qt::Key_2, "12/", Keypad::First, "due" },
+        { Qt::Key_Tab, "12/", Keypad::Second, nullptr },
+        { Qt::Key_7, "12/7", Keypad::Second, "sette2" },
+        { Qt::Key_Backspace, "12/", Keypad::Second, "canc2" },
+        { Qt::Key_9, "12/9", Keypad::Second, "nove2" },
+        { Qt::Key_Backtab, "12/9", Keypad::First, nullptr },
+        { Qt::Key_Delete, "/9", Keypad::First, "Label3" },
+        { Qt::Key_3, "3/9", Keypad::First, "tre" },
+        { Qt::Key_Tab, "3/9", Keypad::Second, nullptr },
+        { Qt::Key_Tab, "3/9", Keypad::First, nullptr },
+        { Qt::Key_Return, "3/9", Keypad::First, "exp" },
+        { Qt::Key_Enter, "3/9", Keypad::First, "exp" },
+    };
+    for (const auto& [key, shown, typing, flashed] : steps) {
+        SCOPED_TRACE(::testing::Message() << "key " << key);
+        press(key);
+        EXPECT_EQ(inputs(), shown);
+        EXPECT_EQ(form.typingInto(), typing);
+        EXPECT_TRUE(!flashed || control<KeyLabel>(flashed)->isPressedLook());
+    }
+    EXPECT_EQ(count("Beep 800 100"), 2) << "one experiment for each Enter";
+    EXPECT_EQ(control<QLineEdit>("Text1")->text() + control<QLineEdit>("Text2")->text(), "39");
+    EXPECT_EQ(text("usc").toStdString(), form.machine().text(Control::usc));
+    EXPECT_NE(text("usc"), "out");
+    clickOn("i2"); // a click on a display chooses it for the keyboard
+    press(Qt::Key_6);
+    EXPECT_EQ(inputs(), "3/96");
+    clickOn("i1");
+    EXPECT_EQ(form.typingInto(), Keypad::First);
+}
+
+TEST_F(Window, OpenPanelListsOpensAndMovesWhereItIsDropped)
+{
+    QTemporaryDir dir;
+    for (const char* name : { "prova.txt", "rotto.txt", "vecchio.txt.bak", "note.md", "txt" }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name == std::string("rotto.txt") ? "\"livello9,3,7,1,4,2,0,12\"\r\n"
+                                                    : "\"livello2,3,7,1,4,2,0,12\"\r\n");
+    }
+    showWithFace();
+    trigger("aprimeccanismo");
+    OpenPanel* panel = form.openPanel();
+    EXPECT_EQ(panel->geometry(), QRect(200, 16, 385, 281));
+    ASSERT_TRUE(panel->setFolder(dir.path()));
+    // The model reads in the background: until it has three, and a moment more for strays.
+    auto* model = qobject_cast<QFileSystemModel*>(panel->fileList()->model());
+    const QModelIndex root = panel->fileList()->rootIndex();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 5000 && (model->rowCount(root) < 3 || waited.elapsed() < 200))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QStringList names;
+    for (int row = 0; row < model->rowCount(root); ++row)
+        names << model->fileName(model->index(row, 0, root));
+    names.sort();
+    EXPECT_EQ(names, QStringList({ "prova.txt", "rotto.txt", "vecchio.txt.bak" }));
+
+    const std::pair<const char*, const char*> tries[] = {
+        { "", "Quorvel: Scegli un file dall'elenco dei meccanismi salvati." },
+        { "rotto.txt", "Quorvel: Il file scelto non contiene un meccanismo valido." },
+        { "prova.txt", "" },
+    };
+    for (const auto& [selected, message] : tries) {
+        if (*selected)
+            panel->fileList()->setCurrentIndex(model->index(dir.filePath(selected)));
+        EXPECT_EQ(answeringModal([&] { control<QAbstractButton>("Command1")->click(); }), message);
+        EXPECT_EQ(panel->isVisible(), *message != 0) << "open until a mechanism is in force";
+        EXPECT_EQ(form.machine().state().loadedFromFile, *message == 0);
+    }
+    EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  prova");
+    const MachineState& s = form.machine().state();
+    EXPECT_EQ(s.activeLevel.name(), "livello2");
+    EXPECT_EQ(s.schemaLevel2.textValue(), "12");
+    EXPECT_EQ(s.c1() * 100 + s.c2(), 307) << "c1 3 and c2 7";
+    trigger("aprimeccanismo");
+    const auto drop = [&](QPoint at) { // pressed on the panel's surface, let go at `at`
+        sendMouse(panel, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        sendMouse(panel, QEvent::MouseMove, panel->mapFrom(form.face(), at), Qt::LeftButton);
+        sendMouse(panel, QEvent::MouseButtonRelease, panel->mapFrom(form.face(), at), {});
+    };
+    drop(control("exp")->geometry().center());
+    EXPECT_EQ(panel->geometry(), QRect(200, 16, 385, 281)) << "a control takes no drop";
+    drop(QPoint(30, 500)); // bare surface near the bottom-left corner
+    EXPECT_EQ(panel->geometry().center(), QPoint(30, 500)) << "no clamping at the edge";
+    clickOn("Label11");
+    EXPECT_FALSE(panel->isVisible());
 }
 
 } // namespace
