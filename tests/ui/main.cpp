@@ -1,7 +1,9 @@
-// The widget tests' entry point: one QApplication, offscreen unless a display is asked for.
+// The widget tests' entry point: one QApplication, offscreen unless a display is asked for, and
+// settings of its own so that no test reads or changes the user's.
 // Test discovery runs this binary without the tests' environment, hence the default here; it
 // only lists the tests, so it needs no application at all.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,8 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

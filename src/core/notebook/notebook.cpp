@@ -72,12 +72,19 @@ void Notebook::beginPage(Level level)
         return;
     if (!m_pages.empty() && m_pages.back().trials.empty() && !m_pages.back().revealed) {
         m_pages.back().level = level;
-        return;
+    } else {
+        Page page;
+        page.number = static_cast<int>(m_pages.size()) + 1;
+        page.level = level;
+        m_pages.push_back(std::move(page));
     }
-    Page page;
-    page.number = static_cast<int>(m_pages.size()) + 1;
-    page.level = level;
-    m_pages.push_back(std::move(page));
+    changed();
+}
+
+void Notebook::changed()
+{
+    if (m_observer)
+        m_observer->notebookChanged();
 }
 
 TrialOutcome Notebook::record(const std::string& first, const std::string& second, double a,
@@ -114,6 +121,7 @@ TrialOutcome Notebook::record(const std::string& first, const std::string& secon
         }
     }
     page.trials.push_back(std::move(trial));
+    changed();
     return outcome;
 }
 
@@ -121,6 +129,7 @@ void Notebook::markRevealed()
 {
     if (!m_pages.empty())
         m_pages.back().revealed = true;
+    changed();
 }
 
 HypothesisCheck checkHypothesis(const Formula& formula, const Page& page)

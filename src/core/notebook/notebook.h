@@ -56,6 +56,13 @@ struct HypothesisCheck {
     bool tryHarderInputs = false;
 };
 
+// Told whenever a page begins, a trial is written or a page is revealed.
+class NotebookObserver {
+public:
+    virtual ~NotebookObserver() = default;
+    virtual void notebookChanged() = 0;
+};
+
 // The pupil's notebook: a page per mechanism, every experiment written on the current page,
 // predictions checked, and the discovery after three right predictions in a row on new pairs.
 // It only writes down what the machine did; it never runs a mechanism itself.
@@ -77,9 +84,13 @@ public:
 
     const std::vector<Page>& pages() const { return m_pages; }
     const Page* currentPage() const { return m_pages.empty() ? nullptr : &m_pages.back(); }
+    void setObserver(NotebookObserver* observer) { m_observer = observer; }
 
 private:
+    void changed();
+
     std::vector<Page> m_pages;
+    NotebookObserver* m_observer = nullptr;
     std::string m_prediction;
 };
 

@@ -6,9 +6,12 @@
 #include "ui/app/machine_face.h"
 #include "ui/effects/clip_player.h"
 #include "core/storage/mechanism_commands.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "ui/storage/open_panel.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -39,8 +42,17 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
     // its own face, and a small cache keeps a long lesson's memory flat.
     QPixmapCache::setCacheLimit(2048);
     setWindowTitle("Quorvel");
-    m_face = new MachineFace(this);
-    setCentralWidget(m_face);
+    // The face, and beside it the notebook when it is open.
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_face = new MachineFace(central);
+    row->addWidget(m_face, 1);
+    setCentralWidget(central);
+    // A click on the face takes the keyboard back from the notebook's fields.
+    m_face->setFocusPolicy(Qt::ClickFocus);
+    m_face->setFocusProxy(this);
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
     connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate, Qt::QueuedConnection);
@@ -52,6 +64,8 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
         Ports { speaker, *m_shock, characters, *this, m_clock, m_random },
         programFolder.toStdString(), QLocale().decimalPoint().at(0).toLatin1());
     m_machine->setObserver(this);
+    m_notebook = new NotebookDock(*this, *row, *m_machine, *this);
+    connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::exp_Click);
 
     buildFace();
     buildKeypads();
@@ -204,6 +218,7 @@ void MachineForm::buildMenu()
     QMenu* assistente = bar->addMenu("assistente");
     item(assistente, "mostra", &MachineForm::mostra_Click);
     item(assistente, "nascondi", &MachineForm::nascondi_Click);
+    m_notebook->addMenu(*bar);
     QAction* informazioni = bar->addAction("informazioni");
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
@@ -255,6 +270,7 @@ void MachineForm::Form_Activate()
 {
     // Labels above shapes holds by construction: the shapes are painted by the face itself.
     m_machine->Form_Activate();
+    m_notebook->restore();
 }
 
 void MachineForm::selectInput(Keypad keypad)
@@ -264,7 +280,14 @@ void MachineForm::selectInput(Keypad keypad)
     m_i2->setSelected(keypad == Keypad::Second);
 }
 
-bool MachineForm::focusNextPrevChild(bool) { return false; } // Tab switches the inputs
+// Tab switches the machine's inputs; inside the notebook it moves between its fields.
+bool MachineForm::focusNextPrevChild(bool next)
+{
+    const QWidget* panel = m_notebook->panel();
+    if (panel && panel->isAncestorOf(QApplication::focusWidget()))
+        return QMainWindow::focusNextPrevChild(next);
+    return false;
+}
 
 void MachineForm::keyPressEvent(QKeyEvent* event)
 {

@@ -22,6 +22,7 @@ class DisplayLabel;
 class InfoPanel;
 class KeyLabel;
 class MachineFace;
+class NotebookDock;
 class OpenPanel;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
@@ -38,6 +39,7 @@ public:
     MachineFace* face() const { return m_face; }
     Keypad typingInto() const { return m_typingInto; }
     OpenPanel* openPanel() const { return m_frame2; }
+    NotebookDock* notebook() const { return m_notebook; }
 
     // FaceObserver: the core changed a control's text.
     void textChanged(Control control, const std::string& text) override;
@@ -103,6 +105,7 @@ private:
     KeyLabel* m_exp = nullptr;
     KeyLabel* m_label3 = nullptr;
     KeyLabel* m_canc2 = nullptr;
+    NotebookDock* m_notebook = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
 };

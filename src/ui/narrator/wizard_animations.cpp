@@ -123,6 +123,19 @@ void bigSpell(WizardPose& p, double t, double e)
     p.mouthOpen = 0.6 * e;
 }
 
+// Both arms thrown up in joy, a little jump, a shower of stars.
+void congratulate(WizardPose& p, double t, double e)
+{
+    leftArmTo(p, 165, 5, e);
+    rightArmTo(p, 165, 5, 170, e);
+    p.bob = 8 * e * std::abs(wave(t, 3));
+    p.sparks = e;
+    p.sparkPhase = t;
+    p.bigSpell = true;
+    p.mouthOpen = 0.8 * e;
+    p.lookY = -0.3 * e;
+}
+
 struct GestureInfo
 {
     const char* name; // lower case
@@ -131,7 +144,7 @@ struct GestureInfo
 };
 
 // In the order of the Gesture enumeration.
-constexpr std::array<GestureInfo, 9> gestures { {
+constexpr std::array<GestureInfo, 10> gestures { {
     { "gestureup", 1000, armUp },
     { "getattention", 1400, waveHello },
     { "search", 1400, lookAroundWithLens },
@@ -141,6 +154,7 @@ constexpr std::array<GestureInfo, 9> gestures { {
     { "read", 1500, readBook },
     { "gestureright", 1000, pointRight },
     { "domagic1", 1600, bigSpell },
+    { "congratulate", 1800, congratulate },
 } };
 
 const GestureInfo& infoOf(Gesture g)

@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-// The wizard's nine movements, known to the scenes by name.
+// The wizard's ten movements, known to the scenes by name.
 enum class Gesture {
     GestureUp,
     GetAttention,
@@ -16,6 +16,7 @@ enum class Gesture {
     Read,
     GestureRight,
     DoMagic1,
+    Congratulate,
 };
 
 enum class Prop { None, Lens, Book };

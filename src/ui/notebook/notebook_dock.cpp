@@ -1,0 +1,151 @@
+#include "ui/notebook/notebook_dock.h"
+
+#include "core/app/machine.h"
+#include "core/notebook/notebook_csv.h"
+#include "core/storage/file_replace.h"
+#include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/notebook_print.h"
+
+#include <QBoxLayout>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* openKey = "quaderno/aperto";
+
+std::filesystem::path pathOf(const QString& name)
+{
+    return std::filesystem::path(name.toStdU16String());
+}
+
+} // namespace
+
+NotebookDock::NotebookDock(QMainWindow& window, QBoxLayout& row, Machine& machine,
+                           MessageBox& messages)
+    : QObject(&window)
+    , m_window(window)
+    , m_row(row)
+    , m_machine(machine)
+    , m_messages(messages)
+{
+}
+
+void NotebookDock::addMenu(QMenuBar& bar)
+{
+    QMenu* menu = bar.addMenu("quaderno");
+    menu->setObjectName("menuQuaderno");
+    m_toggle = menu->addAction("Mostra il quaderno");
+    m_toggle->setObjectName("mostraQuaderno");
+    m_toggle->setCheckable(true);
+    m_toggle->setShortcut(QKeySequence(Qt::Key_F2));
+    // Opened by the pupil, the notebook takes the keyboard for a prediction; opened at start,
+    // it leaves the keyboard to the machine's keypads.
+    connect(m_toggle, &QAction::toggled, this, [this](bool shown) {
+        setShown(shown);
+        if (shown)
+            m_panel->predictionField().setFocus();
+    });
+    menu->addSeparator();
+    QAction* csv = menu->addAction("Esporta in una tabella (CSV)...");
+    csv->setObjectName("esportaCsv");
+    connect(csv, &QAction::triggered, this, &NotebookDock::askExportCsv);
+    QAction* pdf = menu->addAction("Salva in PDF...");
+    pdf->setObjectName("salvaPdf");
+    connect(pdf, &QAction::triggered, this, &NotebookDock::askSavePdf);
+    QAction* print = menu->addAction("Stampa...");
+    print->setObjectName("stampa");
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &NotebookDock::print);
+}
+
+void NotebookDock::restore()
+{
+    setShown(QSettings().value(openKey, true).toBool());
+}
+
+bool NotebookDock::isShown() const { return m_panel && !m_panel->isHidden(); }
+
+void NotebookDock::setShown(bool shown)
+{
+    const QSignalBlocker quiet(m_toggle);
+    m_toggle->setChecked(shown);
+    QSettings().setValue(openKey, shown);
+    if (shown == isShown())
+        return;
+    if (!m_panel) {
+        m_panel = new NotebookPanel(m_machine, m_row.parentWidget());
+        m_row.addWidget(m_panel);
+        connect(m_panel, &NotebookPanel::experimentRequested, this,
+                &NotebookDock::experimentRequested);
+    }
+    // The window grows or shrinks by the panel, so the face keeps its size, and stays on its
+    // screen.
+    const int before = m_window.width();
+    const int width = NotebookPanel::naturalWidth;
+    m_panel->setVisible(shown);
+    // The layouts learn of the panel now, not at the next turn of the event loop, so that the
+    // window may shrink below the width it needed with the panel.
+    m_row.activate();
+    m_window.layout()->activate();
+    if (!m_window.isMaximized() && !m_window.isFullScreen()) {
+        m_window.resize(before + (shown ? width : -width), m_window.height());
+        if (const QScreen* screen = m_window.screen()) {
+            const QRect room = screen->availableGeometry();
+            const QRect frame = m_window.frameGeometry();
+            if (frame.right() > room.right())
+                m_window.move(std::max(room.left(), frame.left() - (frame.right() - room.right())),
+                              frame.top());
+        }
+    }
+}
+
+void NotebookDock::exportCsv(const QString& path)
+{
+    if (const std::error_code problem
+        = replaceFile(pathOf(path), notebookCsv(m_machine.notebook())))
+        m_messages.show("Il quaderno non è stato esportato in «" + path.toStdString()
+                        + "»: " + reasonFor(problem) + ".");
+}
+
+void NotebookDock::savePdf(const QString& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printNotebook(m_machine.notebook(), m_machine.decimalSeparator(), printer);
+}
+
+void NotebookDock::askExportCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(&m_window, "Esporta il quaderno",
+                                                      "quaderno.csv", "Tabelle (*.csv)");
+    if (!path.isEmpty())
+        exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
+}
+
+void NotebookDock::askSavePdf()
+{
+    const QString path = QFileDialog::getSaveFileName(&m_window, "Salva il quaderno in PDF",
+                                                      "quaderno.pdf", "Documenti PDF (*.pdf)");
+    if (!path.isEmpty())
+        savePdf(path.endsWith(".pdf", Qt::CaseInsensitive) ? path : path + ".pdf");
+}
+
+void NotebookDock::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, &m_window);
+    dialog.setWindowTitle("Stampa il quaderno");
+    if (dialog.exec() == QDialog::Accepted)
+        printNotebook(m_machine.notebook(), m_machine.decimalSeparator(), printer);
+}
+
+} // namespace quorvel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QBoxLayout;
+class QMainWindow;
+class QMenuBar;
+
+namespace quorvel {
+
+class Machine;
+class MessageBox;
+class NotebookPanel;
+
+// The notebook's place in the window: the panel to the right of the machine's face, created
+// when first shown (after the window's first picture), the "quaderno" menu, the export to a
+// spreadsheet and to PDF, and printing. Whether the notebook is open is remembered; it is open
+// the first time.
+class NotebookDock : public QObject {
+    Q_OBJECT
+public:
+    NotebookDock(QMainWindow& window, QBoxLayout& row, Machine& machine, MessageBox& messages);
+
+    void addMenu(QMenuBar& bar);
+    // Opens the notebook if it was open last time (or never closed).
+    void restore();
+    void setShown(bool shown);
+    bool isShown() const;
+    NotebookPanel* panel() const { return m_panel; }
+
+    void exportCsv(const QString& path);
+    void savePdf(const QString& path);
+
+signals:
+    void experimentRequested();
+
+private:
+    void askExportCsv();
+    void askSavePdf();
+    void print();
+
+    QMainWindow& m_window;
+    QBoxLayout& m_row;
+    Machine& m_machine;
+    MessageBox& m_messages;
+    NotebookPanel* m_panel = nullptr;
+    QAction* m_toggle = nullptr;
+};
+
+} // namespace quorvel

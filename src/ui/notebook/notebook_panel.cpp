@@ -1,0 +1,280 @@
+#include "ui/notebook/notebook_panel.h"
+
+#include "core/app/machine.h"
+#include "core/notebook/formula.h"
+#include "ui/notebook/notebook_model.h"
+#include "ui/notebook/notebook_plot.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quorvel {
+namespace {
+
+const QColor ink("#102060");
+const QColor good("#1E6B1E");
+const QColor bad("#A01818");
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+} // namespace
+
+NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
+    : QWidget(parent)
+    , m_machine(machine)
+{
+    setObjectName("quaderno");
+    setMinimumWidth(naturalWidth);
+    setMaximumWidth(naturalWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    buildPageChooser();
+
+    m_model = new NotebookModel(machine.notebook(), machine.decimalSeparator(), this);
+    m_table = new QTableView(this);
+    m_table->setObjectName("prove");
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setAccessibleName("Le prove della pagina");
+    layout->addWidget(m_table, 3);
+
+    m_plot = new NotebookPlot(machine.decimalSeparator(), this);
+    m_plot->setObjectName("grafico");
+    m_plot->setMinimumHeight(170);
+    layout->addWidget(m_plot, 2);
+    m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
+    connect(m_againstSecond, &QCheckBox::toggled, m_plot, &NotebookPlot::setAgainstSecond);
+    layout->addWidget(m_againstSecond);
+
+    buildFields();
+    machine.notebook().setObserver(this);
+    notebookChanged();
+}
+
+NotebookPanel::~NotebookPanel() { m_machine.notebook().setObserver(nullptr); }
+
+void NotebookPanel::buildPageChooser()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption("Quaderno", this));
+    m_pages = new QComboBox(this);
+    m_pages->setObjectName("pagine");
+    m_pages->setAccessibleName("Pagina del quaderno");
+    row->addWidget(m_pages, 1);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    connect(m_pages, &QComboBox::activated, this, &NotebookPanel::showPage);
+    m_status = new QLabel(this);
+    m_status->setObjectName("statoPagina");
+    m_status->setWordWrap(true);
+    layout()->addWidget(m_status);
+}
+
+void NotebookPanel::buildFields()
+{
+    auto* form = static_cast<QVBoxLayout*>(layout());
+    auto* predictionRow = new QHBoxLayout;
+    auto* predictionLabel = caption("Prevedo che uscirà:", this);
+    m_prediction = new QLineEdit(this);
+    m_prediction->setObjectName("previsione");
+    m_prediction->setPlaceholderText("un numero, poi Invio");
+    predictionLabel->setBuddy(m_prediction);
+    predictionRow->addWidget(predictionLabel);
+    predictionRow->addWidget(m_prediction, 1);
+    form->addLayout(predictionRow);
+    connect(m_prediction, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_machine.notebook().setPrediction(text.toStdString()); });
+    m_prediction->installEventFilter(this);
+
+    auto* hypothesisRow = new QHBoxLayout;
+    auto* hypothesisLabel = caption("Ipotesi:", this);
+    m_hypothesis = new QLineEdit(this);
+    m_hypothesis->setObjectName("ipotesi");
+    m_hypothesis->setPlaceholderText("per esempio A + B oppure 2 x A");
+    hypothesisLabel->setBuddy(m_hypothesis);
+    m_check = new QPushButton("Verifica", this);
+    m_check->setObjectName("verifica");
+    hypothesisRow->addWidget(hypothesisLabel);
+    hypothesisRow->addWidget(m_hypothesis, 1);
+    hypothesisRow->addWidget(m_check);
+    form->addLayout(hypothesisRow);
+    connect(m_check, &QPushButton::clicked, this, &NotebookPanel::checkHypothesis);
+    m_hypothesis->installEventFilter(this);
+
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName("verdetto");
+    m_verdict->setWordWrap(true);
+    m_verdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    form->addWidget(m_verdict);
+    m_reveal = new QPushButton("Rivela la regola", this);
+    m_reveal->setObjectName("rivela");
+    form->addWidget(m_reveal);
+    connect(m_reveal, &QPushButton::clicked, this, &NotebookPanel::revealRule);
+}
+
+// Enter in a field does that field's work and goes no further: the window would otherwise take
+// it for "esperimento" as well. Esc gives the keyboard back to the machine's keypads.
+bool NotebookPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (watched == m_prediction)
+            emit experimentRequested();
+        else
+            checkHypothesis();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        window()->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+const Page* NotebookPanel::shownPage() const
+{
+    const auto& pages = m_machine.notebook().pages();
+    const int i = m_model->pageIndex();
+    return i >= 0 && i < static_cast<int>(pages.size()) ? &pages[i] : nullptr;
+}
+
+void NotebookPanel::notebookChanged()
+{
+    const auto& pages = m_machine.notebook().pages();
+    const int last = static_cast<int>(pages.size()) - 1;
+    const bool followNewest = m_model->pageIndex() == m_pages->count() - 1;
+    updatePages();
+    if (followNewest && m_model->pageIndex() != last) {
+        showPage(last);
+    } else {
+        m_model->refresh();
+        m_plot->showPage(shownPage());
+        if (m_model->rowCount() > 0)
+            m_table->scrollToBottom();
+    }
+    // The notebook clears the prediction after each experiment; so does the field.
+    if (m_prediction->text().toStdString() != m_machine.notebook().prediction())
+        m_prediction->setText(QString::fromStdString(m_machine.notebook().prediction()));
+    updateStatus();
+}
+
+void NotebookPanel::updatePages()
+{
+    const auto& pages = m_machine.notebook().pages();
+    for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
+        const Page& p = pages[i];
+        QString title = QString("%1 · livello %2").arg(QString::fromStdString(p.title())).arg(p.level.number());
+        if (p.discovered)
+            title += " · scoperta";
+        else if (p.revealed)
+            title += " · rivelata";
+        if (i < m_pages->count())
+            m_pages->setItemText(i, title);
+        else
+            m_pages->addItem(title);
+    }
+}
+
+void NotebookPanel::showPage(int index)
+{
+    m_model->showPage(index);
+    m_pages->setCurrentIndex(index);
+    m_plot->showPage(shownPage());
+    m_table->scrollToBottom();
+    m_verdict->clear();
+    updateStatus();
+}
+
+void NotebookPanel::updateStatus()
+{
+    const Page* page = shownPage();
+    const bool current = page && page == m_machine.notebook().currentPage();
+    m_reveal->setEnabled(current && !page->revealed);
+    if (!page) {
+        m_status->setText("Scegli un livello e fai un esperimento: le prove si scrivono qui.");
+        return;
+    }
+    if (page->discovered)
+        m_status->setText("<b>Hai scoperto la regola!</b>");
+    else if (page->revealed)
+        m_status->setText("La regola di questa pagina è stata rivelata.");
+    else if (!current)
+        m_status->setText("Una pagina di prima: puoi rileggerla e verificare un'ipotesi.");
+    else
+        m_status->setText("Indovina tre uscite di fila, con numeri nuovi, e avrai scoperto la "
+                          "regola.");
+}
+
+QString NotebookPanel::pageTitle() const { return m_pages->currentText(); }
+QString NotebookPanel::statusText() const { return m_status->text(); }
+QString NotebookPanel::verdictText() const { return m_verdict->text(); }
+
+void NotebookPanel::say(const QString& text, const QColor& colour)
+{
+    QPalette p = m_verdict->palette();
+    p.setColor(QPalette::WindowText, colour);
+    m_verdict->setPalette(p);
+    m_verdict->setText(text);
+}
+
+void NotebookPanel::checkHypothesis()
+{
+    auto read = Formula::read(m_hypothesis->text().toStdString());
+    if (const auto* problem = std::get_if<FormulaError>(&read)) {
+        QString where;
+        if (problem->position > 0) {
+            where = QString(" (al carattere %1)").arg(problem->position);
+            m_hypothesis->setFocus();
+            m_hypothesis->setSelection(problem->position - 1, 1);
+        }
+        say("Non riesco a leggere la formula: " + QString::fromStdString(problem->message) + where
+                + ".",
+            bad);
+        return;
+    }
+    const Page* page = shownPage();
+    if (!page || page->trials.empty()) {
+        say("Fai prima qualche esperimento: la formula si verifica sulle prove della pagina.", ink);
+        return;
+    }
+    const HypothesisCheck check = quorvel::checkHypothesis(std::get<Formula>(read), *page);
+    const int total = static_cast<int>(check.trials.size());
+    QString text = QString("La formula vale per %1 prove su %2.").arg(check.agreeing).arg(total);
+    if (check.tryHarderInputs)
+        text += " Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il primo "
+                "più piccolo del secondo: potrebbero smentirla!";
+    m_model->setHypothesis(check);
+    say(text, check.agreeing == total ? good : bad);
+}
+
+void NotebookPanel::revealRule()
+{
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, "Quorvel", "Vuoi davvero vedere la regola?", QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (const auto rule = m_machine.revealRule())
+        say("La regola: " + QString::fromStdString(*rule), ink);
+}
+
+} // namespace quorvel

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/notebook/notebook.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace quorvel {
+
+class Machine;
+class NotebookModel;
+class NotebookPlot;
+
+// The pupil's notebook beside the machine ("Quaderno"): the trials of a page as a table and as
+// a plot, the prediction for the next experiment, a hypothesis to check, and the rule revealed
+// on request. It only shows the core's notebook and passes the pupil's words to it.
+class NotebookPanel : public QWidget, public NotebookObserver {
+    Q_OBJECT
+public:
+    static constexpr int naturalWidth = 400;
+
+    explicit NotebookPanel(Machine& machine, QWidget* parent = nullptr);
+    ~NotebookPanel() override;
+
+    void notebookChanged() override;
+
+    // What the pupil sees, for the window's tests.
+    NotebookModel& model() { return *m_model; }
+    NotebookPlot& plot() { return *m_plot; }
+    QLineEdit& predictionField() { return *m_prediction; }
+    QLineEdit& hypothesisField() { return *m_hypothesis; }
+    QString pageTitle() const;
+    QString statusText() const;
+    QString verdictText() const;
+
+public slots:
+    void showPage(int index);
+    void checkHypothesis(); // "Verifica"
+    void revealRule(); // "Rivela la regola"
+
+signals:
+    // Enter in the prediction field: the pupil wants the experiment now.
+    void experimentRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPageChooser();
+    void buildFields();
+    void updatePages();
+    void updateStatus();
+    void say(const QString& text, const QColor& colour);
+    const Page* shownPage() const;
+
+    Machine& m_machine;
+    NotebookModel* m_model = nullptr;
+    NotebookPlot* m_plot = nullptr;
+    QComboBox* m_pages = nullptr;
+    QLabel* m_status = nullptr;
+    QTableView* m_table = nullptr;
+    QCheckBox* m_againstSecond = nullptr;
+    QLineEdit* m_prediction = nullptr;
+    QLineEdit* m_hypothesis = nullptr;
+    QPushButton* m_check = nullptr;
+    QLabel* m_verdict = nullptr;
+    QPushButton* m_reveal = nullptr;
+};
+
+} // namespace quorvel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QChartView>
+
+namespace quorvel {
+
+struct Page;
+
+// The shape of the rule: the outputs of a page against the first input, one colour for each
+// value of the second (or the other way round), so the pupil sees how the output grows.
+class NotebookPlot : public QChartView {
+    Q_OBJECT
+public:
+    explicit NotebookPlot(char decimalSeparator, QWidget* parent = nullptr);
+
+    void showPage(const Page* page);
+    // Outputs against the second input, coloured by the first.
+    void setAgainstSecond(bool againstSecond);
+    bool againstSecond() const { return m_againstSecond; }
+    int pointCount() const { return m_points; }
+
+private:
+    void redraw();
+
+    const Page* m_page = nullptr;
+    bool m_againstSecond = false;
+    char m_separator;
+    int m_points = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,154 @@
+// The notebook beside the window, offscreen: trials written as they happen, predictions and
+// the discovery, a hypothesis checked, the rule revealed, pages, the export, and the window
+// growing by the panel.
+#include "core/notebook/notebook.h"
+#include "fakes/fakes.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_model.h"
+#include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/notebook_plot.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+
+class NotebookWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        characters.available = false;
+        form.resize(MachineFace::designSize);
+        form.notebook()->setShown(true);
+        panel = form.notebook()->panel();
+        form.machine().livelloClick(1);
+        form.machine().state().setScheme(Level::number(1), Value::int16(5)); // the larger
+    }
+
+    // Types a prediction, then the inputs, and presses Enter in the prediction field.
+    void predict(const QString& prediction, const std::string& first, const std::string& second)
+    {
+        form.machine().Label3_Click();
+        form.machine().canc2_Click();
+        form.machine().typeDigits(Keypad::First, first);
+        form.machine().typeDigits(Keypad::Second, second);
+        QTest::keyClicks(&panel->predictionField(), prediction);
+        QTest::keyClick(&panel->predictionField(), Qt::Key_Return);
+    }
+
+    QString cell(int row, int column)
+    {
+        return panel->model().data(panel->model().index(row, column), Qt::DisplayRole).toString();
+    }
+
+    testing::Recorder recorder;
+    testing::FakeSpeaker speaker { recorder };
+    testing::FakeCharacterService characters { recorder };
+    MachineForm form { programFolder, speaker, characters };
+    NotebookPanel* panel = nullptr;
+};
+
+TEST_F(NotebookWindow, WritesTrialsChecksPredictionsAndDiscovers)
+{
+    predict("9", "3", "9");
+    ASSERT_EQ(panel->model().rowCount(), 1);
+    EXPECT_EQ(cell(0, NotebookModel::OutputColumn), "9");
+    EXPECT_EQ(cell(0, NotebookModel::PredictionColumn), "9 ✓");
+    EXPECT_EQ(panel->predictionField().text(), ""); // ready for the next one
+    predict("7", "8", "2");
+    EXPECT_EQ(cell(1, NotebookModel::PredictionColumn), "7 ✗");
+    EXPECT_FALSE(panel->statusText().contains("Hai scoperto"));
+    predict("8", "8", "1");
+    predict("12", "4", "12");
+    predict("6", "6", "6");
+    EXPECT_EQ(panel->statusText(), "<b>Hai scoperto la regola!</b>");
+    EXPECT_TRUE(panel->pageTitle().endsWith("· scoperta"));
+    EXPECT_EQ(panel->plot().pointCount(), 5);
+}
+
+TEST_F(NotebookWindow, ChecksAHypothesisAndPointsAtAMistake)
+{
+    predict("", "3", "9");
+    predict("", "8", "2");
+    panel->hypothesisField().setText("A +");
+    panel->checkHypothesis();
+    EXPECT_EQ(panel->verdictText(),
+              "Non riesco a leggere la formula: la formula finisce a metà (al carattere 4).");
+    panel->hypothesisField().setText("max(A; B)");
+    panel->checkHypothesis();
+    EXPECT_TRUE(panel->verdictText().startsWith("La formula vale per 2 prove su 2. Prova anche"));
+    panel->hypothesisField().setText("A");
+    panel->checkHypothesis();
+    EXPECT_EQ(panel->verdictText(), "La formula vale per 1 prove su 2.");
+    const QModelIndex first = panel->model().index(0, NotebookModel::HypothesisColumn);
+    EXPECT_EQ(first.data().toString(), "3");
+    EXPECT_NE(first.data(Qt::BackgroundRole), panel->model().index(1, 0).data(Qt::BackgroundRole));
+}
+
+TEST_F(NotebookWindow, RevealsTheRuleOnlyWhenThePupilConfirms)
+{
+    const auto answer = [](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(button)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    panel->revealRule();
+    EXPECT_FALSE(form.machine().notebook().currentPage()->revealed);
+    answer(QMessageBox::Yes);
+    panel->revealRule();
+    EXPECT_EQ(panel->verdictText(), "La regola: Il risultato è il più grande dei due numeri.");
+    EXPECT_TRUE(form.machine().notebook().currentPage()->revealed);
+}
+
+TEST_F(NotebookWindow, KeepsEarlierPagesToLookAt)
+{
+    predict("", "3", "9");
+    form.machine().cmb_Click();
+    predict("", "1", "1");
+    predict("", "2", "2");
+    EXPECT_EQ(panel->model().rowCount(), 2);
+    panel->showPage(0);
+    EXPECT_EQ(panel->model().rowCount(), 1);
+    EXPECT_TRUE(panel->statusText().startsWith("Una pagina di prima"));
+    predict("", "5", "5"); // the page looked at stays in view
+    EXPECT_EQ(panel->model().rowCount(), 1);
+}
+
+TEST_F(NotebookWindow, ExportsATableAndAPdfForTheTeacher)
+{
+    predict("3,5", "3", "9");
+    QTemporaryDir folder;
+    form.notebook()->exportCsv(folder.filePath("quaderno.csv"));
+    form.notebook()->savePdf(folder.filePath("quaderno.pdf"));
+    QFile csv(folder.filePath("quaderno.csv")), pdf(folder.filePath("quaderno.pdf"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().endsWith("Meccanismo 1;1;1;3;9;9;3,5;sbagliata;\r\n"));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(NotebookWindow, TheWindowGrowsByThePanelAndTheFaceKeepsItsSize)
+{
+    QCoreApplication::processEvents();
+    const QSize face = form.face()->size();
+    const int width = form.width();
+    form.notebook()->setShown(false);
+    EXPECT_EQ(form.width(), width - NotebookPanel::naturalWidth);
+    EXPECT_FALSE(QSettings().value("quaderno/aperto").toBool());
+    form.notebook()->setShown(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.width(), width);
+    EXPECT_EQ(form.face()->size(), face);
+}
+
+} // namespace
+} // namespace quorvel
