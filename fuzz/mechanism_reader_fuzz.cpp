@@ -2,8 +2,8 @@
 // fault; an accepted record must survive a save and reopen with the same values; and the
 // restored mechanism must run experiments without anything but the machine's own failure path.
 
-#include "fakes/fakes.h"
 #include "core/storage/mechanism_file.h"
+#include "fakes/fakes.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -12,7 +12,8 @@ namespace {
 
 using namespace quorvel;
 
-struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox {
+struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox
+{
     void Beep(int, int) override { }
     void setMovie(const std::string&) override { }
     void Play() override { }
@@ -22,7 +23,8 @@ struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox {
     void show(const std::string&) override { }
 };
 
-struct Bench {
+struct Bench
+{
     Quiet quiet;
     SystemClock clock { 10 * 3600 + 5 };
     MixingRandom random { 42 };
@@ -42,7 +44,8 @@ struct Bench {
     }
 };
 
-void experiment(benchmark::State& state, int level, int scheme, std::string first, std::string second)
+void experiment(
+    benchmark::State& state, int level, int scheme, std::string first, std::string second)
 {
     Bench bench(level, scheme, first, second);
     for (auto _ : state) {
@@ -70,8 +73,8 @@ void registerAll()
         benchmark::RegisterBenchmark(names[i], experiment, at[i][0], at[i][1], "123", "45");
     const char* iterative[] = { "calc44", "calc45", "calc46", "calc47" };
     for (int i = 0; i < 4; ++i)
-        benchmark::RegisterBenchmark((std::string(iterative[i]) + "/worst").c_str(), experiment, 4, 17 + i,
-                                     "32767", "32749");
+        benchmark::RegisterBenchmark((std::string(iterative[i]) + "/worst").c_str(), experiment, 4,
+            17 + i, "32767", "32749");
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 // da_ricordare, opened; default all), --grab MS:FILE (screenshot of the screen, repeatable),
 // --quit-at MS (ends the program mid-scene, as the game's "esci" does). GAPS=1 in the
 // environment lists every gap over 10 ms and when each request started.
+#include "core/narrator/scenes.h"
 #include "ui/narrator/merlin_narrator.h"
 #include "ui/narrator/narrator_service.h"
-#include "core/narrator/scenes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Speaks one narrator scene to a WAV file (16-bit mono), the pauses in place, and lists where
 // each speech and pause falls, so that the sound can be checked with sox or by ear.
 //   narrator_scene_wav <welcome|first_output|controlli|da_ricordare|opened> <out.wav>
-#include "ui/narrator/espeak_engine.h"
 #include "core/narrator/scenes.h"
+#include "ui/narrator/espeak_engine.h"
 
 #include <QFile>
 

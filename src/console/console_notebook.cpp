@@ -68,13 +68,14 @@ void ConsoleNotebook::checkHypothesis(const std::string& text)
     auto read = Formula::read(text);
     if (const auto* problem = std::get_if<FormulaError>(&read)) {
         error("la formula non si legge: " + problem->message
-              + (problem->position > 0 ? " (al carattere " + std::to_string(problem->position) + ")"
-                                       : ""));
+            + (problem->position > 0 ? " (al carattere " + std::to_string(problem->position) + ")"
+                                     : ""));
         return;
     }
     const Page* page = m_machine.notebook().currentPage();
     const Page empty;
-    const HypothesisCheck check = quorvel::checkHypothesis(std::get<Formula>(read), page ? *page : empty);
+    const HypothesisCheck check
+        = quorvel::checkHypothesis(std::get<Formula>(read), page ? *page : empty);
     m_out << "ipotesi: vale per " << check.agreeing << " prove su " << check.trials.size() << '\n';
     for (const TrialCheck& c : check.trials) {
         if (c.agrees)
@@ -87,7 +88,8 @@ void ConsoleNotebook::checkHypothesis(const std::string& text)
 
 void ConsoleNotebook::exportTo(const std::string& path)
 {
-    if (const std::error_code problem = replaceFile(pathFromUtf8(path), notebookCsv(m_machine.notebook())))
+    if (const std::error_code problem
+        = replaceFile(pathFromUtf8(path), notebookCsv(m_machine.notebook())))
         error("il quaderno non è stato esportato in «" + path + "»: " + reasonFor(problem));
     else
         m_out << "esportato: " << path << '\n';
@@ -102,6 +104,9 @@ void ConsoleNotebook::reveal()
         error("non c'è ancora una regola da rivelare: scegli un livello");
 }
 
-void ConsoleNotebook::error(const std::string& text) { m_out << "errore: " << text << '\n'; }
+void ConsoleNotebook::error(const std::string& text)
+{
+    m_out << "errore: " << text << '\n';
+}
 
 } // namespace quorvel

@@ -9,9 +9,14 @@ class Machine;
 
 // The console's notebook commands: predictions, the current page, hypotheses, the export and
 // the revealed rule, each answered in lines of its own kind ("esito: ", "quaderno: ", ...).
-class ConsoleNotebook {
+class ConsoleNotebook
+{
 public:
-    ConsoleNotebook(Machine& machine, std::ostream& out) : m_machine(machine), m_out(out) { }
+    ConsoleNotebook(Machine& machine, std::ostream& out)
+        : m_machine(machine)
+        , m_out(out)
+    {
+    }
 
     // Carries out a notebook command; false when the word is none of them or its argument is
     // missing.

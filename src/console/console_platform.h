@@ -17,9 +17,13 @@ class ConsolePlatform : public Speaker,
                         public SilentNarrator,
                         public MessageBox,
                         public FaceObserver,
-                        public SaveDialog {
+                        public SaveDialog
+{
 public:
-    explicit ConsolePlatform(std::ostream& out) : m_out(out) { }
+    explicit ConsolePlatform(std::ostream& out)
+        : m_out(out)
+    {
+    }
 
     void Beep(int, int) override { }
 
@@ -31,7 +35,10 @@ public:
     Narrator* load(const std::string& id) override { return id == "merlin" ? this : nullptr; }
 
     // The narrator only speaks here: what it says becomes a line; the rest is silent.
-    void Speak(const std::string& text) override { m_out << "narratore: " << withoutPauseTags(text) << '\n'; }
+    void Speak(const std::string& text) override
+    {
+        m_out << "narratore: " << withoutPauseTags(text) << '\n';
+    }
 
     void show(const std::string& text) override { m_out << "messaggio: " << text << '\n'; }
 

@@ -11,37 +11,37 @@ namespace quorvel {
 
 namespace {
 
-    std::string trimmed(const std::string& s)
-    {
-        const auto first = s.find_first_not_of(" \t\r");
-        if (first == std::string::npos)
-            return "";
-        const auto last = s.find_last_not_of(" \t\r");
-        return s.substr(first, last - first + 1);
-    }
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return "";
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
 
-    // The grid of hidden constants, row by row: "0 0 0 0 0 / 0 3 0 0 0 / ...".
-    std::string gridText(const MachineState& s)
-    {
-        std::string grid;
-        for (const auto& row : s.paramGrid) {
-            if (!grid.empty())
-                grid += " /";
-            for (std::int16_t cell : row)
-                grid += " " + std::to_string(cell);
-        }
-        return grid.substr(1);
+// The grid of hidden constants, row by row: "0 0 0 0 0 / 0 3 0 0 0 / ...".
+std::string gridText(const MachineState& s)
+{
+    std::string grid;
+    for (const auto& row : s.paramGrid) {
+        if (!grid.empty())
+            grid += " /";
+        for (std::int16_t cell : row)
+            grid += " " + std::to_string(cell);
     }
+    return grid.substr(1);
+}
 
-    bool allDigits(const std::string& s)
-    {
-        if (s.empty())
+bool allDigits(const std::string& s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s)
+        if (c < '0' || c > '9')
             return false;
-        for (char c : s)
-            if (c < '0' || c > '9')
-                return false;
-        return true;
-    }
+    return true;
+}
 
 } // namespace
 
@@ -52,8 +52,8 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
     , m_random(options.seed ? *options.seed : freshSeed())
 {
     ConsolePlatform& p = *m_platform;
-    m_machine = std::make_unique<Machine>(Ports { p, p, p, p, m_clock, m_random },
-                                          options.programFolder, options.decimalSeparator);
+    m_machine = std::make_unique<Machine>(
+        Ports { p, p, p, p, m_clock, m_random }, options.programFolder, options.decimalSeparator);
     m_machine->setObserver(m_platform.get());
     m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
 }
@@ -70,7 +70,10 @@ void ConsoleSession::run(std::istream& in)
     }
 }
 
-void ConsoleSession::error(const std::string& text) { m_out << "errore: " << text << '\n'; }
+void ConsoleSession::error(const std::string& text)
+{
+    m_out << "errore: " << text << '\n';
+}
 
 bool ConsoleSession::execute(const std::string& rawLine)
 {
@@ -177,26 +180,44 @@ void ConsoleSession::printState()
     auto flag = [](bool b) { return std::string(b ? "vero" : "falso"); };
     auto text = [&](Control c) { return quoted(m_machine->text(c)); };
     const std::pair<const char*, std::string> fields[] = {
-        { "activeLevel", quoted(s.activeLevel.name()) }, { "schemaLevel1", value(s.schemaLevel1) },
-        { "schemaLevel2", value(s.schemaLevel2) }, { "schemaLevel3", value(s.schemaLevel3) },
-        { "schemaLevel4", value(s.schemaLevel4) }, { "schemaLevel5", number(s.schemaLevel5) },
-        { "opCode", value(s.opCode) }, { "opSymbol", quoted(s.opSymbol) },
-        { "partOpCode", value(s.partOpCode) }, { "joinOpCode", value(s.joinOpCode) },
-        { "altOpSymbol", quoted(s.altOpSymbol) }, { "secondOpIndex", number(s.secondOpIndex) },
-        { "secondOpSymbol", quoted(s.secondOpSymbol) }, { "secondOpCount", value(s.secondOpCount) },
+        { "activeLevel", quoted(s.activeLevel.name()) },
+        { "schemaLevel1", value(s.schemaLevel1) },
+        { "schemaLevel2", value(s.schemaLevel2) },
+        { "schemaLevel3", value(s.schemaLevel3) },
+        { "schemaLevel4", value(s.schemaLevel4) },
+        { "schemaLevel5", number(s.schemaLevel5) },
+        { "opCode", value(s.opCode) },
+        { "opSymbol", quoted(s.opSymbol) },
+        { "partOpCode", value(s.partOpCode) },
+        { "joinOpCode", value(s.joinOpCode) },
+        { "altOpSymbol", quoted(s.altOpSymbol) },
+        { "secondOpIndex", number(s.secondOpIndex) },
+        { "secondOpSymbol", quoted(s.secondOpSymbol) },
+        { "secondOpCount", value(s.secondOpCount) },
         { "loadedFromFile", flag(s.loadedFromFile) },
-        { "experimentCount", value(s.experimentCount) }, { "paramGrid", gridText(s) },
-        { "inputA", value(s.inputA) }, { "inputB", number(s.inputB) },
-        { "resultValue", value(s.resultValue) }, { "remainderAB", value(s.remainderAB) },
-        { "remainderBA", value(s.remainderBA) }, { "largerInput", value(s.largerInput) },
-        { "smallerInput", value(s.smallerInput) }, { "calc31Count", value(s.calc31Count) },
-        { "calc43Count", value(s.calc43Count) }, { "chainCount", value(s.chainCount) },
-        { "chainOp1", value(s.chainOp1) }, { "chainOp2", value(s.chainOp2) },
-        { "chainOp3", number(s.chainOp3) }, { "outputChangeCount", number(s.outputChangeCount) },
+        { "experimentCount", value(s.experimentCount) },
+        { "paramGrid", gridText(s) },
+        { "inputA", value(s.inputA) },
+        { "inputB", number(s.inputB) },
+        { "resultValue", value(s.resultValue) },
+        { "remainderAB", value(s.remainderAB) },
+        { "remainderBA", value(s.remainderBA) },
+        { "largerInput", value(s.largerInput) },
+        { "smallerInput", value(s.smallerInput) },
+        { "calc31Count", value(s.calc31Count) },
+        { "calc43Count", value(s.calc43Count) },
+        { "chainCount", value(s.chainCount) },
+        { "chainOp1", value(s.chainOp1) },
+        { "chainOp2", value(s.chainOp2) },
+        { "chainOp3", number(s.chainOp3) },
+        { "outputChangeCount", number(s.outputChangeCount) },
         { "openedMechanismName", quoted(s.openedMechanismName) },
-        { "lightPhase", flag(s.lightPhase) }, { "i1", text(Control::i1) },
-        { "i2", text(Control::i2) }, { "Text1", text(Control::Text1) },
-        { "Text2", text(Control::Text2) }, { "usc", text(Control::usc) },
+        { "lightPhase", flag(s.lightPhase) },
+        { "i1", text(Control::i1) },
+        { "i2", text(Control::i2) },
+        { "Text1", text(Control::Text1) },
+        { "Text2", text(Control::Text2) },
+        { "usc", text(Control::usc) },
         { "Label15", text(Control::Label15) },
     };
     for (const auto& [name, shown] : fields)
@@ -209,7 +230,8 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--seed" && hasValue && allDigits(argv[i + 1]) && std::string(argv[i + 1]).size() <= 19) {
+        if (arg == "--seed" && hasValue && allDigits(argv[i + 1])
+            && std::string(argv[i + 1]).size() <= 19) {
             options.seed = std::stoull(argv[++i]);
         } else if (arg == "--clock" && hasValue) {
             options.clock = SystemClock::parseTimeOfDay(argv[++i]);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "console/console_notebook.h"
 #include "core/app/machine.h"
 #include "core/app/random.h"
 #include "core/app/system_clock.h"
-#include "console/console_notebook.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -15,7 +15,8 @@ namespace quorvel {
 
 class ConsolePlatform;
 
-struct ConsoleOptions {
+struct ConsoleOptions
+{
     std::optional<std::uint64_t> seed; // the generator's starting state
     std::optional<int> clock; // a fixed time of day, seconds since midnight
     char decimalSeparator = '.';
@@ -23,7 +24,8 @@ struct ConsoleOptions {
 };
 
 // The line-oriented front end: one command per input line, one line per event out.
-class ConsoleSession {
+class ConsoleSession
+{
 public:
     ConsoleSession(const ConsoleOptions& options, std::ostream& out);
     ~ConsoleSession();
@@ -36,7 +38,8 @@ public:
 private:
     // A command line: its first word, the first argument, whether more words follow, and
     // everything after the word (a file name may hold blanks).
-    struct CommandLine {
+    struct CommandLine
+    {
         std::string word;
         std::string argument;
         bool extra = false;

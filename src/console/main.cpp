@@ -1,5 +1,5 @@
-#include "core/app/regional.h"
 #include "console/console_session.h"
+#include "core/app/regional.h"
 
 #include <filesystem>
 #include <iostream>

@@ -139,10 +139,10 @@ TEST(NotebookCsv, OpensInAnItalianSpreadsheet)
     n.record("9", "0", 9, 0, "????");
     n.markRevealed();
     EXPECT_EQ(notebookCsv(n),
-              "\xEF\xBB\xBF"
-              "Pagina;Livello;Prova;Primo numero;Secondo numero;Uscita;Previsione;Esito;Scoperta\r\n"
-              "Meccanismo 1;2;1;7;2;3,5;'=1+1;sbagliata;rivelata\r\n"
-              "Meccanismo 1;2;2;9;0;????;;;rivelata\r\n");
+        "\xEF\xBB\xBF"
+        "Pagina;Livello;Prova;Primo numero;Secondo numero;Uscita;Previsione;Esito;Scoperta\r\n"
+        "Meccanismo 1;2;1;7;2;3,5;'=1+1;sbagliata;rivelata\r\n"
+        "Meccanismo 1;2;2;9;0;????;;;rivelata\r\n");
 }
 
 } // namespace

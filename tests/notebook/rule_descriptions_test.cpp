@@ -66,8 +66,8 @@ TEST(RuleDescriptions, AgreeWithEveryMechanismOnAGridOfInputs)
 {
     Formulas formulas;
     int checked = 0;
-    for (const Machinery setup :
-        { Machinery { 1, 3, 7 }, Machinery { 2, 9, 1 }, Machinery { 3, 2, 10 }, Machinery { 4, 6, 5 } }) {
+    for (const Machinery setup : { Machinery { 1, 3, 7 }, Machinery { 2, 9, 1 },
+             Machinery { 3, 2, 10 }, Machinery { 4, 6, 5 } }) {
         for (int level = 1; level <= 5; ++level) {
             for (int scheme = 1; scheme <= schemeCount(Level::number(level)); ++scheme) {
                 SeededRig rig(static_cast<std::uint64_t>(setup.op * 100 + scheme));

@@ -20,7 +20,8 @@ namespace {
 
 const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
 
-class NotebookWindow : public ::testing::Test {
+class NotebookWindow : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -80,7 +81,7 @@ TEST_F(NotebookWindow, ChecksAHypothesisAndPointsAtAMistake)
     panel->hypothesisField().setText("A +");
     panel->checkHypothesis();
     EXPECT_EQ(panel->verdictText(),
-              "Non riesco a leggere la formula: la formula finisce a metà (al carattere 4).");
+        "Non riesco a leggere la formula: la formula finisce a metà (al carattere 4).");
     panel->hypothesisField().setText("max(A; B)");
     panel->checkHypothesis();
     EXPECT_TRUE(panel->verdictText().startsWith("La formula vale per 2 prove su 2. Prova anche"));

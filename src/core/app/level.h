@@ -8,7 +8,8 @@ namespace quorvel {
 
 // The level in force: none before the pupil chooses one, then 1 to 5. Read from text and
 // written as text ("livello3") in one place only.
-class Level {
+class Level
+{
 public:
     static constexpr int count = 5;
 
@@ -26,7 +27,10 @@ public:
     constexpr bool operator==(const Level&) const = default;
 
 private:
-    constexpr explicit Level(int n) : m_number(n) { }
+    constexpr explicit Level(int n)
+        : m_number(n)
+    {
+    }
     int m_number = 0;
 };
 

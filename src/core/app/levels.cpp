@@ -15,11 +15,26 @@ constexpr const char* operationClips[] = { "rosso.gif", "verde.gif", "blu.gif", 
 
 } // namespace
 
-void Machine::livello1_Click() { livelloClick(1); }
-void Machine::livello2_Click() { livelloClick(2); }
-void Machine::livello3_Click() { livelloClick(3); }
-void Machine::livello4_Click() { livelloClick(4); }
-void Machine::livello5_Click() { livelloClick(5); }
+void Machine::livello1_Click()
+{
+    livelloClick(1);
+}
+void Machine::livello2_Click()
+{
+    livelloClick(2);
+}
+void Machine::livello3_Click()
+{
+    livelloClick(3);
+}
+void Machine::livello4_Click()
+{
+    livelloClick(4);
+}
+void Machine::livello5_Click()
+{
+    livelloClick(5);
+}
 
 void Machine::livelloClick(int number)
 {

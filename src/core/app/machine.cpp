@@ -76,8 +76,14 @@ void Machine::typeDigits(Keypad keypad, std::string_view digits)
             keypadClick(keypad, c - '0');
 }
 
-void Machine::Label3_Click() { setText(Control::i1, ""); }
-void Machine::canc2_Click() { setText(Control::i2, ""); }
+void Machine::Label3_Click()
+{
+    setText(Control::i1, "");
+}
+void Machine::canc2_Click()
+{
+    setText(Control::i2, "");
+}
 
 void Machine::exp_Click()
 {
@@ -99,16 +105,16 @@ void Machine::exp_Click()
 }
 
 namespace {
-    // The number an input holds, for the notebook; a number too large for a double is
-    // written as infinite.
-    double inputNumber(const std::string& text)
-    {
-        try {
-            return readLeadingNumber(text);
-        } catch (const MechanismFault&) {
-            return HUGE_VAL;
-        }
+// The number an input holds, for the notebook; a number too large for a double is
+// written as infinite.
+double inputNumber(const std::string& text)
+{
+    try {
+        return readLeadingNumber(text);
+    } catch (const MechanismFault&) {
+        return HUGE_VAL;
     }
+}
 } // namespace
 
 void Machine::writeInNotebook()
@@ -120,8 +126,8 @@ void Machine::writeInNotebook()
     }
     const std::string& first = text(Control::Text1);
     const std::string& second = text(Control::Text2);
-    m_lastOutcome = m_notebook.record(first, second, inputNumber(first), inputNumber(second),
-                                      text(Control::usc));
+    m_lastOutcome = m_notebook.record(
+        first, second, inputNumber(first), inputNumber(second), text(Control::usc));
     if (m_lastOutcome.discovery)
         sceneDiscovery(narrator());
 }
@@ -190,7 +196,10 @@ void Machine::setResult(const Value& v)
     m_resultAssigned = true;
 }
 
-float Machine::draw() { return m_ports.random.next(); }
+float Machine::draw()
+{
+    return m_ports.random.next();
+}
 
 float Machine::reseedAndDraw()
 {
@@ -222,8 +231,17 @@ void Machine::mostra_Click()
     narrator().setTop(100);
 }
 
-void Machine::nascondi_Click() { narrator().Hide(); }
-void Machine::controlli_Click() { sceneControlli(narrator()); }
-void Machine::da_ricordare_Click() { sceneDaRicordare(narrator()); }
+void Machine::nascondi_Click()
+{
+    narrator().Hide();
+}
+void Machine::controlli_Click()
+{
+    sceneControlli(narrator());
+}
+void Machine::da_ricordare_Click()
+{
+    sceneDaRicordare(narrator());
+}
 
 } // namespace quorvel

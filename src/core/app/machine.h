@@ -13,7 +13,8 @@
 
 namespace quorvel {
 
-struct Ports {
+struct Ports
+{
     Speaker& speaker;
     ClipPlayer& shock;
     CharacterService& characters;
@@ -26,7 +27,8 @@ enum class Keypad { First, Second };
 
 // The machine: its state record, the texts of its face and every handler of the window.
 // The front ends turn clicks, keys and lines into calls of these handlers.
-class Machine {
+class Machine
+{
 public:
     Machine(Ports ports, std::filesystem::path programFolder, char decimalSeparator = '.');
     Machine(const Machine&) = delete;

@@ -11,7 +11,8 @@ namespace quorvel {
 
 // The machine's state record: every field that more than one handler or mechanism uses,
 // plus the private fields of single mechanisms. Zero or empty at program start.
-struct MachineState {
+struct MachineState
+{
     Level activeLevel; // none before the pupil chooses a level
     Value schemaLevel1;
     Value schemaLevel2;

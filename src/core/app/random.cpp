@@ -4,12 +4,12 @@
 
 namespace quorvel {
 namespace {
-    std::uint64_t mix(std::uint64_t z)
-    {
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
+std::uint64_t mix(std::uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
 } // namespace
 
 float MixingRandom::next()

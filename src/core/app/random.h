@@ -8,9 +8,13 @@ namespace quorvel {
 
 // A small uniform generator. Reseeding mixes the clock reading into the current state rather
 // than replacing it, so draws reseeded within one clock second still differ.
-class MixingRandom : public RandomSource {
+class MixingRandom : public RandomSource
+{
 public:
-    explicit MixingRandom(std::uint64_t seed) : m_state(seed) { }
+    explicit MixingRandom(std::uint64_t seed)
+        : m_state(seed)
+    {
+    }
     float next() override;
     void reseed(int clockReading) override;
 

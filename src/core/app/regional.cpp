@@ -7,16 +7,16 @@
 namespace quorvel {
 namespace {
 
-    // The locale name in force for numbers, by the usual precedence of the variables.
-    std::string numericLocaleName()
-    {
-        for (const char* variable : { "LC_ALL", "LC_NUMERIC", "LANG" }) {
-            const char* value = std::getenv(variable);
-            if (value && *value)
-                return value;
-        }
-        return "C";
+// The locale name in force for numbers, by the usual precedence of the variables.
+std::string numericLocaleName()
+{
+    for (const char* variable : { "LC_ALL", "LC_NUMERIC", "LANG" }) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return value;
     }
+    return "C";
+}
 
 } // namespace
 

@@ -7,10 +7,14 @@
 namespace quorvel {
 
 // The computer's local time of day, or a fixed time when one is given (scripted sessions).
-class SystemClock : public Clock {
+class SystemClock : public Clock
+{
 public:
     SystemClock() = default;
-    explicit SystemClock(int fixedSecondsSinceMidnight) : m_fixed(fixedSecondsSinceMidnight) { }
+    explicit SystemClock(int fixedSecondsSinceMidnight)
+        : m_fixed(fixedSecondsSinceMidnight)
+    {
+    }
     int secondsSinceMidnight() const override;
     std::string timeOfDay() const override;
 

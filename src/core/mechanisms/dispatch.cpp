@@ -9,24 +9,24 @@
 namespace quorvel {
 namespace {
 
-    constexpr Mechanism level1[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc37 };
-    constexpr Mechanism level2[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20,
-        calc21, calc03, calc04, calc33, calc34, calc35, calc36, calc37 };
-    constexpr Mechanism level3[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20,
-        calc21, calc03, calc04, calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc38,
-        calc39 };
-    constexpr Mechanism level4[] = { calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc26,
-        calc27, calc28, calc29, calc30, calc31, calc32, calc38, calc39, calc44, calc45, calc46,
-        calc47 };
-    constexpr Mechanism level5[] = { calc15, calc16, calc17, calc40, calc41, calc42, calc43, calc05,
-        calc06, calc26, calc27, calc28, calc29, calc30, calc44, calc45, calc46, calc47 };
+constexpr Mechanism level1[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc37 };
+constexpr Mechanism level2[] = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20,
+    calc21, calc03, calc04, calc33, calc34, calc35, calc36, calc37 };
+constexpr Mechanism level3[]
+    = { calc01, calc07, calc08, calc09, calc24, calc25, calc10, calc20, calc21, calc03, calc04,
+          calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc38, calc39 };
+constexpr Mechanism level4[]
+    = { calc11, calc18, calc19, calc23, calc22, calc05, calc06, calc26, calc27, calc28, calc29,
+          calc30, calc31, calc32, calc38, calc39, calc44, calc45, calc46, calc47 };
+constexpr Mechanism level5[] = { calc15, calc16, calc17, calc40, calc41, calc42, calc43, calc05,
+    calc06, calc26, calc27, calc28, calc29, calc30, calc44, calc45, calc46, calc47 };
 
-    std::span<const Mechanism> table(Level level)
-    {
-        static constexpr std::span<const Mechanism> tables[] = { {}, level1, level2, level3,
-            level4, level5 };
-        return tables[level.number()];
-    }
+std::span<const Mechanism> table(Level level)
+{
+    static constexpr std::span<const Mechanism> tables[]
+        = { {}, level1, level2, level3, level4, level5 };
+    return tables[level.number()];
+}
 
 } // namespace
 
@@ -42,6 +42,9 @@ Mechanism selectMechanism(const MachineState& s)
     return nullptr;
 }
 
-int schemeCount(Level level) { return static_cast<int>(table(level).size()); }
+int schemeCount(Level level)
+{
+    return static_cast<int>(table(level).size());
+}
 
 } // namespace quorvel

@@ -9,11 +9,20 @@
 namespace quorvel {
 namespace {
 
-    Value A(const Machine& m) { return m.state().inputA; }
-    Value B(const Machine& m) { return Value::int16(m.state().inputB); }
-    const Value two = Value::int16(2);
+Value A(const Machine& m)
+{
+    return m.state().inputA;
+}
+Value B(const Machine& m)
+{
+    return Value::int16(m.state().inputB);
+}
+const Value two = Value::int16(2);
 
-    bool isEven(const Value& v) { return remainder(v, two) == Value::int16(0); }
+bool isEven(const Value& v)
+{
+    return remainder(v, two) == Value::int16(0);
+}
 
 } // namespace
 

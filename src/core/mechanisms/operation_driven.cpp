@@ -9,39 +9,51 @@
 namespace quorvel {
 namespace {
 
-    Value A(const Machine& m) { return m.state().inputA; }
-    Value B(const Machine& m) { return Value::int16(m.state().inputB); }
-    Value c1(const Machine& m) { return Value::int16(m.state().c1()); }
-    Value c2(const Machine& m) { return Value::int16(m.state().c2()); }
+Value A(const Machine& m)
+{
+    return m.state().inputA;
+}
+Value B(const Machine& m)
+{
+    return Value::int16(m.state().inputB);
+}
+Value c1(const Machine& m)
+{
+    return Value::int16(m.state().c1());
+}
+Value c2(const Machine& m)
+{
+    return Value::int16(m.state().c2());
+}
 
-    void assignIfAny(Machine& m, const std::optional<Value>& v)
-    {
-        if (v)
-            m.setResult(*v);
-    }
+void assignIfAny(Machine& m, const std::optional<Value>& v)
+{
+    if (v)
+        m.setResult(*v);
+}
 
-    // x s y with the operation in force, counted in experimentCount.
-    void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quotient::RoundedDown)
-    {
-        const std::string& s = chooseOperation(m, m.state().experimentCount);
-        assignIfAny(m, applySymbol(s, x, y, q));
-    }
+// x s y with the operation in force, counted in experimentCount.
+void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quotient::RoundedDown)
+{
+    const std::string& s = chooseOperation(m, m.state().experimentCount);
+    assignIfAny(m, applySymbol(s, x, y, q));
+}
 
-    // The second operation of calc03/calc04, drawn from the clock at their first counted run
-    // unless a saved mechanism brought its index.
-    void applySecondOperation(Machine& m, const Value& y)
-    {
-        MachineState& s = m.state();
-        const Value r = s.resultValue;
-        s.secondOpCount = s.secondOpCount + Value::int16(1);
-        if (s.secondOpCount <= Value::int16(1)) {
-            if (!s.loadedFromFile)
-                s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
-            if (const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex)))
-                s.secondOpSymbol = symbol;
-        }
-        assignIfAny(m, applySymbol(s.secondOpSymbol, r, y));
+// The second operation of calc03/calc04, drawn from the clock at their first counted run
+// unless a saved mechanism brought its index.
+void applySecondOperation(Machine& m, const Value& y)
+{
+    MachineState& s = m.state();
+    const Value r = s.resultValue;
+    s.secondOpCount = s.secondOpCount + Value::int16(1);
+    if (s.secondOpCount <= Value::int16(1)) {
+        if (!s.loadedFromFile)
+            s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
+        if (const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex)))
+            s.secondOpSymbol = symbol;
     }
+    assignIfAny(m, applySymbol(s.secondOpSymbol, r, y));
+}
 
 } // namespace
 

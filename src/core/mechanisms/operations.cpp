@@ -4,8 +4,8 @@
 
 namespace quorvel {
 
-std::optional<Value> applySymbol(const std::string& symbol, const Value& x, const Value& y,
-                                 Quotient quotient)
+std::optional<Value> applySymbol(
+    const std::string& symbol, const Value& x, const Value& y, Quotient quotient)
 {
     if (symbol == "+")
         return x + y;

@@ -17,7 +17,7 @@ enum class Quotient { RoundedDown, Plain };
 // X s Y for an operation symbol: "+" sum, "*" product, ":" quotient, "-" absolute
 // difference. Any other symbol computes nothing.
 std::optional<Value> applySymbol(const std::string& symbol, const Value& x, const Value& y,
-                                 Quotient quotient = Quotient::RoundedDown);
+    Quotient quotient = Quotient::RoundedDown);
 
 // The symbol an operation index 1..4 stands for: "+", "-", "*", ":"; nullptr otherwise.
 const char* symbolForIndex(const Value& index);

@@ -7,24 +7,30 @@
 namespace quorvel {
 namespace {
 
-    Value A(const Machine& m) { return m.state().inputA; }
-    Value B(const Machine& m) { return Value::int16(m.state().inputB); }
-    const Value one = Value::int16(1);
-    const Value two = Value::int16(2);
+Value A(const Machine& m)
+{
+    return m.state().inputA;
+}
+Value B(const Machine& m)
+{
+    return Value::int16(m.state().inputB);
+}
+const Value one = Value::int16(1);
+const Value two = Value::int16(2);
 
-    // A coin: 1 or 2 with equal chances, after a reseed.
-    bool coinGivesOne(Machine& m)
-    {
-        const Value r = Value::single(m.reseedAndDraw());
-        return floorOf(two * r + one) == one;
-    }
+// A coin: 1 or 2 with equal chances, after a reseed.
+bool coinGivesOne(Machine& m)
+{
+    const Value r = Value::single(m.reseedAndDraw());
+    return floorOf(two * r + one) == one;
+}
 
-    // A whole number from low to high: ⌊(high − low + 1)·r + low⌋. Worked in doubles: in single
-    // precision a draw just below 1 rounds the sum up to high + 1.
-    Value between(const Value& low, const Value& high, float r)
-    {
-        return floorOf((high - low + one) * Value::dbl(r) + low);
-    }
+// A whole number from low to high: ⌊(high − low + 1)·r + low⌋. Worked in doubles: in single
+// precision a draw just below 1 rounds the sum up to high + 1.
+Value between(const Value& low, const Value& high, float r)
+{
+    return floorOf((high - low + one) * Value::dbl(r) + low);
+}
 
 } // namespace
 

@@ -6,7 +6,8 @@
 namespace quorvel {
 
 // A speech text cut at its pause tags: runs of words, and pauses of a number of milliseconds.
-struct SpeechPiece {
+struct SpeechPiece
+{
     std::string text; // empty for a pause
     int pauseMs = 0; // 0 for text
 

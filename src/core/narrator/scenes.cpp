@@ -5,17 +5,18 @@
 namespace quorvel {
 
 namespace speech {
-    const char* const welcome = "“Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”";
-    const char* const enterValues
-        = "...Bene, adesso devi inserire  valori .Per farlo basta cliccare sui tastierini numerici.";
-    const char* const pressExperiment = "\\pau=2000\\ricorda per ottenere l'output,clicca su esperimento.";
-    const char* const varyingOutputsLevel4
-        = "presta attenzione\\pau=500\\,in questo livello si possono presentare schemi di calcolo che, "
-          "per gli stessi input,  forniscono output diversi......";
-    const char* const varyingOutputsLevel5
-        = "presta attenzione,\\pau=500\\.In questo livello si possono presentare schemi di calcolo "
-          "che, per gli stessi input,  forniscono output diversi......";
-    const char* const regularity = "....Comunque gli output hanno una regolarità che puoi scoprire.";
+const char* const welcome = "“Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”";
+const char* const enterValues
+    = "...Bene, adesso devi inserire  valori .Per farlo basta cliccare sui tastierini numerici.";
+const char* const pressExperiment
+    = "\\pau=2000\\ricorda per ottenere l'output,clicca su esperimento.";
+const char* const varyingOutputsLevel4
+    = "presta attenzione\\pau=500\\,in questo livello si possono presentare schemi di calcolo che, "
+      "per gli stessi input,  forniscono output diversi......";
+const char* const varyingOutputsLevel5
+    = "presta attenzione,\\pau=500\\.In questo livello si possono presentare schemi di calcolo "
+      "che, per gli stessi input,  forniscono output diversi......";
+const char* const regularity = "....Comunque gli output hanno una regolarità che puoi scoprire.";
 } // namespace speech
 
 void sceneWelcome(Narrator& n)
@@ -47,17 +48,20 @@ void sceneFirstOutput(Narrator& n)
     n.Show();
     n.MoveTo(600, 250);
     n.Play("DoMagic2");
-    n.Speak(".....\\Pau=500\\la macchina ha eseguito un calcolo con i numeri che hai inserito\\Pau=1000\\");
+    n.Speak(".....\\Pau=500\\la macchina ha eseguito un calcolo con i numeri che hai "
+            "inserito\\Pau=1000\\");
     n.Speak(".... devi scoprire il tipo di calcolo eseguito.\\pau=1000\\");
     n.Speak("........ricorda la macchina esegue le stesse operazioni,finchè non si decide di "
             "cambiare\\Pau=1000\\");
     n.MoveTo(600, 400);
     n.Play("GestureDown");
-    n.Speak(".....\\Pau=2000\\...questo puo' essere fatto cliccando su cambia meccanismo di calcolo.");
+    n.Speak(
+        ".....\\Pau=2000\\...questo puo' essere fatto cliccando su cambia meccanismo di calcolo.");
     n.MoveTo(500, 400);
     n.Play("gestureleft");
-    n.Speak("\\pau=2000\\.......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi "
-            "cambiare meccanismo,cliccando su operazioni");
+    n.Speak(
+        "\\pau=2000\\.......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi "
+        "cambiare meccanismo,cliccando su operazioni");
     n.Hide();
 }
 
@@ -66,7 +70,8 @@ void sceneControlli(Narrator& n)
     n.Show();
     n.Play("read");
     n.setTop(100);
-    n.Speak("\\pau=500\\.......I numeri vanno inseriti cliccando sui tastierini numerici\\pau=1000\\");
+    n.Speak(
+        "\\pau=500\\.......I numeri vanno inseriti cliccando sui tastierini numerici\\pau=1000\\");
     n.MoveTo(400, 500);
     n.Play("gestureup");
     n.Speak(".....prima devi cancellare i vecchi input cliccando su canc\\pau=1000\\");
@@ -83,8 +88,10 @@ void sceneDaRicordare(Narrator& n)
     n.Play("read");
     n.Speak("dunque.\\Pau=500\\La macchina che vedi,opera su valori numerici interi.\\Pau=500\\"
             "Esegue dei calcoli e fornisce un risultato intero.\\pau=2000\\ ");
-    n.Speak("Solo nel caso di divisione per 2 l'output puo' essere intero o semintero.\\pau=2000\\");
-    n.Speak("\\Pau=500\\Il tuo compito è scoprire quante piu' cose possibili su di essa.\\pau=2000\\");
+    n.Speak(
+        "Solo nel caso di divisione per 2 l'output puo' essere intero o semintero.\\pau=2000\\");
+    n.Speak(
+        "\\Pau=500\\Il tuo compito è scoprire quante piu' cose possibili su di essa.\\pau=2000\\");
     n.Speak("\\pau=1000\\...ricorda di procedere senza fretta nei vari tentativi\\pau=2000\\");
     n.Speak("\\pau=2000\\Buon Lavoro!\\Pau=500\\Apprendista scienziato.\\pau=550\\");
     n.Play("DoMagic1");
@@ -98,7 +105,7 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name)
     n.Play("search");
     n.Speak("...Bene,\\pau=500\\mai mollare...\\pau=1000\\stai operando con il meccanismo che hai "
             "salvato con il nome..."
-            + name);
+        + name);
     n.Speak("\\pau=1000\\ In questo caso devi inserire solo i valori numerici,senza scegliere il "
             "livello!\\pau=500\\ Cerca di scoprire nuove cose su di esso.");
     n.Speak("\\pau=1000\\Sei sulla strada giusta. Apprendista scienziato!");

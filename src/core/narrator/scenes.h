@@ -10,12 +10,12 @@ namespace quorvel {
 // What the narrator says and does, scene by scene. Each scene is issued in one go; the
 // character service queues it and plays it while the window goes on.
 namespace speech {
-    extern const char* const welcome;
-    extern const char* const enterValues; // T1
-    extern const char* const pressExperiment; // T2
-    extern const char* const varyingOutputsLevel4; // T3
-    extern const char* const varyingOutputsLevel5; // T4
-    extern const char* const regularity; // T5
+extern const char* const welcome;
+extern const char* const enterValues; // T1
+extern const char* const pressExperiment; // T2
+extern const char* const varyingOutputsLevel4; // T3
+extern const char* const varyingOutputsLevel5; // T4
+extern const char* const regularity; // T5
 } // namespace speech
 
 void sceneWelcome(Narrator& n);
@@ -33,7 +33,8 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name);
 std::string withoutPauseTags(const std::string& text);
 
 // The null narrator: what a missing character does with every request (nothing).
-class SilentNarrator : public Narrator {
+class SilentNarrator : public Narrator
+{
 public:
     void Show() override { }
     void Hide() override { }

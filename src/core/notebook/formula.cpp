@@ -16,12 +16,30 @@ namespace {
 constexpr std::string_view functionNames[]
     = { "max", "min", "resto", "radice", "intero", "diff", "abs", "mcm", "mcd" };
 
-double maxOf(double a, double b) { return std::max(a, b); }
-double minOf(double a, double b) { return std::min(a, b); }
-double diffOf(double a, double b) { return std::fabs(a - b); }
-double magnitude(double a) { return std::fabs(a); }
-double wholePart(double a) { return std::floor(a); }
-double rootOf(double a) { return a < 0 ? NAN : std::sqrt(a); }
+double maxOf(double a, double b)
+{
+    return std::max(a, b);
+}
+double minOf(double a, double b)
+{
+    return std::min(a, b);
+}
+double diffOf(double a, double b)
+{
+    return std::fabs(a - b);
+}
+double magnitude(double a)
+{
+    return std::fabs(a);
+}
+double wholePart(double a)
+{
+    return std::floor(a);
+}
+double rootOf(double a)
+{
+    return a < 0 ? NAN : std::sqrt(a);
+}
 
 // The machine's own remainder: both numbers rounded to whole numbers, the result with the
 // sign of the first.
@@ -36,7 +54,10 @@ double remainderOf(double a, double b)
 
 // The least common multiple and the greatest common divisor of two whole numbers from 1 up,
 // as the machine finds them by trial; none for anything else.
-bool wholeFromOne(double v) { return v >= 1 && v <= 2147483647.0 && v == std::floor(v); }
+bool wholeFromOne(double v)
+{
+    return v >= 1 && v <= 2147483647.0 && v == std::floor(v);
+}
 
 double commonDivisor(double a, double b)
 {
@@ -53,7 +74,8 @@ double commonMultiple(double a, double b)
 
 // The formula in the parser's notation, and for each of its characters the position (from 1)
 // of the pupil's character it stands for.
-struct Translation {
+struct Translation
+{
     std::string text;
     std::vector<int> positions;
     std::optional<FormulaError> error;
@@ -81,8 +103,14 @@ char32_t decode(std::string_view s, std::size_t at, std::size_t& length)
     return c;
 }
 
-bool isLetter(char32_t c) { return c < 0x80 && std::isalpha(static_cast<int>(c)); }
-bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool isLetter(char32_t c)
+{
+    return c < 0x80 && std::isalpha(static_cast<int>(c));
+}
+bool isDigit(char32_t c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string lower(std::string word)
 {
@@ -104,17 +132,16 @@ void translateWord(const std::string& word, int position, Translation& out)
     for (std::size_t i = 0; i < word.size(); ++i) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(word[i])));
         if (c != 'A' && c != 'B' && c != 'X') {
-            out.error = FormulaError { "non conosco «" + word
-                                           + "»: usa A per il primo numero e B per il secondo",
-                                       position };
+            out.error = FormulaError {
+                "non conosco «" + word + "»: usa A per il primo numero e B per il secondo", position
+            };
             return;
         }
         const bool follows = i > 0 && out.text.back() != '*';
         if (c != 'X' && follows) {
             out.error = FormulaError { "manca un segno di operazione tra «"
-                                           + std::string(1, out.text.back()) + "» e «"
-                                           + std::string(1, c) + "»",
-                                       position + static_cast<int>(i) };
+                    + std::string(1, out.text.back()) + "» e «" + std::string(1, c) + "»",
+                position + static_cast<int>(i) };
             return;
         }
         out.put(c == 'X' ? '*' : c, position + static_cast<int>(i));
@@ -200,7 +227,8 @@ std::string whatWentWrong(const mu::ParserError& e)
 
 } // namespace
 
-struct Formula::Engine {
+struct Formula::Engine
+{
     mu::Parser parser;
     double a = 0;
     double b = 0;

@@ -10,7 +10,8 @@ namespace quorvel {
 
 // Why a formula cannot be read: a message for the pupil, in Italian, and the place of the
 // mistake (a character position counted from 1, 0 when it concerns the whole formula).
-struct FormulaError {
+struct FormulaError
+{
     std::string message;
     int position = 0;
 };
@@ -21,7 +22,8 @@ struct FormulaError {
 // resto (the remainder), radice (the square root), intero (the whole part, rounded down), diff
 // (the difference of the larger and the smaller number), abs, mcm and mcd (the least common
 // multiple and the greatest common divisor). A function's numbers are separated by ";" or ",".
-class Formula {
+class Formula
+{
 public:
     static std::variant<Formula, FormulaError> read(std::string_view text);
 

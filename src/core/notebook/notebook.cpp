@@ -28,7 +28,7 @@ std::string trimmed(const std::string& s)
 bool pairTriedBefore(const Page& page, double a, double b)
 {
     return std::any_of(page.trials.begin(), page.trials.end(),
-                       [&](const Trial& t) { return t.a == a && t.b == b; });
+        [&](const Trial& t) { return t.a == a && t.b == b; });
 }
 
 } // namespace
@@ -88,7 +88,7 @@ void Notebook::changed()
 }
 
 TrialOutcome Notebook::record(const std::string& first, const std::string& second, double a,
-                              double b, const std::string& output)
+    double b, const std::string& output)
 {
     TrialOutcome outcome;
     const std::string prediction = trimmed(m_prediction);

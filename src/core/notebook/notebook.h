@@ -11,7 +11,8 @@ namespace quorvel {
 class Formula;
 
 // One experiment as the pupil saw it.
-struct Trial {
+struct Trial
+{
     int number = 0; // from 1 on its page
     std::string first; // the inputs as typed
     std::string second;
@@ -23,7 +24,8 @@ struct Trial {
 };
 
 // The trials made while one mechanism was in force.
-struct Page {
+struct Page
+{
     int number = 0; // from 1
     Level level;
     std::vector<Trial> trials;
@@ -36,20 +38,23 @@ struct Page {
 };
 
 // What happened to the prediction of the experiment just written.
-struct TrialOutcome {
+struct TrialOutcome
+{
     bool predicted = false;
     bool right = false;
     bool discovery = false; // this trial completed the streak
 };
 
 // How a hypothesis fares on one trial, and on the whole page.
-struct TrialCheck {
+struct TrialCheck
+{
     int trial = 0;
     bool agrees = false;
     std::optional<double> value; // the formula's, or nothing where it has none
 };
 
-struct HypothesisCheck {
+struct HypothesisCheck
+{
     std::vector<TrialCheck> trials;
     int agreeing = 0;
     // Every trial agrees, but too few or too small inputs were tried to trust it yet.
@@ -57,7 +62,8 @@ struct HypothesisCheck {
 };
 
 // Told whenever a page begins, a trial is written or a page is revealed.
-class NotebookObserver {
+class NotebookObserver
+{
 public:
     virtual ~NotebookObserver() = default;
     virtual void notebookChanged() = 0;
@@ -66,7 +72,8 @@ public:
 // The pupil's notebook: a page per mechanism, every experiment written on the current page,
 // predictions checked, and the discovery after three right predictions in a row on new pairs.
 // It only writes down what the machine did; it never runs a mechanism itself.
-class Notebook {
+class Notebook
+{
 public:
     static constexpr int streakForDiscovery = 3;
 
@@ -76,7 +83,7 @@ public:
     // Writes an experiment on the current page; nothing is written without a page. The
     // prediction, if any, is checked and cleared.
     TrialOutcome record(const std::string& first, const std::string& second, double a, double b,
-                        const std::string& output);
+        const std::string& output);
 
     void setPrediction(std::string text) { m_prediction = std::move(text); }
     const std::string& prediction() const { return m_prediction; }

@@ -47,16 +47,17 @@ std::string notebookCsv(const Notebook& notebook)
 {
     std::string csv = "\xEF\xBB\xBF";
     csv += row({ "Pagina", "Livello", "Prova", "Primo numero", "Secondo numero", "Uscita",
-                 "Previsione", "Esito", "Scoperta" });
+        "Previsione", "Esito", "Scoperta" });
     for (const Page& page : notebook.pages()) {
         const std::string state = page.discovered ? "scoperta" : page.revealed ? "rivelata" : "";
         for (const Trial& t : page.trials) {
-            const std::string outcome
-                = !t.prediction ? "" : t.predictionRight ? "giusta" : "sbagliata";
-            csv += row({ page.title(), std::to_string(page.level.number()),
-                         std::to_string(t.number), withComma(formatNumber(t.a, 15, '.')),
-                         withComma(formatNumber(t.b, 15, '.')), withComma(t.output),
-                         withComma(t.prediction.value_or("")), outcome, state });
+            const std::string outcome = !t.prediction ? ""
+                : t.predictionRight                   ? "giusta"
+                                                      : "sbagliata";
+            csv += row(
+                { page.title(), std::to_string(page.level.number()), std::to_string(t.number),
+                    withComma(formatNumber(t.a, 15, '.')), withComma(formatNumber(t.b, 15, '.')),
+                    withComma(t.output), withComma(t.prediction.value_or("")), outcome, state });
         }
     }
     return csv;

@@ -11,7 +11,8 @@ class Machine;
 // The rule of a mechanism in words a pupil of ten understands, with the hidden constants and
 // the operation in force filled in; and the same rule in the hypothesis notation, so that it
 // can be checked against the machine.
-struct RuleDescription {
+struct RuleDescription
+{
     std::string text;
     // The output is the value of one of these formulas (of the only one, for a fixed rule;
     // "????" where it has none)...

@@ -17,8 +17,8 @@ Term number(int n)
 
 Term squareOf(const Term& t)
 {
-    const std::string words = t.words.rfind("il ", 0) == 0 ? "del " + t.words.substr(3)
-                                                           : "di " + t.words;
+    const std::string words
+        = t.words.rfind("il ", 0) == 0 ? "del " + t.words.substr(3) : "di " + t.words;
     return { "il quadrato " + words, "(" + t.formula + ")^2" };
 }
 
@@ -39,13 +39,13 @@ std::optional<Term> operation(const std::string& s, const Term& x, const Term& y
         return Term { "il prodotto " + of(x.words) + " e " + of(y.words), fx + " * " + fy };
     if (s == "-")
         return Term { "la differenza tra " + x.words + " e " + y.words
-                          + " (il più grande meno il più piccolo)",
-                      "diff(" + x.formula + "; " + y.formula + ")" };
+                + " (il più grande meno il più piccolo)",
+            "diff(" + x.formula + "; " + y.formula + ")" };
     if (s == ":" && q == Quotient::Plain)
         return Term { x.words + " diviso " + y.words + " (anche con la virgola)", fx + " : " + fy };
     if (s == ":")
         return Term { "la parte intera " + of(x.words + " diviso " + y.words),
-                      "intero(" + fx + " : " + fy + ")" };
+            "intero(" + fx + " : " + fy + ")" };
     return std::nullopt;
 }
 
@@ -67,7 +67,7 @@ Term calculationOrZero(const Value& code, const Term& x, const Term& y)
 RuleDescription noResult()
 {
     return { "La macchina non riesce a calcolare niente: mostra sempre «????».", { "0 : 0" }, "",
-             "" };
+        "" };
 }
 
 RuleDescription fixed(const std::string& sentence, const std::string& formula)
@@ -82,8 +82,8 @@ RuleDescription calculates(const std::optional<Term>& t)
     return fixed("La macchina calcola " + t->words + ".", t->formula);
 }
 
-RuleDescription between(const std::string& sentence, const std::string& low,
-                        const std::string& high)
+RuleDescription between(
+    const std::string& sentence, const std::string& low, const std::string& high)
 {
     return { sentence, {}, low, high };
 }

@@ -13,7 +13,8 @@ struct MachineState;
 
 // The pieces the rules' descriptions are made of: each quantity in words and as a formula in
 // the hypothesis notation, so that the words and the formula are always built together.
-struct Term {
+struct Term
+{
     std::string words;
     std::string formula;
 };
@@ -41,8 +42,8 @@ RuleDescription fixed(const std::string& sentence, const std::string& formula);
 // "La macchina calcola ..." for a term, or no result when there is none.
 RuleDescription calculates(const std::optional<Term>& t);
 // A whole number drawn between two formulas' values.
-RuleDescription between(const std::string& sentence, const std::string& low,
-                        const std::string& high);
+RuleDescription between(
+    const std::string& sentence, const std::string& low, const std::string& high);
 
 // The symbol an operation-driven mechanism uses at its next run: chosen again from the
 // operation code while its counter has not passed 1, or when it has none.

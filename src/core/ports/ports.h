@@ -9,7 +9,8 @@ namespace quorvel {
 // The interfaces the core calls. The window and the console plug in real ones; the tests
 // plug in recording fakes. The core never implements the platform's side.
 
-class Speaker {
+class Speaker
+{
 public:
     virtual ~Speaker() = default;
     // Sounds a tone and returns when it has ended.
@@ -17,7 +18,8 @@ public:
 };
 
 // The clip player on the machine's face (`shock`).
-class ClipPlayer {
+class ClipPlayer
+{
 public:
     virtual ~ClipPlayer() = default;
     virtual void setMovie(const std::string& path) = 0; // loads, shows frame 1, starts
@@ -28,7 +30,8 @@ public:
 
 // The narrator character. Every request returns at once; Show, Hide, Speak, Play and MoveTo
 // queue and are carried out in order, setTop acts at once.
-class Narrator {
+class Narrator
+{
 public:
     virtual ~Narrator() = default;
     virtual void Show() = 0;
@@ -43,14 +46,16 @@ public:
 };
 
 // The character service (`Agent1`): loads a character by id, or gives nullptr.
-class CharacterService {
+class CharacterService
+{
 public:
     virtual ~CharacterService() = default;
     virtual Narrator* load(const std::string& id) = 0;
 };
 
 // A modal message box with an OK button; returns when the pupil has closed it.
-class MessageBox {
+class MessageBox
+{
 public:
     virtual ~MessageBox() = default;
     virtual void show(const std::string& text) = 0;
@@ -58,13 +63,15 @@ public:
 
 // The save-file dialog: the path the pupil chose (as typed, no extension added), or nothing
 // when the dialog was cancelled.
-class SaveDialog {
+class SaveDialog
+{
 public:
     virtual ~SaveDialog() = default;
     virtual std::optional<std::string> askSavePath(const std::string& filter) = 0;
 };
 
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     virtual int secondsSinceMidnight() const = 0;
@@ -73,7 +80,8 @@ public:
 };
 
 // The program's one pseudo-random generator.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     // Uniform in [0, 1), single precision.
@@ -86,7 +94,8 @@ public:
 enum class Control { i1, i2, Text1, Text2, usc, Label15 };
 
 // Told of every change of a control's text, as it happens.
-class FaceObserver {
+class FaceObserver
+{
 public:
     virtual ~FaceObserver() = default;
     virtual void textChanged(Control control, const std::string& text) = 0;

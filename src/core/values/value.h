@@ -10,7 +10,8 @@ namespace quorvel {
 // Every failed calculation step (16-bit overflow, division by zero, remainder of an
 // out-of-range operand, a text that spells no number) throws this. Only the experiment
 // catches it and shows "????".
-class MechanismFault : public std::runtime_error {
+class MechanismFault : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
@@ -18,7 +19,8 @@ public:
 // The loosely typed number-or-text cell of the machine's state record. Empty until first
 // assigned; then a number of one of four kinds, or a text. Empty counts as 0 in arithmetic
 // and comparisons and shows as "". A text that spells a number acts as that number.
-class Value {
+class Value
+{
 public:
     enum class Kind { Empty, Int16, Int32, Single, Double, Text };
 
@@ -42,7 +44,11 @@ public:
     std::string display(char decimalSeparator = '.') const;
 
 private:
-    Value(Kind kind, double number) : m_kind(kind), m_number(number) { }
+    Value(Kind kind, double number)
+        : m_kind(kind)
+        , m_number(number)
+    {
+    }
 
     Kind m_kind = Kind::Empty;
     double m_number = 0;
@@ -65,10 +71,22 @@ std::int32_t remainderOperand(double v);
 
 bool operator==(const Value& a, const Value& b);
 bool operator<(const Value& a, const Value& b);
-inline bool operator!=(const Value& a, const Value& b) { return !(a == b); }
-inline bool operator>(const Value& a, const Value& b) { return b < a; }
-inline bool operator<=(const Value& a, const Value& b) { return !(b < a); }
-inline bool operator>=(const Value& a, const Value& b) { return !(a < b); }
+inline bool operator!=(const Value& a, const Value& b)
+{
+    return !(a == b);
+}
+inline bool operator>(const Value& a, const Value& b)
+{
+    return b < a;
+}
+inline bool operator<=(const Value& a, const Value& b)
+{
+    return !(b < a);
+}
+inline bool operator>=(const Value& a, const Value& b)
+{
+    return !(a < b);
+}
 
 // Conversion to a 16-bit signed integer: halves to even, a fault outside -32768..32767.
 std::int16_t toInt16(const Value& v);

@@ -6,7 +6,8 @@
 
 namespace quorvel {
 
-DisplayLabel::DisplayLabel(const QString& text, QColor background, QColor textColour, QWidget* parent)
+DisplayLabel::DisplayLabel(
+    const QString& text, QColor background, QColor textColour, QWidget* parent)
     : QLabel(text, parent)
     , m_background(background)
     , m_textColour(textColour)

@@ -8,7 +8,8 @@ namespace quorvel {
 // The input and output displays: the text as large as fits, shrinking for long numbers and,
 // past the smallest size, showing the last digits after an ellipsis. A click selects the
 // display for the keyboard; the selected one wears a bright frame.
-class DisplayLabel : public QLabel {
+class DisplayLabel : public QLabel
+{
     Q_OBJECT
 public:
     DisplayLabel(const QString& text, QColor background, QColor textColour, QWidget* parent);

@@ -9,16 +9,16 @@
 namespace quorvel {
 namespace {
 
-    constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
-    const QColor orange("#FFA040");
+constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
+const QColor orange("#FFA040");
 
-    QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
-    {
-        auto* label = new QLabel(text, parent);
-        label->setObjectName(name);
-        colourLabel(label, orange);
-        return label;
-    }
+QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    colourLabel(label, orange);
+    return label;
+}
 
 } // namespace
 
@@ -34,9 +34,9 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
     m_layout.add(textLine("Label4", " Versione 1.0.0", this), { 240, 1020, 3900, 330 }, 14);
     m_layout.add(textLine("Label5", " Gioco didattico di supporto all'acquisizione", this),
-                 { 240, 1560, 5400, 330 }, 14);
+        { 240, 1560, 5400, 330 }, 14);
     m_layout.add(textLine("Label6", " del concetto di modello e del metodo sperimentale", this),
-                 { 240, 1890, 5400, 330 }, 14);
+        { 240, 1890, 5400, 330 }, 14);
     const char* credits[] = {
         "Ideazione e programmazione: il gruppo Quorvel",
         "Con gli insegnanti e gli alunni delle classi di prova",
@@ -45,7 +45,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     };
     for (int i = 0; i < 4; ++i)
         m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
-                     { 240, 2520 + i * 390, 5400, 330 }, 12);
+            { 240, 2520 + i * 390, 5400, 330 }, 12);
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture6");

@@ -10,10 +10,10 @@ namespace quorvel {
 
 class KeyLabel;
 
-
 // The information panel `Frame1`: the program's name, version, purpose and credits, closed
 // by its "X" (`Label1`).
-class InfoPanel : public QFrame {
+class InfoPanel : public QFrame
+{
     Q_OBJECT
 public:
     InfoPanel(const QString& programFolder, QWidget* parent);

@@ -8,7 +8,8 @@ namespace quorvel {
 // A label that reacts to a click, as the machine's keys do. While the mouse holds it down it
 // shows itself pressed (lighter and sunken), and a press made from the keyboard flashes the
 // same way, so the pupil always sees that the key registered.
-class KeyLabel : public QLabel {
+class KeyLabel : public QLabel
+{
     Q_OBJECT
 public:
     KeyLabel(const QString& caption, QColor background, QColor text, QWidget* parent);

@@ -9,7 +9,8 @@ namespace quorvel {
 
 // The machine's face: the navy surface, its decorative shapes (Shape1..Shape12, drawn below
 // every control) and the scaled placement of the controls on it.
-class MachineFace : public QWidget {
+class MachineFace : public QWidget
+{
     Q_OBJECT
 public:
     // The client area the layout is designed for: 11535 x 7935 twips.

@@ -1,11 +1,11 @@
 #include "ui/app/machine_form.h"
 
+#include "core/storage/mechanism_commands.h"
 #include "ui/app/display_label.h"
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/effects/clip_player.h"
-#include "core/storage/mechanism_commands.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/storage/open_panel.h"
@@ -21,18 +21,18 @@
 namespace quorvel {
 namespace {
 
-    const QColor keyBlue("#0000C0");
-    const QColor keyRed("#C00000");
-    const QColor digitRed("#FF0000");
-    const QColor displayCyan("#C0FFFF");
+const QColor keyBlue("#0000C0");
+const QColor keyRed("#C00000");
+const QColor digitRed("#FF0000");
+const QColor displayCyan("#C0FFFF");
 
-    const char* const digitNames[] = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei",
-        "sette", "otto", "nove" };
+const char* const digitNames[]
+    = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
 
 } // namespace
 
-MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
-                         CharacterService& characters, QWidget* parent)
+MachineForm::MachineForm(
+    const QString& programFolder, Speaker& speaker, CharacterService& characters, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_random(freshSeed())
@@ -55,7 +55,8 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
     m_face->setFocusProxy(this);
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
-    connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate, Qt::QueuedConnection);
+    connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
+        Qt::QueuedConnection);
     m_shock = new ClipPlayerWidget(m_face);
     m_shock->setObjectName("shock");
     m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
@@ -78,10 +79,13 @@ MachineForm::MachineForm(const QString& programFolder, Speaker& speaker,
     m_timer1.start();
 }
 
-MachineForm::~MachineForm() { m_machine->setObserver(nullptr); }
+MachineForm::~MachineForm()
+{
+    m_machine->setObserver(nullptr);
+}
 
 KeyLabel* MachineForm::addKey(const QString& name, const QString& caption, QRect twips,
-                              QColor background, QColor text, double fontPixels)
+    QColor background, QColor text, double fontPixels)
 {
     auto* key = new KeyLabel(caption, background, text, m_face);
     key->setObjectName(name);
@@ -95,8 +99,8 @@ void MachineForm::buildFace()
     buildDisplays();
     m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
     auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
-    auto* cmb = addKey("cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed,
-                       Qt::white, 12);
+    auto* cmb = addKey(
+        "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 12);
     connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
     connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
     connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
@@ -115,7 +119,8 @@ void MachineForm::buildLights()
         QPalette palette = m_lights[i]->palette();
         palette.setColor(QPalette::Window, QColor("#000080"));
         m_lights[i]->setPalette(palette);
-        const QRect twips = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
+        const QRect twips
+            = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
         m_face->layout().add(m_lights[i], twips);
     }
 }
@@ -163,7 +168,8 @@ void MachineForm::buildPanels()
     m_frame2->hide();
     connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::Label11_Click);
     connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::Command1_Click);
-    connect(m_frame2, &OpenPanel::driveNotReady, this, [this] { show("periferica non  disponibile"); });
+    connect(
+        m_frame2, &OpenPanel::driveNotReady, this, [this] { show("periferica non  disponibile"); });
     connect(m_frame2, &OpenPanel::droppedAt, this, [this](QPoint global) {
         const QPoint point = m_face->mapFromGlobal(global);
         // Only the window's own surface takes a drop; a drop onto a control does nothing.
@@ -181,9 +187,8 @@ void MachineForm::buildKeypads()
             const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
             const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
             KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
-            connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
-                m_machine->keypadClick(keypad, digit);
-            });
+            connect(key, &KeyLabel::clicked, this,
+                [this, keypad, digit] { m_machine->keypadClick(keypad, digit); });
             m_digitKeys[pad][digit] = key;
         }
     }
@@ -247,18 +252,18 @@ void MachineForm::textChanged(Control control, const std::string& text)
 
 void MachineForm::show(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, "Quorvel", QString::fromStdString(text), QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::NoIcon, "Quorvel", QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
-
-
 
 void MachineForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The menus grow with the face, so they stay readable on a classroom whiteboard.
-    const double scale = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
-                                  static_cast<double>(m_face->height()) / MachineFace::designSize.height());
+    const double scale
+        = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
+            static_cast<double>(m_face->height()) / MachineFace::designSize.height());
     QFont f = menuBar()->font();
     f.setPixelSize(std::max(12, static_cast<int>(13 * scale)));
     menuBar()->setFont(f);
@@ -309,17 +314,51 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void MachineForm::exp_Click() { m_machine->exp_Click(); }
-void MachineForm::Label3_Click() { m_machine->Label3_Click(); }
-void MachineForm::canc2_Click() { m_machine->canc2_Click(); }
-void MachineForm::ingr_Click() { m_machine->ingr_Click(); }
-void MachineForm::cmb_Click() { m_machine->cmb_Click(); }
-void MachineForm::controlli_Click() { m_machine->controlli_Click(); }
-void MachineForm::da_ricordare_Click() { m_machine->da_ricordare_Click(); }
-void MachineForm::mostra_Click() { m_machine->mostra_Click(); }
-void MachineForm::nascondi_Click() { m_machine->nascondi_Click(); }
-void MachineForm::informazioni_Click() { m_frame1->show(); m_frame1->raise(); }
-void MachineForm::Label1_Click() { m_frame1->hide(); }
+void MachineForm::exp_Click()
+{
+    m_machine->exp_Click();
+}
+void MachineForm::Label3_Click()
+{
+    m_machine->Label3_Click();
+}
+void MachineForm::canc2_Click()
+{
+    m_machine->canc2_Click();
+}
+void MachineForm::ingr_Click()
+{
+    m_machine->ingr_Click();
+}
+void MachineForm::cmb_Click()
+{
+    m_machine->cmb_Click();
+}
+void MachineForm::controlli_Click()
+{
+    m_machine->controlli_Click();
+}
+void MachineForm::da_ricordare_Click()
+{
+    m_machine->da_ricordare_Click();
+}
+void MachineForm::mostra_Click()
+{
+    m_machine->mostra_Click();
+}
+void MachineForm::nascondi_Click()
+{
+    m_machine->nascondi_Click();
+}
+void MachineForm::informazioni_Click()
+{
+    m_frame1->show();
+    m_frame1->raise();
+}
+void MachineForm::Label1_Click()
+{
+    m_frame1->hide();
+}
 void MachineForm::salvameccanismo_Click()
 {
     const QString before = m_saveDialog->lastFolder();
@@ -335,7 +374,10 @@ void MachineForm::aprimeccanismo_Click()
     m_frame2->raise();
 }
 
-void MachineForm::Label11_Click() { m_frame2->hide(); }
+void MachineForm::Label11_Click()
+{
+    m_frame2->hide();
+}
 
 void MachineForm::Command1_Click()
 {

@@ -27,11 +27,12 @@ class OpenPanel;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
-class MachineForm : public QMainWindow, public FaceObserver, public MessageBox {
+class MachineForm : public QMainWindow, public FaceObserver, public MessageBox
+{
     Q_OBJECT
 public:
     MachineForm(const QString& programFolder, Speaker& speaker, CharacterService& characters,
-                QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
     ~MachineForm() override;
 
     Machine& machine() { return *m_machine; }
@@ -82,7 +83,7 @@ private:
     void buildMenu();
     void selectInput(Keypad keypad);
     KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
-                     QColor text, double fontPixels);
+        QColor text, double fontPixels);
 
     QString m_programFolder;
     SystemClock m_clock;

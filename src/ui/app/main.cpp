@@ -16,7 +16,8 @@ namespace {
 bool displayAvailable()
 {
 #if defined(Q_OS_LINUX)
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else
     return true;
@@ -28,8 +29,9 @@ bool displayAvailable()
 int main(int argc, char** argv)
 {
     if (!displayAvailable()) {
-        std::fprintf(stderr, "quorvel: no display to open the window on; "
-                             "build/bin/quorvel-console plays the game in a terminal.\n");
+        std::fprintf(stderr,
+            "quorvel: no display to open the window on; "
+            "build/bin/quorvel-console plays the game in a terminal.\n");
         return 1;
     }
     QApplication app(argc, argv);
@@ -38,7 +40,7 @@ int main(int argc, char** argv)
     // The game speaks Italian: so do Qt's own dialogs (the save dialog's questions and buttons).
     QTranslator qtItalian;
     if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
     const QString folder = QCoreApplication::applicationDirPath();
     quorvel::reportUnwritableCurrentFolder();

@@ -41,9 +41,10 @@ QRect ScaledLayout::toPixels(QRect twips, double scale, QPoint offset)
 double ScaledLayout::apply(QSize size, QSize designPixels)
 {
     const double scale = std::min(static_cast<double>(size.width()) / designPixels.width(),
-                                  static_cast<double>(size.height()) / designPixels.height());
-    const QPoint offset((size.width() - static_cast<int>(std::lround(designPixels.width() * scale))) / 2,
-                        (size.height() - static_cast<int>(std::lround(designPixels.height() * scale))) / 2);
+        static_cast<double>(size.height()) / designPixels.height());
+    const QPoint offset(
+        (size.width() - static_cast<int>(std::lround(designPixels.width() * scale))) / 2,
+        (size.height() - static_cast<int>(std::lround(designPixels.height() * scale))) / 2);
     for (const Item& item : m_items) {
         if (!item.widget)
             continue;
@@ -81,8 +82,8 @@ void paintPanelFrame(QWidget* panel, double scale, const QString& title, bool bo
     p.setFont(f);
     p.setPen(Qt::white);
     const auto at = [scale](double x) { return static_cast<int>(x * scale); };
-    p.drawText(QRect(at(8), at(2), panel->width(), at(20)), Qt::AlignLeft | Qt::AlignVCenter,
-               title);
+    p.drawText(
+        QRect(at(8), at(2), panel->width(), at(20)), Qt::AlignLeft | Qt::AlignVCenter, title);
 }
 
 } // namespace quorvel

@@ -9,7 +9,8 @@ namespace quorvel {
 
 // Places widgets by their design rectangles in twips (15 twips to a pixel at 100 %) and
 // scales them, with their fonts, to the space they are given, keeping the proportions.
-class ScaledLayout {
+class ScaledLayout
+{
 public:
     static constexpr double twipsPerPixel = 15.0;
 
@@ -26,7 +27,8 @@ public:
     static QRect toPixels(QRect twips, double scale, QPoint offset = {});
 
 private:
-    struct Item {
+    struct Item
+    {
         QPointer<QWidget> widget;
         QRect twips;
         double fontPixels;

@@ -13,9 +13,10 @@ void reportUnwritableCurrentFolder()
     if (probe.open())
         return;
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
-    std::fprintf(stderr, "quorvel: the current folder %s is not writable; save mechanisms in "
-                         "another folder\n",
-                 here.isEmpty() ? "(no longer there)" : qPrintable(here));
+    std::fprintf(stderr,
+        "quorvel: the current folder %s is not writable; save mechanisms in "
+        "another folder\n",
+        here.isEmpty() ? "(no longer there)" : qPrintable(here));
 }
 
 } // namespace quorvel

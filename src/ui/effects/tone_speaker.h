@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/effects/audio_output.h"
 #include "core/ports/ports.h"
+#include "ui/effects/audio_output.h"
 
 #include <QByteArray>
 

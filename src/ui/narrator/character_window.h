@@ -42,7 +42,8 @@ private:
 
     // The frames drawn lately with their shapes: at rest the wizard goes through a handful of
     // poses over and over, and each is drawn only once.
-    struct Drawn {
+    struct Drawn
+    {
         WizardPose pose;
         QImage frame;
         QRegion shape;

@@ -54,8 +54,9 @@ void reportNoVoice()
 {
     static bool reported = false;
     if (!reported)
-        std::fprintf(stderr, "quorvel: no Italian voice (espeak-ng data missing); the wizard's "
-                             "balloon shows the words without speaking them\n");
+        std::fprintf(stderr,
+            "quorvel: no Italian voice (espeak-ng data missing); the wizard's "
+            "balloon shows the words without speaking them\n");
     reported = true;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/ports/ports.h"
 #include "ui/narrator/request_queue.h"
 #include "ui/narrator/speech_timeline.h"
 #include "ui/narrator/voice.h"
 #include "ui/narrator/voice_ahead.h"
 #include "ui/narrator/wizard_animations.h"
-#include "core/ports/ports.h"
 
 #include <QElapsedTimer>
 #include <QFont>

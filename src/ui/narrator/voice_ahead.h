@@ -15,7 +15,10 @@ namespace quorvel {
 class VoiceAhead
 {
 public:
-    explicit VoiceAhead(Voice* voice) : m_voice(voice) { }
+    explicit VoiceAhead(Voice* voice)
+        : m_voice(voice)
+    {
+    }
 
     // Asks for the sounds of the running request and the next few Speaks of the queue.
     void askAhead(const RequestQueue& queue);

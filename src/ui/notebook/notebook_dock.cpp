@@ -28,8 +28,8 @@ std::filesystem::path pathOf(const QString& name)
 
 } // namespace
 
-NotebookDock::NotebookDock(QMainWindow& window, QBoxLayout& row, Machine& machine,
-                           MessageBox& messages)
+NotebookDock::NotebookDock(
+    QMainWindow& window, QBoxLayout& row, Machine& machine, MessageBox& messages)
     : QObject(&window)
     , m_window(window)
     , m_row(row)
@@ -71,7 +71,10 @@ void NotebookDock::restore()
     setShown(QSettings().value(openKey, true).toBool());
 }
 
-bool NotebookDock::isShown() const { return m_panel && !m_panel->isHidden(); }
+bool NotebookDock::isShown() const
+{
+    return m_panel && !m_panel->isHidden();
+}
 
 void NotebookDock::setShown(bool shown)
 {
@@ -83,8 +86,8 @@ void NotebookDock::setShown(bool shown)
     if (!m_panel) {
         m_panel = new NotebookPanel(m_machine, m_row.parentWidget());
         m_row.addWidget(m_panel);
-        connect(m_panel, &NotebookPanel::experimentRequested, this,
-                &NotebookDock::experimentRequested);
+        connect(
+            m_panel, &NotebookPanel::experimentRequested, this, &NotebookDock::experimentRequested);
     }
     // The window grows or shrinks by the panel, so the face keeps its size, and stays on its
     // screen.
@@ -102,7 +105,7 @@ void NotebookDock::setShown(bool shown)
             const QRect frame = m_window.frameGeometry();
             if (frame.right() > room.right())
                 m_window.move(std::max(room.left(), frame.left() - (frame.right() - room.right())),
-                              frame.top());
+                    frame.top());
         }
     }
 }
@@ -112,7 +115,7 @@ void NotebookDock::exportCsv(const QString& path)
     if (const std::error_code problem
         = replaceFile(pathOf(path), notebookCsv(m_machine.notebook())))
         m_messages.show("Il quaderno non è stato esportato in «" + path.toStdString()
-                        + "»: " + reasonFor(problem) + ".");
+            + "»: " + reasonFor(problem) + ".");
 }
 
 void NotebookDock::savePdf(const QString& path)
@@ -125,16 +128,16 @@ void NotebookDock::savePdf(const QString& path)
 
 void NotebookDock::askExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(&m_window, "Esporta il quaderno",
-                                                      "quaderno.csv", "Tabelle (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(
+        &m_window, "Esporta il quaderno", "quaderno.csv", "Tabelle (*.csv)");
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }
 
 void NotebookDock::askSavePdf()
 {
-    const QString path = QFileDialog::getSaveFileName(&m_window, "Salva il quaderno in PDF",
-                                                      "quaderno.pdf", "Documenti PDF (*.pdf)");
+    const QString path = QFileDialog::getSaveFileName(
+        &m_window, "Salva il quaderno in PDF", "quaderno.pdf", "Documenti PDF (*.pdf)");
     if (!path.isEmpty())
         savePdf(path.endsWith(".pdf", Qt::CaseInsensitive) ? path : path + ".pdf");
 }

@@ -17,7 +17,8 @@ class NotebookPanel;
 // when first shown (after the window's first picture), the "quaderno" menu, the export to a
 // spreadsheet and to PDF, and printing. Whether the notebook is open is remembered; it is open
 // the first time.
-class NotebookDock : public QObject {
+class NotebookDock : public QObject
+{
     Q_OBJECT
 public:
     NotebookDock(QMainWindow& window, QBoxLayout& row, Machine& machine, MessageBox& messages);

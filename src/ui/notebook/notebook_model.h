@@ -10,11 +10,19 @@ namespace quorvel {
 
 // One page of the notebook as a table: trial, first and second input, output, the prediction
 // and its outcome, and the hypothesis's value where one was checked.
-class NotebookModel : public QAbstractTableModel {
+class NotebookModel : public QAbstractTableModel
+{
     Q_OBJECT
 public:
-    enum Column { TrialColumn, FirstColumn, SecondColumn, OutputColumn, PredictionColumn,
-                  HypothesisColumn, ColumnCount };
+    enum Column {
+        TrialColumn,
+        FirstColumn,
+        SecondColumn,
+        OutputColumn,
+        PredictionColumn,
+        HypothesisColumn,
+        ColumnCount
+    };
 
     NotebookModel(const Notebook& notebook, char decimalSeparator, QObject* parent = nullptr);
 

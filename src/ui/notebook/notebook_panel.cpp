@@ -69,7 +69,10 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
     notebookChanged();
 }
 
-NotebookPanel::~NotebookPanel() { m_machine.notebook().setObserver(nullptr); }
+NotebookPanel::~NotebookPanel()
+{
+    m_machine.notebook().setObserver(nullptr);
+}
 
 void NotebookPanel::buildPageChooser()
 {
@@ -100,7 +103,7 @@ void NotebookPanel::buildFields()
     predictionRow->addWidget(m_prediction, 1);
     form->addLayout(predictionRow);
     connect(m_prediction, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_machine.notebook().setPrediction(text.toStdString()); });
+        [this](const QString& text) { m_machine.notebook().setPrediction(text.toStdString()); });
     m_prediction->installEventFilter(this);
 
     auto* hypothesisRow = new QHBoxLayout;
@@ -182,7 +185,9 @@ void NotebookPanel::updatePages()
     const auto& pages = m_machine.notebook().pages();
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
         const Page& p = pages[i];
-        QString title = QString("%1 · livello %2").arg(QString::fromStdString(p.title())).arg(p.level.number());
+        QString title = QString("%1 · livello %2")
+                            .arg(QString::fromStdString(p.title()))
+                            .arg(p.level.number());
         if (p.discovered)
             title += " · scoperta";
         else if (p.revealed)
@@ -224,9 +229,18 @@ void NotebookPanel::updateStatus()
                           "regola.");
 }
 
-QString NotebookPanel::pageTitle() const { return m_pages->currentText(); }
-QString NotebookPanel::statusText() const { return m_status->text(); }
-QString NotebookPanel::verdictText() const { return m_verdict->text(); }
+QString NotebookPanel::pageTitle() const
+{
+    return m_pages->currentText();
+}
+QString NotebookPanel::statusText() const
+{
+    return m_status->text();
+}
+QString NotebookPanel::verdictText() const
+{
+    return m_verdict->text();
+}
 
 void NotebookPanel::say(const QString& text, const QColor& colour)
 {
@@ -268,9 +282,8 @@ void NotebookPanel::checkHypothesis()
 
 void NotebookPanel::revealRule()
 {
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, "Quorvel", "Vuoi davvero vedere la regola?", QMessageBox::Yes | QMessageBox::No,
-        QMessageBox::No);
+    const QMessageBox::StandardButton answer = QMessageBox::question(this, "Quorvel",
+        "Vuoi davvero vedere la regola?", QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (const auto rule = m_machine.revealRule())

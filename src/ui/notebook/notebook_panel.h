@@ -20,7 +20,8 @@ class NotebookPlot;
 // The pupil's notebook beside the machine ("Quaderno"): the trials of a page as a table and as
 // a plot, the prediction for the next experiment, a hypothesis to check, and the rule revealed
 // on request. It only shows the core's notebook and passes the pupil's words to it.
-class NotebookPanel : public QWidget, public NotebookObserver {
+class NotebookPanel : public QWidget, public NotebookObserver
+{
     Q_OBJECT
 public:
     static constexpr int naturalWidth = 400;

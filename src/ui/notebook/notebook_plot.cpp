@@ -16,7 +16,7 @@ namespace {
 
 // A few colours a pupil tells apart easily; further values share the last, "altri".
 const QColor colours[] = { QColor("#1F77B4"), QColor("#D62728"), QColor("#2CA02C"),
-                           QColor("#FF7F0E"), QColor("#9467BD"), QColor("#8C564B") };
+    QColor("#FF7F0E"), QColor("#9467BD"), QColor("#8C564B") };
 constexpr int colourCount = static_cast<int>(std::size(colours));
 
 // The axis from 0 (or below it) to a little past the largest value, in whole steps.
@@ -96,8 +96,9 @@ void NotebookPlot::redraw()
     c->addAxis(yAxis, Qt::AlignLeft);
     int i = 0;
     for (auto& [key, s] : series) {
-        s->setName(std::isinf(key) ? "altri"
-                                   : colouredBy + " " + QString::number(key).replace('.', m_separator));
+        s->setName(std::isinf(key)
+                ? "altri"
+                : colouredBy + " " + QString::number(key).replace('.', m_separator));
         s->setColor(colours[i++ % colourCount]);
         c->addSeries(s);
         s->attachAxis(xAxis);

@@ -8,7 +8,8 @@ struct Page;
 
 // The shape of the rule: the outputs of a page against the first input, one colour for each
 // value of the second (or the other way round), so the pupil sees how the output grows.
-class NotebookPlot : public QChartView {
+class NotebookPlot : public QChartView
+{
     Q_OBJECT
 public:
     explicit NotebookPlot(char decimalSeparator, QWidget* parent = nullptr);

@@ -19,15 +19,15 @@
 namespace quorvel {
 namespace {
 
-    constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
+constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
 
-    QLabel* caption(const QString& name, const QString& text, QWidget* parent)
-    {
-        auto* label = new QLabel(text, parent);
-        label->setObjectName(name);
-        colourLabel(label, Qt::white);
-        return label;
-    }
+QLabel* caption(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    colourLabel(label, Qt::white);
+    return label;
+}
 
 } // namespace
 
@@ -55,7 +55,8 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_layout.add(m_drive1, { 120, 660, 2700, 330 }, 12);
     m_layout.add(caption("Label13", "Directory", this), { 120, 1080, 2700, 270 }, 12, true);
     m_layout.add(m_dir1, { 120, 1350, 2700, 2370 }, 12);
-    m_layout.add(caption("Label14", "Meccanismi salvati", this), { 2940, 390, 2715, 270 }, 12, true);
+    m_layout.add(
+        caption("Label14", "Meccanismi salvati", this), { 2940, 390, 2715, 270 }, 12, true);
     m_layout.add(m_file1, { 2940, 660, 2715, 2640 }, 12);
     m_layout.add(m_command1, { 2940, 3390, 2715, 420 }, 13, true);
     m_layout.add(m_path, { 120, 3825, 5535, 300 }, 10);
@@ -66,9 +67,8 @@ OpenPanel::OpenPanel(QWidget* parent)
         if (!Drive1_Change(index))
             emit driveNotReady();
     });
-    connect(m_dir1, &QListView::activated, this, [this](const QModelIndex& index) {
-        Dir1_Change(m_folders->filePath(index));
-    });
+    connect(m_dir1, &QListView::activated, this,
+        [this](const QModelIndex& index) { Dir1_Change(m_folders->filePath(index)); });
     connect(m_file1, &QListView::doubleClicked, this, &OpenPanel::openRequested);
     connect(m_command1, &QPushButton::clicked, this, &OpenPanel::openRequested);
     connect(m_label11, &KeyLabel::clicked, this, &OpenPanel::closeRequested);
@@ -136,7 +136,8 @@ bool OpenPanel::setFolder(const QString& path)
     int best = -1;
     for (int i = 0; i < m_drive1->count(); ++i) {
         const QString root = m_drive1->itemData(i).toString();
-        const bool holds = m_folder == root || m_folder.startsWith(root.endsWith('/') ? root : root + '/');
+        const bool holds
+            = m_folder == root || m_folder.startsWith(root.endsWith('/') ? root : root + '/');
         if (holds && (best < 0 || root.size() > m_drive1->itemData(best).toString().size()))
             best = i;
     }
@@ -154,11 +155,20 @@ bool OpenPanel::Drive1_Change(int index)
     return false;
 }
 
-void OpenPanel::Dir1_Change(const QString& path) { setFolder(path); }
+void OpenPanel::Dir1_Change(const QString& path)
+{
+    setFolder(path);
+}
 
-void OpenPanel::resizeEvent(QResizeEvent*) { m_scale = m_layout.apply(size(), panelPixels); }
+void OpenPanel::resizeEvent(QResizeEvent*)
+{
+    m_scale = m_layout.apply(size(), panelPixels);
+}
 
-void OpenPanel::paintEvent(QPaintEvent*) { paintPanelFrame(this, m_scale, "Apri", true); }
+void OpenPanel::paintEvent(QPaintEvent*)
+{
+    paintPanelFrame(this, m_scale, "Apri", true);
+}
 
 // Dragging: the panel stays put while an outline follows the pointer; where the pointer is
 // released decides where the panel goes.

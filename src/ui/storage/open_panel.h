@@ -20,7 +20,8 @@ class KeyLabel;
 // folder where there are no drive letters), a folder list (`Dir1`), the list of the
 // folder's files whose names contain ".txt" (`File1`), the "apri" button (`Command1`) and its
 // "X" (`Label11`). The panel can be dragged by its surface; it moves where it is dropped.
-class OpenPanel : public QFrame {
+class OpenPanel : public QFrame
+{
     Q_OBJECT
 public:
     explicit OpenPanel(QWidget* parent);

@@ -6,17 +6,18 @@
 namespace quorvel {
 namespace {
 
-    class PlainIconProvider : public QAbstractFileIconProvider {
-    public:
-        QIcon icon(const QFileInfo& info) const override
-        {
-            return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
-        }
-        QString type(const QFileInfo& info) const override
-        {
-            return info.isDir() ? "Cartella" : "File"; // the pupil reads these in the lists
-        }
-    };
+class PlainIconProvider : public QAbstractFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? "Cartella" : "File"; // the pupil reads these in the lists
+    }
+};
 
 } // namespace
 
