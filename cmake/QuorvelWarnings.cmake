@@ -9,6 +9,11 @@ if(NOT TARGET quorvel_warnings)
         # GCC 12 reports false -Wrestrict overlaps inside std::string at -O2 and above
         # (GCC bug 105329).
         target_compile_options(quorvel_warnings INTERFACE -Wno-restrict)
+        # Under the sanitizers GCC's flow analysis loses track of what is initialised and
+        # reports false -Wmaybe-uninitialized inside the standard library (std::regex).
+        if(QUORVEL_SANITIZE)
+            target_compile_options(quorvel_warnings INTERFACE -Wno-maybe-uninitialized)
+        endif()
     endif()
     if(QUORVEL_WERROR)
         target_compile_options(quorvel_warnings INTERFACE -Werror)
