@@ -165,63 +165,96 @@ void ConsoleSession::printHelp()
              "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n";
 }
 
+namespace {
+
+// Writes "name: value" lines, each value in the console's form: numbers as the display writes
+// them, texts in quotes, "(vuoto)" for an empty value, "vero"/"falso" for a flag.
+class StateLines
+{
+public:
+    StateLines(std::ostream& out, char separator)
+        : m_out(out)
+        , m_separator(separator)
+    {
+    }
+
+    void value(const char* name, const Value& v)
+    {
+        if (v.isEmpty())
+            line(name, "(vuoto)");
+        else
+            line(name, v.isText() ? quoted(v.textValue()) : v.display(m_separator));
+    }
+    void text(const char* name, const std::string& t) { line(name, quoted(t)); }
+    void number(const char* name, int n) { line(name, std::to_string(n)); }
+    void flag(const char* name, bool b) { line(name, b ? "vero" : "falso"); }
+    void line(const char* name, const std::string& shown)
+    {
+        m_out << name << ": " << shown << '\n';
+    }
+
+private:
+    static std::string quoted(const std::string& t) { return "\"" + t + "\""; }
+
+    std::ostream& m_out;
+    char m_separator;
+};
+
+// The level, the schemes and everything that decides the operation.
+void levelAndOperationLines(StateLines& w, const MachineState& s)
+{
+    w.text("activeLevel", s.activeLevel.name());
+    w.value("schemaLevel1", s.schemaLevel1);
+    w.value("schemaLevel2", s.schemaLevel2);
+    w.value("schemaLevel3", s.schemaLevel3);
+    w.value("schemaLevel4", s.schemaLevel4);
+    w.number("schemaLevel5", s.schemaLevel5);
+    w.value("opCode", s.opCode);
+    w.text("opSymbol", s.opSymbol);
+    w.value("partOpCode", s.partOpCode);
+    w.value("joinOpCode", s.joinOpCode);
+    w.text("altOpSymbol", s.altOpSymbol);
+    w.number("secondOpIndex", s.secondOpIndex);
+    w.text("secondOpSymbol", s.secondOpSymbol);
+    w.value("secondOpCount", s.secondOpCount);
+    w.flag("loadedFromFile", s.loadedFromFile);
+    w.value("experimentCount", s.experimentCount);
+    w.line("paramGrid", gridText(s));
+}
+
+// The last calculation: inputs, result, the fields of single mechanisms, and the rest.
+void calculationLines(StateLines& w, const MachineState& s)
+{
+    w.value("inputA", s.inputA);
+    w.number("inputB", s.inputB);
+    w.value("resultValue", s.resultValue);
+    w.value("remainderAB", s.remainderAB);
+    w.value("remainderBA", s.remainderBA);
+    w.value("largerInput", s.largerInput);
+    w.value("smallerInput", s.smallerInput);
+    w.value("calc31Count", s.calc31Count);
+    w.value("calc43Count", s.calc43Count);
+    w.value("chainCount", s.chainCount);
+    w.value("chainOp1", s.chainOp1);
+    w.value("chainOp2", s.chainOp2);
+    w.number("chainOp3", s.chainOp3);
+    w.number("outputChangeCount", s.outputChangeCount);
+    w.text("openedMechanismName", s.openedMechanismName);
+    w.flag("lightPhase", s.lightPhase);
+}
+
+} // namespace
+
 // Every field of the state record, then the texts of the face, one "name: value" line each.
 void ConsoleSession::printState()
 {
-    const MachineState& s = m_machine->state();
-    const char sep = m_machine->decimalSeparator();
-    auto quoted = [](const std::string& t) { return "\"" + t + "\""; };
-    auto value = [&](const Value& v) {
-        if (v.isEmpty())
-            return std::string("(vuoto)");
-        return v.isText() ? quoted(v.textValue()) : v.display(sep);
-    };
-    auto number = [](int n) { return std::to_string(n); };
-    auto flag = [](bool b) { return std::string(b ? "vero" : "falso"); };
-    auto text = [&](Control c) { return quoted(m_machine->text(c)); };
-    const std::pair<const char*, std::string> fields[] = {
-        { "activeLevel", quoted(s.activeLevel.name()) },
-        { "schemaLevel1", value(s.schemaLevel1) },
-        { "schemaLevel2", value(s.schemaLevel2) },
-        { "schemaLevel3", value(s.schemaLevel3) },
-        { "schemaLevel4", value(s.schemaLevel4) },
-        { "schemaLevel5", number(s.schemaLevel5) },
-        { "opCode", value(s.opCode) },
-        { "opSymbol", quoted(s.opSymbol) },
-        { "partOpCode", value(s.partOpCode) },
-        { "joinOpCode", value(s.joinOpCode) },
-        { "altOpSymbol", quoted(s.altOpSymbol) },
-        { "secondOpIndex", number(s.secondOpIndex) },
-        { "secondOpSymbol", quoted(s.secondOpSymbol) },
-        { "secondOpCount", value(s.secondOpCount) },
-        { "loadedFromFile", flag(s.loadedFromFile) },
-        { "experimentCount", value(s.experimentCount) },
-        { "paramGrid", gridText(s) },
-        { "inputA", value(s.inputA) },
-        { "inputB", number(s.inputB) },
-        { "resultValue", value(s.resultValue) },
-        { "remainderAB", value(s.remainderAB) },
-        { "remainderBA", value(s.remainderBA) },
-        { "largerInput", value(s.largerInput) },
-        { "smallerInput", value(s.smallerInput) },
-        { "calc31Count", value(s.calc31Count) },
-        { "calc43Count", value(s.calc43Count) },
-        { "chainCount", value(s.chainCount) },
-        { "chainOp1", value(s.chainOp1) },
-        { "chainOp2", value(s.chainOp2) },
-        { "chainOp3", number(s.chainOp3) },
-        { "outputChangeCount", number(s.outputChangeCount) },
-        { "openedMechanismName", quoted(s.openedMechanismName) },
-        { "lightPhase", flag(s.lightPhase) },
-        { "i1", text(Control::i1) },
-        { "i2", text(Control::i2) },
-        { "Text1", text(Control::Text1) },
-        { "Text2", text(Control::Text2) },
-        { "usc", text(Control::usc) },
-        { "Label15", text(Control::Label15) },
-    };
-    for (const auto& [name, shown] : fields)
-        m_out << name << ": " << shown << '\n';
+    StateLines w(m_out, m_machine->decimalSeparator());
+    levelAndOperationLines(w, m_machine->state());
+    calculationLines(w, m_machine->state());
+    for (const auto& [name, control] :
+        { std::pair { "i1", Control::i1 }, { "i2", Control::i2 }, { "Text1", Control::Text1 },
+            { "Text2", Control::Text2 }, { "usc", Control::usc }, { "Label15", Control::Label15 } })
+        w.text(name, m_machine->text(control));
 }
 
 std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::string& problem)

@@ -2,6 +2,7 @@
 
 #include "core/app/machine.h"
 #include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operands.h"
 #include "core/mechanisms/operations.h"
 
 #include <cmath>
@@ -9,14 +10,8 @@
 namespace quorvel {
 namespace {
 
-Value A(const Machine& m)
-{
-    return m.state().inputA;
-}
-Value B(const Machine& m)
-{
-    return Value::int16(m.state().inputB);
-}
+using operands::A;
+using operands::B;
 const Value two = Value::int16(2);
 
 bool isEven(const Value& v)

@@ -2,6 +2,7 @@
 
 #include "core/app/machine.h"
 #include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operands.h"
 #include "core/mechanisms/operations.h"
 
 #include <cmath>
@@ -9,22 +10,10 @@
 namespace quorvel {
 namespace {
 
-Value A(const Machine& m)
-{
-    return m.state().inputA;
-}
-Value B(const Machine& m)
-{
-    return Value::int16(m.state().inputB);
-}
-Value c1(const Machine& m)
-{
-    return Value::int16(m.state().c1());
-}
-Value c2(const Machine& m)
-{
-    return Value::int16(m.state().c2());
-}
+using operands::A;
+using operands::B;
+using operands::c1;
+using operands::c2;
 
 void assignIfAny(Machine& m, const std::optional<Value>& v)
 {

@@ -2,19 +2,14 @@
 
 #include "core/app/machine.h"
 #include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/operands.h"
 #include "core/mechanisms/operations.h"
 
 namespace quorvel {
 namespace {
 
-Value A(const Machine& m)
-{
-    return m.state().inputA;
-}
-Value B(const Machine& m)
-{
-    return Value::int16(m.state().inputB);
-}
+using operands::A;
+using operands::B;
 const Value one = Value::int16(1);
 const Value two = Value::int16(2);
 

@@ -148,6 +148,26 @@ void translateWord(const std::string& word, int position, Translation& out)
     }
 }
 
+// A sign the parser writes otherwise, or 0 for one it does not take. A comma between digits
+// is a decimal comma; elsewhere it separates a function's numbers, as ";" does.
+char translateSign(char32_t c, char32_t previous, char32_t next)
+{
+    if (isDigit(c) || c == '.' || c == ' ' || c == '+' || c == '-' || c == '*' || c == '/'
+        || c == '^' || c == '(' || c == ')')
+        return static_cast<char>(c);
+    if (c == ',')
+        return isDigit(previous) && isDigit(next) ? '.' : ',';
+    if (c == ';')
+        return ',';
+    if (c == ':' || c == U'\u00F7')
+        return '/';
+    if (c == U'\u00D7' || c == U'\u00B7')
+        return '*';
+    if (c == U'\u2212')
+        return '-';
+    return c == '\t' ? ' ' : 0;
+}
+
 // The pupil's notation in the parser's, character by character.
 Translation translate(std::string_view text)
 {
@@ -162,34 +182,21 @@ Translation translate(std::string_view text)
         ++position;
         at += length;
         if (isLetter(c)) {
-            if (word.empty())
-                wordStart = position;
+            wordStart = word.empty() ? position : wordStart;
             word += static_cast<char>(c);
-            previous = c;
-            continue;
-        }
-        if (!word.empty()) {
-            translateWord(word, wordStart, out);
+        } else {
+            if (!word.empty())
+                translateWord(word, wordStart, out);
             word.clear();
+            if (out.error)
+                break;
+            const char32_t next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
+            if (const char sign = translateSign(c, previous, next))
+                out.put(sign, position);
+            else
+                out.error
+                    = FormulaError { "questo segno non si può usare in una formula", position };
         }
-        const char32_t next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
-        if (isDigit(c) || c == '.' || c == ' ' || c == '+' || c == '-' || c == '*' || c == '/'
-            || c == '^' || c == '(' || c == ')')
-            out.put(static_cast<char>(c), position);
-        else if (c == ',')
-            out.put(isDigit(previous) && isDigit(next) ? '.' : ',', position);
-        else if (c == ';')
-            out.put(',', position);
-        else if (c == ':' || c == U'\u00F7')
-            out.put('/', position);
-        else if (c == U'\u00D7' || c == U'\u00B7')
-            out.put('*', position);
-        else if (c == U'\u2212')
-            out.put('-', position);
-        else if (c == '\t')
-            out.put(' ', position);
-        else
-            out.error = FormulaError { "questo segno non si può usare in una formula", position };
         previous = c;
     }
     if (!word.empty() && !out.error)

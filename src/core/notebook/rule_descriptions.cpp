@@ -66,53 +66,9 @@ RuleDescription d06(const Machine& m)
     return calculates(operation(s, first, squareOf(second), Quotient::RoundedDown));
 }
 
-RuleDescription d07(const Machine&)
-{
-    return fixed("Se i due numeri sono tutti e due pari, il risultato è 2; se sono tutti e due "
-                 "dispari, è 1; se uno è pari e l'altro dispari, è 0.",
-        "2 * (1 - resto(A; 2)) * (1 - resto(B; 2)) + resto(A; 2) * resto(B; 2)");
-}
-
-RuleDescription d08(const Machine&)
-{
-    return fixed("Il risultato è 1 se i due numeri sono tutti e due dispari, altrimenti è 0.",
-        "resto(A; 2) * resto(B; 2)");
-}
-
-RuleDescription d09(const Machine&)
-{
-    return fixed("Se il primo numero è più piccolo del secondo, il risultato è 0; se è più "
-                 "grande, è 1; se i due numeri sono uguali, il risultato è il primo numero.",
-        "min(max(A - B; 0); 1) + A * (1 - min(abs(A - B); 1))");
-}
-
-RuleDescription d10(const Machine&)
-{
-    return fixed("La macchina calcola la media dei due numeri: la loro somma divisa per 2 "
-                 "(anche con la virgola).",
-        mean.formula);
-}
-
 RuleDescription d11(const Machine& m)
 {
     return calculates(operation(op(m), mean, c2(m), Quotient::RoundedDown));
-}
-
-RuleDescription d15(const Machine&)
-{
-    return fixed("La macchina calcola il quadrato della somma dei due numeri.", "(A + B)^2");
-}
-
-RuleDescription d16(const Machine&)
-{
-    return fixed("La macchina calcola il quadrato della differenza tra i due numeri.", "(A - B)^2");
-}
-
-RuleDescription d17(const Machine&)
-{
-    return fixed("La macchina calcola la radice quadrata della somma dei quadrati dei due "
-                 "numeri, e ne tiene la parte intera.",
-        "intero(radice(A^2 + B^2))");
 }
 
 const Term remainderAB { "il resto della divisione del primo numero per il secondo",
@@ -140,48 +96,6 @@ RuleDescription d22(const Machine& m)
 RuleDescription d23(const Machine& m)
 {
     return withC2(m, smaller);
-}
-
-RuleDescription is(const Term& t)
-{
-    return fixed("Il risultato è " + t.words + ".", t.formula);
-}
-
-RuleDescription d20(const Machine&)
-{
-    return is(remainderAB);
-}
-RuleDescription d21(const Machine&)
-{
-    return is(remainderBA);
-}
-RuleDescription d24(const Machine&)
-{
-    return is(larger);
-}
-RuleDescription d25(const Machine&)
-{
-    return is(smaller);
-}
-RuleDescription d33(const Machine&)
-{
-    return is(squareOf(first));
-}
-RuleDescription d34(const Machine&)
-{
-    return is(squareOf(second));
-}
-
-RuleDescription d26(const Machine&)
-{
-    return fixed("La macchina calcola la somma dei quadrati dei due numeri.", "A^2 + B^2");
-}
-
-RuleDescription d27(const Machine&)
-{
-    return fixed("La macchina calcola la differenza tra i quadrati dei due numeri (il più "
-                 "grande meno il più piccolo).",
-        "diff(A^2; B^2)");
 }
 
 RuleDescription d28(const Machine&)
@@ -338,16 +252,6 @@ RuleDescription d43(const Machine& m)
         "", "" };
 }
 
-RuleDescription d44(const Machine&)
-{
-    return fixed("Il risultato è il minimo comune multiplo dei due numeri.", "mcm(A; B)");
-}
-
-RuleDescription d45(const Machine&)
-{
-    return fixed("Il risultato è il massimo comune divisore dei due numeri.", "mcd(A; B)");
-}
-
 RuleDescription d46(const Machine& m)
 {
     const Term c = c1(m);
@@ -364,38 +268,72 @@ RuleDescription d47(const Machine& m)
         "mcd(A; B) * " + c.formula);
 }
 
-// Every mechanism a level reaches, with its description.
+// The rules that depend on nothing hidden: a sentence and its formula.
+struct FixedRule
+{
+    Mechanism mechanism;
+    const char* text;
+    const char* formula;
+};
+
+const FixedRule fixedRules[] = {
+    { calc07,
+        "Se i due numeri sono tutti e due pari, il risultato è 2; se sono tutti e due dispari, è "
+        "1; "
+        "se uno è pari e l'altro dispari, è 0.",
+        "2 * (1 - resto(A; 2)) * (1 - resto(B; 2)) + resto(A; 2) * resto(B; 2)" },
+    { calc08, "Il risultato è 1 se i due numeri sono tutti e due dispari, altrimenti è 0.",
+        "resto(A; 2) * resto(B; 2)" },
+    { calc09,
+        "Se il primo numero è più piccolo del secondo, il risultato è 0; se è più grande, è 1; se "
+        "i due numeri sono uguali, il risultato è il primo numero.",
+        "min(max(A - B; 0); 1) + A * (1 - min(abs(A - B); 1))" },
+    { calc10,
+        "La macchina calcola la media dei due numeri: la loro somma divisa per 2 (anche con la "
+        "virgola).",
+        "(A + B) : 2" },
+    { calc15, "La macchina calcola il quadrato della somma dei due numeri.", "(A + B)^2" },
+    { calc16, "La macchina calcola il quadrato della differenza tra i due numeri.", "(A - B)^2" },
+    { calc17,
+        "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, e ne "
+        "tiene "
+        "la parte intera.",
+        "intero(radice(A^2 + B^2))" },
+    { calc20, "Il risultato è il resto della divisione del primo numero per il secondo.",
+        "resto(A; B)" },
+    { calc21, "Il risultato è il resto della divisione del secondo numero per il primo.",
+        "resto(B; A)" },
+    { calc24, "Il risultato è il più grande dei due numeri.", "max(A; B)" },
+    { calc25, "Il risultato è il più piccolo dei due numeri.", "min(A; B)" },
+    { calc26, "La macchina calcola la somma dei quadrati dei due numeri.", "A^2 + B^2" },
+    { calc27,
+        "La macchina calcola la differenza tra i quadrati dei due numeri (il più grande meno il "
+        "più "
+        "piccolo).",
+        "diff(A^2; B^2)" },
+    { calc33, "Il risultato è il quadrato del primo numero.", "A^2" },
+    { calc34, "Il risultato è il quadrato del secondo numero.", "B^2" },
+    { calc44, "Il risultato è il minimo comune multiplo dei due numeri.", "mcm(A; B)" },
+    { calc45, "Il risultato è il massimo comune divisore dei due numeri.", "mcd(A; B)" },
+};
+
+// Every other mechanism a level reaches, with the description that fills in what is hidden.
 const std::pair<Mechanism, Describer> describers[] = {
     { calc01, d01 },
     { calc03, d03 },
     { calc04, d04 },
     { calc05, d05 },
     { calc06, d06 },
-    { calc07, d07 },
-    { calc08, d08 },
-    { calc09, d09 },
-    { calc10, d10 },
     { calc11, d11 },
-    { calc15, d15 },
-    { calc16, d16 },
-    { calc17, d17 },
     { calc18, d18 },
     { calc19, d19 },
-    { calc20, d20 },
-    { calc21, d21 },
     { calc22, d22 },
     { calc23, d23 },
-    { calc24, d24 },
-    { calc25, d25 },
-    { calc26, d26 },
-    { calc27, d27 },
     { calc28, d28 },
     { calc29, d29 },
     { calc30, d30 },
     { calc31, d31 },
     { calc32, d32 },
-    { calc33, d33 },
-    { calc34, d34 },
     { calc35, d35 },
     { calc36, d36 },
     { calc37, d37 },
@@ -405,8 +343,6 @@ const std::pair<Mechanism, Describer> describers[] = {
     { calc41, d41 },
     { calc42, d42 },
     { calc43, d43 },
-    { calc44, d44 },
-    { calc45, d45 },
     { calc46, d46 },
     { calc47, d47 },
 };
@@ -417,6 +353,9 @@ std::optional<RuleDescription> describeRule(const Machine& m)
 {
     try {
         const Mechanism mechanism = selectMechanism(m.state());
+        for (const FixedRule& rule : fixedRules)
+            if (rule.mechanism == mechanism)
+                return fixed(rule.text, rule.formula);
         for (const auto& [candidate, describe] : describers)
             if (candidate == mechanism)
                 return describe(m);

@@ -314,42 +314,6 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void MachineForm::exp_Click()
-{
-    m_machine->exp_Click();
-}
-void MachineForm::Label3_Click()
-{
-    m_machine->Label3_Click();
-}
-void MachineForm::canc2_Click()
-{
-    m_machine->canc2_Click();
-}
-void MachineForm::ingr_Click()
-{
-    m_machine->ingr_Click();
-}
-void MachineForm::cmb_Click()
-{
-    m_machine->cmb_Click();
-}
-void MachineForm::controlli_Click()
-{
-    m_machine->controlli_Click();
-}
-void MachineForm::da_ricordare_Click()
-{
-    m_machine->da_ricordare_Click();
-}
-void MachineForm::mostra_Click()
-{
-    m_machine->mostra_Click();
-}
-void MachineForm::nascondi_Click()
-{
-    m_machine->nascondi_Click();
-}
 void MachineForm::informazioni_Click()
 {
     m_frame1->show();

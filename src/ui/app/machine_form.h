@@ -50,18 +50,18 @@ public:
 
 public slots:
     void Form_Activate();
-    void exp_Click();
-    void Label3_Click();
-    void canc2_Click();
-    void ingr_Click();
-    void cmb_Click();
+    void exp_Click() { m_machine->exp_Click(); }
+    void Label3_Click() { m_machine->Label3_Click(); }
+    void canc2_Click() { m_machine->canc2_Click(); }
+    void ingr_Click() { m_machine->ingr_Click(); }
+    void cmb_Click() { m_machine->cmb_Click(); }
     void salvameccanismo_Click();
     void aprimeccanismo_Click();
     void esci_Click();
-    void controlli_Click();
-    void da_ricordare_Click();
-    void mostra_Click();
-    void nascondi_Click();
+    void controlli_Click() { m_machine->controlli_Click(); }
+    void da_ricordare_Click() { m_machine->da_ricordare_Click(); }
+    void mostra_Click() { m_machine->mostra_Click(); }
+    void nascondi_Click() { m_machine->nascondi_Click(); }
     void informazioni_Click();
     void Label1_Click();
     void Timer1_Timer();

@@ -90,36 +90,39 @@ void NotebookPanel::buildPageChooser()
     layout()->addWidget(m_status);
 }
 
+// A field with its caption on one row; Enter and Esc in it are the panel's (eventFilter).
+QLineEdit* NotebookPanel::field(
+    const QString& title, const char* name, const QString& hint, QHBoxLayout*& row)
+{
+    row = new QHBoxLayout;
+    auto* label = caption(title, this);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setPlaceholderText(hint);
+    label->setBuddy(edit);
+    row->addWidget(label);
+    row->addWidget(edit, 1);
+    edit->installEventFilter(this);
+    return edit;
+}
+
 void NotebookPanel::buildFields()
 {
     auto* form = static_cast<QVBoxLayout*>(layout());
-    auto* predictionRow = new QHBoxLayout;
-    auto* predictionLabel = caption("Prevedo che uscirà:", this);
-    m_prediction = new QLineEdit(this);
-    m_prediction->setObjectName("previsione");
-    m_prediction->setPlaceholderText("un numero, poi Invio");
-    predictionLabel->setBuddy(m_prediction);
-    predictionRow->addWidget(predictionLabel);
-    predictionRow->addWidget(m_prediction, 1);
+    QHBoxLayout* predictionRow = nullptr;
+    m_prediction
+        = field("Prevedo che uscirà:", "previsione", "un numero, poi Invio", predictionRow);
     form->addLayout(predictionRow);
     connect(m_prediction, &QLineEdit::textEdited, this,
         [this](const QString& text) { m_machine.notebook().setPrediction(text.toStdString()); });
-    m_prediction->installEventFilter(this);
 
-    auto* hypothesisRow = new QHBoxLayout;
-    auto* hypothesisLabel = caption("Ipotesi:", this);
-    m_hypothesis = new QLineEdit(this);
-    m_hypothesis->setObjectName("ipotesi");
-    m_hypothesis->setPlaceholderText("per esempio A + B oppure 2 x A");
-    hypothesisLabel->setBuddy(m_hypothesis);
+    QHBoxLayout* hypothesisRow = nullptr;
+    m_hypothesis = field("Ipotesi:", "ipotesi", "per esempio A + B oppure 2 x A", hypothesisRow);
     m_check = new QPushButton("Verifica", this);
     m_check->setObjectName("verifica");
-    hypothesisRow->addWidget(hypothesisLabel);
-    hypothesisRow->addWidget(m_hypothesis, 1);
     hypothesisRow->addWidget(m_check);
     form->addLayout(hypothesisRow);
     connect(m_check, &QPushButton::clicked, this, &NotebookPanel::checkHypothesis);
-    m_hypothesis->installEventFilter(this);
 
     m_verdict = new QLabel(this);
     m_verdict->setObjectName("verdetto");

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +56,8 @@ protected:
 private:
     void buildPageChooser();
     void buildFields();
+    QLineEdit* field(
+        const QString& title, const char* name, const QString& hint, QHBoxLayout*& row);
     void updatePages();
     void updateStatus();
     void say(const QString& text, const QColor& colour);

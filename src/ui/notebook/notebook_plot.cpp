@@ -29,6 +29,36 @@ void fit(QValueAxis* axis, double low, double high)
     axis->applyNiceNumbers();
 }
 
+// The page's outputs as points, grouped by the input that colours them; "????" has no place.
+struct Points
+{
+    std::map<double, QList<QPointF>> byColour;
+    double xLow = 0, xHigh = 1, yLow = 0, yHigh = 1;
+    int count = 0;
+};
+
+Points pointsOf(const Page* page, bool againstSecond)
+{
+    Points p;
+    if (!page)
+        return p;
+    for (const Trial& t : page->trials) {
+        const auto y = readPupilNumber(t.output);
+        if (!y || !std::isfinite(t.a) || !std::isfinite(t.b))
+            continue;
+        const double x = againstSecond ? t.b : t.a;
+        double key = againstSecond ? t.a : t.b;
+        // The last colour gathers the values beyond the others.
+        if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) == colourCount - 1)
+            key = HUGE_VAL;
+        p.byColour[key].append(QPointF(x, *y));
+        p.xLow = std::min(p.xLow, x), p.xHigh = std::max(p.xHigh, x);
+        p.yLow = std::min(p.yLow, *y), p.yHigh = std::max(p.yHigh, *y);
+        ++p.count;
+    }
+    return p;
+}
+
 } // namespace
 
 NotebookPlot::NotebookPlot(char decimalSeparator, QWidget* parent)
@@ -60,51 +90,32 @@ void NotebookPlot::redraw()
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes())
         c->removeAxis(axis);
-    m_points = 0;
+    const Points points = pointsOf(m_page, m_againstSecond);
+    m_points = points.count;
 
-    // One series for each value of the input that colours the points, in increasing order.
-    std::map<double, QScatterSeries*> series;
-    double xLow = 0, xHigh = 1, yLow = 0, yHigh = 1;
-    const QString colouredBy = m_againstSecond ? "primo" : "secondo";
-    if (m_page) {
-        for (const Trial& t : m_page->trials) {
-            const auto y = readPupilNumber(t.output);
-            if (!y || !std::isfinite(t.a) || !std::isfinite(t.b))
-                continue; // "????" has no place on the plot
-            const double x = m_againstSecond ? t.b : t.a;
-            double key = m_againstSecond ? t.a : t.b;
-            if (!series.count(key) && static_cast<int>(series.size()) == colourCount - 1)
-                key = HUGE_VAL; // the last colour gathers the rest
-            QScatterSeries*& s = series[key];
-            if (!s) {
-                s = new QScatterSeries;
-                s->setMarkerSize(9);
-            }
-            s->append(x, *y);
-            xLow = std::min(xLow, x), xHigh = std::max(xHigh, x);
-            yLow = std::min(yLow, *y), yHigh = std::max(yHigh, *y);
-            ++m_points;
-        }
-    }
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
     xAxis->setTitleText(m_againstSecond ? "secondo numero" : "primo numero");
     yAxis->setTitleText("uscita");
-    fit(xAxis, xLow, xHigh);
-    fit(yAxis, yLow, yHigh);
+    fit(xAxis, points.xLow, points.xHigh);
+    fit(yAxis, points.yLow, points.yHigh);
     c->addAxis(xAxis, Qt::AlignBottom);
     c->addAxis(yAxis, Qt::AlignLeft);
+    const QString colouredBy = m_againstSecond ? "primo " : "secondo ";
     int i = 0;
-    for (auto& [key, s] : series) {
-        s->setName(std::isinf(key)
-                ? "altri"
-                : colouredBy + " " + QString::number(key).replace('.', m_separator));
-        s->setColor(colours[i++ % colourCount]);
-        c->addSeries(s);
-        s->attachAxis(xAxis);
-        s->attachAxis(yAxis);
+    for (const auto& [key, list] : points.byColour) {
+        auto* series = new QScatterSeries;
+        series->setMarkerSize(9);
+        series->append(list);
+        series->setName(std::isinf(key)
+                ? QString("altri")
+                : colouredBy + QString::number(key).replace('.', m_separator));
+        series->setColor(colours[i++ % colourCount]);
+        c->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
     }
-    c->legend()->setVisible(!series.empty());
+    c->legend()->setVisible(!points.byColour.empty());
 }
 
 } // namespace quorvel
