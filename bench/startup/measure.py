@@ -12,7 +12,8 @@ Two phases, both alternating which program goes first:
 Everything is read from outside; the programs only print the first-paint line. The report is a
 Markdown table of medians and of the ratios game/baseline against the targets.
 
-    bench/startup/measure.py --build build --startup-runs 30 --runs 10 --idle 30
+    bench/startup/measure.py --build build --startup-runs 30 --runs 10 --idle 30 \
+        [--notebook open|closed]
 """
 
 import argparse
@@ -170,6 +171,8 @@ def parse_arguments(repo):
     parser.add_argument("--screen", default="1920x1080x24")
     parser.add_argument("--verbose", action="store_true", help="print every run")
     parser.add_argument("--json", action="store_true", help="print the medians as JSON")
+    parser.add_argument("--notebook", choices=["open", "closed"], default="closed",
+                        help="whether the game starts with its notebook open")
     return parser.parse_args()
 
 
@@ -185,7 +188,13 @@ def main():
     runtime = tempfile.TemporaryDirectory(prefix="quorvel-bench-")
     env = {k: v for k, v in os.environ.items() if not k.startswith("QUORVEL_BENCH_")
            and k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-    env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime.name, QUORVEL_BENCH_FIRST_PAINT="1")
+    # Settings of the runs' own, with the notebook open or closed as asked.
+    settings = Path(runtime.name) / "config"
+    (settings / "Quorvel").mkdir(parents=True)
+    (settings / "Quorvel" / "Quorvel.conf").write_text(
+        f"[quaderno]\naperto={'true' if args.notebook == 'open' else 'false'}\n")
+    env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime.name, XDG_CONFIG_HOME=str(settings),
+               QUORVEL_BENCH_FIRST_PAINT="1")
     samples = {name: {"startup": [], "memory": [], "cpu": []} for name in programs}
     orders = [["baseline", "quorvel"], ["quorvel", "baseline"]]
     try:

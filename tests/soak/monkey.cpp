@@ -12,6 +12,8 @@
 #include "ui/app/startup_checks.h"
 #include "ui/narrator/merlin_narrator.h"
 #include "ui/narrator/narrator_service.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "ui/storage/open_panel.h"
 
 #include <QtWidgets>
@@ -88,12 +90,21 @@ void sendClick(QWidget* target, QPoint at, bool twice = false)
     }
 }
 
-void sendKey(QObject* target, int key)
+void sendKey(QObject* target, int key, const QString& text = {})
 {
     for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease }) {
-        QKeyEvent event(type, key, Qt::NoModifier);
+        QKeyEvent event(type, key, Qt::NoModifier, text);
         QApplication::sendEvent(target, &event);
     }
+}
+
+// Types a text into a field key by key, as the pupil does, and ends with Enter.
+void typeInto(QWidget* field, const QString& text)
+{
+    field->setFocus();
+    for (const QChar c : text)
+        sendKey(field, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, QString(c));
+    sendKey(field, Qt::Key_Return);
 }
 
 // The pupil who tries everything, one random action per turn of the window's own event loop,
@@ -176,9 +187,10 @@ private:
             "salvameccanismo", "aprimeccanismo" };
         static const int keys[] = { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete,
             Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space };
-        static const std::pair<const char*, int> actions[] = { { "key", 30 }, { "command", 12 },
-            { "anywhere", 6 }, { "keyboard", 18 }, { "menu", 12 }, { "file", 10 }, { "folder", 2 },
-            { "drive", 1 }, { "panel X", 1 }, { "drag panel", 1 }, { "pause", 2 } };
+        static const std::pair<const char*, int> actions[]
+            = { { "key", 30 }, { "command", 12 }, { "anywhere", 6 }, { "keyboard", 18 },
+                  { "menu", 12 }, { "file", 10 }, { "folder", 2 }, { "drive", 1 }, { "panel X", 1 },
+                  { "drag panel", 1 }, { "notebook", 8 }, { "pause", 2 } };
         static const int total = std::accumulate(std::begin(actions), std::end(actions), 0,
             [](int sum, const auto& action) { return sum + action.second; });
         int roll = pick(total);
@@ -227,8 +239,42 @@ private:
                 sendMouse(dragged, QEvent::MouseMove, dragged->mapFrom(face, at), Qt::LeftButton);
             }
             sendMouse(dragged, QEvent::MouseButtonRelease, dragged->mapFrom(face, at));
+        } else if (name == "notebook") {
+            useNotebook();
         } else { // the narrator's queue, the lights and the clip move on meanwhile
             m_pauseMs = 20 + pick(200);
+        }
+    }
+
+    // The notebook: opened and closed, predictions and formulas typed (some of them broken),
+    // earlier pages chosen, the plot turned, the rule revealed (its question is answered).
+    void useNotebook()
+    {
+        NotebookPanel* notebook = m_form.notebook()->panel();
+        if (!notebook || notebook->isHidden() || chance(5)) {
+            trigger("mostraQuaderno");
+            return;
+        }
+        static const char* const formulas[] = { "A + B", "2 x A", "max(A; B)", "resto(A; B)",
+            "A :", "(A + B", "intero(A : B) - radice(B)", "mcm(A; B) * 3", "AB", "A ^ 99" };
+        static const char* const predictions[] = { "0", "12", "3,5", "????", "-1", "99999" };
+        switch (pick(6)) {
+        case 0:
+            return typeInto(&notebook->predictionField(), predictions[pick(6)]);
+        case 1:
+            return typeInto(&notebook->hypothesisField(), formulas[pick(10)]);
+        case 2: {
+            auto* pages = notebook->findChild<QComboBox*>("pagine");
+            if (pages->count() > 0)
+                notebook->showPage(pick(pages->count()));
+            return;
+        }
+        case 3:
+            return notebook->findChild<QCheckBox*>()->toggle();
+        case 4:
+            return sendClick(notebook->findChild<QWidget*>("rivela"), { 5, 5 });
+        default:
+            return sendKey(notebook->findChild<QWidget*>("previsione"), Qt::Key_Escape);
         }
     }
 
@@ -343,6 +389,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setOrganizationName("Quorvel");
     QApplication::setApplicationName("Quorvel");
     QCommandLineParser options;
     options.addOptions({ { "events", "", "N", "1500" }, { "seed", "", "S", "1" },

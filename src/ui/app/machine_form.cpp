@@ -82,6 +82,8 @@ MachineForm::MachineForm(
 MachineForm::~MachineForm()
 {
     m_machine->setObserver(nullptr);
+    // The notebook's panel watches the machine's notebook: it goes before the machine does.
+    delete m_notebook->panel();
 }
 
 KeyLabel* MachineForm::addKey(const QString& name, const QString& caption, QRect twips,

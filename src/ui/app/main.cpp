@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     quorvel::installBenchHooks();
+    QApplication::setOrganizationName("Quorvel");
     QApplication::setApplicationName("Quorvel");
     // The game speaks Italian: so do Qt's own dialogs (the save dialog's questions and buttons).
     QTranslator qtItalian;
