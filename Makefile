@@ -47,14 +47,14 @@ console: game
 test: deps format-check
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEL_WERROR=ON)
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD)
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@JOBS=$(JOBS) bash scripts/run-tests.sh $(BUILD) tests
 	@$(MAKE) fuzz FUZZ_SECONDS=30
 	@$(MAKE) sanitize
 
 # The quick tests: the core on its fakes and the console transcripts (seconds).
 check: configure
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) core_tests quorvel-console
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L 'unit|console'
+	@JOBS=$(JOBS) bash scripts/run-tests.sh $(BUILD) "quick tests" -L 'unit|console'
 
 # Every C++ file of ours in the repository's one format.
 FORMATTED = git ls-files '*.cpp' '*.h'
@@ -64,20 +64,15 @@ format-check: deps
 	@bash scripts/format-check.sh
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report
-# fails. Leaks inside Qt and the system libraries are suppressed, ours never. Only the summary
-# is shown, and the failing tests' output.
+# fails. Leaks inside Qt and the system libraries are suppressed, ours never.
 SANITIZE_BUILD ?= build-asan
 sanitize: deps
 	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON)
 	@JOBS=$(JOBS) bash scripts/build.sh $(SANITIZE_BUILD)
-	@echo "sanitizers: running every test under AddressSanitizer and UndefinedBehaviorSanitizer"
-	@cd $(SANITIZE_BUILD) && \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS) > ctest.log 2>&1; status=$$?; \
-	  if [ $$status -ne 0 ]; then cat ctest.log; else grep -E '^(100%|[0-9]+%) tests passed' ctest.log; fi; \
-	  exit $$status
+	  JOBS=$(JOBS) bash scripts/run-tests.sh $(SANITIZE_BUILD) "tests under the sanitizers"
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-release build-fuzz

@@ -10,6 +10,8 @@
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/notebook_plot.h"
 
+#include <QAbstractSeries>
+#include <QChart>
 #include <QtTest/QTest>
 #include <QtWidgets>
 
@@ -72,6 +74,17 @@ TEST_F(NotebookWindow, WritesTrialsChecksPredictionsAndDiscovers)
     EXPECT_EQ(panel->statusText(), "<b>Hai scoperto la regola!</b>");
     EXPECT_TRUE(panel->pageTitle().endsWith("· scoperta"));
     EXPECT_EQ(panel->plot().pointCount(), 5);
+}
+
+TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)
+{
+    for (int b = 1; b <= 9; ++b)
+        predict("", "4", std::to_string(b));
+    EXPECT_EQ(panel->plot().pointCount(), 9);
+    const QList<QAbstractSeries*> series = panel->plot().chart()->series();
+    ASSERT_EQ(series.size(), 6);
+    EXPECT_EQ(series.front()->name(), "secondo 1");
+    EXPECT_EQ(series.back()->name(), "altri");
 }
 
 TEST_F(NotebookWindow, ChecksAHypothesisAndPointsAtAMistake)

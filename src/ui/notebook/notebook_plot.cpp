@@ -49,7 +49,7 @@ Points pointsOf(const Page* page, bool againstSecond)
         const double x = againstSecond ? t.b : t.a;
         double key = againstSecond ? t.a : t.b;
         // The last colour gathers the values beyond the others.
-        if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) == colourCount - 1)
+        if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) >= colourCount - 1)
             key = HUGE_VAL;
         p.byColour[key].append(QPointF(x, *y));
         p.xLow = std::min(p.xLow, x), p.xHigh = std::max(p.xHigh, x);
