@@ -85,6 +85,11 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         return QBrush(check->agrees ? agreeing : disagreeing);
     if (role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignCenter);
+    // The marks in words, for a tooltip and for a screen reader.
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+        && index.column() == PredictionColumn && t.prediction)
+        return QString::fromStdString(*t.prediction)
+            + (t.predictionRight ? QStringLiteral(", giusta") : QStringLiteral(", sbagliata"));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
