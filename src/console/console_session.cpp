@@ -3,6 +3,7 @@
 #include "console/console_platform.h"
 #include "core/storage/mechanism_commands.h"
 
+#include <charconv>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -31,6 +32,46 @@ std::string gridText(const MachineState& s)
             grid += " " + std::to_string(cell);
     }
     return grid.substr(1);
+}
+
+// A line as it can be shown on a terminal: control characters and bytes that are not UTF-8
+// written as \xNN, so a refused line never drives the terminal.
+std::string printable(const std::string& line)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        const std::size_t length = byte < 0x80 ? 1
+            : (byte >> 5) == 0x6               ? 2
+            : (byte >> 4) == 0xE               ? 3
+            : (byte >> 3) == 0x1E              ? 4
+                                               : 0;
+        bool valid = length > 0 && i + length <= line.size();
+        for (std::size_t k = 1; valid && k < length; ++k)
+            valid = (static_cast<unsigned char>(line[i + k]) & 0xC0) == 0x80;
+        if (valid && byte >= 0x20 && byte != 0x7F) {
+            shown.append(line, i, length);
+            i += length;
+            continue;
+        }
+        static const char hex[] = "0123456789ABCDEF";
+        shown += "\\x";
+        shown += hex[byte >> 4];
+        shown += hex[byte & 0xF];
+        ++i;
+    }
+    return shown;
+}
+
+// A seed: any whole number from 0 to 18446744073709551615, in digits only.
+std::optional<std::uint64_t> seedFrom(const std::string& text)
+{
+    std::uint64_t seed = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return seed;
 }
 
 bool allDigits(const std::string& s)
@@ -89,7 +130,7 @@ bool ConsoleSession::execute(const std::string& rawLine)
     if (c.word == "esci" && c.argument.empty())
         return false;
     if (!runCommand(c))
-        error("comando non valido: " + line);
+        error("comando non valido: " + printable(line));
     return true;
 }
 
@@ -263,9 +304,8 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--seed" && hasValue && allDigits(argv[i + 1])
-            && std::string(argv[i + 1]).size() <= 19) {
-            options.seed = std::stoull(argv[++i]);
+        if (arg == "--seed" && hasValue && seedFrom(argv[i + 1])) {
+            options.seed = seedFrom(argv[++i]);
         } else if (arg == "--clock" && hasValue) {
             options.clock = SystemClock::parseTimeOfDay(argv[++i]);
             if (!options.clock) {

@@ -16,5 +16,11 @@ int main(int argc, char** argv)
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();
     quorvel::ConsoleSession session(*options, std::cout);
     session.run(std::cin);
+    // An output that could not be written (a full disk, a closed pipe) is a failure.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "quorvel-console: l'uscita non si può scrivere\n";
+        return 1;
+    }
     return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -232,12 +234,23 @@ TEST_F(MechanismCommands, AnUnusableFileOrNoneChangesNothing)
     std::ofstream(folder / "binario.txt")
         << std::string("\0\x01\xFF\xFE", 4) + std::string(9999, 0);
     fs::create_directory(folder / "cartella.txt");
+    const bool fifo = mkfifo((folder / "tubo.txt").c_str(), 0600) == 0; // opening it would wait
     useLevel2();
     rig.s().opSymbol = "*";
-    for (const char* name : { "vuoto.txt", "binario.txt", "cartella.txt", "manca.txt" }) {
+    const std::pair<const char*, const char*> rows[] = {
+        { "vuoto.txt", "Il file scelto non contiene un meccanismo valido." },
+        { "binario.txt", "Il file scelto non contiene un meccanismo valido." },
+        { "cartella.txt",
+            "Hai scelto una cartella: scegli un file dall'elenco dei meccanismi salvati." },
+        { "manca.txt", "Il file scelto non c'è più: forse è stato spostato o cancellato." },
+        { "tubo.txt", "Il file scelto non è un documento: non si può aprire." },
+    };
+    for (const auto& [name, message] : rows) {
+        if (std::string(name) == "tubo.txt" && !fifo)
+            continue;
         rig.log().clear();
         EXPECT_FALSE(openMechanism(rig.machine, folder, name)) << name;
-        EXPECT_EQ(rig.log(), Log { "Message Il file scelto non contiene un meccanismo valido." });
+        EXPECT_EQ(rig.log(), Log { std::string("Message ") + message });
     }
     rig.log().clear();
     EXPECT_FALSE(openMechanism(rig.machine, data, ""));

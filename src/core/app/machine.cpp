@@ -69,11 +69,16 @@ void Machine::keypadClick(Keypad keypad, int digit)
     setText(target, text(target) + static_cast<char>('0' + digit));
 }
 
+// All the digits in one change of the input: one click at a time would copy the whole text at
+// every digit, which grows with the square of a long number.
 void Machine::typeDigits(Keypad keypad, std::string_view digits)
 {
+    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    std::string typed = text(target);
     for (char c : digits)
         if (c >= '0' && c <= '9')
-            keypadClick(keypad, c - '0');
+            typed += c;
+    setText(target, typed);
 }
 
 void Machine::Label3_Click()

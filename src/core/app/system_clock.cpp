@@ -30,13 +30,19 @@ std::string SystemClock::timeOfDay() const
 
 std::optional<int> SystemClock::parseTimeOfDay(const std::string& text)
 {
-    int h = 0, m = 0, s = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%2d:%2d:%2d%c", &h, &m, &s, &tail) != 3)
+    // Exactly two digits for each part: no sign, no blank.
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
         return std::nullopt;
-    if (text.size() != 8 || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59)
+    int parts[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const char tens = text[3 * i], units = text[3 * i + 1];
+        if (tens < '0' || tens > '9' || units < '0' || units > '9')
+            return std::nullopt;
+        parts[i] = (tens - '0') * 10 + (units - '0');
+    }
+    if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59)
         return std::nullopt;
-    return h * 3600 + m * 60 + s;
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
 } // namespace quorvel

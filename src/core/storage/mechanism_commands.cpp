@@ -21,6 +21,23 @@ constexpr const char* notAMechanism = "Il file scelto non contiene un meccanismo
 constexpr const char* chooseAFile = "Scegli un file dall'elenco dei meccanismi salvati.";
 constexpr const char* openedStatus = "E' attivo il meccanismo recuperato  ";
 
+// Why a file cannot be opened as a mechanism before it is opened at all: a pipe or a device is
+// never opened, so the program never waits on one. Nothing when it is a regular file.
+const char* unusableFile(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status))
+        return "Il file scelto non c'è più: forse è stato spostato o cancellato.";
+    if (fs::is_directory(status))
+        return "Hai scelto una cartella: scegli un file dall'elenco dei meccanismi salvati.";
+    if (!fs::is_regular_file(status))
+        return "Il file scelto non è un documento: non si può aprire.";
+    if (!std::ifstream(path, std::ios::binary))
+        return "Il file scelto non si può leggere: forse è protetto.";
+    return nullptr;
+}
+
 } // namespace
 
 fs::path mechanismFilePath(const std::string& typed)
@@ -57,6 +74,10 @@ bool openMechanism(Machine& m, const fs::path& folder, const std::string& select
     MessageBox& messages = m.ports().messages;
     if (selectedName.empty()) {
         messages.show(chooseAFile);
+        return false;
+    }
+    if (const char* problem = unusableFile(folder / pathFromUtf8(selectedName))) {
+        messages.show(problem);
         return false;
     }
     std::optional<MechanismRecord> record;
