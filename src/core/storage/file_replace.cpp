@@ -1,7 +1,17 @@
 #include "core/storage/file_replace.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <optional>
+#include <random>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quorvel {
 namespace fs = std::filesystem;
@@ -35,71 +45,147 @@ std::string reasonFor(std::error_code error)
 
 namespace {
 
-// The streams give no error code of their own; errno holds the system's reason where
-// there is one.
-std::error_code lastStreamError()
+// Temporary files are ".q" and eight hex digits then ".salvataggio": short whatever the
+// target's name, never ending in ".txt" (the open panel does not list them), and ours alone.
+constexpr std::string_view temporaryPrefix = ".q";
+constexpr std::string_view temporarySuffix = ".salvataggio";
+// A temporary file this old was left by a save that was killed: nobody writes it any more.
+constexpr auto staleAfter = std::chrono::minutes(10);
+
+bool isOurTemporary(const fs::path& name)
 {
-    if (errno != 0)
-        return std::error_code(errno, std::generic_category());
-    return std::make_error_code(std::errc::io_error);
+    const std::string text = name.filename().string();
+    if (text.size() == temporaryPrefix.size() + 8 + temporarySuffix.size()
+        && text.starts_with(temporaryPrefix) && text.ends_with(temporarySuffix))
+        return true;
+    // The earlier naming: "." + the target's stem + ".salvataggio", maybe "-N".
+    return text.starts_with(".") && text.find(".salvataggio") != std::string::npos;
 }
 
-// A name beside the target that no file has yet; it never contains ".txt", so the open
-// panel does not list a leftover.
-fs::path temporaryPathFor(const fs::path& target)
+// Removes the stale temporary files of our own naming in a folder, and nothing else.
+void removeStaleTemporaries(const fs::path& folder)
 {
-    for (int n = 1;; ++n) {
-        fs::path name = ".";
-        name += target.stem().native();
-        name += ".salvataggio";
-        if (n > 1)
-            name += "-" + std::to_string(n);
-        const fs::path candidate = target.parent_path() / name;
-        std::error_code error;
-        if (!fs::exists(fs::symlink_status(candidate, error)))
-            return candidate;
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        std::error_code ignored;
+        if (!isOurTemporary(entry.path()) || !entry.is_regular_file(ignored))
+            continue;
+        const auto written = entry.last_write_time(ignored);
+        if (!ignored && now - written > staleAfter)
+            fs::remove(entry.path(), ignored);
     }
 }
 
-std::error_code writeTemporary(const fs::path& temp, const std::string& contents)
+std::error_code systemError()
 {
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return lastStreamError();
-    out << contents;
-    out.flush();
-    std::error_code error = out ? std::error_code() : lastStreamError();
-    out.close();
-    if (!error && out.fail())
-        error = lastStreamError();
+    return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+}
+
+#if defined(__unix__) || defined(__APPLE__)
+
+// Writes the contents to a new temporary file of its own beside the target, created
+// exclusively with the target's permissions, and flushes it to the disk.
+std::error_code writeTemporary(const fs::path& folder, const std::string& contents,
+    std::optional<fs::perms> perms, fs::path& temp)
+{
+    std::random_device random;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%08x", static_cast<unsigned>(random()));
+        temp = folder / (std::string(temporaryPrefix) + name + std::string(temporarySuffix));
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return systemError();
+    }
+    if (fd < 0)
+        return std::make_error_code(std::errc::file_exists);
+    std::error_code error;
+    if (perms && ::fchmod(fd, static_cast<mode_t>(*perms)) != 0)
+        error = systemError();
+    for (std::size_t done = 0; !error && done < contents.size();) {
+        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno != EINTR)
+            error = systemError();
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    if (!error && ::fsync(fd) != 0)
+        error = systemError();
+    if (::close(fd) != 0 && !error)
+        error = systemError();
     return error;
 }
 
+// The new name is on the disk only once the folder is.
+void syncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+#else
+
+std::error_code writeTemporary(
+    const fs::path& folder, const std::string& contents, std::optional<fs::perms>, fs::path& temp)
+{
+    std::random_device random;
+    char name[16];
+    std::snprintf(name, sizeof name, "%08x", static_cast<unsigned>(random()));
+    temp = folder / (std::string(temporaryPrefix) + name + std::string(temporarySuffix));
+    errno = 0;
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out << contents;
+    out.close();
+    return out.fail() ? systemError() : std::error_code();
+}
+
+void syncFolder(const fs::path&) { }
+
+#endif
+
 } // namespace
 
-// Writes the whole file beside the target and renames it over the target, so the target
-// is either replaced as a whole or left as it was.
+// Writes the whole file beside the target, flushed to the disk, and renames it over the
+// target, so the target holds either the old contents or the new, whatever happens. A symbolic
+// link keeps pointing where it did: the file it points to is replaced.
 std::error_code replaceFile(const fs::path& target, const std::string& contents)
 {
     std::error_code error;
-    if (fs::is_directory(target, error))
-        return std::make_error_code(std::errc::is_a_directory);
-    const fs::path absolute = fs::absolute(target, error);
+    fs::path absolute = fs::absolute(target, error);
     if (error)
         return error;
-    if (!fs::is_directory(absolute.parent_path(), error))
+    if (fs::is_symlink(fs::symlink_status(absolute, error))) {
+        const fs::path pointed = fs::read_symlink(absolute, error);
+        absolute = pointed.is_absolute() ? pointed : absolute.parent_path() / pointed;
+    }
+    const fs::file_status status = fs::status(absolute, error);
+    if (fs::is_directory(status))
+        return std::make_error_code(std::errc::is_a_directory);
+    const fs::path folder = absolute.parent_path();
+    if (!fs::is_directory(folder, error))
         return std::make_error_code(std::errc::no_such_file_or_directory);
 
-    const fs::path temp = temporaryPathFor(absolute);
-    error = writeTemporary(temp, contents);
+    removeStaleTemporaries(folder);
+    std::optional<fs::perms> perms;
+    if (fs::exists(status))
+        perms = status.permissions() & fs::perms::mask;
+    fs::path temp;
+    errno = 0;
+    error = writeTemporary(folder, contents, perms, temp);
     if (!error)
         fs::rename(temp, absolute, error);
     if (error) {
         std::error_code ignored;
-        fs::remove(temp, ignored);
+        if (!temp.empty())
+            fs::remove(temp, ignored);
+        return error;
     }
-    return error;
+    syncFolder(folder);
+    return {};
 }
 
 } // namespace quorvel
