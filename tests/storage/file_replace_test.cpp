@@ -9,6 +9,10 @@
 #include <sstream>
 #include <thread>
 
+#include <csignal>
+#include <random>
+
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quorvel {
@@ -58,6 +62,17 @@ TEST_F(FileReplace, KeepsPermissionsAndLinksAndTakesLongNames)
     EXPECT_EQ(contentsOf(longName), "long");
 }
 
+TEST_F(FileReplace, LeavesAReadOnlyFileAsItWasAndSaysWhy)
+{
+    const fs::path kept = folder / "protetto.txt";
+    std::ofstream(kept) << "old";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read);
+    const std::error_code error = replaceFile(kept, "new");
+    EXPECT_EQ(reasonFor(error), "il file è protetto da scrittura e non si può sostituire");
+    EXPECT_EQ(contentsOf(kept), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
 TEST_F(FileReplace, CleansOnlyItsOwnStaleLeftovers)
 {
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
@@ -91,6 +106,35 @@ TEST_F(FileReplace, TwoSaversNeverLeaveAnythingButOneWholeRecord)
         EXPECT_TRUE(now == a || now == b);
     }
     first.join();
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+// Another process saving the same name is killed at random moments, as a pupil switching the
+// PC off would: the target is always one whole record, old or new, and what the killed saves
+// left behind goes once it is stale.
+TEST_F(FileReplace, AKilledSaverLeavesTheOldRecordOrTheNew)
+{
+    const fs::path target = folder / "interrotto.txt";
+    const std::string a(4000, 'a'), b(4000, 'b');
+    ASSERT_FALSE(replaceFile(target, a));
+    std::mt19937 random(7);
+    for (int round = 0; round < 60; ++round) {
+        const pid_t saver = ::fork();
+        ASSERT_NE(saver, -1);
+        if (saver == 0) {
+            for (int i = 0;; ++i)
+                replaceFile(target, i % 2 ? a : b);
+        }
+        ::usleep(200 + random() % 3000);
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        const std::string now = contentsOf(target);
+        ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+    }
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& entry : fs::directory_iterator(folder))
+        fs::last_write_time(entry.path(), old);
+    ASSERT_FALSE(replaceFile(target, a));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 

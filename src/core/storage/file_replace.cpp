@@ -35,8 +35,9 @@ std::string reasonFor(std::error_code error)
         return "la cartella non esiste";
     if (error == errc::is_a_directory)
         return "esiste già una cartella con questo nome";
-    if (error == errc::permission_denied || error == errc::operation_not_permitted
-        || error == errc::read_only_file_system)
+    if (error == errc::operation_not_permitted)
+        return "il file è protetto da scrittura e non si può sostituire";
+    if (error == errc::permission_denied || error == errc::read_only_file_system)
         return "la cartella è protetta da scrittura";
     if (error == errc::no_space_on_device)
         return "il disco è pieno";
@@ -169,10 +170,17 @@ std::error_code replaceFile(const fs::path& target, const std::string& contents)
     if (!fs::is_directory(folder, error))
         return std::make_error_code(std::errc::no_such_file_or_directory);
 
-    removeStaleTemporaries(folder);
     std::optional<fs::perms> perms;
-    if (fs::exists(status))
+    if (fs::exists(status)) {
         perms = status.permissions() & fs::perms::mask;
+        // A file nobody may write was protected on purpose: replacing it through its folder
+        // would undo that, whoever runs the program.
+        constexpr fs::perms anyWrite
+            = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((*perms & anyWrite) == fs::perms::none)
+            return std::make_error_code(std::errc::operation_not_permitted);
+    }
+    removeStaleTemporaries(folder);
     fs::path temp;
     errno = 0;
     error = writeTemporary(folder, contents, perms, temp);
