@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The game starts, plays and ends normally with each of its outside pieces missing, one at a
 # time and all together, and says in one clear line on standard error what is missing:
-# the clips, the light pictures, the audio device, the Italian voice data, a writable current
-# folder. "Plays" is the monkey's short run through the real window.
+# the clips, the light pictures, the audio device, the Italian voice data, the modules of the
+# voice and sound and of the notebook's documents, a writable current folder. "Plays" is the monkey's short run through the real window.
 #   missing_pieces.sh BIN_DIR        (BIN_DIR holds quorvel_monkey and the assets)
 set -uo pipefail
 
@@ -12,10 +12,12 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 # A program folder without the clips and without the light pictures.
-mkdir -p "$work/noclips" "$work/nolights" "$work/bare"
-for dir in noclips nolights bare; do cp "$bin/quorvel_monkey" "$work/$dir/"; done
-cp "$bin"/luce*.gif "$bin"/info.png "$work/noclips/"
-cp "$bin"/rosso.gif "$bin"/verde.gif "$bin"/blu.gif "$bin"/grigio.gif "$work/nolights/"
+mkdir -p "$work/noclips" "$work/nolights" "$work/nomodules" "$work/bare"
+for dir in noclips nolights nomodules bare; do cp "$bin/quorvel_monkey" "$work/$dir/"; done
+cp "$bin"/luce*.gif "$bin"/info.png "$bin"/quorvel_*.so "$work/noclips/"
+cp "$bin"/rosso.gif "$bin"/verde.gif "$bin"/blu.gif "$bin"/grigio.gif "$bin"/quorvel_*.so \
+    "$work/nolights/"
+cp "$bin"/*.gif "$bin"/info.png "$work/nomodules/"
 mkdir -p "$work/novoice" # espeak-ng finds no data there
 mkdir -p "$work/gone"
 
@@ -49,6 +51,8 @@ lights="quorvel: light picture not found:"
 audio="quorvel: no audio device; sounds and speech stay silent"
 voice="quorvel: no Italian voice"
 folder="is not writable; save mechanisms in another folder"
+media="quorvel: module quorvel_media.so not loaded (not found); sounds and speech stay silent"
+documents="quorvel: module quorvel_documents.so not loaded (not found); the notebook has no plot"
 
 run clips "$work/noclips" "" "$work" "$clips"
 run lights "$work/nolights" "" "$work" "$lights"
@@ -57,10 +61,11 @@ if ! command -v pactl > /dev/null || ! pactl info > /dev/null 2>&1; then
     run audio "$bin" "" "$work" "$audio"
 fi
 run voice "$bin" "$work/novoice" "$work" "$voice"
+run modules "$work/nomodules" "" "$work" "$media" "$documents"
 mkdir -p "$work/gone"
 run folder "$bin" "" "$work/gone" "$folder"
 mkdir -p "$work/gone"
-run everything "$work/bare" "$work/novoice" "$work/gone" "$clips" "$lights" "$voice" "$folder"
+run everything "$work/bare" "$work/novoice" "$work/gone" "$clips" "$lights" "$media" "$folder"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures of the missing pieces were not handled"

@@ -270,7 +270,9 @@ private:
             return;
         }
         case 3:
-            return notebook->findChild<QCheckBox*>()->toggle();
+            if (auto* axis = notebook->findChild<QCheckBox*>()) // none without the plot
+                axis->toggle();
+            return;
         case 4:
             return sendClick(notebook->findChild<QWidget*>("rivela"), { 5, 5 });
         default:

@@ -1,11 +1,6 @@
 #include "ui/effects/audio_output.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
-
-#include <cstdio>
+#include "ui/modules/modules.h"
 
 namespace quorvel {
 
@@ -22,15 +17,6 @@ int durationMs(qsizetype bytes, int sampleRate)
     return static_cast<int>((samples * 1000 + sampleRate - 1) / sampleRate);
 }
 
-// Said once per run: every sound after it keeps its time in silence.
-void reportSilence(const char* why)
-{
-    static bool reported = false;
-    if (!reported)
-        std::fprintf(stderr, "quorvel: %s; sounds and speech stay silent\n", why);
-    reported = true;
-}
-
 } // namespace
 
 AudioOutput::AudioOutput(bool silent, QObject* parent)
@@ -42,60 +28,29 @@ AudioOutput::AudioOutput(bool silent, QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, &AudioOutput::finished);
 }
 
-AudioOutput::~AudioOutput()
-{
-    releaseSink();
-}
+AudioOutput::~AudioOutput() = default;
 
 void AudioOutput::play(const QByteArray& pcm16Mono, int sampleRate)
 {
     stop();
-    m_buffer.setData(pcm16Mono);
-    if (!m_silent && !pcm16Mono.isEmpty() && !startSink(sampleRate))
-        releaseSink();
+    if (!m_silent && !pcm16Mono.isEmpty()) {
+        if (!m_device) {
+            if (MediaModule* media = mediaModule())
+                m_device = media->createPcmDevice();
+            else
+                m_silent = true; // said once by the loader
+        }
+        if (m_device && !m_device->start(pcm16Mono, sampleRate))
+            m_device->stop();
+    }
     m_timer.start(durationMs(pcm16Mono.size(), sampleRate));
 }
 
 void AudioOutput::stop()
 {
     m_timer.stop();
-    releaseSink();
-}
-
-bool AudioOutput::startSink(int sampleRate)
-{
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        reportSilence("no audio device");
-        return false;
-    }
-    if (sampleRate <= 0)
-        return false;
-
-    QAudioFormat format;
-    format.setSampleRate(sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink->start(&m_buffer);
-    if (m_sink->error() == QAudio::OpenError) {
-        reportSilence("the audio device cannot be opened");
-        return false;
-    }
-    return true;
-}
-
-// The sink reads from m_buffer, so it goes first. Until then it is left to drain its tail,
-// which may outlast the timer by the output's latency.
-void AudioOutput::releaseSink()
-{
-    if (m_sink) {
-        m_sink->stop();
-        m_sink.reset();
-    }
-    m_buffer.close();
+    if (m_device)
+        m_device->stop();
 }
 
 } // namespace quorvel

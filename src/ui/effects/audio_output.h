@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
 
 #include <memory>
 
-class QAudioSink;
-
 namespace quorvel {
 
+class PcmDevice;
+
 // Plays 16-bit signed mono PCM on the default output without blocking. Time is kept by a timer,
-// not by the sink's signals: with no sound server the sink fails at once, and a pupil's machine
-// without speakers must keep the same rhythm as one with them.
+// not by the device: with no sound server the device fails at once, and a pupil's machine
+// without speakers must keep the same rhythm as one with them. The device comes from the media
+// module on the first sound.
 class AudioOutput : public QObject
 {
     Q_OBJECT
@@ -34,12 +34,8 @@ signals:
     void finished();
 
 private:
-    bool startSink(int sampleRate);
-    void releaseSink();
-
     bool m_silent;
-    std::unique_ptr<QAudioSink> m_sink;
-    QBuffer m_buffer;
+    std::unique_ptr<PcmDevice> m_device;
     QTimer m_timer;
 };
 

@@ -1,7 +1,7 @@
 #include "ui/narrator/narrator_service.h"
 
 #include "ui/effects/audio_output.h"
-#include "ui/narrator/espeak_voice.h"
+#include "ui/modules/modules.h"
 #include "ui/narrator/merlin_narrator.h"
 
 namespace quorvel {
@@ -19,8 +19,8 @@ Narrator* NarratorService::load(const std::string& id)
         return nullptr;
     if (m_merlin)
         return m_merlin.get();
-    m_voice = std::make_unique<EspeakVoice>();
-    m_voice->warmUp();
+    if (MediaModule* media = mediaModule())
+        m_voice = media->createVoice();
     m_audio = std::make_unique<AudioOutput>(m_silent);
     m_merlin = std::make_unique<MerlinNarrator>(m_voice.get(), true);
     QObject::connect(m_merlin.get(), &MerlinNarrator::speechSound, m_audio.get(),

@@ -7,12 +7,13 @@
 namespace quorvel {
 
 class AudioOutput;
-class EspeakVoice;
 class MerlinNarrator;
+class Voice;
 
 // The character service (`Agent1`). It knows one character, "merlin", and builds it on the
-// first load; creating the service itself costs nothing. The voice loads in the background,
-// and a machine without a voice or without sound still gets the character and its balloon.
+// first load; creating the service itself costs nothing. The voice comes from the media
+// module and loads in the background; a machine without a voice or without sound still gets
+// the character and its balloon.
 class NarratorService : public CharacterService
 {
 public:
@@ -27,7 +28,7 @@ public:
 private:
     bool m_silent;
     // Destroyed in reverse: the character first, then the sound, then the voice's worker.
-    std::unique_ptr<EspeakVoice> m_voice;
+    std::unique_ptr<Voice> m_voice;
     std::unique_ptr<AudioOutput> m_audio;
     std::unique_ptr<MerlinNarrator> m_merlin;
 };

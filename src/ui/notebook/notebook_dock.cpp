@@ -3,16 +3,14 @@
 #include "core/app/machine.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/storage/file_replace.h"
+#include "ui/modules/modules.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/notebook_print.h"
 
 #include <QBoxLayout>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 
@@ -20,6 +18,8 @@ namespace quorvel {
 namespace {
 
 constexpr const char* openKey = "quaderno/aperto";
+constexpr const char* withoutDocuments
+    = "Su questo computer il quaderno non si può stampare né salvare in PDF.";
 
 std::filesystem::path pathOf(const QString& name)
 {
@@ -120,10 +120,14 @@ void NotebookDock::exportCsv(const QString& path)
 
 void NotebookDock::savePdf(const QString& path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printNotebook(m_machine.notebook(), m_machine.decimalSeparator(), printer);
+    DocumentModule* documents = documentModule();
+    if (!documents) {
+        m_messages.show(withoutDocuments);
+        return;
+    }
+    if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path))
+        m_messages.show("Il quaderno non è stato salvato in «" + path.toStdString()
+            + "»: il file non si può scrivere.");
 }
 
 void NotebookDock::askExportCsv()
@@ -144,11 +148,10 @@ void NotebookDock::askSavePdf()
 
 void NotebookDock::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, &m_window);
-    dialog.setWindowTitle("Stampa il quaderno");
-    if (dialog.exec() == QDialog::Accepted)
-        printNotebook(m_machine.notebook(), m_machine.decimalSeparator(), printer);
+    if (DocumentModule* documents = documentModule())
+        documents->print(m_machine.notebook(), m_machine.decimalSeparator(), &m_window);
+    else
+        m_messages.show(withoutDocuments);
 }
 
 } // namespace quorvel

@@ -2,8 +2,8 @@
 
 #include "core/app/machine.h"
 #include "core/notebook/formula.h"
+#include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
-#include "ui/notebook/notebook_plot.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,13 +56,7 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
     m_table->setAccessibleName("Le prove della pagina");
     layout->addWidget(m_table, 3);
 
-    m_plot = new NotebookPlot(machine.decimalSeparator(), this);
-    m_plot->setObjectName("grafico");
-    m_plot->setMinimumHeight(170);
-    layout->addWidget(m_plot, 2);
-    m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
-    connect(m_againstSecond, &QCheckBox::toggled, m_plot, &NotebookPlot::setAgainstSecond);
-    layout->addWidget(m_againstSecond);
+    buildPlot(*layout);
 
     buildFields();
     machine.notebook().setObserver(this);
@@ -72,6 +66,22 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
 NotebookPanel::~NotebookPanel()
 {
     m_machine.notebook().setObserver(nullptr);
+}
+
+// The plot comes from the documents module; without it the table alone tells the story.
+void NotebookPanel::buildPlot(QVBoxLayout& layout)
+{
+    DocumentModule* documents = documentModule();
+    m_plot = documents ? documents->createPlot(m_machine.decimalSeparator(), this) : nullptr;
+    if (!m_plot)
+        return;
+    m_plot->widget()->setObjectName("grafico");
+    m_plot->widget()->setMinimumHeight(170);
+    layout.addWidget(m_plot->widget(), 2);
+    m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
+    connect(m_againstSecond, &QCheckBox::toggled, this,
+        [this](bool againstSecond) { m_plot->setAgainstSecond(againstSecond); });
+    layout.addWidget(m_againstSecond);
 }
 
 void NotebookPanel::buildPageChooser()
@@ -173,7 +183,8 @@ void NotebookPanel::notebookChanged()
         showPage(last);
     } else {
         m_model->refresh();
-        m_plot->showPage(shownPage());
+        if (m_plot)
+            m_plot->showPage(shownPage());
         if (m_model->rowCount() > 0)
             m_table->scrollToBottom();
     }
@@ -206,7 +217,8 @@ void NotebookPanel::showPage(int index)
 {
     m_model->showPage(index);
     m_pages->setCurrentIndex(index);
-    m_plot->showPage(shownPage());
+    if (m_plot)
+        m_plot->showPage(shownPage());
     m_table->scrollToBottom();
     m_verdict->clear();
     updateStatus();

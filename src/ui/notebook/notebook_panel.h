@@ -11,12 +11,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QVBoxLayout;
 
 namespace quorvel {
 
 class Machine;
 class NotebookModel;
-class NotebookPlot;
+class PagePlot;
 
 // The pupil's notebook beside the machine ("Quaderno"): the trials of a page as a table and as
 // a plot, the prediction for the next experiment, a hypothesis to check, and the rule revealed
@@ -34,7 +35,8 @@ public:
 
     // What the pupil sees, for the window's tests.
     NotebookModel& model() { return *m_model; }
-    NotebookPlot& plot() { return *m_plot; }
+    // Null when the documents module is missing.
+    PagePlot* plot() { return m_plot; }
     QLineEdit& predictionField() { return *m_prediction; }
     QLineEdit& hypothesisField() { return *m_hypothesis; }
     QString pageTitle() const;
@@ -54,6 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildPlot(QVBoxLayout& layout);
     void buildPageChooser();
     void buildFields();
     QLineEdit* field(
@@ -65,7 +68,7 @@ private:
 
     Machine& m_machine;
     NotebookModel* m_model = nullptr;
-    NotebookPlot* m_plot = nullptr;
+    PagePlot* m_plot = nullptr;
     QComboBox* m_pages = nullptr;
     QLabel* m_status = nullptr;
     QTableView* m_table = nullptr;

@@ -1,24 +1,25 @@
 #pragma once
 
+#include "ui/modules/modules.h"
+
 #include <QChartView>
 
 namespace quorvel {
 
-struct Page;
-
 // The shape of the rule: the outputs of a page against the first input, one colour for each
 // value of the second (or the other way round), so the pupil sees how the output grows.
-class NotebookPlot : public QChartView
+class NotebookPlot : public QChartView, public PagePlot
 {
     Q_OBJECT
 public:
     explicit NotebookPlot(char decimalSeparator, QWidget* parent = nullptr);
 
-    void showPage(const Page* page);
+    QWidget* widget() override { return this; }
+    void showPage(const Page* page) override;
     // Outputs against the second input, coloured by the first.
-    void setAgainstSecond(bool againstSecond);
+    void setAgainstSecond(bool againstSecond) override;
     bool againstSecond() const { return m_againstSecond; }
-    int pointCount() const { return m_points; }
+    int pointCount() const override { return m_points; }
 
 private:
     void redraw();

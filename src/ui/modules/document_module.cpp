@@ -1,0 +1,47 @@
+// The notebook's plot, PDF and printing, with Qt Charts and Qt Print Support: loaded when the
+// notebook is first shown.
+#include "ui/modules/modules.h"
+#include "ui/notebook/notebook_plot.h"
+#include "ui/notebook/notebook_print.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quorvel {
+namespace {
+
+class QtDocumentModule : public DocumentModule
+{
+public:
+    PagePlot* createPlot(char decimalSeparator, QWidget* parent) override
+    {
+        return new NotebookPlot(decimalSeparator, parent);
+    }
+
+    void print(const Notebook& notebook, char decimalSeparator, QWidget* parent) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle("Stampa il quaderno");
+        if (dialog.exec() == QDialog::Accepted)
+            printNotebook(notebook, decimalSeparator, printer);
+    }
+
+    bool savePdf(const Notebook& notebook, char decimalSeparator, const QString& path) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printNotebook(notebook, decimalSeparator, printer);
+        return printer.printerState() != QPrinter::Error;
+    }
+};
+
+} // namespace
+} // namespace quorvel
+
+extern "C" Q_DECL_EXPORT quorvel::DocumentModule* quorvelDocumentModule()
+{
+    static quorvel::QtDocumentModule module;
+    return &module;
+}
