@@ -87,8 +87,8 @@ soak: configure
 RELEASE_BUILD ?= build-release
 bench: deps
 	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release)
-	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline bench_mechanisms \
-	  narrator_responsiveness quorvel_assets > /dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline frame_watch \
+	  bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
 	@python3 bench/run_all.py $(RELEASE_BUILD)
 
 # Fuzzes the mechanism file reader for FUZZ_SECONDS (clang's libFuzzer with sanitizers).

@@ -4,8 +4,8 @@
     bench/run_all.py BUILD_DIR
 
 The mechanisms: one experiment of each through the core (median of five repetitions). The
-window: start-up, peak memory and idle CPU against the bare baseline window, side by side
-under one Xvfb. The narrator: the largest gap of the window's event loop while every scene
+window: start-up to the frame on screen and memory against the idle bare window, idle CPU
+against the bare window toggling a label every 500 ms, side by side under one Xvfb. The narrator: the largest gap of the window's event loop while every scene
 plays, and the delay from a Speak reaching the head of the queue to its sound.
 """
 import json
@@ -58,13 +58,18 @@ def main():
         label = f"experiment {name}" + (" (32767, 32749)" if name.endswith("/worst") else "")
         rows.append(f"| {label} | {us:.2f} µs | | | < {target:g} µs | {verdict(us < target)} |")
     w = window(build)
-    for key, label, unit, target in (("startup", "start-up to first paint", "ms", 1.5),
-                                     ("memory", "peak resident memory", "MiB", 1.5),
-                                     ("cpu", "CPU over 30 s idle", "ms", 2.0)):
-        game, base = w["quorvel"][key], w["baseline"][key]
+    for key, base_name, label, unit, target in (
+            ("startup", "baseline", "start-up to the frame on screen", "ms", 1.3),
+            ("memory", "baseline", "peak memory at the first frame", "MiB", 1.3),
+            ("cpu", "toggling", "CPU over 30 s idle after the welcome", "ms", 1.0),
+            ("welcome", "toggling", "CPU during the welcome (first 10 s)", "ms", None),
+            ("peak", "toggling", "peak memory over the whole run", "MiB", None)):
+        game, base = w["quorvel"][key], w[base_name][key]
         ratio = game / base if base else float("inf")
+        goal = f"≤ {target:g} ×" if target else ""
+        met = verdict(ratio <= target) if target else ""
         rows.append(f"| {label} | {game:.1f} {unit} | {base:.1f} {unit} | {ratio:.2f} × "
-                    f"| ≤ {target:g} × | {verdict(ratio <= target)} |")
+                    f"| {goal} | {met} |")
     gap, speak = narrator(build)
     rows.append(f"| main-loop gap while every scene plays | {gap:.1f} ms | | | < 20 ms "
                 f"| {verdict(gap < 20)} |")

@@ -275,6 +275,9 @@ void MachineForm::resizeEvent(QResizeEvent* event)
 
 void MachineForm::Form_Activate()
 {
+    // The first picture is painted; this makes sure it has reached the screen before the
+    // modules of the voice and the notebook load.
+    QGuiApplication::sync();
     // Labels above shapes holds by construction: the shapes are painted by the face itself.
     m_machine->Form_Activate();
     m_notebook->restore();

@@ -1,0 +1,99 @@
+// Launches a program and reports, from outside, when its first frame reaches the X server:
+// the first X Damage of a top-level window it creates. A paint event inside the program comes
+// some milliseconds before that; the frame on screen is what the pupil sees.
+//
+//     frame_watch PROGRAM [ARGS...]
+//
+// Prints on standard output, one line each, as they happen:
+//     pid <pid>
+//     frame <ms since the launch> <peak resident memory so far, KiB>
+//     exit <exit code> <peak resident memory of the whole run, KiB>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+double nowMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// VmHWM of /proc/<pid>/status: the peak resident memory so far.
+long peakKib(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Windows come and go while the program starts: a damage on one already gone is no fault.
+int ignoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: frame_watch PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    int damageEvent = 0, damageError = 0;
+    if (!display || !XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "frame_watch: no X display with the Damage extension\n");
+        return 2;
+    }
+    XSetErrorHandler(ignoreErrors);
+    const Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+
+    const double launch = nowMs();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ConnectionNumber(display));
+        execvp(argv[1], argv + 1);
+        std::perror("frame_watch: exec");
+        _exit(127);
+    }
+    std::printf("pid %d\n", child);
+    std::fflush(stdout);
+
+    for (bool framed = false; !framed;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
+            XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+            XFlush(display);
+        } else if (event.type == damageEvent + XDamageNotify) {
+            std::printf("frame %.2f %ld\n", nowMs() - launch, peakKib(child));
+            std::fflush(stdout);
+            framed = true;
+        }
+    }
+    XCloseDisplay(display);
+
+    int status = 0;
+    rusage usage {};
+    wait4(child, &status, 0, &usage);
+    std::printf("exit %d %ld\n", WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+        usage.ru_maxrss);
+    return 0;
+}
