@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 SHELL := bash
 
 .PHONY: all deps configure game build run console test check format format-check sanitize \
-        clean soak bench fuzz
+        clean soak bench fuzz install package
 
 all: build
 
@@ -29,7 +29,7 @@ configure: deps
 	  rm -rf $(BUILD); cmake -G Ninja -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null; fi
 
 # The game's executables and pictures, or the whole tree; quiet when there is nothing to build.
-GAME = quorvel quorvel-console quorvel_assets
+GAME = quorvel quorvel-console quorvel_modules quorvel_assets
 game: configure
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) $(GAME)
 build: configure
@@ -37,6 +37,16 @@ build: configure
 
 run: game
 	@./$(BUILD)/bin/quorvel
+
+# Installs the game into PREFIX (DESTDIR=... stages it elsewhere first), as a packager would.
+PREFIX ?= /usr/local
+install: game
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, quorvel_<version>_<arch>.deb, in $(BUILD)/package/.
+package: game
+	@cd $(BUILD) && cpack > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD)/package/*.deb
 
 console: game
 	@./$(BUILD)/bin/quorvel-console

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
     libespeak-ng-dev espeak-ng-data libmuparser-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick sox openbox libxdamage-dev
+    xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
+    desktop-file-utils appstream dpkg-dev
     clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n
 )
 

@@ -312,8 +312,10 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
                 problem = "--clock vuole un orario HH:MM:SS";
                 return std::nullopt;
             }
+        } else if (arg == "--version" && argc == 2) {
+            options.showVersion = true;
         } else {
-            problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS]";
+            problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS] | --version";
             return std::nullopt;
         }
     }

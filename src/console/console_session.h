@@ -21,6 +21,7 @@ struct ConsoleOptions
     std::optional<int> clock; // a fixed time of day, seconds since midnight
     char decimalSeparator = '.';
     std::filesystem::path programFolder;
+    bool showVersion = false; // --version: say the version and end
 };
 
 // The line-oriented front end: one command per input line, one line per event out.

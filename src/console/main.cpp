@@ -1,5 +1,6 @@
 #include "console/console_session.h"
 #include "core/app/regional.h"
+#include "core/app/version.h"
 
 #include <filesystem>
 #include <iostream>
@@ -11,6 +12,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::cerr << problem << '\n';
         return 2;
+    }
+    if (options->showVersion) {
+        std::cout << "quorvel-console " << quorvel::programVersion << '\n';
+        return std::cout.flush() ? 0 : 1;
     }
     options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();

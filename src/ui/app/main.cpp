@@ -1,14 +1,18 @@
+#include "core/app/version.h"
 #include "ui/app/bench_hooks.h"
+#include "ui/app/data_folder.h"
 #include "ui/app/machine_form.h"
 #include "ui/app/startup_checks.h"
 #include "ui/effects/tone_speaker.h"
 #include "ui/narrator/narrator_service.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +32,10 @@ bool displayAvailable()
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("quorvel %s\n", quorvel::programVersion);
+        return 0;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr,
             "quorvel: no display to open the window on; "
@@ -43,11 +51,16 @@ int main(int argc, char** argv)
     if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = quorvel::dataFolder();
     quorvel::reportUnwritableCurrentFolder();
 
     quorvel::ToneSpeaker speaker;
     quorvel::NarratorService characters;
+    // The window, the wizard and his balloon all carry the program's icon.
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     quorvel::MachineForm form(folder, speaker, characters);
     form.show();
     return QApplication::exec();
