@@ -5,17 +5,29 @@
 
 namespace quorvel {
 
-// The input and output displays: the text as large as fits, shrinking for long numbers and,
-// past the smallest size, showing the last digits after an ellipsis. A click selects the
-// display for the keyboard; the selected one wears a bright frame.
+// The input and output displays: the whole text at the largest size that fits, shrinking for
+// long numbers down to a size still readable across a classroom. A text longer than that shows
+// its end (the digit typed last) and scrolls: with the mouse wheel, by dragging it, or by a
+// click on the arrow that marks the hidden digits. A click elsewhere selects the display for
+// the keyboard; the selected one wears a bright frame.
 class DisplayLabel : public QLabel
 {
     Q_OBJECT
 public:
     DisplayLabel(const QString& text, QColor background, QColor textColour, QWidget* parent);
 
+    // Shows a new text, fitted to the display, its end in view.
+    void showText(const QString& text);
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
+
+    // The size the text is drawn at, the pixels of it hidden, and how far it is scrolled
+    // back from its end (0: the end in view, hiddenWidth(): the start in view).
+    int shownPixelSize() const { return m_pixelSize; }
+    int hiddenWidth() const { return m_hidden; }
+    int scrolledBack() const { return m_back; }
+    // The smallest size the text shrinks to before it scrolls.
+    int readablePixelSize() const;
 
 signals:
     void clicked();
@@ -23,11 +35,25 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void refit();
+    void scrollBack(int pixels);
+    int frame() const { return std::max(2, height() / 30); }
+    QRect textArea() const;
+
     QColor m_background;
     QColor m_textColour;
     bool m_selected = false;
+    int m_pixelSize = 0;
+    int m_textWidth = 0;
+    int m_hidden = 0;
+    int m_back = 0;
+    int m_dragFrom = -1;
 };
 
 } // namespace quorvel
