@@ -1,5 +1,7 @@
 // The machine's face as a classroom screen shows it: everything inside the window, every text
-// whole and readable at every size (keys, status line, displays), and the lights on their rail.
+// whole and readable at every size (keys, status line, displays, information panel), and the
+// lights on their rail.
+#include "core/app/version.h"
 #include "fakes/fakes.h"
 #include "ui/app/display_label.h"
 #include "ui/app/key_label.h"
@@ -197,6 +199,24 @@ TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
     form.textChanged(Control::i1, "123456789012345678901");
     EXPECT_EQ(i1->scrolledBack(), 0) << "a new digit brings the end back into view";
     EXPECT_EQ(form.typingInto(), Keypad::First) << "a press on a display still selects it";
+}
+
+TEST_F(Face, InformationPanelShowsItsLinesWholeAndTheBuildsVersion)
+{
+    form.informazioni_Click();
+    for (const QSize size : { MachineFace::designSize, MachineFace::designSize * 2 }) {
+        showWithFace(size);
+        for (QLabel* line : control("Frame1")->findChildren<QLabel*>()) {
+            SCOPED_TRACE(line->objectName().toStdString());
+            EXPECT_LE(QFontMetricsF(line->font()).horizontalAdvance(line->text()),
+                line->contentsRect().width());
+            EXPECT_FALSE(line->text().contains(".example")) << "no address we do not have";
+        }
+        // The two lines of the purpose read as one sentence: one size for both.
+        EXPECT_EQ(control("Label5")->font().pixelSize(), control("Label6")->font().pixelSize());
+    }
+    EXPECT_EQ(control<QLabel>("Label4")->text(), " Versione " + QString(programVersion));
+    EXPECT_TRUE(control<QLabel>("Label10")->text().endsWith(programVersion));
 }
 
 TEST_F(Face, LightsSitOnTheRailWithoutASquareAroundThem)
