@@ -3,11 +3,12 @@
 #include "ui/app/text_fit.h"
 
 #include <QEvent>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -38,6 +39,12 @@ int DisplayLabel::readablePixelSize() const
     return std::max(12, font().pixelSize() * 2 / 5);
 }
 
+QRectF DisplayLabel::textWindow() const
+{
+    const QRectF area = textArea();
+    return QRectF(area.left() + (area.width() - m_window) / 2, area.top(), m_window, area.height());
+}
+
 QRect DisplayLabel::textArea() const
 {
     const int margin = frame() * 3;
@@ -65,15 +72,20 @@ void DisplayLabel::refit()
     QFont f = font();
     if (m_pixelSize > 0)
         f.setPixelSize(m_pixelSize);
-    m_textWidth = QFontMetrics(f).horizontalAdvance(text());
-    m_hidden = std::max(0, m_textWidth - room);
+    const QFontMetricsF metrics(f);
+    m_textWidth = metrics.horizontalAdvance(text());
+    m_digitWidth = std::max(1.0, metrics.horizontalAdvance(QLatin1Char('0')));
+    // A scrolling number shows whole digits only: its window is a whole number of digits wide.
+    m_window = m_textWidth <= room ? room
+                                   : std::max(1.0, std::floor(room / m_digitWidth)) * m_digitWidth;
+    m_hidden = std::max(0.0, m_textWidth - m_window);
     m_back = 0;
     update();
 }
 
-void DisplayLabel::scrollBack(int pixels)
+void DisplayLabel::scrollBack(double pixels)
 {
-    const int back = std::clamp(m_back + pixels, 0, m_hidden);
+    const double back = std::clamp(m_back + pixels, 0.0, m_hidden);
     if (back != m_back) {
         m_back = back;
         update();
@@ -84,23 +96,34 @@ void DisplayLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int x = event->position().toPoint().x();
+    const double x = event->position().x();
     m_dragFrom = x;
+    m_dragging = true;
     // The arrows in the margins bring the start or the end into view.
-    if (m_hidden > 0 && x < textArea().left())
+    if (m_hidden > 0 && x < textWindow().left())
         scrollBack(m_hidden);
-    else if (m_hidden > 0 && x > textArea().right())
+    else if (m_hidden > 0 && x > textWindow().right())
         scrollBack(-m_hidden);
     emit clicked();
 }
 
 void DisplayLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton) || m_dragFrom < 0)
+    if (!(event->buttons() & Qt::LeftButton) || !m_dragging)
         return;
-    const int x = event->position().toPoint().x();
+    const double x = event->position().x();
     scrollBack(x - m_dragFrom); // the digits follow the hand
     m_dragFrom = x;
+}
+
+// Let go, the number settles on whole digits at the window's edges.
+void DisplayLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = false;
+    const double whole = std::round(m_back / m_digitWidth) * m_digitWidth;
+    scrollBack((m_back == m_hidden ? m_hidden : whole) - m_back);
 }
 
 void DisplayLabel::wheelEvent(QWheelEvent* event)
@@ -110,10 +133,7 @@ void DisplayLabel::wheelEvent(QWheelEvent* event)
     if (m_hidden == 0 || notches == 0)
         return QLabel::wheelEvent(event);
     // A notch scrolls by one digit; turning away from oneself goes back towards the start.
-    QFont f = font();
-    if (m_pixelSize > 0)
-        f.setPixelSize(m_pixelSize);
-    scrollBack(notches * QFontMetrics(f).horizontalAdvance(QLatin1Char('0')));
+    scrollBack(notches * m_digitWidth);
     event->accept();
 }
 
@@ -136,24 +156,25 @@ void DisplayLabel::paintEvent(QPaintEvent*)
         p.drawText(area, Qt::AlignCenter, text());
         return;
     }
+    const QRectF window = textWindow();
     p.save();
-    p.setClipRect(area);
-    const QRect line(
-        area.right() + 1 - m_textWidth + m_back, area.top(), m_textWidth, area.height());
+    p.setClipRect(window);
+    const QRectF line(
+        window.right() - m_textWidth + m_back, window.top(), m_textWidth, window.height());
     p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text());
     p.restore();
-    // An arrow in the margin on each side that hides digits.
-    const double tip = frame() * 2.5;
-    const double mid = area.center().y();
+    // An arrow beside the window on each side that hides digits.
+    const double tip = frame() * 2;
+    const double mid = window.center().y();
     p.setPen(Qt::NoPen);
     p.setBrush(m_textColour);
     if (m_back < m_hidden) {
-        const double x = area.left() - frame() * 0.5;
+        const double x = window.left() - frame() * 0.7;
         p.drawPolygon(
             QPolygonF({ { x - tip, mid }, { x, mid - tip * 1.4 }, { x, mid + tip * 1.4 } }));
     }
     if (m_back > 0) {
-        const double x = area.right() + frame() * 0.5;
+        const double x = window.right() + frame() * 0.7;
         p.drawPolygon(
             QPolygonF({ { x + tip, mid }, { x, mid - tip * 1.4 }, { x, mid + tip * 1.4 } }));
     }

@@ -24,8 +24,9 @@ public:
     // The size the text is drawn at, the pixels of it hidden, and how far it is scrolled
     // back from its end (0: the end in view, hiddenWidth(): the start in view).
     int shownPixelSize() const { return m_pixelSize; }
-    int hiddenWidth() const { return m_hidden; }
-    int scrolledBack() const { return m_back; }
+    double hiddenWidth() const { return m_hidden; }
+    double scrolledBack() const { return m_back; }
+    double digitWidth() const { return m_digitWidth; }
     // The smallest size the text shrinks to before it scrolls.
     int readablePixelSize() const;
 
@@ -36,24 +37,29 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void refit();
-    void scrollBack(int pixels);
+    void scrollBack(double pixels);
     int frame() const { return std::max(2, height() / 30); }
     QRect textArea() const;
+    QRectF textWindow() const; // the part of the area a scrolling number shows
 
     QColor m_background;
     QColor m_textColour;
     bool m_selected = false;
     int m_pixelSize = 0;
-    int m_textWidth = 0;
-    int m_hidden = 0;
-    int m_back = 0;
-    int m_dragFrom = -1;
+    double m_textWidth = 0;
+    double m_digitWidth = 1;
+    double m_window = 0;
+    double m_hidden = 0;
+    double m_back = 0;
+    double m_dragFrom = 0;
+    bool m_dragging = false;
 };
 
 } // namespace quorvel
