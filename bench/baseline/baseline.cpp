@@ -14,7 +14,7 @@ int main(int argc, char** argv)
 
     QLabel label("Quorvel");
     label.setAlignment(Qt::AlignCenter);
-    label.resize(769, 529);
+    label.resize(785, 529); // the size of the machine's face
     QTimer timer;
     bool phase = false;
     QObject::connect(&timer, &QTimer::timeout, [&] {
