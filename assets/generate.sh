@@ -7,12 +7,14 @@
 #   rosso.gif verde.gif blu.gif grigio.gif   the machine at work, 385x281,
 #                                            16 frames x 80 ms, played once
 #   luce1.gif .. luce4.gif                   lamps, 41x41 (yellow lit, off,
-#                                            red lit, green lit)
+#                                            red lit, green lit), transparent
+#                                            around the lamp
 #   info.png                                 emblem for the information panel
 #
 # Only ImageMagick's `convert` is needed. Every shape is computed here (no
 # fonts, no outside pictures), so running the script again gives the same
-# bytes.
+# bytes. The clips show gears, needles, lamps and bars, never a digit or a
+# letter: a number on the clip could be taken for the machine's output.
 
 set -euo pipefail
 export LC_ALL=C
@@ -76,27 +78,6 @@ function gear(cx, cy, R, r, n, phi, holes,    k, a, pb, pt, wb, wt) {
   printf "pop graphic-context\n"
 }
 
-# One seven-segment digit with its top-left corner at x,y; d is 0-9, or 10 for a dash.
-function digit(x, y, d,    s, w, h, t, m, k, on) {
-  split("1111110 0110000 1101101 1111001 0110011 1011011 1011111 1110000 1111111 1111011 0000001", seg, " ")
-  w = 34; h = 48; t = 7; m = h / 2
-  s = seg[d + 1]
-  # segment boxes, in the order a b c d e f g
-  bx[1] = x + t;     by[1] = y;             ex[1] = x + w - t; ey[1] = y + t
-  bx[2] = x + w - t; by[2] = y + t - 1;     ex[2] = x + w;     ey[2] = y + m
-  bx[3] = x + w - t; by[3] = y + m;         ex[3] = x + w;     ey[3] = y + h - t + 1
-  bx[4] = x + t;     by[4] = y + h - t;     ex[4] = x + w - t; ey[4] = y + h
-  bx[5] = x;         by[5] = y + m;         ex[5] = x + t;     ey[5] = y + h - t + 1
-  bx[6] = x;         by[6] = y + t - 1;     ex[6] = x + t;     ey[6] = y + m
-  bx[7] = x + t;     by[7] = y + m - t / 2; ex[7] = x + w - t; ey[7] = y + m + t / 2
-  for (k = 1; k <= 7; k++) {
-    on = substr(s, k, 1) == "1"
-    printf "fill \"%s\"\nfill-opacity %s\n", on ? light : dark, on ? "1" : "0.30"
-    printf "roundrectangle %.1f,%.1f %.1f,%.1f 3,3\n", bx[k] + 1, by[k] + 1, ex[k] - 1, ey[k] - 1
-  }
-  printf "fill-opacity 1\n"
-}
-
 # A four-pointed sparkle.
 function sparkle(x, y, s) {
   printf "fill \"#ffffff\"\nstroke \"%s\"\nstroke-width 1\n", light
@@ -133,12 +114,15 @@ BEGIN {
     printf "stroke-width 2\nline %.1f,%.1f %.1f,%.1f\n", c[1] - 3, c[2] + 3, c[1] + 3, c[2] - 3
   }
 
-  # the display with five digits
+  # the display: a row of bars that dance while the machine is busy and rest low before and
+  # after; no digits or letters, so nothing on the clip can be mistaken for the output
   printf "fill \"#060a18\"\nstroke \"%s\"\nstroke-width 3\nroundrectangle 46,26 338,92 12,12\nstroke none\n", light
-  for (i = 0; i < 5; i++) {
-    if (busy) d = (f * 3 + i * 7 + (f * i) % 4) % 10
-    else d = 10
-    digit(71 + i * 52, 35, d)
+  for (i = 0; i < 12; i++) {
+    if (busy) lv = 0.20 + 0.75 * (0.5 + 0.5 * sin(f * 1.7 + i * 0.9 + (i % 3) * f * 0.6))
+    else lv = 0.12
+    x = 62 + i * 22
+    printf "fill \"%s\"\nfill-opacity 0.30\nroundrectangle %d,36 %d,82 3,3\nfill-opacity 1\n", dark, x, x + 14
+    printf "fill \"%s\"\nroundrectangle %d,%.1f %d,82 3,3\n", light, x, 82 - lv * 46, x + 14
   }
 
   # two gears in mesh: the big one turns clockwise, the small one the other way
@@ -228,19 +212,22 @@ make_clip blu    "#2f8cf0" "#a9d6ff" "#14408f" "#10214f"
 make_clip grigio "#a3a8b3" "#eceff4" "#4f5461" "#262a36"
 
 # ---------------------------------------------------------------------------
-# Lamps, 41x41 on navy, drawn four times larger and then reduced
+# Lamps, 41x41, drawn four times larger and then reduced. Around the lamp the
+# picture is transparent, so that the lamp sits on the rail without a square
+# patch. A GIF's pixels are either opaque or transparent: the glow's faint
+# edge is blended with the rail's colour and the faintest part is dropped.
 # ---------------------------------------------------------------------------
 
 # make_lamp NAME CENTRE MIDDLE EDGE GLOW HIGHLIGHT-OPACITY
 #   GLOW is a colour, or "none" for a lamp that is off.
 make_lamp() {
   local name="$1" centre="$2" middle="$3" edge="$4" glow="$5" shine="$6"
-  local S=164
+  local S=164 rail='#10194A'
   # glow around a lit lamp
   if [[ "$glow" == none ]]; then
-    convert -size ${S}x${S} xc:'#000080' "$work/lamp-base.png"
+    convert -size ${S}x${S} xc:none "$work/lamp-base.png"
   else
-    convert -size ${S}x${S} xc:'#000080' \
+    convert -size ${S}x${S} xc:none \
       \( -size ${S}x${S} xc:none -fill "$glow" -draw "circle 82,82 160,82" -channel A -evaluate multiply 0.95 +channel -blur 0x7 \) \
       -composite "$work/lamp-base.png"
   fi
@@ -260,7 +247,11 @@ make_lamp() {
     \( -size ${S}x${S} xc:none -fill white -draw "translate 64,62 rotate -35 ellipse 0,0 17,10 0,360" \
        -draw "circle 104,106 104,100" -channel A -evaluate multiply "$shine" +channel -blur 0x1.5 \) \
     -compose Over -composite \
-    -alpha off -filter Triangle -resize 41x41 \
+    -filter Triangle -resize 41x41 "$work/lamp-small.png"
+  convert "$work/lamp-small.png" \
+    \( +clone -alpha extract -threshold 30% \) \
+    \( -clone 0 -background "$rail" -flatten \) \
+    -delete 0 +swap -alpha off -compose CopyOpacity -composite \
     +dither -colors 128 -strip "$out/$name.gif"
 }
 

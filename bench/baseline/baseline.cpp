@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     auto* label = new QLabel("Quorvel", &window);
     label->setAlignment(Qt::AlignCenter);
     window.setCentralWidget(label);
-    window.resize(769, 529 + window.menuBar()->sizeHint().height());
+    // The size of the machine's face, below the menu bar.
+    window.resize(785, 529 + window.menuBar()->sizeHint().height());
     QTimer timer;
     bool phase = false;
     QObject::connect(&timer, &QTimer::timeout, [&] {

@@ -119,7 +119,7 @@ std::vector<std::tuple<QString, QRect, QString, QColor>> faceControls()
         { "exp", { 8880, 5160, 2655, 375 }, "esperimento", red },
         { "ingr", { 8880, 6240, 2655, 375 }, "Operazioni", red },
         { "cmb", { 8880, 7200, 2655, 375 }, "cambia meccanismo di calcolo", red },
-        { "Label15", { 5295, 7230, 3540, 345 }, "", {} }, // 2 px low, to clear canc2's bottom
+        { "Label15", { 5295, 7230, 3540, 690 }, "", {} }, // below canc2, down to the edge
         { "shock", { 3000, 240, 5775, 4215 }, {}, {} },
         { "Frame1", { 3000, 240, 5775, 4215 }, {}, {} },
         { "Picture5", { 5565, 4920, 615, 615 }, {}, {} },
@@ -174,7 +174,7 @@ TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
     EXPECT_EQ(form.menuBar()->font().pixelSize(), 2 * menuFont);
     // Wider than the design's proportions: the height decides and the face is centred.
     showWithFace({ 1600, 1058 });
-    EXPECT_EQ(control("i1")->geometry(), QRect(31 + 496, 624, 194, 178));
+    EXPECT_EQ(control("i1")->geometry(), QRect(15 + 496, 624, 194, 178));
     clickOn("Label1"); // the information panel lies above the clip; its X closes it
     EXPECT_FALSE(control("Frame1")->isVisible());
     clickOn("shock");

@@ -1,6 +1,8 @@
 #include "ui/app/info_panel.h"
 
+#include "core/app/version.h"
 #include "ui/app/key_label.h"
+#include "ui/app/text_fit.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -32,16 +34,17 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
 
     m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
-    m_layout.add(textLine("Label4", " Versione 1.0.0", this), { 240, 1020, 3900, 330 }, 14);
+    const QString version = QString::fromLatin1(programVersion);
+    m_layout.add(textLine("Label4", " Versione " + version, this), { 240, 1020, 3900, 330 }, 14);
     m_layout.add(textLine("Label5", " Gioco didattico di supporto all'acquisizione", this),
         { 240, 1560, 5400, 330 }, 14);
     m_layout.add(textLine("Label6", " del concetto di modello e del metodo sperimentale", this),
         { 240, 1890, 5400, 330 }, 14);
-    const char* credits[] = {
+    const QString credits[] = {
         "Ideazione e programmazione: il gruppo Quorvel",
         "Con gli insegnanti e gli alunni delle classi di prova",
         "Disegni, animazioni e voce del mago: opera nostra",
-        "quorvel.example",
+        "Quorvel, versione " + version,
     };
     for (int i = 0; i < 4; ++i)
         m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
@@ -65,6 +68,26 @@ void InfoPanel::showEvent(QShowEvent* event)
 void InfoPanel::resizeEvent(QResizeEvent*)
 {
     m_scale = m_layout.apply(size(), panelPixels);
+    // Lines that belong together keep one size: the largest at which the widest of them fits.
+    const QStringList groups[] = { { "Label2" }, { "Label4" }, { "Label5", "Label6" },
+        { "Label7", "Label8", "Label9", "Label10" } };
+    for (const QStringList& group : groups) {
+        QList<QLabel*> lines;
+        int size = 0;
+        for (const QString& name : group) {
+            auto* line = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+            const int fits
+                = fittedPixelSize(line->font(), line->text(), line->contentsRect().width(), 6);
+            size = lines.isEmpty() ? fits : std::min(size, fits);
+            lines.append(line);
+        }
+        for (QLabel* line : lines) {
+            QFont f = line->font();
+            f.setPixelSize(size);
+            line->setFont(f);
+        }
+    }
+    KeyLabel::fitCaptions({ m_label1 });
 }
 
 void InfoPanel::paintEvent(QPaintEvent*)

@@ -1,5 +1,6 @@
 #include "ui/app/key_label.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -32,14 +33,43 @@ void KeyLabel::paintEvent(QPaintEvent*)
     p.setPen(m_pressed ? QPen(QColor("#FFFF80"), 2) : QPen(QColor(255, 255, 255, 90), 1));
     p.drawRoundedRect(r, radius, radius);
 
-    // The caption as large as its font asks, smaller when the key is too narrow for it.
     QFont f = font();
-    const int room = width() - height() / 3;
-    while (f.pixelSize() > 6 && QFontMetrics(f).horizontalAdvance(text()) > room)
-        f.setPixelSize(f.pixelSize() - 1);
+    if (m_caption.lines.isEmpty()) { // not laid out yet: the caption at its own size
+        p.setPen(m_text);
+        p.drawText(rect(), Qt::AlignCenter, text());
+        return;
+    }
+    f.setPixelSize(m_caption.pixelSize);
     p.setFont(f);
     p.setPen(m_text);
-    p.drawText(rect().translated(m_pressed ? 1 : 0, m_pressed ? 1 : 0), Qt::AlignCenter, text());
+    const QPointF sunk = m_pressed ? QPointF(1, 1) : QPointF();
+    for (qsizetype i = 0; i < m_caption.lines.size(); ++i)
+        p.drawText(m_caption.origins[i] + sunk, m_caption.lines[i]);
+}
+
+double KeyLabel::captionMargin() const
+{
+    return std::max(2.0, height() / 10.0);
+}
+
+void KeyLabel::fitCaptions(const QList<KeyLabel*>& keys)
+{
+    QHash<QString, FittedCaption> fitted;
+    for (KeyLabel* key : keys) {
+        const QString alike = QString("%1|%2x%3|%4")
+                                  .arg(key->text())
+                                  .arg(key->width())
+                                  .arg(key->height())
+                                  .arg(key->font().key());
+        auto found = fitted.find(alike);
+        if (found == fitted.end())
+            found = fitted.insert(
+                alike, fitCaption(key->text(), key->font(), key->size(), key->captionMargin()));
+        if (key->m_caption != *found) {
+            key->m_caption = *found;
+            key->update();
+        }
+    }
 }
 
 void KeyLabel::flash()

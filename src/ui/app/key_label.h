@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/app/text_fit.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -13,6 +15,14 @@ class KeyLabel : public QLabel
     Q_OBJECT
 public:
     KeyLabel(const QString& caption, QColor background, QColor text, QWidget* parent);
+
+    // Works out each key's caption for its present size and font, as large as the key allows.
+    // Keys alike (same caption, size and font, as the two keypads' digits) share the work.
+    // Called once the keys are laid out; painting only draws what was worked out here.
+    static void fitCaptions(const QList<KeyLabel*>& keys);
+    const FittedCaption& fittedCaption() const { return m_caption; }
+    // The room kept between the caption and the key's sides.
+    double captionMargin() const;
 
     // Shows the pressed look for a moment, for presses made from the keyboard.
     void flash();
@@ -31,6 +41,7 @@ private:
 
     QColor m_background;
     QColor m_text;
+    FittedCaption m_caption;
     bool m_pressed = false;
 };
 

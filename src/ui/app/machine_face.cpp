@@ -1,5 +1,7 @@
 #include "ui/app/machine_face.h"
 
+#include "ui/app/key_label.h"
+
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -94,23 +96,31 @@ QPoint MachineFace::toTwips(QPoint pixels) const
         static_cast<int>(std::lround(local.x() * k)), static_cast<int>(std::lround(local.y() * k)));
 }
 
+QRect MachineFace::drawnArea() const
+{
+    QRect drawn;
+    for (const Shape& shape : shapes)
+        drawn |= ScaledLayout::toPixels(shape.twips, m_scale, offset());
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            drawn |= child->geometry();
+    return drawn;
+}
+
+// Painted straight onto the window's backing store, only where asked: a light's blink costs
+// the few shapes behind it, and the whole face is a dozen flat or gradient shapes, cheaper to
+// draw than a full-size copy of the window would be to keep.
 void MachineFace::paintEvent(QPaintEvent* event)
 {
-    // The surface and its shapes are drawn once per size; the lights' blinking then only copies
-    // the pieces behind them.
-    const qreal ratio = devicePixelRatioF();
-    if (m_surface.size() != size() * ratio) {
-        m_surface = QPixmap(size() * ratio);
-        m_surface.setDevicePixelRatio(ratio);
-        QPainter p(&m_surface);
-        p.fillRect(rect(), QColor("#000080"));
-        p.setRenderHint(QPainter::Antialiasing);
-        for (const Shape& shape : shapes)
-            paintShape(p, shape, ScaledLayout::toPixels(shape.twips, m_scale, offset()), m_scale);
-    }
     QPainter p(this);
-    for (const QRect& r : event->region())
-        p.drawPixmap(r, m_surface, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    p.fillRect(event->rect(), QColor("#000080"));
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect asked = event->rect();
+    for (const Shape& shape : shapes) {
+        const QRect r = ScaledLayout::toPixels(shape.twips, m_scale, offset());
+        if (r.adjusted(-2, -2, 2, 2).intersects(asked))
+            paintShape(p, shape, r, m_scale);
+    }
     if (!m_painted) {
         m_painted = true;
         emit firstPainted();
@@ -125,7 +135,7 @@ void MachineFace::resizeEvent(QResizeEvent*)
 void MachineFace::relayout()
 {
     m_scale = m_layout.apply(size(), designSize);
-    m_surface = QPixmap();
+    KeyLabel::fitCaptions(findChildren<KeyLabel*>(Qt::FindDirectChildrenOnly));
     update();
 }
 

@@ -2,7 +2,6 @@
 
 #include "ui/app/scaled_layout.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 namespace quorvel {
@@ -13,8 +12,9 @@ class MachineFace : public QWidget
 {
     Q_OBJECT
 public:
-    // The client area the layout is designed for: 11535 x 7935 twips.
-    static constexpr QSize designSize { 769, 529 };
+    // The client area the layout is designed for: 11775 x 7935 twips. The controls reach
+    // 11535 twips across; the panel behind the command keys and a margin take the rest.
+    static constexpr QSize designSize { 785, 529 };
 
     explicit MachineFace(QWidget* parent = nullptr);
 
@@ -23,6 +23,8 @@ public:
     double scale() const { return m_scale; }
     // Where a point of the face lies in twips, and back.
     QPoint toTwips(QPoint pixels) const;
+    // Everything the face draws and every control shown on it, in the face's pixels.
+    QRect drawnArea() const;
 
 signals:
     void clickedOnSurface();
@@ -39,7 +41,6 @@ private:
     ScaledLayout m_layout;
     double m_scale = 1.0;
     bool m_painted = false;
-    QPixmap m_surface;
 };
 
 } // namespace quorvel

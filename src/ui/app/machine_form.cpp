@@ -5,6 +5,7 @@
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
+#include "ui/app/status_label.h"
 #include "ui/effects/clip_player.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
@@ -102,7 +103,7 @@ void MachineForm::buildFace()
     m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
     auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
     auto* cmb = addKey(
-        "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 12);
+        "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 15);
     connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
     connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
     connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
@@ -115,12 +116,7 @@ void MachineForm::buildLights()
     for (int i = 0; i < 5; ++i) {
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
-        m_lights[i]->setScaledContents(true);
-        // Opaque: a blink repaints the light alone, not the face behind it.
-        m_lights[i]->setAutoFillBackground(true);
-        QPalette palette = m_lights[i]->palette();
-        palette.setColor(QPalette::Window, QColor("#000080"));
-        m_lights[i]->setPalette(palette);
+        m_lights[i]->setScaledContents(true); // the lamp on the rail, no square around it
         const QRect twips
             = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
         m_face->layout().add(m_lights[i], twips);
@@ -142,11 +138,12 @@ void MachineForm::buildDisplays()
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
-    m_label15 = new QLabel(m_face);
+    // A one-line strip 2 px below canc2, with room down to the face's edge for a long status.
+    m_label15 = new StatusLabel(690, 345, m_face);
     m_label15->setObjectName("Label15");
     colourLabel(m_label15, QColor("#000080"), QColor("#D8E0FF"));
-    m_label15->setIndent(4);
-    m_face->layout().add(m_label15, { 5295, 7230, 3540, 345 }, 13, true);
+    m_label15->setAutoFillBackground(false); // the label grounds only its lines
+    m_face->layout().add(m_label15, { 5295, 7230, 3540, 690 }, 13, true);
 
     // The copies the mechanisms read: they exist, but the pupil does not see them.
     m_text1 = new QLineEdit("Text1", m_face);
@@ -236,15 +233,15 @@ void MachineForm::textChanged(Control control, const std::string& text)
     const QString t = QString::fromStdString(text);
     switch (control) {
     case Control::i1:
-        return m_i1->setText(t);
+        return m_i1->showText(t);
     case Control::i2:
-        return m_i2->setText(t);
+        return m_i2->showText(t);
     case Control::usc:
-        m_usc->setText(t);
+        m_usc->showText(t);
         m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
         return;
     case Control::Label15:
-        return m_label15->setText(t);
+        return m_label15->setStatus(t);
     case Control::Text1:
         return m_text1->setText(t);
     case Control::Text2:

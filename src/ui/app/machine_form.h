@@ -24,6 +24,7 @@ class KeyLabel;
 class MachineFace;
 class NotebookDock;
 class OpenPanel;
+class StatusLabel;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
@@ -95,7 +96,7 @@ private:
     DisplayLabel* m_i1 = nullptr;
     DisplayLabel* m_i2 = nullptr;
     DisplayLabel* m_usc = nullptr;
-    QLabel* m_label15 = nullptr;
+    StatusLabel* m_label15 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;
     InfoPanel* m_frame1 = nullptr;
