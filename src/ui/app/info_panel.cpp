@@ -44,7 +44,8 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
         "Ideazione e programmazione: il gruppo Quorvel",
         "Con gli insegnanti e gli alunni delle classi di prova",
         "Disegni, animazioni e voce del mago: opera nostra",
-        "Quorvel, versione " + version,
+        // The licence, where a web address would be: the program has none of its own.
+        "© 2026 il gruppo Quorvel, tutti i diritti riservati",
     };
     for (int i = 0; i < 4; ++i)
         m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
