@@ -147,6 +147,38 @@ TEST_F(Merlin, SpeechPlaysItsSoundAndRevealsTheBalloonAsItIsSaid)
     EXPECT_EQ(started.back(), Kind::Hide);
 }
 
+TEST_F(Merlin, BalloonAndCaptionWaitForTheFirstRealWord)
+{
+    // Each text piece lasts a second with this voice; dots before a pause are part of it.
+    struct Case
+    {
+        const char* text;
+        int firstWordMs;
+        const char* shown;
+    };
+    const Case cases[] = {
+        { "ciao", 0, "ciao" }, { "\\pau=700\\ciao", 700, "ciao" },
+        { ".....\\Pau=2000\\...questo", 3000, "........questo" },
+        { "\\pau=300\\....", 1300, "...." }, // no word at all: with its end
+    };
+    showFully(merlin);
+    for (const auto& [text, firstWordMs, shown] : cases) {
+        SCOPED_TRACE(text);
+        captions.clear();
+        merlin.Speak(text);
+        voice.answer(voice.asked.rbegin()->first);
+        if (firstWordMs > 0) {
+            merlin.advance(firstWordMs - 1);
+            EXPECT_FALSE(merlin.balloonShown());
+            EXPECT_TRUE(captions.empty());
+        }
+        merlin.advance(1);
+        EXPECT_EQ(merlin.balloonText(), shown);
+        EXPECT_EQ(captions, QStringList({ withoutPauseTags(text).c_str() }));
+        merlin.advance(10000);
+    }
+}
+
 TEST_F(Merlin, SoundIsAskedAFewTextsAheadAndPlayedOnItsTurn)
 {
     showFully(merlin);

@@ -271,10 +271,9 @@ void MerlinNarrator::refresh()
             if (a.timeline.isSayingAt(a.elapsedMs))
                 pose.mouthOpen
                     = 0.5 + 0.5 * std::sin(2 * 3.14159265 * (clock % mouthCycleMs) / mouthCycleMs);
-            const int revealed = a.timeline.revealedAt(a.elapsedMs);
-            if (revealed > 0 && !a.said)
+            if (!a.said && a.elapsedMs >= a.timeline.firstWordMs())
                 startSaying(a);
-            balloon().setRevealed(revealed);
+            balloon().setRevealed(a.timeline.revealedAt(a.elapsedMs));
         }
     }
     if (!m_shown)
