@@ -78,8 +78,8 @@ TEST(WizardStage, BalloonGoesAwayFromWhereHePointsElseOutsideTheWindow)
     const Case cases[] = {
         { "points right: balloon left", middle, { 800, 520, 130, 160 }, Side::Right, Side::Left },
         { "points left: balloon right", middle, { 800, 520, 130, 160 }, Side::Left, Side::Right },
-        { "points right, no room on the left", left, { 100, 300, 130, 160 }, Side::Right,
-            Side::Right },
+        { "points right, no room on the left: still left", left, { 100, 300, 130, 160 },
+            Side::Right, Side::Left },
         { "no pointing: outside the window", left, { 650, 250, 130, 160 }, {}, Side::Right },
         { "no pointing: the side covering less of the window",
             windowAt({ 590, 20 }, 1, smallScreen), { 620, 300, 130, 160 }, {}, Side::Left },
@@ -101,6 +101,9 @@ TEST(WizardStage, BalloonKeepsOffTheMenuBarAndOnTheScreen)
     const QRect low(700, 560, 130, 160);
     const QPoint bottom = balloonTopLeft(stage, low, { 765, 700 }, balloon, Side::Left);
     EXPECT_EQ(bottom, QPoint(700 - 2 - 280, 728 - 90)) << "inside the screen";
+    const QRect nearEdge(1200, 300, 130, 160);
+    EXPECT_EQ(balloonTopLeft(stage, nearEdge, { 1265, 368 }, balloon, Side::Right).x(), 1366 - 280)
+        << "against the screen's edge, over him rather than over the key he points at";
 }
 
 TEST(WizardGestures, HePointsWithHisOwnLeftAndRight)

@@ -78,13 +78,12 @@ QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize)
 
 Side balloonSide(const Stage& stage, QRect wizard, QSize balloon, std::optional<Side> pointing)
 {
+    // Where he points is the key he names: the balloon never goes there, even when it must
+    // then lean on the screen's edge over a part of him.
+    if (pointing)
+        return *pointing == Side::Left ? Side::Right : Side::Left;
     const QRect right = balloonRect(wizard, balloon, Side::Right, stage.scale);
     const QRect left = balloonRect(wizard, balloon, Side::Left, stage.scale);
-    if (pointing) {
-        const Side away = *pointing == Side::Left ? Side::Right : Side::Left;
-        if (fitsAcross(away == Side::Right ? right : left, stage))
-            return away;
-    }
     const bool rightFits = fitsAcross(right, stage);
     const bool leftFits = fitsAcross(left, stage);
     if (rightFits != leftFits)

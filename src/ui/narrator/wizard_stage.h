@@ -32,12 +32,12 @@ struct Stage
 // below the menu bar where he would cover it, and inside the screen.
 QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize);
 
-// The side of the wizard for a balloon of this size: away from where he points when there is
-// room on the screen there, else the side that covers less of the window.
+// The side of the wizard for a balloon of this size: away from where he points; without a
+// gesture, the side with room on the screen that covers less of the window.
 Side balloonSide(const Stage& stage, QRect wizard, QSize balloon, std::optional<Side> pointing);
 
 // The balloon's top-left corner on that side, its tail near the wizard's mouth, off the menu
-// bar and inside the screen as far as it fits.
+// bar and inside the screen, over the wizard himself if there is no other room.
 QPoint balloonTopLeft(const Stage& stage, QRect wizard, QPoint mouth, QSize balloon, Side side);
 
 } // namespace quorvel
