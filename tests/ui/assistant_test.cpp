@@ -90,6 +90,25 @@ TEST_F(Assistant, CaptionsWriteOutWhatHeSaysUntilTurnedOff)
     EXPECT_FALSE(QSettings().value("assistente/sottotitoli").toBool()) << "remembered";
 }
 
+TEST(CaptionStrip, TextGrowsWithTheWindowAndShrinksOnlyWhenTooLongForTwoLines)
+{
+    const QString shortText = "per ottenere l'output clicca su esperimento";
+    const QString longText = QString("presta attenzione, in questo livello si possono presentare "
+                                     "schemi di calcolo che forniscono output diversi. ")
+                                 .repeated(3);
+    CaptionStrip strip;
+    strip.resize(769, CaptionStrip::designHeight);
+    strip.setText(shortText);
+    EXPECT_EQ(strip.textFont().pixelSize(), 16);
+    strip.setScale(2);
+    strip.resize(769 * 2, strip.height());
+    EXPECT_EQ(strip.height(), 2 * CaptionStrip::designHeight);
+    EXPECT_EQ(strip.textFont().pixelSize(), 32);
+    strip.setText(longText);
+    EXPECT_LT(strip.textFont().pixelSize(), 32);
+    EXPECT_GE(strip.textFont().pixelSize(), 22);
+}
+
 TEST_F(Assistant, SaltaIsOnlyThereWhileHeSpeaksAndEscEndsIt)
 {
     // Counts the Esc presses that reach the window itself.
