@@ -94,6 +94,9 @@ MachineForm::MachineForm(
 
 MachineForm::~MachineForm()
 {
+    // It watches this window, which goes on sending events (its hiding) after its own parts
+    // are gone.
+    delete m_assistant;
     m_machine->setObserver(nullptr);
     // The notebook's panel watches the machine's notebook: it goes before the machine does.
     delete m_notebook->panel();
