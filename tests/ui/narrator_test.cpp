@@ -1,16 +1,18 @@
 // The wizard: his requests in order and in time, the balloon, and speech without its sound.
+#include "core/app/level.h"
 #include "core/narrator/scenes.h"
 #include "ui/narrator/character_window.h"
 #include "ui/narrator/merlin_narrator.h"
 #include "ui/narrator/speech_balloon.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <numeric>
+#include <set>
+
+// Failures show texts as text (defined with the window's tests).
+void PrintTo(const QString& text, std::ostream* out);
 
 namespace quorvel {
 namespace {
@@ -23,6 +25,7 @@ class FakeVoice : public Voice
 {
 public:
     std::map<quint64, std::vector<SpeechPiece>> asked;
+    std::set<quint64> answered;
     ReadyHandler ready;
 
     void setReadyHandler(ReadyHandler handler) override { ready = std::move(handler); }
@@ -32,6 +35,7 @@ public:
     }
     void answer(quint64 ticket)
     {
+        answered.insert(ticket);
         Utterance u { {}, 1000, {}, true };
         for (const SpeechPiece& piece : asked.at(ticket))
             u.pieceMs.push_back(piece.isPause() ? piece.pauseMs : 1000);
@@ -48,14 +52,30 @@ protected:
     MerlinNarrator merlin { &voice, false };
     Kinds started; // the requests as they reached the head of the queue
     std::vector<qsizetype> sounds; // the sounds asked to be played, by their sizes in bytes
+    QStringList captions;
+    int soundsStopped = 0;
 
-    void SetUp() override { watch(merlin); }
+    void SetUp() override
+    {
+        merlin.setStage(wideDesktop());
+        watch(merlin);
+    }
     void watch(MerlinNarrator& narrator)
     {
         QObject::connect(&narrator, &MerlinNarrator::requestStarted,
             [this](Kind kind) { started.push_back(kind); });
         QObject::connect(&narrator, &MerlinNarrator::speechSound,
             [this](const QByteArray& pcm, int) { sounds.push_back(pcm.size()); });
+        QObject::connect(&narrator, &MerlinNarrator::caption,
+            [this](const QString& text) { captions.push_back(text); });
+        QObject::connect(&narrator, &MerlinNarrator::soundStopped, [this] { ++soundsStopped; });
+    }
+    // A screen large enough for every scene position, and no window.
+    static Stage wideDesktop()
+    {
+        Stage stage;
+        stage.screen = QRect(0, 0, 1920, 1080);
+        return stage;
     }
     static void showFully(MerlinNarrator& narrator)
     {
@@ -114,15 +134,49 @@ TEST_F(Merlin, SpeechPlaysItsSoundAndRevealsTheBalloonAsItIsSaid)
     EXPECT_TRUE(merlin.balloonText().isEmpty()) << "nothing shows before the sound is ready";
     voice.answer(voice.asked.rbegin()->first);
     EXPECT_EQ(sounds, std::vector<qsizetype>({ (500 + 1000 + 200) * 2 }));
-    EXPECT_TRUE(merlin.balloonShown());
-    EXPECT_EQ(merlin.balloonText(), "");
-    merlin.advance(500);
-    EXPECT_EQ(merlin.balloonText(), "ciao");
+    merlin.advance(499);
+    EXPECT_FALSE(merlin.balloonShown()) << "no empty balloon through the leading pause";
+    EXPECT_TRUE(captions.empty());
+    merlin.advance(1);
+    EXPECT_EQ(merlin.balloonText(), "ciao") << "the text comes with its first word";
+    EXPECT_EQ(captions, QStringList({ "ciao" }));
     merlin.Hide();
     merlin.advance(1199);
     EXPECT_TRUE(merlin.isShown()) << "a Hide waits for the speech before it";
     merlin.advance(1);
     EXPECT_EQ(started.back(), Kind::Hide);
+}
+
+TEST_F(Merlin, BalloonAndCaptionWaitForTheFirstRealWord)
+{
+    // Each text piece lasts a second with this voice; dots before a pause are part of it.
+    struct Case
+    {
+        const char* text;
+        int firstWordMs;
+        const char* shown;
+    };
+    const Case cases[] = {
+        { "ciao", 0, "ciao" }, { "\\pau=700\\ciao", 700, "ciao" },
+        { ".....\\Pau=2000\\...questo", 3000, "........questo" },
+        { "\\pau=300\\....", 1300, "...." }, // no word at all: with its end
+    };
+    showFully(merlin);
+    for (const auto& [text, firstWordMs, shown] : cases) {
+        SCOPED_TRACE(text);
+        captions.clear();
+        merlin.Speak(text);
+        voice.answer(voice.asked.rbegin()->first);
+        if (firstWordMs > 0) {
+            merlin.advance(firstWordMs - 1);
+            EXPECT_FALSE(merlin.balloonShown());
+            EXPECT_TRUE(captions.empty());
+        }
+        merlin.advance(1);
+        EXPECT_EQ(merlin.balloonText(), shown);
+        EXPECT_EQ(captions, QStringList({ withoutPauseTags(text).c_str() }));
+        merlin.advance(10000);
+    }
 }
 
 TEST_F(Merlin, SoundIsAskedAFewTextsAheadAndPlayedOnItsTurn)
@@ -194,17 +248,143 @@ TEST_F(Merlin, ScenesRunInIssueOrderAndShowTheWholeTextUntagged)
     EXPECT_FALSE(mute.isShown());
 }
 
-TEST(SpeechBalloon, StandsOnTheSideOfTheCharacterWhereThereIsRoom)
+// Runs a narrator until its queue is empty, in steps of 100 ms.
+void settle(MerlinNarrator& narrator)
 {
-    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-    SpeechBalloon balloon;
-    balloon.present(QStringLiteral("per ottenere l'output clicca su esperimento"));
-    const QRect nearLeft(room.left() + 10, room.top() + 100, 130, 160);
-    balloon.placeBeside(nearLeft, nearLeft.topLeft() + QPoint(65, 68));
-    EXPECT_GT(balloon.x(), nearLeft.right());
-    const QRect nearRight(room.right() - 140, room.top() + 100, 130, 160);
-    balloon.placeBeside(nearRight, nearRight.topLeft() + QPoint(65, 68));
-    EXPECT_LT(balloon.x() + balloon.width(), nearRight.left());
+    for (int i = 0; i < 2000 && !narrator.queue().idle(); ++i)
+        narrator.advance(100);
+}
+
+TEST_F(Merlin, CaptionsGiveEverySpokenTextWithoutTagsEvenWhenHeIsHidden)
+{
+    MerlinNarrator mute(nullptr, false);
+    watch(mute);
+    sceneLevelChosen(mute, Level::number(2)); // speaks without showing him
+    sceneFirstOutput(mute);
+    settle(mute);
+    EXPECT_FALSE(mute.isShown());
+    const QStringList expected = {
+        withoutPauseTags(speech::enterValues).c_str(),
+        withoutPauseTags(speech::pressExperiment).c_str(),
+        ".....la macchina ha eseguito un calcolo con i numeri che hai inserito",
+        ".... devi scoprire il tipo di calcolo eseguito.",
+        "........ricorda la macchina esegue le stesse operazioni,finchè non si decide di cambiare",
+        "........questo puo' essere fatto cliccando su cambia meccanismo di calcolo.",
+        ".......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi cambiare "
+        "meccanismo,cliccando su operazioni",
+    };
+    EXPECT_EQ(captions, expected);
+    mute.advance(MerlinNarrator::captionLingerMs);
+    EXPECT_EQ(captions.back(), QString()) << "the last caption goes once it has been read";
+}
+
+TEST_F(Merlin, SkipEndsTheSpeechAndEmptiesTheQueue)
+{
+    std::vector<bool> busy;
+    QObject::connect(&merlin, &MerlinNarrator::busyChanged, [&](bool b) { busy.push_back(b); });
+    sceneControlli(merlin);
+    voice.answer(1);
+    merlin.advance(MerlinNarrator::fadeMs + gestureDurationMs(Gesture::Read) + 400);
+    ASSERT_FALSE(merlin.balloonShown());
+    merlin.advance(200);
+    ASSERT_TRUE(merlin.balloonShown());
+    merlin.skip();
+    EXPECT_TRUE(merlin.queue().idle());
+    EXPECT_FALSE(merlin.balloonShown());
+    EXPECT_EQ(soundsStopped, 1) << "the voice stops with him";
+    EXPECT_EQ(captions.back(), QString());
+    EXPECT_EQ(busy, std::vector<bool>({ true, false }));
+    EXPECT_TRUE(merlin.isShown()) << "he stays where he is";
+    voice.answer(2); // the sound of a dropped text, too late
+    merlin.Speak("ancora");
+    EXPECT_TRUE(merlin.isBusy());
+    voice.answer(voice.asked.rbegin()->first);
+    EXPECT_EQ(sounds.size(), 2u) << "the first text's and the new one's, not the dropped one's";
+    merlin.skip();
+    merlin.skip(); // nothing left: nothing happens
+    EXPECT_EQ(soundsStopped, 2);
+}
+
+TEST_F(Merlin, WithoutTheVoiceEverythingKeepsTheVoicesTime)
+{
+    FakeVoice otherVoice;
+    MerlinNarrator muted(&otherVoice, false);
+    muted.setStage(wideDesktop());
+    muted.setVoiceOn(false);
+    std::vector<qsizetype> mutedSounds;
+    QObject::connect(&muted, &MerlinNarrator::speechSound,
+        [&](const QByteArray& pcm, int) { mutedSounds.push_back(pcm.size()); });
+    const auto state = [](MerlinNarrator& n) {
+        return QString("%1 %2,%3 %4 %5")
+            .arg(n.queue().waiting())
+            .arg(n.position().x())
+            .arg(n.position().y())
+            .arg(n.balloonText())
+            .arg(n.playing() ? static_cast<int>(*n.playing()) : -1);
+    };
+    sceneControlli(merlin);
+    sceneControlli(muted);
+    for (int ms = 0; ms < 40000; ms += 50) {
+        for (FakeVoice* v : { &voice, &otherVoice })
+            for (const auto& [ticket, pieces] : v->asked)
+                if (!v->answered.contains(ticket))
+                    v->answer(ticket);
+        ASSERT_EQ(state(muted), state(merlin)) << "at " << ms << " ms";
+        merlin.advance(50);
+        muted.advance(50);
+    }
+    EXPECT_TRUE(muted.queue().idle());
+    EXPECT_EQ(sounds.size(), 4u);
+    EXPECT_TRUE(mutedSounds.empty());
+}
+
+TEST_F(Merlin, StandsOnTheWindowsStageFollowsItAndHidesWithIt)
+{
+    Stage stage = wideDesktop();
+    stage.origin = QPoint(300, 120);
+    stage.scale = 1.5;
+    merlin.setStage(stage);
+    showFully(merlin);
+    merlin.MoveTo(600, 250);
+    merlin.advance(2000);
+    EXPECT_EQ(merlin.window().geometry(), QRect(1200, 495, 195, 240));
+    stage.origin += QPoint(-100, 40); // the window moved
+    merlin.setStage(stage);
+    EXPECT_EQ(merlin.window().pos(), QPoint(1100, 535));
+    stage.visible = false; // minimised
+    merlin.setStage(stage);
+    merlin.Speak("ciao");
+    merlin.advance(0);
+    voice.answer(voice.asked.rbegin()->first);
+    EXPECT_FALSE(merlin.window().isVisible() || merlin.balloon().isVisible());
+    EXPECT_TRUE(merlin.isShown() && merlin.balloonShown());
+    stage.visible = true;
+    merlin.setStage(stage);
+    EXPECT_TRUE(merlin.window().isVisible() && merlin.balloon().isVisible());
+}
+
+TEST_F(Merlin, BalloonStandsAwayFromTheKeyHePointsAt)
+{
+    // His own left is the pupil's right: "gestureleft" points to the right of the screen.
+    struct Case
+    {
+        const char* gesture;
+        bool balloonOnHisRight;
+    };
+    for (const auto& [gesture, onRight] : { Case { "gestureleft", false },
+             Case { "gestureright", true }, Case { "GestureDown", false } }) {
+        SCOPED_TRACE(gesture);
+        MerlinNarrator narrator(nullptr, false);
+        narrator.setStage(wideDesktop());
+        showFully(narrator);
+        narrator.MoveTo(700, 400);
+        narrator.Play(gesture);
+        narrator.Speak("cliccando su operazioni");
+        settle(narrator);
+        narrator.advance(0);
+        ASSERT_TRUE(narrator.balloonShown());
+        EXPECT_EQ(narrator.balloon().x() > narrator.window().x(), onRight);
+    }
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 #include "ui/app/machine_form.h"
 
 #include "core/storage/mechanism_commands.h"
+#include "ui/app/assistant_controls.h"
+#include "ui/app/caption_strip.h"
 #include "ui/app/display_label.h"
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
 #include "ui/effects/clip_player.h"
+#include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/storage/open_panel.h"
@@ -18,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmapCache>
+#include <QVBoxLayout>
 
 namespace quorvel {
 namespace {
@@ -49,8 +53,17 @@ MachineForm::MachineForm(
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     m_face = new MachineFace(central);
-    row->addWidget(m_face, 1);
+    // What the wizard says is written out below the face.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(m_face, 1);
+    m_captions = new CaptionStrip(central);
+    column->addWidget(m_captions);
+    row->addLayout(column, 1);
     setCentralWidget(central);
+    m_assistant = new AssistantControls(*this, *m_face, *m_captions);
+    if (auto* service = dynamic_cast<NarratorService*>(&characters))
+        service->setLoadedHandler([this](MerlinNarrator& merlin) { attachNarrator(merlin); });
     // A click on the face takes the keyboard back from the notebook's fields.
     m_face->setFocusPolicy(Qt::ClickFocus);
     m_face->setFocusProxy(this);
@@ -82,6 +95,9 @@ MachineForm::MachineForm(
 
 MachineForm::~MachineForm()
 {
+    // It watches this window, which goes on sending events (its hiding) after its own parts
+    // are gone.
+    delete m_assistant;
     m_machine->setObserver(nullptr);
     // The notebook's panel watches the machine's notebook: it goes before the machine does.
     delete m_notebook->panel();
@@ -222,6 +238,7 @@ void MachineForm::buildMenu()
     QMenu* assistente = bar->addMenu("assistente");
     item(assistente, "mostra", &MachineForm::mostra_Click);
     item(assistente, "nascondi", &MachineForm::nascondi_Click);
+    m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
     QAction* informazioni = bar->addAction("informazioni");
     informazioni->setObjectName("informazioni");
@@ -276,8 +293,14 @@ void MachineForm::Form_Activate()
     // modules of the voice and the notebook load.
     QGuiApplication::sync();
     // Labels above shapes holds by construction: the shapes are painted by the face itself.
+    m_assistant->restore(); // before the welcome, which may be muted
     m_machine->Form_Activate();
     m_notebook->restore();
+}
+
+void MachineForm::attachNarrator(MerlinNarrator& merlin)
+{
+    m_assistant->attach(merlin);
 }
 
 void MachineForm::selectInput(Keypad keypad)

@@ -17,11 +17,14 @@ class QLineEdit;
 
 namespace quorvel {
 
+class AssistantControls;
+class CaptionStrip;
 class ClipPlayerWidget;
 class DisplayLabel;
 class InfoPanel;
 class KeyLabel;
 class MachineFace;
+class MerlinNarrator;
 class NotebookDock;
 class OpenPanel;
 class StatusLabel;
@@ -42,6 +45,10 @@ public:
     Keypad typingInto() const { return m_typingInto; }
     OpenPanel* openPanel() const { return m_frame2; }
     NotebookDock* notebook() const { return m_notebook; }
+    CaptionStrip* captions() const { return m_captions; }
+    AssistantControls* assistant() const { return m_assistant; }
+    // Puts the wizard on this window's stage, with its captions and its menu items.
+    void attachNarrator(MerlinNarrator& merlin);
 
     // FaceObserver: the core changed a control's text.
     void textChanged(Control control, const std::string& text) override;
@@ -108,6 +115,8 @@ private:
     KeyLabel* m_label3 = nullptr;
     KeyLabel* m_canc2 = nullptr;
     NotebookDock* m_notebook = nullptr;
+    CaptionStrip* m_captions = nullptr;
+    AssistantControls* m_assistant = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
 };

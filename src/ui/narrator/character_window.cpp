@@ -47,6 +47,18 @@ void CharacterWindow::setPose(const WizardPose& pose, double opacity)
     update();
 }
 
+void CharacterWindow::setScale(double scale)
+{
+    const QSize size = (QSizeF(WizardPainter::naturalSize) * scale).toSize();
+    if (scale <= 0 || size == this->size())
+        return;
+    setFixedSize(size);
+    m_drawn.clear();
+    m_frame = QImage();
+    render();
+    update();
+}
+
 QPoint CharacterWindow::mouth() const
 {
     return { width() / 2, height() * 68 / WizardPainter::naturalSize.height() };

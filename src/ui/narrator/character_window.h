@@ -27,6 +27,8 @@ public:
     void setPose(const WizardPose& pose, double opacity);
     const WizardPose& pose() const { return m_pose; }
     double opacity() const { return m_opacity; }
+    // Draws the wizard this many times his natural size.
+    void setScale(double scale);
     // Where the balloon's tail points, in this window's coordinates.
     QPoint mouth() const;
 

@@ -2,10 +2,6 @@
 
 #include "ui/narrator/character_window.h"
 #include "ui/narrator/speech_balloon.h"
-#include "ui/narrator/wizard_painter.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -21,31 +17,14 @@ constexpr int shortestGlideMs = 250;
 constexpr int longestGlideMs = 1000;
 constexpr int mouthCycleMs = 220;
 
-NarratorRequest request(NarratorRequest::Kind kind, std::string text = {})
-{
-    NarratorRequest r;
-    r.kind = kind;
-    r.text = std::move(text);
-    return r;
-}
-
 double smooth(double t)
 {
     t = std::clamp(t, 0.0, 1.0);
     return t * t * (3 - 2 * t);
 }
 
-// Beside a game window that sits at the top left of the screen.
-QPointF firstPosition()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return { 800, 100 };
-    const QRect room = screen->availableGeometry();
-    const int x
-        = std::min(room.left() + 800, room.right() - 2 * WizardPainter::naturalSize.width());
-    return { static_cast<double>(std::max(room.left(), x)), room.top() + 100.0 };
-}
+// Just right of the machine's face, level with its clip.
+constexpr QPointF firstPosition { 800, 100 };
 
 } // namespace
 
@@ -53,11 +32,9 @@ MerlinNarrator::MerlinNarrator(Voice* voice, bool realTime, QObject* parent)
     : QObject(parent)
     , m_voice(voice)
     , m_realTime(realTime)
-    , m_window(std::make_unique<CharacterWindow>())
-    , m_balloon(std::make_unique<SpeechBalloon>())
     , m_queue([this](const NarratorRequest& request) { start(request); })
     , m_voiceAhead(voice)
-    , m_position(firstPosition())
+    , m_position(firstPosition)
     , m_font(QStringLiteral("Arial"), 12)
 {
     if (m_voice)
@@ -75,74 +52,9 @@ MerlinNarrator::~MerlinNarrator()
         m_voice->setReadyHandler({});
 }
 
-void MerlinNarrator::Show()
-{
-    enqueue(request(NarratorRequest::Kind::Show));
-}
-
-void MerlinNarrator::Hide()
-{
-    enqueue(request(NarratorRequest::Kind::Hide));
-}
-
-void MerlinNarrator::Speak(const std::string& text)
-{
-    NarratorRequest speech = request(NarratorRequest::Kind::Speak, text);
-    speech.ticket = m_nextTicket++;
-    enqueue(std::move(speech));
-}
-
-void MerlinNarrator::Play(const std::string& animation)
-{
-    enqueue(request(NarratorRequest::Kind::Play, animation));
-}
-
-void MerlinNarrator::MoveTo(std::int16_t x, std::int16_t y)
-{
-    NarratorRequest move = request(NarratorRequest::Kind::MoveTo);
-    move.x = x;
-    move.y = y;
-    enqueue(std::move(move));
-}
-
-void MerlinNarrator::setTop(std::int16_t y)
-{
-    // A glide under way keeps its target but now sets off from the new row.
-    if (m_activity && m_activity->kind == NarratorRequest::Kind::MoveTo)
-        m_activity->from.setY(y);
-    m_position.setY(y);
-    placeWindows();
-}
-
-void MerlinNarrator::setPosition(QPoint topLeft)
-{
-    if (m_activity && m_activity->kind == NarratorRequest::Kind::MoveTo)
-        m_activity->from = topLeft;
-    m_position = topLeft;
-    placeWindows();
-}
-
-void MerlinNarrator::setLanguageID(int id)
-{
-    m_languageId = id;
-}
-
-void MerlinNarrator::setFontName(const std::string& name)
-{
-    m_font.setFamily(QString::fromStdString(name));
-    m_balloon->setTextFont(m_font);
-}
-
-void MerlinNarrator::setFontSize(int size)
-{
-    if (size > 0)
-        m_font.setPointSize(size);
-    m_balloon->setTextFont(m_font);
-}
-
 double MerlinNarrator::opacity() const
 {
-    return m_shown ? m_window->opacity() : 0.0;
+    return m_shown ? m_windows.character().opacity() : 0.0;
 }
 
 std::optional<Gesture> MerlinNarrator::playing() const
@@ -152,12 +64,12 @@ std::optional<Gesture> MerlinNarrator::playing() const
 
 bool MerlinNarrator::balloonShown() const
 {
-    return m_balloon->isVisible();
+    return m_windows.balloonUp();
 }
 
 QString MerlinNarrator::balloonText() const
 {
-    return m_balloon->isVisible() ? m_balloon->shownText() : QString();
+    return balloonShown() ? m_windows.balloon().shownText() : QString();
 }
 
 void MerlinNarrator::enqueue(NarratorRequest request)
@@ -168,6 +80,7 @@ void MerlinNarrator::enqueue(NarratorRequest request)
         return;
     m_queue.push(std::move(request));
     m_voiceAhead.askAhead(m_queue);
+    noteBusy();
     updateTimer();
 }
 
@@ -190,15 +103,19 @@ void MerlinNarrator::start(const NarratorRequest& request)
         if (!m_shown)
             return complete();
         a.durationMs = fadeMs;
-        m_balloon->hide();
+        m_pointing.reset();
+        m_windows.setBalloonUp(false);
         break;
     case Kind::Play:
         a.gesture = gestureByName(request.text);
         if (!a.gesture)
             return complete();
         a.durationMs = gestureDurationMs(*a.gesture);
+        if (const std::optional<Side> side = pointsTowards(*a.gesture))
+            m_pointing = side;
         break;
     case Kind::MoveTo:
+        m_pointing.reset();
         return startGlide(request);
     case Kind::Speak:
         return startSpeaking(request);
@@ -216,7 +133,7 @@ void MerlinNarrator::startGlide(const NarratorRequest& request)
     // Nobody sees a hidden character travel.
     if (!m_shown || distance < 0.5) {
         m_position = a.to;
-        placeWindows();
+        m_windows.place(m_position);
         return complete();
     }
     a.durationMs = std::clamp(
@@ -244,17 +161,26 @@ void MerlinNarrator::beginSpeech(const Utterance& utterance)
     a.timeline = SpeechTimeline(
         a.pieces, utterance.voiced ? utterance.pieceMs : estimatedPieceMs(a.pieces));
     a.durationMs = a.timeline.totalMs();
-    m_balloon->hide();
-    if (m_shown && !a.timeline.displayText().isEmpty()) {
-        m_balloon->present(a.timeline.displayText());
-        placeWindows();
-        m_balloon->show();
-    }
-    if (utterance.voiced)
+    // The balloon of the text before goes; this one comes with its first word.
+    m_windows.setBalloonUp(false);
+    if (utterance.voiced && m_voiceOn)
         emit speechSound(utterance.pcm, utterance.sampleRate);
     if (a.durationMs == 0)
         return complete();
     refresh();
+}
+
+void MerlinNarrator::startSaying(Activity& a)
+{
+    a.said = true;
+    const QString& text = a.timeline.displayText();
+    if (text.isEmpty())
+        return;
+    emit caption(text);
+    m_captionShown = true;
+    m_captionClearAt = -1;
+    if (m_shown)
+        m_windows.presentBalloon(text, m_pointing);
 }
 
 void MerlinNarrator::onVoiceReady(quint64 ticket, const Utterance& utterance)
@@ -273,8 +199,13 @@ void MerlinNarrator::advance(int ms)
     }
     m_clockMs += left;
     const bool speaking = m_activity && m_activity->kind == NarratorRequest::Kind::Speak;
-    if (!speaking && m_balloon->isVisible() && m_clockMs >= m_balloonHideAt)
-        m_balloon->hide();
+    if (!speaking && m_windows.balloonUp() && m_clockMs >= m_balloonHideAt)
+        m_windows.setBalloonUp(false);
+    if (!speaking && m_captionClearAt >= 0 && m_clockMs >= m_captionClearAt) {
+        m_captionClearAt = -1;
+        m_captionShown = false;
+        emit caption({});
+    }
     refresh();
     updateTimer();
 }
@@ -299,20 +230,24 @@ int MerlinNarrator::step(int ms)
 void MerlinNarrator::complete()
 {
     using Kind = NarratorRequest::Kind;
+    if (m_activity->kind == Kind::Speak && !m_activity->said)
+        startSaying(*m_activity);
     const Activity done = std::move(*m_activity);
     m_activity.reset();
     if (done.kind == Kind::Hide) {
         m_shown = false;
-        m_balloon->hide();
-        m_window->hide();
+        m_windows.setWizardUp(false);
     } else if (done.kind == Kind::MoveTo) {
         m_position = done.to;
     } else if (done.kind == Kind::Speak) {
-        m_balloon->setRevealed(static_cast<int>(done.timeline.displayText().size()));
+        balloon().setRevealed(static_cast<int>(done.timeline.displayText().size()));
         m_balloonHideAt = m_clockMs + balloonLingerMs;
+        if (!done.timeline.displayText().isEmpty())
+            m_captionClearAt = m_clockMs + captionLingerMs;
     }
     refresh();
     m_queue.finishCurrent();
+    noteBusy();
 }
 
 void MerlinNarrator::refresh()
@@ -322,7 +257,7 @@ void MerlinNarrator::refresh()
     WizardPose pose = idlePose(clock);
     double fade = 1;
     if (m_activity) {
-        const Activity& a = *m_activity;
+        Activity& a = *m_activity;
         const double t = a.durationMs > 0 ? double(a.elapsedMs) / a.durationMs : 1.0;
         if (a.gesture)
             pose = gesturePose(*a.gesture, a.elapsedMs, clock);
@@ -336,36 +271,38 @@ void MerlinNarrator::refresh()
             if (a.timeline.isSayingAt(a.elapsedMs))
                 pose.mouthOpen
                     = 0.5 + 0.5 * std::sin(2 * 3.14159265 * (clock % mouthCycleMs) / mouthCycleMs);
-            m_balloon->setRevealed(a.timeline.revealedAt(a.elapsedMs));
+            if (!a.said && a.elapsedMs >= a.timeline.firstWordMs())
+                startSaying(a);
+            balloon().setRevealed(a.timeline.revealedAt(a.elapsedMs));
         }
     }
     if (!m_shown)
         return;
-    m_window->setPose(pose, fade);
-    placeWindows();
+    window().setPose(pose, fade);
+    m_windows.place(m_position);
 }
 
 void MerlinNarrator::showWindows()
 {
-    m_window->setPose(idlePose(static_cast<int>(m_clockMs % 1'000'000'000)), 0);
-    placeWindows();
-    m_window->show();
+    window().setPose(idlePose(static_cast<int>(m_clockMs % 1'000'000'000)), 0);
+    m_windows.place(m_position);
+    m_windows.setWizardUp(true);
 }
 
-void MerlinNarrator::placeWindows()
+void MerlinNarrator::noteBusy()
 {
-    const QPoint topLeft = m_position.toPoint();
-    if (m_window->pos() != topLeft)
-        m_window->move(topLeft);
-    if (m_balloon->isVisible() || m_activity)
-        m_balloon->placeBeside(QRect(topLeft, m_window->size()), topLeft + m_window->mouth());
+    const bool busy = isBusy();
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    emit busyChanged(busy);
 }
 
 void MerlinNarrator::updateTimer()
 {
     if (!m_realTime)
         return;
-    const bool needed = m_shown || !m_queue.idle();
+    const bool needed = m_shown || !m_queue.idle() || m_captionClearAt >= 0;
     if (!needed) {
         m_frameTimer.stop();
         return;
@@ -375,8 +312,11 @@ void MerlinNarrator::updateTimer()
     if (!m_activity) {
         const int clock = static_cast<int>(m_clockMs % 1'000'000'000);
         interval = msUntilIdleChange(clock);
-        if (m_balloon->isVisible())
+        if (m_windows.balloonUp())
             interval = std::min<qint64>(interval, std::max<qint64>(m_balloonHideAt - m_clockMs, 0));
+        if (m_captionClearAt >= 0)
+            interval
+                = std::min<qint64>(interval, std::max<qint64>(m_captionClearAt - m_clockMs, 0));
         interval = std::clamp(interval + 1, busyFrameMs, idleFrameMs);
     }
     if (!m_frameTimer.isActive())

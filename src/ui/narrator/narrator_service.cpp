@@ -25,7 +25,16 @@ Narrator* NarratorService::load(const std::string& id)
     m_merlin = std::make_unique<MerlinNarrator>(m_voice.get(), true);
     QObject::connect(m_merlin.get(), &MerlinNarrator::speechSound, m_audio.get(),
         [audio = m_audio.get()](const QByteArray& pcm, int rate) { audio->play(pcm, rate); });
+    QObject::connect(
+        m_merlin.get(), &MerlinNarrator::soundStopped, m_audio.get(), &AudioOutput::stop);
+    if (m_loaded)
+        m_loaded(*m_merlin);
     return m_merlin.get();
+}
+
+void NarratorService::setLoadedHandler(std::function<void(MerlinNarrator&)> handler)
+{
+    m_loaded = std::move(handler);
 }
 
 } // namespace quorvel

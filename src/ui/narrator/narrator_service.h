@@ -2,6 +2,7 @@
 
 #include "core/ports/ports.h"
 
+#include <functional>
 #include <memory>
 
 namespace quorvel {
@@ -22,11 +23,14 @@ public:
     ~NarratorService() override;
 
     Narrator* load(const std::string& id) override;
+    // Told of the character as soon as it is built, before it takes any request.
+    void setLoadedHandler(std::function<void(MerlinNarrator&)> handler);
     // The character once loaded, else null.
     MerlinNarrator* merlin() const { return m_merlin.get(); }
 
 private:
     bool m_silent;
+    std::function<void(MerlinNarrator&)> m_loaded;
     // Destroyed in reverse: the character first, then the sound, then the voice's worker.
     std::unique_ptr<Voice> m_voice;
     std::unique_ptr<AudioOutput> m_audio;

@@ -3,39 +3,40 @@
 #include "ui/narrator/character_window.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
 namespace {
 
+// At 100 %.
 constexpr int maxTextWidth = 250;
 constexpr int padding = 10;
 constexpr int tail = 14;
-constexpr int gap = 2;
-constexpr qreal corner = 12;
+constexpr int corner = 12;
 const QColor paper(255, 253, 235);
 const QColor ink(20, 20, 40);
 
 constexpr int textFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
-QPainterPath balloonPath(QSize body, bool tailOnLeft, int tailY)
+QPainterPath balloonPath(QSize body, bool tailOnLeft, int tailY, double scale)
 {
     QPainterPath path;
-    const qreal left = tailOnLeft ? tail : 0;
-    path.addRoundedRect(
-        QRectF(left + 0.5, 0.5, body.width() - 1, body.height() - 1), corner, corner);
+    const qreal tailLength = tail * scale;
+    const qreal left = tailOnLeft ? tailLength : 0;
+    path.addRoundedRect(QRectF(left + 0.5, 0.5, body.width() - 1, body.height() - 1),
+        corner * scale, corner * scale);
     QPainterPath pointer;
     const qreal edge = tailOnLeft ? left + 2 : body.width() - 2;
-    const qreal tip = tailOnLeft ? 0.5 : body.width() + tail - 0.5;
-    pointer.moveTo(edge, tailY - 7);
+    const qreal tip = tailOnLeft ? 0.5 : body.width() + tailLength - 0.5;
+    const qreal halfWidth = 7 * scale;
+    pointer.moveTo(edge, tailY - halfWidth);
     pointer.lineTo(tip, tailY);
-    pointer.lineTo(edge, tailY + 7);
+    pointer.lineTo(edge, tailY + halfWidth);
     pointer.closeSubpath();
     return path.united(pointer);
 }
@@ -58,15 +59,29 @@ void SpeechBalloon::setTextFont(const QFont& font)
     setRevealed(revealed);
 }
 
+void SpeechBalloon::setScale(double scale)
+{
+    if (scale <= 0 || scale == m_scale)
+        return;
+    m_scale = scale;
+    setTextFont(m_font);
+}
+
+int SpeechBalloon::px(double designPixels) const
+{
+    return static_cast<int>(std::lround(designPixels * m_scale));
+}
+
 void SpeechBalloon::present(const QString& text)
 {
     m_text = text;
     m_revealed = 0;
-    const QFontMetrics metrics(m_font);
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, maxTextWidth, 10000), textFlags, m_text);
-    m_bodySize = QSize(std::max(bounds.width(), 40) + 2 * padding,
-        std::max(bounds.height(), metrics.height()) + 2 * padding);
-    setFixedSize(m_bodySize.width() + tail, m_bodySize.height());
+    const QFontMetrics metrics(drawnFont());
+    const QRect bounds
+        = metrics.boundingRect(QRect(0, 0, px(maxTextWidth), 100000), textFlags, m_text);
+    m_bodySize = QSize(std::max(bounds.width(), px(40)) + 2 * px(padding),
+        std::max(bounds.height(), metrics.height()) + 2 * px(padding));
+    setFixedSize(m_bodySize.width() + px(tail), m_bodySize.height());
     reshape();
     update();
 }
@@ -80,42 +95,44 @@ void SpeechBalloon::setRevealed(int characters)
     update();
 }
 
-void SpeechBalloon::placeBeside(const QRect& character, const QPoint& mouth)
+void SpeechBalloon::placeAt(QPoint topLeft, Side side, int mouthY)
 {
-    const QScreen* screen = QGuiApplication::screenAt(character.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-
-    const bool tailOnLeft = character.right() + gap + width() <= room.right()
-        || character.left() - gap - width() < room.left();
-    const int x = tailOnLeft ? character.right() + 1 + gap : character.left() - gap - width();
-    const int highest = room.top();
-    const int lowest = std::max(highest, room.bottom() + 1 - height());
-    const int y = std::clamp(mouth.y() - height() / 3, highest, lowest);
+    const bool tailOnLeft = side == Side::Right;
     const int tailY = std::clamp(
-        mouth.y() - y, static_cast<int>(corner) + 4, height() - static_cast<int>(corner) - 4);
+        mouthY - topLeft.y(), px(corner + 4), std::max(px(corner + 4), height() - px(corner + 4)));
     const bool reshaped = tailY != m_tailY || tailOnLeft != m_tailOnLeft;
     m_tailY = tailY;
     m_tailOnLeft = tailOnLeft;
-    if (pos() != QPoint(x, y))
-        move(x, y);
-    if (reshaped)
+    if (pos() != topLeft)
+        move(topLeft);
+    if (reshaped) {
         reshape();
+        update();
+    }
+}
+
+QFont SpeechBalloon::drawnFont() const
+{
+    QFont font = m_font;
+    if (m_font.pointSizeF() > 0)
+        font.setPointSizeF(m_font.pointSizeF() * m_scale);
+    else
+        font.setPixelSize(std::max(1, px(m_font.pixelSize())));
+    return font;
 }
 
 QRect SpeechBalloon::textArea() const
 {
-    const int left = m_tailOnLeft ? tail : 0;
-    return QRect(left + padding, padding, m_bodySize.width() - 2 * padding,
-        m_bodySize.height() - 2 * padding);
+    const int left = m_tailOnLeft ? px(tail) : 0;
+    return QRect(left + px(padding), px(padding), m_bodySize.width() - 2 * px(padding),
+        m_bodySize.height() - 2 * px(padding));
 }
 
 void SpeechBalloon::reshape()
 {
     if (!platformShapesWindows())
         return;
-    const QPainterPath path = balloonPath(m_bodySize, m_tailOnLeft, m_tailY);
+    const QPainterPath path = balloonPath(m_bodySize, m_tailOnLeft, m_tailY, m_scale);
     setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
@@ -123,10 +140,10 @@ void SpeechBalloon::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ink, 1.2));
+    painter.setPen(QPen(ink, 1.2 * m_scale));
     painter.setBrush(paper);
-    painter.drawPath(balloonPath(m_bodySize, m_tailOnLeft, m_tailY));
-    painter.setFont(m_font);
+    painter.drawPath(balloonPath(m_bodySize, m_tailOnLeft, m_tailY, m_scale));
+    painter.setFont(drawnFont());
     painter.setPen(ink);
     painter.drawText(textArea(), textFlags, shownText());
 }

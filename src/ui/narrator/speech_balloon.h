@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/narrator/wizard_stage.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -16,15 +18,18 @@ class SpeechBalloon : public QWidget
 public:
     explicit SpeechBalloon(QWidget* parent = nullptr);
 
+    // The font at 100 %; the balloon draws it, its padding and its tail at its scale.
     void setTextFont(const QFont& font);
+    void setScale(double scale);
+    double scale() const { return m_scale; }
     // Takes a new text with nothing of it showing yet.
     void present(const QString& text);
     void setRevealed(int characters);
     QString shownText() const { return m_text.left(m_revealed); }
     const QString& text() const { return m_text; }
-    // Stands beside the character's window with the tail towards its mouth (screen points):
-    // to its right when the screen has room there, else to its left.
-    void placeBeside(const QRect& character, const QPoint& mouth);
+    // Stands at topLeft on that side of the character, the tail towards its mouth's row
+    // (screen points).
+    void placeAt(QPoint topLeft, Side side, int mouthY);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +38,11 @@ private:
     QRect textArea() const;
     void reshape();
 
+    int px(double designPixels) const;
+    QFont drawnFont() const;
+
     QFont m_font;
+    double m_scale = 1;
     QString m_text;
     int m_revealed = 0;
     QSize m_bodySize;

@@ -21,6 +21,8 @@ SpeechTimeline::SpeechTimeline(
             addText(QString::fromStdString(pieces[i].text), m_totalMs, duration);
         m_totalMs += duration;
     }
+    if (m_firstWordMs < 0)
+        m_firstWordMs = m_totalMs;
 }
 
 void SpeechTimeline::addText(const QString& text, int startMs, int durationMs)
@@ -43,6 +45,10 @@ void SpeechTimeline::addText(const QString& text, int startMs, int durationMs)
             ++i;
         const int offset = letters > 0 ? durationMs * lettersBefore / letters : 0;
         m_words.push_back({ startMs + offset, base + i });
+        const bool real = std::any_of(text.begin() + wordStart, text.begin() + i,
+            [](QChar c) { return c.isLetterOrNumber(); });
+        if (real && m_firstWordMs < 0)
+            m_firstWordMs = startMs + offset;
         lettersBefore += i - wordStart;
     }
 }

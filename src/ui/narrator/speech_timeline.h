@@ -22,6 +22,9 @@ public:
     int totalMs() const { return m_totalMs; }
     // How many characters of displayText() are showing at this moment.
     int revealedAt(int ms) const;
+    // When the first real word is said: a run of dots before it counts as part of the pause.
+    // The text's end when it has no word at all.
+    int firstWordMs() const { return m_firstWordMs; }
     // True while words are being said rather than during a pause.
     bool isSayingAt(int ms) const;
 
@@ -43,6 +46,7 @@ private:
     std::vector<Word> m_words;
     std::vector<Span> m_saying;
     int m_totalMs = 0;
+    int m_firstWordMs = -1;
 };
 
 // How long a text would take to say when no voice can say it: a steady pace per word, and a

@@ -36,6 +36,12 @@ std::optional<Utterance> VoiceAhead::take(quint64 ticket)
     return utterance;
 }
 
+void VoiceAhead::forget()
+{
+    m_ready.clear();
+    m_lastSpokenTicket = m_lastAskedTicket;
+}
+
 void VoiceAhead::keep(quint64 ticket, const Utterance& utterance)
 {
     if (ticket > m_lastSpokenTicket)

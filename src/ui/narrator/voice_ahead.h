@@ -25,6 +25,8 @@ public:
     // The sound of a Speak that now starts, if it has arrived. Sounds of this Speak that
     // arrive later are not kept: it goes on without them.
     std::optional<Utterance> take(quint64 ticket);
+    // Drops the sounds kept, and those still to come, of every text asked for so far.
+    void forget();
     // Keeps a sound that arrived before its Speak started.
     void keep(quint64 ticket, const Utterance& utterance);
 

@@ -150,9 +150,10 @@ constexpr std::array<GestureInfo, 10> gestures { {
     { "search", 1400, lookAroundWithLens },
     { "domagic2", 1200, sparksFromWand },
     { "gesturedown", 1000, armDown },
-    { "gestureleft", 1000, pointLeft },
+    // His own left and right: he faces the pupil, so his left hand points to the pupil's right.
+    { "gestureleft", 1000, pointRight },
     { "read", 1500, readBook },
-    { "gestureright", 1000, pointRight },
+    { "gestureright", 1000, pointLeft },
     { "domagic1", 1600, bigSpell },
     { "congratulate", 1800, congratulate },
 } };
@@ -178,6 +179,20 @@ std::optional<Gesture> gestureByName(std::string_view name)
 int gestureDurationMs(Gesture gesture)
 {
     return infoOf(gesture).durationMs;
+}
+
+std::optional<Side> pointsTowards(Gesture gesture)
+{
+    switch (gesture) {
+    case Gesture::GestureRight:
+        return Side::Left;
+    case Gesture::GestureLeft:
+    case Gesture::GestureUp: // the wand hand, on the pupil's right, goes up or down
+    case Gesture::GestureDown:
+        return Side::Right;
+    default:
+        return std::nullopt;
+    }
 }
 
 WizardPose idlePose(int clockMs)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/narrator/wizard_stage.h"
+
 #include <optional>
 #include <string_view>
 
@@ -51,6 +53,9 @@ struct WizardPose
 std::optional<Gesture> gestureByName(std::string_view name);
 
 int gestureDurationMs(Gesture gesture);
+
+// The side of the screen a pointing gesture shows the pupil; nothing for the others.
+std::optional<Side> pointsTowards(Gesture gesture);
 
 // The pose at rest: still, but for a blink every few seconds.
 WizardPose idlePose(int clockMs);

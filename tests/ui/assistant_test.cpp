@@ -1,0 +1,152 @@
+// The window's side of the wizard: the stage it keeps him on, the captions below the face and
+// the items Voce, Salta and Sottotitoli.
+#include "fakes/fakes.h"
+#include "ui/app/assistant_controls.h"
+#include "ui/app/caption_strip.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
+#include "ui/narrator/character_window.h"
+#include "ui/narrator/merlin_narrator.h"
+
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+class Assistant : public ::testing::Test
+{
+protected:
+    testing::Recorder recorder;
+    testing::FakeSpeaker speaker { recorder };
+    testing::FakeCharacterService characters { recorder };
+    MachineForm form { QStringLiteral(QUORVEL_TEST_DATA "/../../assets"), speaker, characters };
+    MerlinNarrator merlin { nullptr, false };
+
+    void SetUp() override
+    {
+        QSettings().clear();
+        form.move(40, 60);
+        form.show();
+        QCoreApplication::processEvents();
+        form.attachNarrator(merlin);
+    }
+    QAction* item(const char* name) { return form.findChild<QAction*>(name); }
+    void press(int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.windowHandle(), &event);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(form.windowHandle(), &release);
+    }
+    void resizeFace(QSize face)
+    {
+        for (int i = 0; i < 5 && form.face()->size() != face; ++i) {
+            form.resize(form.size() + face - form.face()->size());
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(form.face()->size(), face);
+    }
+};
+
+TEST_F(Assistant, StageStartsBelowTheMenuBarAtTheFacesCornerAndScalesWithIt)
+{
+    for (const double scale : { 1.0, 2.0 }) {
+        SCOPED_TRACE(scale);
+        resizeFace(MachineFace::designSize * scale);
+        const Stage stage = form.assistant()->stage();
+        EXPECT_DOUBLE_EQ(stage.scale, scale);
+        EXPECT_EQ(stage.origin, form.menuBar()->mapToGlobal(QPoint(0, 0)));
+        EXPECT_EQ(stage.menuBar.size(), form.menuBar()->size());
+        EXPECT_EQ(merlin.stage(), stage) << "the wizard is told";
+        EXPECT_EQ(merlin.window().size(), QSize(130, 160) * scale);
+        EXPECT_EQ(form.captions()->height(), CaptionStrip::designHeight * scale);
+    }
+    form.move(form.pos() + QPoint(25, 35));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(merlin.stage().origin, form.menuBar()->mapToGlobal(QPoint(0, 0)));
+    form.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(merlin.stage().visible);
+    form.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(merlin.stage().visible);
+}
+
+TEST_F(Assistant, CaptionsWriteOutWhatHeSaysUntilTurnedOff)
+{
+    ASSERT_TRUE(form.captions()->isVisible()) << "on by default";
+    merlin.Speak("\\pau=500\\ciao a tutti\\pau=200\\");
+    merlin.advance(499);
+    EXPECT_EQ(form.captions()->text(), "");
+    merlin.advance(1);
+    EXPECT_EQ(form.captions()->text(), "ciao a tutti");
+    const int faceHeight = form.face()->height();
+    item("sottotitoli")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.captions()->isVisible());
+    EXPECT_GT(form.face()->height(), faceHeight) << "the face takes the strip's room";
+    EXPECT_FALSE(QSettings().value("assistente/sottotitoli").toBool()) << "remembered";
+}
+
+TEST(CaptionStrip, TextGrowsWithTheWindowAndShrinksOnlyWhenTooLongForTwoLines)
+{
+    const QString shortText = "per ottenere l'output clicca su esperimento";
+    const QString longText = QString("presta attenzione, in questo livello si possono presentare "
+                                     "schemi di calcolo che forniscono output diversi. ")
+                                 .repeated(3);
+    CaptionStrip strip;
+    strip.resize(769, CaptionStrip::designHeight);
+    strip.setText(shortText);
+    EXPECT_EQ(strip.textFont().pixelSize(), 16);
+    strip.setScale(2);
+    strip.resize(769 * 2, strip.height());
+    EXPECT_EQ(strip.height(), 2 * CaptionStrip::designHeight);
+    EXPECT_EQ(strip.textFont().pixelSize(), 32);
+    strip.setText(longText);
+    EXPECT_LT(strip.textFont().pixelSize(), 32);
+    EXPECT_GE(strip.textFont().pixelSize(), 22);
+}
+
+TEST_F(Assistant, SaltaIsOnlyThereWhileHeSpeaksAndEscEndsIt)
+{
+    // Counts the Esc presses that reach the window itself.
+    struct EscWatch : QObject
+    {
+        int seen = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            seen += event->type() == QEvent::KeyPress
+                && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+            return false;
+        }
+    } watch;
+    form.installEventFilter(&watch);
+    form.activateWindow();
+    QAction* salta = item("salta");
+    EXPECT_FALSE(salta->isEnabled());
+    press(Qt::Key_Escape);
+    EXPECT_EQ(watch.seen, 1) << "while he is quiet Esc belongs to the window";
+    merlin.Speak("uno");
+    merlin.Speak("due");
+    EXPECT_TRUE(salta->isEnabled());
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(merlin.queue().idle());
+    EXPECT_EQ(watch.seen, 1) << "taken by Salta";
+    EXPECT_FALSE(salta->isEnabled());
+}
+
+TEST_F(Assistant, VoceTurnsTheSoundOffAndIsRemembered)
+{
+    merlin.setVoiceOn(true);
+    item("voce")->trigger();
+    EXPECT_FALSE(merlin.voiceOn());
+    EXPECT_FALSE(QSettings().value("assistente/voce").toBool());
+    QSettings().setValue("assistente/voce", true);
+    form.assistant()->restore();
+    EXPECT_TRUE(merlin.voiceOn() && item("voce")->isChecked());
+}
+
+} // namespace
+} // namespace quorvel
