@@ -8,6 +8,8 @@
 #include "ui/narrator/character_window.h"
 #include "ui/narrator/merlin_narrator.h"
 
+#include <QSignalSpy>
+#include <QtTest/QTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
@@ -72,6 +74,33 @@ TEST_F(Assistant, StageStartsBelowTheMenuBarAtTheFacesCornerAndScalesWithIt)
     form.showNormal();
     QCoreApplication::processEvents();
     EXPECT_TRUE(merlin.stage().visible);
+}
+
+// A press and a release on a companion window at a point of the screen.
+void clickOn(QWidget& window, QPoint global)
+{
+    for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+        QMouseEvent event(type, QPointF(5, 5), QPointF(global), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    }
+}
+
+TEST_F(Assistant, AClickOnTheWizardStandingOnAKeyReachesTheKey)
+{
+    QWidget* key = form.findChild<QWidget*>("sette");
+    ASSERT_NE(key, nullptr);
+    QSignalSpy clicked(key, SIGNAL(clicked()));
+    CharacterWindow wizard;
+    wizard.show();
+    // Offscreen, a moved window maps to and from the screen by different origins: the screen
+    // point is the one the window itself maps onto the key.
+    const QPoint origin = -form.mapFromGlobal(QPoint(0, 0));
+    clickOn(wizard, origin + key->mapTo(&form, key->rect().center()));
+    EXPECT_EQ(clicked.count(), 1);
+    // Beside the machine's window the click has nowhere to go, and nothing breaks.
+    clickOn(wizard, origin + QPoint(-50, -50));
+    EXPECT_EQ(clicked.count(), 1);
 }
 
 TEST_F(Assistant, CaptionsWriteOutWhatHeSaysUntilTurnedOff)

@@ -2,11 +2,65 @@
 
 #include "ui/narrator/wizard_painter.h"
 
+#include <QApplication>
 #include <QBitmap>
-#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace quorvel {
+namespace {
+
+// The wizard and his balloon stand beside the controls they talk about, at times on one: a
+// click on them goes on to the game's window underneath, so it is never lost. Press, moves and
+// release all go to the widget the press found, as they would without the wizard.
+class ClickThrough : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+            && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            m_target = widgetUnder(static_cast<QWidget*>(watched), global);
+        if (m_target) {
+            QMouseEvent copy(type, m_target->mapFromGlobal(mouse->globalPosition()),
+                mouse->globalPosition(), mouse->button(), mouse->buttons(), mouse->modifiers());
+            QCoreApplication::sendEvent(m_target, &copy);
+        }
+        if (type == QEvent::MouseButtonRelease && mouse->buttons() == Qt::NoButton)
+            m_target = nullptr;
+        return true;
+    }
+
+private:
+    // The deepest widget of a visible window of the game, other than a companion, under the
+    // point.
+    static QWidget* widgetUnder(QWidget* companion, QPoint global)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            const QPoint local = window->mapFromGlobal(global);
+            if (window == companion || !window->isVisible() || window->isMinimized()
+                || window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)
+                || !window->rect().contains(local))
+                continue;
+            QWidget* child = window->childAt(local);
+            return child ? child : window;
+        }
+        return nullptr;
+    }
+
+    QPointer<QWidget> m_target;
+};
+
+} // namespace
 
 bool platformShapesWindows()
 {
@@ -25,6 +79,7 @@ void makeCompanionWindow(QWidget& window)
     // Closing the game's window ends the program even while the wizard is on screen.
     window.setAttribute(Qt::WA_QuitOnClose, false);
     window.setFocusPolicy(Qt::NoFocus);
+    window.installEventFilter(new ClickThrough(&window));
 }
 
 CharacterWindow::CharacterWindow(QWidget* parent)

@@ -58,7 +58,8 @@ private:
     QRegion m_shape;
 };
 
-// The flags that make a window a floating, click-through companion of the game's window.
+// The flags that make a window a floating, click-through companion of the game's window: clicks
+// on the drawing itself go on to the game's window underneath.
 void makeCompanionWindow(QWidget& window);
 
 } // namespace quorvel
