@@ -40,10 +40,10 @@ std::optional<std::string> Classroom::revealRefusal(const Page* page) const
 
 Classroom::PinAnswer Classroom::enterPin(const std::string& pin)
 {
+    if (const std::optional<std::string> hash = m_store.pinHash())
+        return wellFormedPin(pin) && pinMatches(*hash, pin) ? PinAnswer::Right : PinAnswer::Wrong;
     if (!wellFormedPin(pin))
         return PinAnswer::NotAPin;
-    if (const std::optional<std::string> hash = m_store.pinHash())
-        return pinMatches(*hash, pin) ? PinAnswer::Right : PinAnswer::Wrong;
     if (m_store.setPinHashIfUnset(hashPin(pin)))
         return PinAnswer::FirstSet;
     // Another copy set a PIN meanwhile: that one is the teacher's.

@@ -26,7 +26,8 @@ public:
     std::optional<std::string> revealRefusal(const Page* page) const;
 
     enum class PinAnswer { FirstSet, Right, Wrong, NotAPin };
-    // The first PIN ever given becomes the teacher's; later ones are checked against it.
+    // The first PIN ever given becomes the teacher's (NotAPin when it is not 4 to 8 digits);
+    // later ones are checked against it.
     PinAnswer enterPin(const std::string& pin);
 
     static constexpr int trialsBeforeReveal = 10;
