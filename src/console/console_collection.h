@@ -18,7 +18,8 @@ class Machine;
 // The console's profiles, collection and class rules. A session starts as the guest
 // ("Ospite"), whose collection and notebook live in memory and are forgotten at the end; the
 // database is opened only by a command that needs it (profilo with a pupil's name,
-// insegnante, scegli), so a session that uses none of them writes nothing anywhere.
+// insegnante), so a session that uses neither writes nothing anywhere and plays by the
+// default class rules.
 class ConsoleCollection
 {
 public:
