@@ -109,6 +109,12 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
         page.revealed = readPages.number(4) != 0;
         pages.push_back(std::move(page));
     }
+    readTrials(profile, pages);
+    return pages;
+}
+
+void SqliteStore::readTrials(const std::string& profile, std::vector<Page>& pages)
+{
     SqliteStatement readTrials(*m_db,
         "SELECT page, number, first, second, a, b, output, prediction, prediction_right "
         "FROM trials JOIN profiles ON profiles.id = trials.profile WHERE profiles.name = ? "
@@ -131,7 +137,6 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
         if (page != pages.end())
             page->trials.push_back(std::move(t));
     }
-    return pages;
 }
 
 void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Page>& pages)
