@@ -1,4 +1,5 @@
 // The console's own rules: its command-line options, and refused lines shown safely.
+#include "collection/sqlite_test_support.h"
 #include "console/console_session.h"
 
 #include <gtest/gtest.h>
@@ -109,8 +110,8 @@ TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
 
 TEST(ConsoleCollection, StaysTheGuestAndSaysWhyWhenTheDatabaseCannotBeMade)
 {
-    const std::filesystem::path file
-        = std::filesystem::temp_directory_path() / "quorvel-console-not-a-folder";
+    const testing::TempFolder folder;
+    const std::filesystem::path file = folder.path() / "not-a-folder";
     std::ofstream(file) << "x";
     std::ostringstream out;
     ConsoleOptions options;
@@ -119,7 +120,6 @@ TEST(ConsoleCollection, StaysTheGuestAndSaysWhyWhenTheDatabaseCannotBeMade)
     session.execute("profilo Anna");
     session.execute("insegnante 1234");
     session.execute("collezione");
-    std::filesystem::remove(file);
     const std::string refused = "errore: Non posso creare la cartella «"
         + options.dataFolder.string() + "» per l'archivio di Quorvel: ";
     EXPECT_EQ(out.str().rfind(refused, 0), 0u) << out.str();

@@ -22,8 +22,13 @@ template <typename Body> int inChild(Body body)
 {
     std::fflush(nullptr);
     const pid_t child = fork();
-    if (child == 0)
-        _exit(body());
+    if (child == 0) {
+        try {
+            _exit(body());
+        } catch (...) {
+            _exit(98); // never back into the test runner in the child
+        }
+    }
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
@@ -76,7 +81,7 @@ TEST(SqliteStoreProcess, SaysSoWhenTheFolderCannotBeWritten)
 // A writer that saves a notebook of 1, 2, 3... trials, each in its own change, and tells the
 // pipe the number of trials once each change is kept.
 [[noreturn]] void writeUntilKilled(const std::filesystem::path& folder, int pipe)
-{
+try {
     SqliteStore store(folder);
     store.addProfile("Anna");
     Page page;
@@ -89,6 +94,8 @@ TEST(SqliteStoreProcess, SaysSoWhenTheFolderCannotBeWritten)
         if (write(pipe, &n, sizeof n) != sizeof n)
             _exit(4);
     }
+} catch (...) {
+    _exit(5); // never back into the test runner in the child
 }
 
 TEST(SqliteStoreProcess, AWriterKilledAtAnyMomentLosesAtMostTheChangeItWasWriting)
