@@ -97,6 +97,8 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
         Ports { p, p, p, p, m_clock, m_random }, options.programFolder, options.decimalSeparator);
     m_machine->setObserver(m_platform.get());
     m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
+    m_collection
+        = std::make_unique<ConsoleCollection>(*m_machine, m_out, options.dataFolder, options.date);
 }
 
 ConsoleSession::~ConsoleSession() = default;
@@ -131,6 +133,7 @@ bool ConsoleSession::execute(const std::string& rawLine)
         return false;
     if (!runCommand(c))
         error("comando non valido: " + printable(line));
+    m_collection->keepNotebook();
     return true;
 }
 
@@ -155,6 +158,10 @@ bool ConsoleSession::runCommand(const CommandLine& c)
         m.exp_Click();
         printOutput();
         m_notebook->printOutcome();
+        m_collection->afterExperiment();
+    } else if (c.word == "rivela" && bare) {
+        if (m_collection->allowsReveal() && m_notebook->run(c.word, c.rest))
+            m_collection->afterReveal();
     } else if (c.word == "salva" && !bare) {
         m_platform->typeName(c.rest);
         saveMechanism(m, *m_platform);
@@ -165,16 +172,17 @@ bool ConsoleSession::runCommand(const CommandLine& c)
     } else if (c.word == "aiuto" && bare) {
         printHelp();
     } else {
-        return m_notebook->run(c.word, c.rest);
+        return m_notebook->run(c.word, c.rest) || m_collection->run(c.word, c.rest);
     }
     return true;
 }
 
 void ConsoleSession::chooseLevel(const std::string& argument)
 {
-    if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5')
-        m_machine->livelloClick(argument[0] - '0');
-    else
+    if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5') {
+        if (m_collection->allowsLevel(argument[0] - '0'))
+            m_machine->livelloClick(argument[0] - '0');
+    } else
         error("livello vuole un numero da 1 a 5" + (argument.empty() ? "" : ": " + argument));
 }
 
@@ -203,7 +211,8 @@ void ConsoleSession::printHelp()
     m_out << "aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | "
              "cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | "
              "stato | aiuto | esci\n"
-             "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n";
+             "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n"
+             "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n";
 }
 
 namespace {
@@ -312,10 +321,17 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
                 problem = "--clock vuole un orario HH:MM:SS";
                 return std::nullopt;
             }
+        } else if (arg == "--date" && hasValue) {
+            options.date = argv[++i];
+            if (!isIsoDate(*options.date)) {
+                problem = "--date vuole una data AAAA-MM-GG";
+                return std::nullopt;
+            }
         } else if (arg == "--version" && argc == 2) {
             options.showVersion = true;
         } else {
-            problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS] | --version";
+            problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS] [--date AAAA-MM-GG] | "
+                      "--version";
             return std::nullopt;
         }
     }

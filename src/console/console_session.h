@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/console_collection.h"
 #include "console/console_notebook.h"
 #include "core/app/machine.h"
 #include "core/app/random.h"
@@ -22,6 +23,8 @@ struct ConsoleOptions
     char decimalSeparator = '.';
     std::filesystem::path programFolder;
     bool showVersion = false; // --version: say the version and end
+    std::optional<std::string> date; // a fixed date for the collection's cards, "YYYY-MM-DD"
+    std::filesystem::path dataFolder; // where the pupils' database is kept
 };
 
 // The line-oriented front end: one command per input line, one line per event out.
@@ -63,6 +66,7 @@ private:
     MixingRandom m_random;
     std::unique_ptr<Machine> m_machine;
     std::unique_ptr<ConsoleNotebook> m_notebook;
+    std::unique_ptr<ConsoleCollection> m_collection;
 };
 
 // Parses the command-line options; nothing when they are not understood.

@@ -2,6 +2,7 @@
 #include "core/app/regional.h"
 #include "core/app/version.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     }
     options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();
+    options->dataFolder = quorvel::dataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     quorvel::ConsoleSession session(*options, std::cout);
     session.run(std::cin);
     // An output that could not be written (a full disk, a closed pipe) is a failure.

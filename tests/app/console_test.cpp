@@ -1,8 +1,11 @@
 // The console's own rules: its command-line options, and refused lines shown safely.
+#include "collection/sqlite_test_support.h"
 #include "console/console_session.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -70,6 +73,58 @@ TEST(ConsoleSession, TypesAVeryLongNumberWhole)
     session.execute("primo " + std::string(200000, '7'));
     session.execute("stato");
     EXPECT_NE(out.str().find("i1: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
+}
+
+TEST(ConsoleCollection, KeepsTheDatabaseWhereTheWindowFindsItsData)
+{
+    struct Row
+    {
+        const char* xdg;
+        const char* home;
+        const char* folder;
+    };
+    const Row rows[] = {
+        { "/dati", "/home/anna", "/dati/Quorvel/Quorvel" },
+        { nullptr, "/home/anna", "/home/anna/.local/share/Quorvel/Quorvel" },
+        { "", "/home/anna", "/home/anna/.local/share/Quorvel/Quorvel" },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(dataFolder(r.xdg, r.home), r.folder) << r.folder;
+}
+
+TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        { "2026-12-07", "7 dicembre 2026" },
+        { "2027-01-31", "31 gennaio 2027" },
+        { "2027-13-01", "2027-13-01" },
+        { "7/12/2026", "7/12/2026" },
+    };
+    for (const auto& [iso, words] : rows)
+        EXPECT_EQ(italianDate(iso), words);
+    std::string problem;
+    EXPECT_EQ(parse({ "--date", "2026-12-07" }, problem)->date, "2026-12-07");
+    EXPECT_FALSE(parse({ "--date", "2026-12-7" }, problem));
+    EXPECT_EQ(problem, "--date vuole una data AAAA-MM-GG");
+}
+
+TEST(ConsoleCollection, StaysTheGuestAndSaysWhyWhenTheDatabaseCannotBeMade)
+{
+    const testing::TempFolder folder;
+    const std::filesystem::path file = folder.path() / "not-a-folder";
+    std::ofstream(file) << "x";
+    std::ostringstream out;
+    ConsoleOptions options;
+    options.dataFolder = file / "Quorvel";
+    ConsoleSession session(options, out);
+    session.execute("profilo Anna");
+    session.execute("insegnante 1234");
+    session.execute("collezione");
+    const std::string refused = "errore: Non posso creare la cartella «"
+        + options.dataFolder.string() + "» per l'archivio di Quorvel: ";
+    EXPECT_EQ(out.str().rfind(refused, 0), 0u) << out.str();
+    EXPECT_NE(out.str().find("\n" + refused), std::string::npos);
+    EXPECT_TRUE(out.str().ends_with("\ncollezione: 0 scoperte, 0 rivelate su 43\n"));
 }
 
 } // namespace

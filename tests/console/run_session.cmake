@@ -8,12 +8,21 @@ if(lines MATCHES "^# options: (.*)$")
 endif()
 string(REGEX REPLACE "\\.in$" ".out" expected_file ${SESSION})
 set(ENV{LC_ALL} C)
+# A session that names no pupil must leave no database behind: its data folder stays empty.
+set(data ${ACTUAL}.data)
+file(REMOVE_RECURSE ${data})
+file(MAKE_DIRECTORY ${data})
+set(ENV{XDG_DATA_HOME} ${data})
 execute_process(COMMAND ${CONSOLE} ${options}
     INPUT_FILE ${SESSION}
     OUTPUT_VARIABLE actual
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the console exited with ${status}")
+endif()
+file(GLOB_RECURSE written ${data}/*)
+if(written)
+    message(FATAL_ERROR "the session wrote ${written}")
 endif()
 file(READ ${expected_file} expected)
 if(NOT actual STREQUAL expected)

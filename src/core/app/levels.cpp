@@ -39,10 +39,22 @@ void Machine::livello5_Click()
 void Machine::livelloClick(int number)
 {
     const Level level = Level::number(number);
-    if (level.isNone())
-        return;
+    if (!level.isNone())
+        enterLevel(level, drawWhole(schemeCount(level)));
+}
+
+void Machine::chooseScheme(int level, int scheme)
+{
+    const Level chosen = Level::number(level);
+    if (!chosen.isNone() && scheme >= 1 && scheme <= schemeCount(chosen))
+        enterLevel(chosen, Value::single(scheme));
+}
+
+void Machine::enterLevel(Level level, const Value& scheme)
+{
+    const int number = level.number();
     m_state.activeLevel = level;
-    m_state.setScheme(level, drawWhole(schemeCount(level)));
+    m_state.setScheme(level, scheme);
     const std::string status = "E'attivo il livello " + std::to_string(number);
     const int beep = levelBeeps[number - 1];
     if (number <= 3) {

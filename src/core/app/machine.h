@@ -58,6 +58,9 @@ public:
     void livello4_Click();
     void livello5_Click();
     void livelloClick(int level); // 1..5
+    // The teacher's choice: a level command that puts the given scheme in force instead of
+    // drawing one; nothing for a level or scheme out of range.
+    void chooseScheme(int level, int scheme);
     void cmb_Click(); // "cambia meccanismo di calcolo"
     void ingr_Click(); // "Operazioni"
 
@@ -103,6 +106,7 @@ public:
 private:
     void loadNarrator();
     void clearInputs();
+    void enterLevel(Level level, const Value& scheme);
     void usc_Change();
     void runSelectedMechanism();
     void writeInNotebook();

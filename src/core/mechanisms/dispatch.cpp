@@ -21,18 +21,18 @@ constexpr Mechanism level4[]
 constexpr Mechanism level5[] = { calc15, calc16, calc17, calc40, calc41, calc42, calc43, calc05,
     calc06, calc26, calc27, calc28, calc29, calc30, calc44, calc45, calc46, calc47 };
 
-std::span<const Mechanism> table(Level level)
+} // namespace
+
+std::span<const Mechanism> levelMechanisms(Level level)
 {
     static constexpr std::span<const Mechanism> tables[]
         = { {}, level1, level2, level3, level4, level5 };
     return tables[level.number()];
 }
 
-} // namespace
-
 Mechanism selectMechanism(const MachineState& s)
 {
-    const std::span<const Mechanism> rows = table(s.activeLevel);
+    const std::span<const Mechanism> rows = levelMechanisms(s.activeLevel);
     if (rows.empty())
         return nullptr;
     const double scheme = s.activeScheme().number(); // a text spelling no number faults here
@@ -44,7 +44,7 @@ Mechanism selectMechanism(const MachineState& s)
 
 int schemeCount(Level level)
 {
-    return static_cast<int>(table(level).size());
+    return static_cast<int>(levelMechanisms(level).size());
 }
 
 } // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include "core/app/level.h"
 
+#include <span>
+
 namespace quorvel {
 
 class Machine;
@@ -12,6 +14,9 @@ using Mechanism = void (*)(Machine&);
 // The mechanism that the active level and its scheme number select, or nullptr when the
 // number matches no row. A scheme held as a text that spells no number is a fault.
 Mechanism selectMechanism(const MachineState& s);
+
+// The mechanisms of a level, by scheme number from 1; empty for no level.
+std::span<const Mechanism> levelMechanisms(Level level);
 
 // The number of schemes of a level, which is also the range its draws pick from; 0 for none.
 int schemeCount(Level level);

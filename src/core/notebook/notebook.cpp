@@ -132,6 +132,13 @@ void Notebook::markRevealed()
     changed();
 }
 
+void Notebook::restore(std::vector<Page> pages)
+{
+    m_pages = std::move(pages);
+    m_prediction.clear();
+    changed();
+}
+
 HypothesisCheck checkHypothesis(const Formula& formula, const Page& page)
 {
     HypothesisCheck check;

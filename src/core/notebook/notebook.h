@@ -88,6 +88,8 @@ public:
     void setPrediction(std::string text) { m_prediction = std::move(text); }
     const std::string& prediction() const { return m_prediction; }
     void markRevealed();
+    // Puts back the pages of a notebook kept from an earlier session, in place of these.
+    void restore(std::vector<Page> pages);
 
     const std::vector<Page>& pages() const { return m_pages; }
     const Page* currentPage() const { return m_pages.empty() ? nullptr : &m_pages.back(); }

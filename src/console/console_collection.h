@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/collection/classroom.h"
+#include "core/collection/collection.h"
+#include "core/collection/memory_store.h"
+#include "core/collection/sqlite_store.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+class Machine;
+
+// The console's profiles, collection and class rules. A session starts as the guest
+// ("Ospite"), whose collection and notebook live in memory and are forgotten at the end; the
+// database is opened only by a command that needs it (profilo with a pupil's name,
+// insegnante), so a session that uses neither writes nothing anywhere and plays by the
+// default class rules.
+class ConsoleCollection
+{
+public:
+    // `folder` holds the database; `date` fixes the date of the cards ("YYYY-MM-DD"), or
+    // today's is used.
+    ConsoleCollection(Machine& machine, std::ostream& out, std::filesystem::path folder,
+        std::optional<std::string> date);
+    ~ConsoleCollection();
+
+    // Carries out profilo, collezione, scegli and insegnante; false for any other word or a
+    // missing argument.
+    bool run(const std::string& word, const std::string& rest);
+
+    // Whether the class rules let the pupil choose the level or see the rule now; when not,
+    // says why in an error line.
+    bool allowsLevel(int level);
+    bool allowsReveal();
+    // What follows an experiment or a reveal: the card it opened, if any.
+    void afterExperiment();
+    void afterReveal();
+    // Keeps the notebook when it changed since it was last kept.
+    void keepNotebook();
+
+private:
+    void chooseProfile(const std::string& name);
+    void printCollection();
+    void teacher(const std::string& pin);
+    void chooseScheme(const std::string& arguments);
+    SqliteStore* database();
+    void switchTo(CollectionStore& store, const std::string& profile);
+    std::string today() const;
+    void error(const std::string& text);
+
+    Machine& m_machine;
+    std::ostream& m_out;
+    std::filesystem::path m_folder;
+    std::optional<std::string> m_date;
+    MemoryStore m_guest;
+    std::unique_ptr<SqliteStore> m_database;
+    std::unique_ptr<Collection> m_collection;
+    std::unique_ptr<Classroom> m_classroom;
+    bool m_teacher = false;
+    std::string m_keptNotebook; // a fingerprint of the notebook as last kept
+};
+
+// Where the pupils' database lives, as the window finds it (Qt's application data folder for
+// the organisation "Quorvel" and the program "Quorvel"): $XDG_DATA_HOME/Quorvel/Quorvel, or
+// ~/.local/share/Quorvel/Quorvel when XDG_DATA_HOME is not set.
+std::filesystem::path dataFolder(const char* xdgDataHome, const char* home);
+
+// "2026-12-07" as "7 dicembre 2026"; another text as it is.
+std::string italianDate(const std::string& isoDate);
+// Whether a text is a date written "YYYY-MM-DD".
+bool isIsoDate(const std::string& text);
+
+} // namespace quorvel

@@ -1,0 +1,42 @@
+#include "core/collection/memory_store.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+bool sameProfileName(const std::string& a, const std::string& b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+bool MemoryStore::addProfile(const std::string& name)
+{
+    if (std::any_of(m_profiles.begin(), m_profiles.end(),
+            [&](const std::string& p) { return sameProfileName(p, name); }))
+        return false;
+    m_profiles.push_back(name);
+    return true;
+}
+
+bool MemoryStore::openCard(const std::string& profile, const Card& card)
+{
+    std::vector<Card>& cards = m_cards[profile];
+    if (std::any_of(cards.begin(), cards.end(),
+            [&](const Card& c) { return c.mechanism == card.mechanism; }))
+        return false;
+    cards.push_back(card);
+    return true;
+}
+
+bool MemoryStore::setPinHashIfUnset(const std::string& hash)
+{
+    if (m_pinHash)
+        return false;
+    m_pinHash = hash;
+    return true;
+}
+
+} // namespace quorvel

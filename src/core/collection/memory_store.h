@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/ports/collection_store.h"
+
+#include <map>
+
+namespace quorvel {
+
+// A store that keeps everything in memory and forgets it at the end: the guest's ("Ospite"),
+// and the tests'.
+class MemoryStore : public CollectionStore
+{
+public:
+    std::vector<std::string> profiles() override { return m_profiles; }
+    bool addProfile(const std::string& name) override;
+
+    std::vector<Card> cards(const std::string& profile) override { return m_cards[profile]; }
+    bool openCard(const std::string& profile, const Card& card) override;
+
+    std::vector<Page> notebook(const std::string& profile) override { return m_notebooks[profile]; }
+    void saveNotebook(const std::string& profile, const std::vector<Page>& pages) override
+    {
+        m_notebooks[profile] = pages;
+    }
+
+    ClassRules classRules() override { return m_rules; }
+    void setClassRules(const ClassRules& rules) override { m_rules = rules; }
+    std::optional<std::string> pinHash() override { return m_pinHash; }
+    bool setPinHashIfUnset(const std::string& hash) override;
+
+private:
+    std::vector<std::string> m_profiles;
+    std::map<std::string, std::vector<Card>> m_cards;
+    std::map<std::string, std::vector<Page>> m_notebooks;
+    ClassRules m_rules;
+    std::optional<std::string> m_pinHash;
+};
+
+// Profile names are the same whatever their capitals: "Anna" and "anna" are one pupil.
+bool sameProfileName(const std::string& a, const std::string& b);
+
+} // namespace quorvel

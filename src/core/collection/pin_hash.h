@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+// The teacher's PIN is kept only as a salted, deliberately slow hash (Argon2id, with its salt
+// and costs written in the hash itself). It keeps curious pupils out of the teacher's desk; it
+// is not meant to stop a determined attacker who can read the database.
+std::string hashPin(const std::string& pin);
+bool pinMatches(const std::string& hash, const std::string& pin);
+
+} // namespace quorvel

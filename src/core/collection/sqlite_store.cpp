@@ -1,0 +1,199 @@
+#include "core/collection/sqlite_store.h"
+
+#include "core/storage/file_replace.h"
+
+#include <sqlite3.h>
+
+#include <ctime>
+
+namespace quorvel {
+namespace {
+
+// Version 1: the profiles, their cards and the class's settings.
+constexpr const char* version1 = R"(
+    CREATE TABLE profiles (
+        id INTEGER PRIMARY KEY,
+        name TEXT NOT NULL UNIQUE COLLATE NOCASE);
+    CREATE TABLE cards (
+        profile INTEGER NOT NULL REFERENCES profiles (id) ON DELETE CASCADE,
+        mechanism INTEGER NOT NULL,
+        level INTEGER NOT NULL,
+        description TEXT NOT NULL,
+        way TEXT NOT NULL CHECK (way IN ('scoperta', 'rivelata')),
+        date TEXT NOT NULL,
+        trials INTEGER NOT NULL,
+        PRIMARY KEY (profile, mechanism));
+    CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL);
+)";
+
+// Version 2: each profile's notebook, page by page.
+constexpr const char* version2 = R"(
+    CREATE TABLE pages (
+        profile INTEGER NOT NULL REFERENCES profiles (id) ON DELETE CASCADE,
+        number INTEGER NOT NULL,
+        level INTEGER NOT NULL,
+        streak INTEGER NOT NULL,
+        discovered INTEGER NOT NULL,
+        revealed INTEGER NOT NULL,
+        PRIMARY KEY (profile, number));
+    CREATE TABLE trials (
+        profile INTEGER NOT NULL,
+        page INTEGER NOT NULL,
+        number INTEGER NOT NULL,
+        first TEXT NOT NULL,
+        second TEXT NOT NULL,
+        a REAL,
+        b REAL,
+        output TEXT NOT NULL,
+        prediction TEXT,
+        prediction_right INTEGER NOT NULL,
+        PRIMARY KEY (profile, page, number),
+        FOREIGN KEY (profile, page) REFERENCES pages (profile, number) ON DELETE CASCADE);
+)";
+
+// The local date and time as "2026-12-07-143005", for the name of a damaged file set aside.
+std::string stamp()
+{
+    const std::time_t now = std::time(nullptr);
+    char text[32] = "";
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", local);
+    return text;
+}
+
+// Whether SQLite finds a whole database: false for a file that is no database or is damaged.
+// A lock held too long by another copy is a fault of its own, not damage.
+bool healthy(SqliteConnection& db)
+{
+    sqlite3_stmt* check = nullptr;
+    int code = sqlite3_prepare_v2(db.handle(), "PRAGMA quick_check", -1, &check, nullptr);
+    std::string result;
+    if (code == SQLITE_OK) {
+        code = sqlite3_step(check);
+        if (code == SQLITE_ROW) {
+            result = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
+            code = SQLITE_OK;
+        }
+    }
+    sqlite3_finalize(check);
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        return false;
+    if (code != SQLITE_OK)
+        db.fail(code);
+    return result == "ok";
+}
+
+} // namespace
+
+const char* schemaStep(int version)
+{
+    switch (version) {
+    case 1:
+        return version1;
+    case 2:
+        return version2;
+    default:
+        return nullptr;
+    }
+}
+
+SqliteStore::SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions options)
+    : m_file(folder / fileName)
+{
+    std::error_code problem;
+    std::filesystem::create_directories(folder, problem);
+    if (problem)
+        throw StoreFault("Non posso creare la cartella «" + utf8FromPath(folder)
+            + "» per l'archivio di Quorvel: " + reasonFor(problem) + ".");
+    m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
+    if (!healthy(*m_db)) {
+        m_db.reset();
+        moveAside();
+        m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
+    }
+    openHealthy(options);
+}
+
+namespace {
+const char* const newerDatabase = "L'archivio di Quorvel è di una versione più nuova del "
+                                  "programma: aggiorna Quorvel per usarlo.";
+}
+
+void SqliteStore::openHealthy(const SqliteStoreOptions& options)
+{
+    // A newer program's database is left exactly as it is.
+    if (std::stoi(m_db->single("PRAGMA user_version").value()) > schemaVersion)
+        throw StoreFault(newerDatabase);
+    if (m_db->single("PRAGMA journal_mode = WAL") != "wal")
+        throw StoreFault("L'archivio di Quorvel non si può aprire in questa cartella.");
+    m_db->execute("PRAGMA synchronous = FULL");
+    m_db->execute("PRAGMA foreign_keys = ON");
+    if (options.maxPages)
+        m_db->execute(("PRAGMA max_page_count = " + std::to_string(*options.maxPages)).c_str());
+    migrate();
+}
+
+void SqliteStore::moveAside()
+{
+    const std::string base = "quorvel-guasto-" + stamp();
+    std::filesystem::path aside = m_file.parent_path() / (base + ".db");
+    for (int n = 2; std::filesystem::exists(aside); ++n)
+        aside = m_file.parent_path() / (base + "-" + std::to_string(n) + ".db");
+    std::error_code problem;
+    std::filesystem::rename(m_file, aside, problem);
+    if (problem)
+        throw StoreFault("L'archivio di Quorvel è rovinato e non si può mettere da parte: "
+            + reasonFor(problem) + ".");
+    // Its journal goes with it: it belongs to the damaged file, never to the fresh one.
+    for (const char* suffix : { "-wal", "-shm" }) {
+        std::filesystem::path journal = m_file;
+        journal += suffix;
+        std::filesystem::path journalAside = aside;
+        journalAside += suffix;
+        if (std::filesystem::exists(journal, problem))
+            std::filesystem::rename(journal, journalAside, problem);
+    }
+    m_notice = "L'archivio di Quorvel era rovinato: l'ho messo da parte come «"
+        + utf8FromPath(aside.filename()) + "» e ne ho cominciato uno nuovo.";
+}
+
+void SqliteStore::migrate()
+{
+    const auto version = [&] { return std::stoi(m_db->single("PRAGMA user_version").value()); };
+    if (version() == schemaVersion)
+        return;
+    SqliteTransaction transaction(*m_db);
+    const int from = version(); // again, now that no other copy can be migrating
+    if (from > schemaVersion)
+        throw StoreFault(newerDatabase);
+    for (int step = from + 1; step <= schemaVersion; ++step)
+        m_db->execute(schemaStep(step));
+    m_db->execute(("PRAGMA user_version = " + std::to_string(schemaVersion)).c_str());
+    transaction.commit();
+}
+
+std::optional<std::string> SqliteStore::setting(const std::string& key)
+{
+    SqliteStatement read(*m_db, "SELECT value FROM settings WHERE key = ?");
+    read.bind(1, key);
+    if (!read.step())
+        return std::nullopt;
+    return read.text(0);
+}
+
+std::optional<std::string> SqliteStore::pinHash()
+{
+    return setting("pin");
+}
+
+bool SqliteStore::setPinHashIfUnset(const std::string& hash)
+{
+    SqliteTransaction transaction(*m_db);
+    SqliteStatement insert(*m_db, "INSERT OR IGNORE INTO settings (key, value) VALUES ('pin', ?)");
+    insert.bind(1, hash).run();
+    const bool set = sqlite3_changes(m_db->handle()) > 0;
+    transaction.commit();
+    return set;
+}
+
+} // namespace quorvel

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/collection/sqlite_connection.h"
+#include "core/ports/collection_store.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+struct SqliteStoreOptions
+{
+    int busyMilliseconds = 3000; // how long to wait for another copy's write
+    // A cap on the database's size in pages, to stand for a full disk in tests.
+    std::optional<long long> maxPages;
+};
+
+// The collection's store: one SQLite file, "quorvel.db", in the folder the caller gives.
+// Written ahead (WAL) and synchronously, every change in one transaction, so a program killed
+// at any moment loses at most the change it was writing, and a full disk keeps the last
+// whole state. The schema's version is the database's user_version; an older database is
+// brought up to date as it opens.
+class SqliteStore : public CollectionStore
+{
+public:
+    static constexpr int schemaVersion = 2;
+    static constexpr const char* fileName = "quorvel.db";
+
+    // Opens the database in `folder`, creating both when missing. A file that is no database,
+    // or a damaged one, is renamed aside with the date and time ("quorvel-guasto-...db") and a
+    // fresh database is started: notice() then says so. Throws a StoreFault when the database
+    // is locked by another copy for longer than the wait, when the folder cannot be written,
+    // or when a newer Quorvel made the database (then it is left as it is).
+    explicit SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions options = {});
+
+    // What happened while opening, for the pupil; empty when all went well.
+    const std::string& notice() const { return m_notice; }
+    const std::filesystem::path& file() const { return m_file; }
+
+    std::vector<std::string> profiles() override;
+    bool addProfile(const std::string& name) override;
+    std::vector<Card> cards(const std::string& profile) override;
+    bool openCard(const std::string& profile, const Card& card) override;
+    std::vector<Page> notebook(const std::string& profile) override;
+    void saveNotebook(const std::string& profile, const std::vector<Page>& pages) override;
+    ClassRules classRules() override;
+    void setClassRules(const ClassRules& rules) override;
+    std::optional<std::string> pinHash() override;
+    bool setPinHashIfUnset(const std::string& hash) override;
+
+private:
+    void openHealthy(const SqliteStoreOptions& options);
+    void moveAside();
+    void migrate();
+    long long profileId(const std::string& profile);
+    std::optional<std::string> setting(const std::string& key);
+    void writePage(long long profile, const Page& page);
+    void readTrials(const std::string& profile, std::vector<Page>& pages);
+
+    std::filesystem::path m_file;
+    std::unique_ptr<SqliteConnection> m_db;
+    std::string m_notice;
+};
+
+// The schema's steps: step n brings a database of version n - 1 to version n.
+const char* schemaStep(int version);
+
+} // namespace quorvel

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/app/level.h"
+#include "core/notebook/notebook.h"
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// How a card of the collection was opened.
+enum class CardWay { Discovered, Revealed };
+
+// An open card: a mechanism the pupil found out, or was told.
+struct Card
+{
+    int mechanism = 0; // 1..47, as in calc01..calc47
+    Level level; // the lowest level that reaches it
+    std::string description; // the rule in words, with the constants in force at the time
+    CardWay way = CardWay::Discovered;
+    std::string date; // "YYYY-MM-DD"
+    int trials = 0; // on the notebook's page when it opened
+
+    bool operator==(const Card&) const = default;
+};
+
+// When "Rivela la regola" may tell the rule of the mechanism in force.
+enum class RevealPolicy { Always, AfterTenTrials, AfterDiscovery, Never };
+
+// What the teacher decides for the whole class on this computer.
+struct ClassRules
+{
+    std::array<bool, Level::count> levels { true, true, true, true, true }; // which may be chosen
+    RevealPolicy reveal = RevealPolicy::Always;
+    bool wizardSpeaksAtStart = true;
+
+    bool operator==(const ClassRules&) const = default;
+};
+
+// A store that cannot do what was asked: what() says why in words for the pupil and the teacher.
+// Whatever the store held before the failing call is still there.
+class StoreFault : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where the pupils' profiles, their collections and notebooks and the class rules are kept.
+// Every call is whole or nothing: it changes everything it says or nothing, and throws a
+// StoreFault when it cannot.
+class CollectionStore
+{
+public:
+    virtual ~CollectionStore() = default;
+
+    virtual std::vector<std::string> profiles() = 0; // in the order they were added
+    // False when a profile of that name (whatever its capitals) is already there.
+    virtual bool addProfile(const std::string& name) = 0;
+
+    virtual std::vector<Card> cards(const std::string& profile) = 0;
+    // Opens a card; a card already open is never changed, and then the answer is false.
+    virtual bool openCard(const std::string& profile, const Card& card) = 0;
+
+    virtual std::vector<Page> notebook(const std::string& profile) = 0;
+    // Replaces the profile's whole notebook.
+    virtual void saveNotebook(const std::string& profile, const std::vector<Page>& pages) = 0;
+
+    virtual ClassRules classRules() = 0;
+    virtual void setClassRules(const ClassRules& rules) = 0;
+    // The teacher's PIN, only as its salted hash; nothing before it is first set.
+    virtual std::optional<std::string> pinHash() = 0;
+    // Keeps the hash only when no PIN is set yet; false when one already was.
+    virtual bool setPinHashIfUnset(const std::string& hash) = 0;
+};
+
+} // namespace quorvel

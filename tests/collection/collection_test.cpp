@@ -1,0 +1,223 @@
+// The collection's rules: the board, how cards open and stay, and the class rules.
+#include "core/collection/classroom.h"
+#include "core/collection/collection.h"
+#include "core/collection/memory_store.h"
+#include "core/mechanisms/dispatch.h"
+#include "fakes/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace quorvel {
+namespace {
+
+using testing::Rig;
+
+const BoardPlace* placeOf(int mechanism)
+{
+    const auto& board = collectionBoard();
+    const auto found = std::find_if(
+        board.begin(), board.end(), [&](const BoardPlace& p) { return p.mechanism == mechanism; });
+    return found == board.end() ? nullptr : &*found;
+}
+
+TEST(CollectionBoard, HasOneCardForEachMechanismALevelReaches)
+{
+    std::set<int> numbers;
+    for (const BoardPlace& p : collectionBoard())
+        numbers.insert(p.mechanism);
+    EXPECT_EQ(collectionBoard().size(), 43u);
+    EXPECT_EQ(numbers.size(), 43u);
+    EXPECT_EQ(placeOf(2), nullptr); // calc02 exists, but no level selects it
+}
+
+TEST(CollectionBoard, PutsAMechanismReachedFromSeveralLevelsAtTheLowest)
+{
+    const std::pair<int, int> rows[] = { { 1, 1 }, { 37, 1 }, { 10, 2 }, { 33, 2 }, { 5, 3 },
+        { 38, 3 }, { 26, 4 }, { 44, 4 }, { 15, 5 }, { 43, 5 } };
+    for (const auto& [mechanism, level] : rows) {
+        const BoardPlace* place = placeOf(mechanism);
+        ASSERT_NE(place, nullptr) << mechanism;
+        EXPECT_EQ(place->level.number(), level) << mechanism;
+    }
+    // Every scheme of every level finds its card at that level or a lower one.
+    Rig rig;
+    for (int level = 1; level <= Level::count; ++level) {
+        for (int scheme = 1; scheme <= schemeCount(Level::number(level)); ++scheme) {
+            rig.use(level, scheme);
+            const std::optional<int> mechanism = mechanismInForce(rig.s());
+            ASSERT_TRUE(mechanism) << level << "/" << scheme;
+            ASSERT_NE(placeOf(*mechanism), nullptr) << *mechanism;
+            EXPECT_LE(placeOf(*mechanism)->level.number(), level) << *mechanism;
+        }
+    }
+}
+
+// A machine on level 1, scheme 5: "the larger of the two numbers" (calc24).
+struct Pupil
+{
+    Pupil() { rig.machine.chooseScheme(1, 5); }
+
+    void experiment(int a, int b, bool predict)
+    {
+        if (predict)
+            rig.machine.notebook().setPrediction(std::to_string(std::max(a, b)));
+        rig.experiment(std::to_string(a), std::to_string(b));
+    }
+    // One trial without a prediction, then three right ones on new pairs.
+    std::optional<Card> discover(const std::string& date)
+    {
+        experiment(1, 2, false);
+        experiment(3, 9, true);
+        experiment(8, 4, true);
+        experiment(5, 6, true);
+        return collection.afterExperiment(rig.machine, date);
+    }
+    std::optional<Card> reveal(const std::string& date)
+    {
+        rig.machine.revealRule();
+        return collection.afterReveal(rig.machine, date);
+    }
+
+    Rig rig;
+    MemoryStore store;
+    Collection collection { store, "Anna" };
+};
+
+TEST(Collection, OpensTheCardOfADiscoveryWithItsDateAndTrials)
+{
+    Pupil pupil;
+    pupil.rig.machine.notebook().setPrediction("0"); // wrong: no streak yet
+    pupil.rig.experiment("7", "1");
+    EXPECT_FALSE(pupil.collection.afterExperiment(pupil.rig.machine, "2026-12-01"));
+    const std::optional<Card> card = pupil.discover("2026-12-07");
+    ASSERT_TRUE(card);
+    EXPECT_EQ(*card,
+        (Card { 24, Level::number(1), "Il risultato è il più grande dei due numeri.",
+            CardWay::Discovered, "2026-12-07", 5 }));
+    EXPECT_EQ(pupil.collection.openCards(), std::vector<Card> { *card });
+}
+
+TEST(Collection, OpensARevealedRuleAsRevealedAndNothingBeforeALevel)
+{
+    Pupil pupil;
+    const std::optional<Card> card = pupil.reveal("2026-12-07");
+    ASSERT_TRUE(card);
+    EXPECT_EQ(card->way, CardWay::Revealed);
+    EXPECT_EQ(card->trials, 0);
+
+    Rig idle; // no level chosen: no rule to reveal, no card
+    MemoryStore store;
+    Collection nobody(store, "Bruno");
+    idle.machine.revealRule();
+    EXPECT_FALSE(nobody.afterReveal(idle.machine, "2026-12-07"));
+    EXPECT_TRUE(nobody.openCards().empty());
+}
+
+TEST(Collection, KeepsACardAsItFirstOpened)
+{
+    struct Row
+    {
+        CardWay first;
+        CardWay second;
+    };
+    const Row rows[] = {
+        { CardWay::Revealed, CardWay::Discovered }, // a rule first revealed stays revealed
+        { CardWay::Discovered, CardWay::Revealed },
+        { CardWay::Discovered, CardWay::Discovered },
+    };
+    for (const Row& r : rows) {
+        Pupil pupil;
+        const auto open = [&](CardWay way, const std::string& date) {
+            pupil.rig.machine.beginNotebookPage();
+            return way == CardWay::Revealed ? pupil.reveal(date) : pupil.discover(date);
+        };
+        ASSERT_TRUE(open(r.first, "2026-12-01"));
+        EXPECT_FALSE(open(r.second, "2026-12-07"));
+        const std::vector<Card> cards = pupil.collection.openCards();
+        ASSERT_EQ(cards.size(), 1u);
+        EXPECT_EQ(cards[0].way, r.first);
+        EXPECT_EQ(cards[0].date, "2026-12-01");
+        EXPECT_EQ(countCards(cards).discovered, r.first == CardWay::Discovered ? 1 : 0);
+    }
+}
+
+TEST(Classroom, AllowsTheRevealAsTheTeacherDecided)
+{
+    struct Row
+    {
+        RevealPolicy policy;
+        int trials;
+        bool discovered;
+        bool allowed;
+    };
+    const Row rows[] = {
+        { RevealPolicy::Always, 0, false, true },
+        { RevealPolicy::AfterTenTrials, 9, true, false },
+        { RevealPolicy::AfterTenTrials, 10, false, true },
+        { RevealPolicy::AfterDiscovery, 30, false, false },
+        { RevealPolicy::AfterDiscovery, 4, true, true },
+        { RevealPolicy::Never, 30, true, false },
+    };
+    for (const Row& r : rows) {
+        MemoryStore store;
+        Classroom classroom(store);
+        ClassRules rules;
+        rules.reveal = r.policy;
+        classroom.setRules(rules);
+        Page page;
+        page.trials.resize(static_cast<std::size_t>(r.trials));
+        page.discovered = r.discovered;
+        EXPECT_EQ(!classroom.revealRefusal(&page), r.allowed) << r.trials;
+        EXPECT_EQ(Classroom(store).rules(), rules); // kept in the store
+    }
+    MemoryStore store;
+    ClassRules never;
+    never.reveal = RevealPolicy::AfterTenTrials;
+    store.setClassRules(never);
+    EXPECT_EQ(Classroom(store).revealRefusal(nullptr),
+        "Prima fai almeno 10 prove con questo meccanismo: finora ne hai fatte 0.");
+}
+
+TEST(Classroom, AllowsOnlyTheLevelsTheTeacherChose)
+{
+    MemoryStore store;
+    Classroom classroom(store);
+    ClassRules rules;
+    rules.levels = { true, true, false, false, true };
+    classroom.setRules(rules);
+    const bool expected[] = { false, true, true, false, false, true };
+    for (int n = 0; n <= Level::count; ++n)
+        EXPECT_EQ(classroom.levelAllowed(Level::number(n)), expected[n]) << n;
+}
+
+TEST(Classroom, SetsThePinOnFirstUseAndKeepsOnlyASaltedHash)
+{
+    MemoryStore store;
+    Classroom classroom(store);
+    EXPECT_EQ(classroom.enterPin("12a4"), Classroom::PinAnswer::NotAPin);
+    EXPECT_EQ(classroom.enterPin("123"), Classroom::PinAnswer::NotAPin);
+    EXPECT_FALSE(store.pinHash());
+    EXPECT_EQ(classroom.enterPin("2468"), Classroom::PinAnswer::FirstSet);
+    const std::string hash = store.pinHash().value();
+    EXPECT_EQ(hash.find("2468"), std::string::npos);
+    EXPECT_EQ(hash.rfind("$argon2id$", 0), 0u);
+
+    const std::pair<const char*, Classroom::PinAnswer> rows[] = {
+        { "2468", Classroom::PinAnswer::Right }, { "2469", Classroom::PinAnswer::Wrong },
+        { "24680", Classroom::PinAnswer::Wrong }, { "", Classroom::PinAnswer::Wrong },
+        { "abc", Classroom::PinAnswer::Wrong }, // once set, anything else is just wrong
+    };
+    for (const auto& [pin, answer] : rows)
+        EXPECT_EQ(classroom.enterPin(pin), answer) << pin;
+    EXPECT_EQ(store.pinHash(), hash);
+    // The same PIN hashed again comes out different: the salt is new every time.
+    MemoryStore other;
+    Classroom(other).enterPin("2468");
+    EXPECT_NE(other.pinHash(), hash);
+}
+
+} // namespace
+} // namespace quorvel

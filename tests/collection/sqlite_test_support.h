@@ -1,0 +1,43 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+
+namespace quorvel::testing {
+
+// A new empty folder of the test's own, removed with everything in it at the end.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A connection of the test's own, beside the store's, to look at the file or to hold a lock.
+class RawDatabase
+{
+public:
+    explicit RawDatabase(const std::filesystem::path& file);
+    ~RawDatabase();
+    RawDatabase(const RawDatabase&) = delete;
+    RawDatabase& operator=(const RawDatabase&) = delete;
+    void execute(const std::string& sql);
+    // The first column of the first row, as text ("" for none).
+    std::string single(const std::string& sql);
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+std::string fileBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+} // namespace quorvel::testing
