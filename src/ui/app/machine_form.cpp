@@ -396,9 +396,13 @@ void MachineForm::Timer1_Timer()
         m_lightPictures.emplace(m_programFolder);
     const auto names = m_machine->Timer1_Timer();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        // A missing picture leaves its light as it was.
-        if (const QPixmap* picture = m_lightPictures->picture(names[i]))
+        // A light that keeps its picture is not repainted; a missing picture leaves it as it was.
+        if (names[i] == m_lightShown[i])
+            continue;
+        if (const QPixmap* picture = m_lightPictures->picture(names[i])) {
             m_lights[i]->setPixmap(*picture);
+            m_lightShown[i] = names[i];
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -110,6 +111,7 @@ private:
     OpenPanel* m_frame2 = nullptr;
     std::unique_ptr<QtSaveDialog> m_saveDialog;
     std::array<QLabel*, 5> m_lights {};
+    std::array<std::string, 5> m_lightShown; // the picture each light shows, by name
     std::array<std::array<KeyLabel*, 10>, 2> m_digitKeys {};
     KeyLabel* m_exp = nullptr;
     KeyLabel* m_label3 = nullptr;
