@@ -1,5 +1,6 @@
 // The open panel `Frame2` in the window: what its lists hold, what "apri" opens, the keys
-// pressed in it, a folder it cannot read, and where it can be dragged.
+// pressed in it, the folder it shares with saving, a folder it cannot read, and where it can
+// be dragged.
 #include "ui/storage/open_panel.h"
 #include "window_test.h"
 
@@ -124,6 +125,58 @@ TEST_F(Panel, KeysInThePanelNeverReachTheMachine)
     }
     EXPECT_EQ(count("Beep 800 100"), 0) << "no experiment ran";
     EXPECT_EQ(inputs(), "in42/in");
+}
+
+TEST_F(Panel, SavingAndOpeningShareTheLastFolderUsed)
+{
+    const QString first = documents.path() + "/Quorvel";
+    trigger("livello3");
+    clickOn("Label11");
+    trigger("aprimeccanismo");
+    EXPECT_EQ(panel->folder(), documents.path()) << "Quorvel is made by the first save";
+    // Saves under `name`, telling where the dialog started.
+    const auto save = [&](const QString& name) {
+        QString startedIn;
+        answeringModal([&] { trigger("salvameccanismo"); },
+            [&](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                startedIn = files.directory().absolutePath();
+                files.findChild<QLineEdit*>("fileNameEdit")->setText(name);
+                dialog.accept(); // reads the name, as its Save button does
+            });
+        return startedIn;
+    };
+    EXPECT_EQ(save("primo"), first);
+    EXPECT_EQ(panel->folder(), first) << "the panel shows the folder saved in";
+    EXPECT_EQ(rows(panel->fileList()), QStringList { "primo.txt" });
+    EXPECT_EQ(save(dir.filePath("secondo")), first);
+    EXPECT_EQ(panel->folder(), dir.path());
+    EXPECT_TRUE(rows(panel->fileList()).contains("secondo.txt"));
+    EXPECT_EQ(save("terzo"), dir.path());
+
+    // Opening from a folder makes it the one to start from, in this run and the next.
+    panel->setFolder(dir.filePath("sotto"));
+    clickRow(panel->fileList(), "dentro.txt");
+    EXPECT_EQ(apri(), "");
+    MachineForm next(testing::programFolder, speaker, characters);
+    next.findChild<QAction*>("aprimeccanismo")->trigger();
+    EXPECT_EQ(next.openPanel()->folder(), dir.filePath("sotto"));
+    EXPECT_EQ(save("quarto"), dir.filePath("sotto"));
+}
+
+// Qt's own complaints reach the terminal the game was started from: opening the save dialog
+// gives none (its side bar once could not scale a missing folder picture).
+TEST_F(Panel, SaveDialogOpensWithoutComplaints)
+{
+    static QStringList complaints;
+    complaints.clear();
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { complaints << text; });
+    trigger("livello1");
+    EXPECT_EQ(answeringModal([&] { trigger("salvameccanismo"); }), "salvameccanismo");
+    qInstallMessageHandler(before);
+    complaints.removeIf([](const QString& text) { return text.contains("propagateSizeHints"); });
+    EXPECT_EQ(complaints, QStringList());
 }
 
 TEST_F(Panel, SaysWhenAFolderCannotBeReadAndLeadsBackUp)

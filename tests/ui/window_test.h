@@ -49,9 +49,30 @@ inline QString answeringModal(
     return seen;
 }
 
+// A documents folder of its own for each test, where saving and opening start afresh: the
+// tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
+// desktop does, and the folder remembered by an earlier test is forgotten.
+class TemporaryDocuments
+{
+public:
+    TemporaryDocuments()
+    {
+        QDir(m_folder.path()).mkpath("Documenti");
+        QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+        if (dirs.open(QIODevice::WriteOnly))
+            dirs.write("XDG_DOCUMENTS_DIR=\"" + m_folder.path().toUtf8() + "/Documenti\"\n");
+        QSettings().remove("meccanismi/cartella");
+    }
+    QString path() const { return m_folder.path() + "/Documenti"; }
+
+private:
+    QTemporaryDir m_folder;
+};
+
 class Window : public ::testing::Test
 {
 protected:
+    TemporaryDocuments documents;
     Recorder recorder;
     FakeSpeaker speaker { recorder };
     FakeCharacterService characters { recorder };

@@ -8,6 +8,7 @@
 #include "ui/effects/clip_player.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
 #include <QApplication>
@@ -309,16 +310,17 @@ void MachineForm::Label1_Click()
 }
 void MachineForm::salvameccanismo_Click()
 {
-    const QString before = m_saveDialog->lastFolder();
     saveMechanism(*m_machine, *m_saveDialog);
-    // The open panel then shows the folder the pupil saved in.
-    if (m_saveDialog->lastFolder() != before)
-        m_frame2->setFolder(m_saveDialog->lastFolder());
+    // Saving and opening share the folder: the open panel shows the file just saved.
+    if (!m_saveDialog->chosenFolder().isEmpty())
+        m_frame2->setFolder(m_saveDialog->chosenFolder());
 }
 
-// The panel opens with the keyboard in its list.
+// The panel opens on the folder last saved in or opened from, with the keyboard in its list.
 void MachineForm::aprimeccanismo_Click()
 {
+    if (m_frame2->isHidden())
+        m_frame2->setFolder(MechanismFolder::forOpening());
     m_frame2->show();
     m_frame2->raise();
     m_frame2->fileList()->setFocus();
@@ -337,6 +339,7 @@ void MachineForm::Command1_Click()
     const std::string name = m_frame2->selectedName().toStdString();
     if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name))
         return;
+    MechanismFolder::remember(m_frame2->folder());
     Label11_Click();
 }
 
