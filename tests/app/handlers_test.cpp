@@ -85,6 +85,26 @@ TEST(Experiment, ReadsKeypadsAndPlaysTheClipAroundTheOutput)
             "Beep 800 100", "ClipPlay", "ClipPlay", "Beep 800 100", "ClipPlay" }));
 }
 
+TEST(Keypad, EraseLastDigitTakesOffOneDigitAndLeavesTheWordIn)
+{
+    // The input before, then after erasing its last digit.
+    const std::pair<const char*, const char*> cases[] = {
+        { "123", "12" },
+        { "7", "" },
+        { "", "" },
+        { "in", "in" },
+        { "in40", "in4" },
+    };
+    for (const auto& [before, after] : cases) {
+        Rig rig;
+        rig.machine.setText(Control::i2, before);
+        rig.machine.setText(Control::i1, "5");
+        rig.machine.eraseLastDigit(Keypad::Second);
+        EXPECT_EQ(rig.machine.text(Control::i2), after) << before;
+        EXPECT_EQ(rig.machine.text(Control::i1), "5") << "the other input stays";
+    }
+}
+
 TEST(LevelCommand, ShowsTheLevelBeepsSpeaksAndClearsTheInputs)
 {
     void (Machine::*const commands[])() = { &Machine::livello1_Click, &Machine::livello2_Click,

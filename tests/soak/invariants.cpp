@@ -1,6 +1,8 @@
 #include "invariants.h"
 
+#include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
+#include "ui/storage/open_panel.h"
 
 #include <QLabel>
 
@@ -52,6 +54,8 @@ std::vector<std::string> brokenInvariants(MachineForm& form)
             std::string("the face shows ") + name + " = \"" + face + "\" but the machine holds \""
                 + m.text(control) + "\"");
     }
+    const QWidget* panel = form.openPanel();
+    check(form.face()->rect().contains(panel->geometry()), "Frame2 lies partly off the face");
     return broken;
 }
 

@@ -10,7 +10,8 @@ class MachineForm;
 namespace quorvel::soak {
 
 // What must hold of the window and its machine whatever the pupil did: the core's own
-// invariants, and the face showing exactly the texts the core holds. One line per broken rule.
+// invariants, the face showing exactly the texts the core holds, and the open panel whole on
+// the face. One line per broken rule.
 std::vector<std::string> brokenInvariants(MachineForm& form);
 
 // "", "out", "????", or a number in display form: -12, 0.25, 1.5E+15, 3E-07.

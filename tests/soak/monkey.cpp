@@ -7,6 +7,7 @@
 // when everything held and the window still answers within a second at the end; 2 for a broken
 // invariant, 3 for a window that stopped answering, 1 for a bad command line or set-up.
 #include "invariants.h"
+#include "monkey_tools.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/app/startup_checks.h"
@@ -28,85 +29,6 @@
 namespace quorvel::soak {
 namespace {
 
-// The real speaker holds the window for 100 ms on every beep, as the game's rules ask: that
-// would stretch 20 000 events to hours.
-class SilentSpeaker : public Speaker
-{
-public:
-    void Beep(int, int) override { }
-};
-
-// Resident memory in MiB by the kernel's account of this process, -1 where it gives none.
-double residentMiB(const QByteArray& field = "VmRSS:")
-{
-    QFile status("/proc/self/status");
-    if (status.open(QIODevice::ReadOnly))
-        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-            if (line.startsWith(field))
-                return line.mid(field.size()).trimmed().split(' ')[0].toDouble() / 1024;
-    return -1;
-}
-
-// A throw-away folder for the open and save panels: mechanism files good and broken (empty,
-// an unknown level, binary bytes, a megabyte that never ends), a subfolder, and "non_cartella",
-// a regular file where saving expects a folder, which stops even root.
-void fillFolder(const QDir& root)
-{
-    QByteArray noise;
-    for (int i = 0; i < 4096; ++i)
-        noise += static_cast<char>(i * 7919 % 251);
-    const std::pair<const char*, QByteArray> files[] = {
-        { "livello1.txt", "\"livello1,4,6,3,2,1,0,5\"\r\n" },
-        { "con_bom.txt.bak", "\xEF\xBB\xBF\"livello3,4,10,2,3,1,1,20\" \t\n" },
-        { "sottocartella/livello5.txt", "\"livello5,9,10,4,1,3,2,18\"\r\n" },
-        { "vuoto.txt", "" },
-        { "livello9.txt", "\"livello9,3,7,1,4,2,0,12\"\r\n" },
-        { "binario.txt", noise },
-        { "grande.txt", "\"livello1" + QByteArray(1 << 20, ',') },
-        { "non_cartella", "a regular file where a folder is expected\n" },
-    };
-    root.mkpath("salvati");
-    root.mkpath("sottocartella");
-    for (const auto& [name, bytes] : files) {
-        QFile file(root.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-}
-
-void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held = {})
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, {});
-    QApplication::sendEvent(target, &event);
-}
-
-void sendClick(QWidget* target, QPoint at, bool twice = false)
-{
-    for (int i = 0; i < (twice ? 2 : 1); ++i) {
-        const auto press = i ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
-        sendMouse(target, press, at, Qt::LeftButton);
-        sendMouse(target, QEvent::MouseButtonRelease, at);
-    }
-}
-
-void sendKey(QObject* target, int key, const QString& text = {})
-{
-    for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease }) {
-        QKeyEvent event(type, key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &event);
-    }
-}
-
-// Types a text into a field key by key, as the pupil does, and ends with Enter.
-void typeInto(QWidget* field, const QString& text)
-{
-    field->setFocus();
-    for (const QChar c : text)
-        sendKey(field, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, QString(c));
-    sendKey(field, Qt::Key_Return);
-}
-
 // The pupil who tries everything, one random action per turn of the window's own event loop,
 // so that between actions everything runs as it does for a pupil: posted events, timers,
 // deferred deletions. Actions arrive as the platform delivers them: presses and releases
@@ -115,11 +37,13 @@ void typeInto(QWidget* field, const QString& text)
 class Monkey
 {
 public:
-    Monkey(MachineForm& form, const QString& folder, std::uint64_t seed, long events)
+    // `mark`: the event after which the memory is read, once the window has been everywhere.
+    Monkey(MachineForm& form, const QString& folder, std::uint64_t seed, long events, long mark)
         : m_form(form)
         , m_folder(folder)
         , m_random(seed)
         , m_events(events)
+        , m_mark(mark)
         , m_watchdog([this] { watch(); })
     {
         // The window opens its message boxes and the save dialog with exec(): only a timer
@@ -135,6 +59,7 @@ public:
     }
 
     long done() const { return m_done; }
+    double markMiB() const { return m_markMiB; } // -1 when the run ended before the mark
     const std::map<std::string, int>& counts() const { return m_counts; }
 
 private:
@@ -153,7 +78,8 @@ private:
     {
         if (m_done < m_events) {
             act();
-            ++m_done;
+            if (++m_done == m_mark)
+                m_markMiB = residentMiB();
         }
         // Cheap enough after every action, which then names the one that broke the state.
         const std::vector<std::string> broken = brokenInvariants(m_form);
@@ -302,11 +228,6 @@ private:
 
     void clickRow(QAbstractItemView* view, bool twice)
     {
-        // The model fills a folder from a thread of its own: give it a moment.
-        QElapsedTimer waited;
-        waited.start();
-        while (view->model()->rowCount(view->rootIndex()) == 0 && waited.elapsed() < 30)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const int rows = view->model()->rowCount(view->rootIndex());
         if (rows == 0)
             return;
@@ -371,6 +292,8 @@ private:
     QString m_folder;
     std::mt19937_64 m_random;
     long m_events;
+    long m_mark;
+    double m_markMiB = -1;
     std::atomic<long> m_done = 0;
     std::map<std::string, int> m_counts;
     int m_pauseMs = 0;
@@ -390,6 +313,7 @@ int main(int argc, char** argv)
     using namespace quorvel;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    keepMemoryCompact(); // as the game does
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quorvel");
     QApplication::setApplicationName("Quorvel");
@@ -412,6 +336,7 @@ int main(int argc, char** argv)
         return 1;
     }
     soak::fillFolder(QDir(folder.path()));
+    soak::privateDesktop(QDir(folder.filePath("casa")));
 
     soak::SilentSpeaker speaker;
     NarratorService characters(!options.isSet("sound"));
@@ -427,7 +352,10 @@ int main(int argc, char** argv)
         std::printf("quorvel_monkey: VmRSS at start %.1f MiB\n", startMiB);
 
     clock.restart();
-    soak::Monkey monkey(form, folder.path(), seed, events);
+    // The first events take the window everywhere once (every panel, dialog and page made);
+    // from then on a long lesson must not grow.
+    const long mark = 2000;
+    soak::Monkey monkey(form, folder.path(), seed, events, mark);
     const int code = QApplication::exec();
     std::printf("quorvel_monkey: %ld events in %.1f s\n ", monkey.done(), clock.elapsed() / 1e3);
     for (const auto& [name, count] : monkey.counts())
@@ -436,9 +364,14 @@ int main(int argc, char** argv)
     // faster wait here.
     if (const MerlinNarrator* merlin = characters.merlin())
         std::printf(" narrator requests waiting %zu", merlin->queue().waiting());
+    const double endMiB = soak::residentMiB();
     if (reportMemory)
-        std::printf("\nquorvel_monkey: VmRSS at end %.1f MiB (%+.1f MiB), peak %.1f MiB",
-            soak::residentMiB(), soak::residentMiB() - startMiB, soak::residentMiB("VmHWM:"));
+        std::printf("\nquorvel_monkey: VmRSS at end %.1f MiB (%+.1f MiB), peak %.1f MiB", endMiB,
+            endMiB - startMiB, soak::residentMiB("VmHWM:"));
+    if (reportMemory && monkey.markMiB() >= 0)
+        std::printf("\nquorvel_monkey: VmRSS at event %ld %.1f MiB, at the end %.1f MiB: "
+                    "%+.2f MiB over the last %ld events",
+            mark, monkey.markMiB(), endMiB, endMiB - monkey.markMiB(), monkey.done() - mark);
     std::printf("\nquorvel_monkey: %s (%d)\n", code ? "FAILED" : "all checks hold", code);
     return code;
 }

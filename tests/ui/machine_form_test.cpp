@@ -1,109 +1,19 @@
 // The window offscreen, used as the pupil uses it: every control where the machine's face puts
-// it at any size, the menus, the activation, the lights, the panels, clicks and keys.
-#include "fakes/fakes.h"
+// it at any size, the menus, the activation, the lights, the information panel and clicks.
+// The keyboard and the open panel have tests of their own.
 #include "ui/app/key_label.h"
-#include "ui/app/machine_face.h"
-#include "ui/app/machine_form.h"
 #include "ui/effects/clip_player.h"
-#include "ui/storage/open_panel.h"
+#include "window_test.h"
 
-#include <QtWidgets>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
 #include <ranges>
-
-// Failures show texts as text.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << text.toStdString();
-}
 
 namespace quorvel {
 namespace {
 
-const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
-
-void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
-{
-    QMouseEvent event(
-        type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, {});
-    QApplication::sendEvent(target, &event);
-}
-
-// Runs `action`; a modal window it raises is read and closed from inside its own loop.
-// Gives its title, then the text of a message box, or "" when no modal window came up.
-QString answeringModal(const std::function<void()>& action)
-{
-    QString seen;
-    QTimer::singleShot(0, [&] {
-        if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            seen = window->windowTitle() + (box ? ": " + box->text() : QString());
-            window->reject();
-        }
-    });
-    action();
-    QCoreApplication::processEvents(); // a timer that found no modal window is spent here
-    return seen;
-}
-
-// The window wired to recording fakes.
-class Window : public ::testing::Test
-{
-protected:
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
-    MachineForm form { programFolder, speaker, characters };
-
-    template <class T = QWidget> T* control(const QString& name)
-    {
-        T* found = form.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QString text(const QString& name) { return control<QLabel>(name)->text(); }
-    QString inputs() { return text("i1") + "/" + text("i2"); }
-    void trigger(const char* item) { control<QAction>(item)->trigger(); }
-    long count(const std::string& line) { return std::ranges::count(recorder.log, line); }
-
-    // Shows the window with exactly `face` pixels for the machine's face, painted once, so
-    // that the activation has followed.
-    void showWithFace(QSize face = MachineFace::designSize)
-    {
-        form.show();
-        QCoreApplication::processEvents();
-        // The menu bar's font follows the scale, which changes its height: settle in steps.
-        for (int i = 0; i < 5 && form.face()->size() != face; ++i) {
-            form.resize(form.size() + face - form.face()->size());
-            QCoreApplication::processEvents();
-        }
-        ASSERT_EQ(form.face()->size(), face);
-        form.face()->repaint();
-        QCoreApplication::processEvents();
-    }
-
-    // A click where the pupil sees the control, which must then be the topmost thing there.
-    void clickOn(const QString& name)
-    {
-        QWidget* target = control(name);
-        const QPoint centre = target->rect().center();
-        ASSERT_EQ(form.face()->childAt(target->mapTo(form.face(), centre)), target)
-            << name.toStdString() << " is covered";
-        sendMouse(target, QEvent::MouseButtonPress, centre, Qt::LeftButton);
-        sendMouse(target, QEvent::MouseButtonRelease, centre, Qt::NoButton);
-    }
-
-    // Through the window, as the platform delivers keys, to whatever has the focus.
-    void press(int key)
-    {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(form.windowHandle(), &event);
-    }
-};
+using testing::answeringModal;
+using testing::programFolder;
+using testing::sendMouse;
+using testing::Window;
 
 // Every control of the face: name, place at 100 % in twips (15 to a pixel), caption (null
 // where it has none) and the colour of its key or display (invalid where not checked).
@@ -214,7 +124,8 @@ TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
     QStringList actual;
     // From the last: a level is then in force when the mechanism is saved.
     for (const auto& [menu, item] : items | std::views::reverse) {
-        EXPECT_EQ(item->text(), item->objectName()) << "tests and the soak find it by its name";
+        const QString shown = QString(item->text()).remove('&'); // "&" marks the Alt key
+        EXPECT_EQ(shown, item->objectName()) << "tests and the soak find it by its name";
         recorder.log.clear();
         QStringList seen;
         QObject guard; // its timers go with it
@@ -233,7 +144,7 @@ TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
         seen << (exited ? "exit" : "");
         seen.removeAll("");
         seen.removeAll("modal ");
-        actual.prepend(menu->text() + "/" + item->text() + ": " + seen.join(" | "));
+        actual.prepend(QString(menu->text()).remove('&') + "/" + shown + ": " + seen.join(" | "));
     }
     EXPECT_EQ(actual, expected);
 }
@@ -323,102 +234,6 @@ TEST_F(Window, ClicksOnTheKeysReachTheMachine)
         EXPECT_TRUE(form.shock()->isRunning());
         EXPECT_EQ(count("Beep 700 100"), i);
     }
-}
-
-TEST_F(Window, KeyboardTypesIntoTheChosenInputAndRunsExperiments)
-{
-    showWithFace();
-    trigger("livello1");
-    // A key, then the inputs, where typing goes next and the key on the face that flashes.
-    const std::tuple<int, const char*, Keypad, const char*> steps[] = {
-        { Qt::Key_1, "1/", Keypad::First, "uno" },
-        { Qt::Key_2, "12/", Keypad::First, "due" },
-        { Qt::Key_Tab, "12/", Keypad::Second, nullptr },
-        { Qt::Key_7, "12/7", Keypad::Second, "sette2" },
-        { Qt::Key_Backspace, "12/", Keypad::Second, "canc2" },
-        { Qt::Key_9, "12/9", Keypad::Second, "nove2" },
-        { Qt::Key_Backtab, "12/9", Keypad::First, nullptr },
-        { Qt::Key_Delete, "/9", Keypad::First, "Label3" },
-        { Qt::Key_3, "3/9", Keypad::First, "tre" },
-        { Qt::Key_Tab, "3/9", Keypad::Second, nullptr },
-        { Qt::Key_Tab, "3/9", Keypad::First, nullptr },
-        { Qt::Key_Return, "3/9", Keypad::First, "exp" },
-        { Qt::Key_Enter, "3/9", Keypad::First, "exp" },
-    };
-    for (const auto& [key, shown, typing, flashed] : steps) {
-        SCOPED_TRACE(::testing::Message() << "key " << key);
-        press(key);
-        EXPECT_EQ(inputs(), shown);
-        EXPECT_EQ(form.typingInto(), typing);
-        EXPECT_TRUE(!flashed || control<KeyLabel>(flashed)->isPressedLook());
-    }
-    EXPECT_EQ(count("Beep 800 100"), 2) << "one experiment for each Enter";
-    EXPECT_EQ(control<QLineEdit>("Text1")->text() + control<QLineEdit>("Text2")->text(), "39");
-    EXPECT_EQ(text("usc").toStdString(), form.machine().text(Control::usc));
-    EXPECT_NE(text("usc"), "out");
-    clickOn("i2"); // a click on a display chooses it for the keyboard
-    press(Qt::Key_6);
-    EXPECT_EQ(inputs(), "3/96");
-    clickOn("i1");
-    EXPECT_EQ(form.typingInto(), Keypad::First);
-}
-
-TEST_F(Window, OpenPanelListsOpensAndMovesWhereItIsDropped)
-{
-    QTemporaryDir dir;
-    for (const char* name : { "prova.txt", "rotto.txt", "vecchio.txt.bak", "note.md", "txt" }) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(name == std::string("rotto.txt") ? "\"livello9,3,7,1,4,2,0,12\"\r\n"
-                                                    : "\"livello2,3,7,1,4,2,0,12\"\r\n");
-    }
-    showWithFace();
-    trigger("aprimeccanismo");
-    OpenPanel* panel = form.openPanel();
-    EXPECT_EQ(panel->geometry(), QRect(200, 16, 385, 281));
-    ASSERT_TRUE(panel->setFolder(dir.path()));
-    // The model reads in the background: until it has three, and a moment more for strays.
-    auto* model = qobject_cast<QFileSystemModel*>(panel->fileList()->model());
-    const QModelIndex root = panel->fileList()->rootIndex();
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 5000 && (model->rowCount(root) < 3 || waited.elapsed() < 200))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QStringList names;
-    for (int row = 0; row < model->rowCount(root); ++row)
-        names << model->fileName(model->index(row, 0, root));
-    names.sort();
-    EXPECT_EQ(names, QStringList({ "prova.txt", "rotto.txt", "vecchio.txt.bak" }));
-
-    const std::pair<const char*, const char*> tries[] = {
-        { "", "Quorvel: Scegli un file dall'elenco dei meccanismi salvati." },
-        { "rotto.txt", "Quorvel: Il file scelto non contiene un meccanismo valido." },
-        { "prova.txt", "" },
-    };
-    for (const auto& [selected, message] : tries) {
-        if (*selected)
-            panel->fileList()->setCurrentIndex(model->index(dir.filePath(selected)));
-        EXPECT_EQ(answeringModal([&] { control<QAbstractButton>("Command1")->click(); }), message);
-        EXPECT_EQ(panel->isVisible(), *message != 0) << "open until a mechanism is in force";
-        EXPECT_EQ(form.machine().state().loadedFromFile, *message == 0);
-    }
-    EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  prova");
-    const MachineState& s = form.machine().state();
-    EXPECT_EQ(s.activeLevel.name(), "livello2");
-    EXPECT_EQ(s.schemaLevel2.textValue(), "12");
-    EXPECT_EQ(s.c1() * 100 + s.c2(), 307) << "c1 3 and c2 7";
-    trigger("aprimeccanismo");
-    const auto drop = [&](QPoint at) { // pressed on the panel's surface, let go at `at`
-        sendMouse(panel, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
-        sendMouse(panel, QEvent::MouseMove, panel->mapFrom(form.face(), at), Qt::LeftButton);
-        sendMouse(panel, QEvent::MouseButtonRelease, panel->mapFrom(form.face(), at), {});
-    };
-    drop(control("exp")->geometry().center());
-    EXPECT_EQ(panel->geometry(), QRect(200, 16, 385, 281)) << "a control takes no drop";
-    drop(QPoint(30, 500)); // bare surface near the bottom-left corner
-    EXPECT_EQ(panel->geometry().center(), QPoint(30, 500)) << "no clamping at the edge";
-    clickOn("Label11");
-    EXPECT_FALSE(panel->isVisible());
 }
 
 } // namespace

@@ -81,6 +81,14 @@ void Machine::typeDigits(Keypad keypad, std::string_view digits)
     setText(target, typed);
 }
 
+void Machine::eraseLastDigit(Keypad keypad)
+{
+    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    const std::string& typed = text(target);
+    if (!typed.empty() && typed.back() >= '0' && typed.back() <= '9')
+        setText(target, typed.substr(0, typed.size() - 1));
+}
+
 void Machine::Label3_Click()
 {
     setText(Control::i1, "");

@@ -48,6 +48,9 @@ public:
     // Presses the keypad's key for each digit of a text, in order; other characters press
     // nothing.
     void typeDigits(Keypad keypad, std::string_view digits);
+    // Takes the last digit off an input (Backspace on the keyboard). The word "in" shown
+    // before any level is not the pupil's typing and stays.
+    void eraseLastDigit(Keypad keypad);
     void Label3_Click(); // "Canc" of the first keypad
     void canc2_Click(); // "Canc" of the second keypad
     void exp_Click(); // "esperimento"

@@ -12,16 +12,18 @@
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmapCache>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 namespace {
@@ -185,6 +187,11 @@ void MachineForm::buildPanels()
     connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::Command1_Click);
     connect(
         m_frame2, &OpenPanel::driveNotReady, this, [this] { show("periferica non  disponibile"); });
+    m_frame2->setDropBounds([this] {
+        QRect area({}, MachineFace::designSize.scaled(m_face->size(), Qt::KeepAspectRatio));
+        area.moveCenter(m_face->rect().center());
+        return area;
+    });
     connect(m_frame2, &OpenPanel::droppedAt, this, [this](QPoint global) {
         const QPoint point = m_face->mapFromGlobal(global);
         // Only the window's own surface takes a drop; a drop onto a control does nothing.
@@ -202,45 +209,57 @@ void MachineForm::buildKeypads()
             const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
             const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
             KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
-            connect(key, &KeyLabel::clicked, this,
-                [this, keypad, digit] { m_machine->keypadClick(keypad, digit); });
+            connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
+                selectInput(keypad);
+                m_machine->keypadClick(keypad, digit);
+            });
             m_digitKeys[pad][digit] = key;
         }
     }
     m_label3 = addKey("Label3", "Canc", { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
     m_canc2 = addKey("canc2", "Canc", { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
-    connect(m_label3, &KeyLabel::clicked, this, &MachineForm::Label3_Click);
-    connect(m_canc2, &KeyLabel::clicked, this, &MachineForm::canc2_Click);
+    connect(m_label3, &KeyLabel::clicked, this, [this] {
+        selectInput(Keypad::First);
+        Label3_Click();
+    });
+    connect(m_canc2, &KeyLabel::clicked, this, [this] {
+        selectInput(Keypad::Second);
+        canc2_Click();
+    });
 }
 
 void MachineForm::buildMenu()
 {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* menu, const char* name, void (MachineForm::*slot)()) {
-        QAction* action = menu->addAction(name);
+    // Every item shows its own name; the "&" only marks the letter that picks it from the
+    // keyboard. No shortcut is a plain key: the digits type into the machine.
+    auto item = [this](QMenu* menu, const char* name, void (MachineForm::*slot)(),
+                    const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(QString("&") + name);
         action->setObjectName(name);
+        action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
     };
-    QMenu* file = bar->addMenu("File");
-    item(file, "salvameccanismo", &MachineForm::salvameccanismo_Click);
-    item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click);
-    item(file, "esci", &MachineForm::esci_Click);
-    QMenu* livello = bar->addMenu("livello");
+    QMenu* file = bar->addMenu("&File");
+    item(file, "salvameccanismo", &MachineForm::salvameccanismo_Click, Qt::CTRL | Qt::Key_S);
+    item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click, Qt::CTRL | Qt::Key_O);
+    item(file, "esci", &MachineForm::esci_Click, Qt::CTRL | Qt::Key_Q);
+    QMenu* livello = bar->addMenu("&livello");
     for (int n = 1; n <= Level::count; ++n) {
         const QString name = QString::fromStdString(Level::number(n).name());
-        QAction* action = livello->addAction(name);
+        QAction* action = livello->addAction(name.chopped(1) + '&' + name.back());
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, n] { m_machine->livelloClick(n); });
     }
-    QMenu* istruzioni = bar->addMenu("istruzioni");
-    item(istruzioni, "controlli", &MachineForm::controlli_Click);
+    QMenu* istruzioni = bar->addMenu("&istruzioni");
+    item(istruzioni, "controlli", &MachineForm::controlli_Click, Qt::Key_F1);
     item(istruzioni, "da_ricordare", &MachineForm::da_ricordare_Click);
-    QMenu* assistente = bar->addMenu("assistente");
+    QMenu* assistente = bar->addMenu("&assistente");
     item(assistente, "mostra", &MachineForm::mostra_Click);
     item(assistente, "nascondi", &MachineForm::nascondi_Click);
     m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
-    QAction* informazioni = bar->addAction("informazioni");
+    QAction* informazioni = bar->addAction("i&nformazioni");
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
 }
@@ -303,42 +322,6 @@ void MachineForm::attachNarrator(MerlinNarrator& merlin)
     m_assistant->attach(merlin);
 }
 
-void MachineForm::selectInput(Keypad keypad)
-{
-    m_typingInto = keypad;
-    m_i1->setSelected(keypad == Keypad::First);
-    m_i2->setSelected(keypad == Keypad::Second);
-}
-
-// Tab switches the machine's inputs; inside the notebook it moves between its fields.
-bool MachineForm::focusNextPrevChild(bool next)
-{
-    const QWidget* panel = m_notebook->panel();
-    if (panel && panel->isAncestorOf(QApplication::focusWidget()))
-        return QMainWindow::focusNextPrevChild(next);
-    return false;
-}
-
-void MachineForm::keyPressEvent(QKeyEvent* event)
-{
-    const int pad = m_typingInto == Keypad::First ? 0 : 1;
-    const int key = event->key();
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        m_digitKeys[pad][key - Qt::Key_0]->flash();
-        m_machine->keypadClick(m_typingInto, key - Qt::Key_0);
-    } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        selectInput(pad == 0 ? Keypad::Second : Keypad::First);
-    } else if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
-        (pad == 0 ? m_label3 : m_canc2)->flash();
-        pad == 0 ? Label3_Click() : canc2_Click();
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        m_exp->flash();
-        exp_Click();
-    } else {
-        QMainWindow::keyPressEvent(event);
-    }
-}
-
 void MachineForm::informazioni_Click()
 {
     m_frame1->show();
@@ -350,36 +333,47 @@ void MachineForm::Label1_Click()
 }
 void MachineForm::salvameccanismo_Click()
 {
-    const QString before = m_saveDialog->lastFolder();
     saveMechanism(*m_machine, *m_saveDialog);
-    // The open panel then shows the folder the pupil saved in.
-    if (m_saveDialog->lastFolder() != before)
-        m_frame2->setFolder(m_saveDialog->lastFolder());
+    // Saving and opening share the folder: the open panel shows the file just saved.
+    if (!m_saveDialog->chosenFolder().isEmpty())
+        m_frame2->setFolder(m_saveDialog->chosenFolder());
 }
 
+// The panel opens on the folder last saved in or opened from, with the keyboard in its list.
 void MachineForm::aprimeccanismo_Click()
 {
+    if (m_frame2->isHidden())
+        m_frame2->setFolder(MechanismFolder::forOpening());
     m_frame2->show();
     m_frame2->raise();
+    m_frame2->fileList()->setFocus();
 }
 
 void MachineForm::Label11_Click()
 {
+    // The keyboard comes back to the machine's inputs.
+    if (m_frame2->isAncestorOf(QApplication::focusWidget()))
+        setFocus();
     m_frame2->hide();
 }
 
 void MachineForm::Command1_Click()
 {
     const std::string name = m_frame2->selectedName().toStdString();
-    if (openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name))
-        m_frame2->hide();
+    if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name))
+        return;
+    MechanismFolder::remember(m_frame2->folder());
+    Label11_Click();
 }
 
-// The open panel's centre lands on the drop point, wherever that leaves the panel.
+// The open panel's centre lands on the drop point, as near as it can with the whole panel on
+// the machine's face, which the window shows at every size.
 void MachineForm::Form_DragDrop(QPoint twips)
 {
+    const QSize face = MachineFace::designSize * ScaledLayout::twipsPerPixel;
     QRect frame = m_face->layout().twipsOf(m_frame2);
-    frame.moveTo(twips.x() - frame.width() / 2, twips.y() - frame.height() / 2);
+    frame.moveTo(std::clamp(twips.x() - frame.width() / 2, 0, face.width() - frame.width()),
+        std::clamp(twips.y() - frame.height() / 2, 0, face.height() - frame.height()));
     m_face->layout().move(m_frame2, frame);
     m_face->relayout();
 }

@@ -42,6 +42,7 @@ int main(int argc, char** argv)
             "build/bin/quorvel-console plays the game in a terminal.\n");
         return 1;
     }
+    quorvel::keepMemoryCompact();
     QApplication app(argc, argv);
     quorvel::installBenchHooks();
     QApplication::setOrganizationName("Quorvel");

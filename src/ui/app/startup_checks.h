@@ -6,4 +6,9 @@ namespace quorvel {
 // but a pupil who saves there would fail.
 void reportUnwritableCurrentFolder();
 
+// Keeps a long lesson's memory flat where the C library lets it: big passing buffers (a
+// picture, a spoken sentence) get pages of their own, handed back when freed, instead of holes
+// in the heap that the process then keeps. Before the first window.
+void keepMemoryCompact();
+
 } // namespace quorvel

@@ -40,9 +40,9 @@ NotebookDock::NotebookDock(
 
 void NotebookDock::addMenu(QMenuBar& bar)
 {
-    QMenu* menu = bar.addMenu("quaderno");
+    QMenu* menu = bar.addMenu("&quaderno");
     menu->setObjectName("menuQuaderno");
-    m_toggle = menu->addAction("Mostra il quaderno");
+    m_toggle = menu->addAction("&Mostra il quaderno");
     m_toggle->setObjectName("mostraQuaderno");
     m_toggle->setCheckable(true);
     m_toggle->setShortcut(QKeySequence(Qt::Key_F2));
@@ -54,13 +54,13 @@ void NotebookDock::addMenu(QMenuBar& bar)
             m_panel->predictionField().setFocus();
     });
     menu->addSeparator();
-    QAction* csv = menu->addAction("Esporta in una tabella (CSV)...");
+    QAction* csv = menu->addAction("&Esporta in una tabella (CSV)...");
     csv->setObjectName("esportaCsv");
     connect(csv, &QAction::triggered, this, &NotebookDock::askExportCsv);
-    QAction* pdf = menu->addAction("Salva in PDF...");
+    QAction* pdf = menu->addAction("Salva in &PDF...");
     pdf->setObjectName("salvaPdf");
     connect(pdf, &QAction::triggered, this, &NotebookDock::askSavePdf);
-    QAction* print = menu->addAction("Stampa...");
+    QAction* print = menu->addAction("S&tampa...");
     print->setObjectName("stampa");
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &NotebookDock::print);

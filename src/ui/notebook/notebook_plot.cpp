@@ -88,8 +88,11 @@ void NotebookPlot::redraw()
 {
     QChart* c = chart();
     c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
+    // Removed axes are the caller's: without the delete, every new trial kept two axes more.
+    for (QAbstractAxis* axis : c->axes()) {
         c->removeAxis(axis);
+        delete axis;
+    }
     const Points points = pointsOf(m_page, m_againstSecond);
     m_points = points.count;
 

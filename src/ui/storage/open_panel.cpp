@@ -1,25 +1,28 @@
 #include "ui/storage/open_panel.h"
 
 #include "ui/app/key_label.h"
-#include "ui/storage/plain_icon_provider.h"
 
-#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QRubberBand>
 #include <QStorageInfo>
+#include <QStringListModel>
+#include <algorithm>
 
 namespace quorvel {
 namespace {
 
 constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
+
+const char* const cannotRead
+    = "Non riesco a leggere questa cartella. Fai doppio clic su «..» per tornare indietro.";
+const char* const noMechanisms = "In questa cartella non ci sono meccanismi salvati.";
 
 QLabel* caption(const QString& name, const QString& text, QWidget* parent)
 {
@@ -29,26 +32,49 @@ QLabel* caption(const QString& name, const QString& text, QWidget* parent)
     return label;
 }
 
+QListView* list(const QString& name, QStringListModel* model, QWidget* parent)
+{
+    auto* view = new QListView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers); // names to choose, not to edit
+    view->setUniformItemSizes(true);
+    return view;
+}
+
+bool readable(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable();
+}
+
 } // namespace
 
 OpenPanel::OpenPanel(QWidget* parent)
     : QFrame(parent)
     , m_drive1(new QComboBox(this))
-    , m_dir1(new QListView(this))
-    , m_file1(new QListView(this))
-    , m_command1(new QPushButton("apri", this))
-    , m_label11(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
-    , m_path(new QLabel(this))
+    , m_folders(new QStringListModel(this))
+    , m_files(new QStringListModel(this))
     , m_folder(QDir::currentPath())
 {
     setObjectName("Frame2");
     setAccessibleName("Apri");
+    m_dir1 = list("Dir1", m_folders, this);
+    m_file1 = list("File1", m_files, this);
+    m_command1 = new QPushButton("apri", this);
+    m_label11 = new KeyLabel("X", QColor("#C00000"), Qt::white, this);
+    m_path = new QLabel(this);
+    m_notice = new QLabel(this);
     m_drive1->setObjectName("Drive1");
-    m_dir1->setObjectName("Dir1");
-    m_file1->setObjectName("File1");
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
+    m_notice->setObjectName("avviso");
     colourLabel(m_path, QColor("#C0D0FF"));
+    colourLabel(m_notice, QColor("#000080"));
+    m_notice->setWordWrap(true);
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_notice->hide();
 
     m_layout.add(m_label11, { 5355, 45, 375, 300 }, 14, true);
     m_layout.add(caption("Label12", "Drive", this), { 120, 390, 2700, 270 }, 12, true);
@@ -58,46 +84,23 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_layout.add(
         caption("Label14", "Meccanismi salvati", this), { 2940, 390, 2715, 270 }, 12, true);
     m_layout.add(m_file1, { 2940, 660, 2715, 2640 }, 12);
+    m_layout.add(m_notice, { 3060, 1080, 2475, 1800 }, 12);
     m_layout.add(m_command1, { 2940, 3390, 2715, 420 }, 13, true);
     m_layout.add(m_path, { 120, 3825, 5535, 300 }, 10);
-
-    m_path->setText(m_folder);
 
     connect(m_drive1, &QComboBox::activated, this, [this](int index) {
         if (!Drive1_Change(index))
             emit driveNotReady();
     });
-    connect(m_dir1, &QListView::activated, this,
-        [this](const QModelIndex& index) { Dir1_Change(m_folders->filePath(index)); });
-    connect(m_file1, &QListView::doubleClicked, this, &OpenPanel::openRequested);
+    connect(m_dir1, &QListView::activated, this, &OpenPanel::folderActivated);
+    // Return on the row with the keyboard's frame chooses that row, as a double-click does:
+    // what opens is always the file seen selected.
+    connect(m_file1, &QListView::activated, this, [this](const QModelIndex& index) {
+        m_file1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+        emit openRequested();
+    });
     connect(m_command1, &QPushButton::clicked, this, &OpenPanel::openRequested);
     connect(m_label11, &KeyLabel::clicked, this, &OpenPanel::closeRequested);
-}
-
-// The lists read the disk only when the pupil first opens the panel, so the game starts
-// without walking the start folder.
-void OpenPanel::ensureLists()
-{
-    if (m_files)
-        return;
-    m_folders = new QFileSystemModel(this);
-    m_folders->setIconProvider(plainIcons());
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDot);
-    m_dir1->setModel(m_folders);
-    m_files = new QFileSystemModel(this);
-    m_files->setIconProvider(plainIcons());
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters({ "*.txt*" }); // every name that contains ".txt"
-    m_files->setNameFilterDisables(false);
-    m_file1->setModel(m_files);
-    fillDrives();
-}
-
-void OpenPanel::showEvent(QShowEvent* event)
-{
-    QFrame::showEvent(event);
-    if (!m_files)
-        setFolder(m_folder);
 }
 
 void OpenPanel::fillDrives()
@@ -110,54 +113,118 @@ void OpenPanel::fillDrives()
     }
 }
 
-QString OpenPanel::selectedName() const
+// The drive list shows the drive (mount point or home folder) that holds the folder.
+void OpenPanel::showDriveOf(const QString& folder)
 {
-    if (!m_files)
-        return "";
-    const QModelIndex index = m_file1->currentIndex();
-    if (!index.isValid() || !m_file1->selectionModel()->isSelected(index))
-        return "";
-    return m_files->fileName(index);
-}
-
-bool OpenPanel::setFolder(const QString& path)
-{
-    const QDir dir(path);
-    if (!dir.exists() || !dir.isReadable())
-        return false;
-    ensureLists();
-    m_folder = dir.canonicalPath();
-    m_dir1->setRootIndex(m_folders->setRootPath(m_folder));
-    m_file1->setRootIndex(m_files->setRootPath(m_folder));
-    m_file1->clearSelection();
-    m_path->setText(m_folder);
-    m_path->setToolTip(m_folder);
-    // The drive list shows the drive (mount point or home folder) that holds the folder.
+    if (m_drive1->count() == 0)
+        fillDrives();
     int best = -1;
     for (int i = 0; i < m_drive1->count(); ++i) {
         const QString root = m_drive1->itemData(i).toString();
         const bool holds
-            = m_folder == root || m_folder.startsWith(root.endsWith('/') ? root : root + '/');
+            = folder == root || folder.startsWith(root.endsWith('/') ? root : root + '/');
         if (holds && (best < 0 || root.size() > m_drive1->itemData(best).toString().size()))
             best = i;
     }
     if (best >= 0)
         m_drive1->setCurrentIndex(best);
-    return true;
+}
+
+QString OpenPanel::selectedName() const
+{
+    const QModelIndex index = m_file1->currentIndex();
+    if (!index.isValid() || !m_file1->selectionModel()->isSelected(index))
+        return "";
+    return index.data().toString();
+}
+
+QString OpenPanel::notice() const
+{
+    return m_notice->isHidden() ? QString() : m_notice->text();
+}
+
+bool OpenPanel::setFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    const bool canRead = readable(path);
+    m_folder = canRead ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    m_path->setText(m_folder);
+    m_path->setToolTip(m_folder);
+    if (isVisible()) { // a hidden panel reads the folder when it is shown
+        showDriveOf(m_folder);
+        refresh();
+    }
+    return canRead;
+}
+
+void OpenPanel::refresh()
+{
+    const QString kept = selectedName();
+    const QDir dir(m_folder);
+    const bool canRead = readable(m_folder);
+    QStringList folders;
+    if (!dir.isRoot())
+        folders << ".."; // always a way back up, even out of a folder that cannot be read
+    QStringList files;
+    if (canRead) {
+        const auto order = QDir::Name | QDir::IgnoreCase | QDir::LocaleAware;
+        folders += dir.entryList(QDir::AllDirs | QDir::NoDotAndDotDot, order);
+        // Files only, every name that contains ".txt".
+        files = dir.entryList({ "*.txt*" }, QDir::Files, order);
+    }
+    m_folders->setStringList(folders);
+    m_files->setStringList(files);
+    if (const qsizetype row = files.indexOf(kept); !kept.isEmpty() && row >= 0)
+        m_file1->setCurrentIndex(m_files->index(static_cast<int>(row)));
+    m_notice->setText(!canRead ? cannotRead : files.isEmpty() ? noMechanisms : "");
+    m_notice->setVisible(!m_notice->text().isEmpty());
 }
 
 bool OpenPanel::Drive1_Change(int index)
 {
     const QString root = m_drive1->itemData(index).toString();
-    if (setFolder(root))
+    if (readable(root)) {
+        setFolder(root);
         return true;
-    setFolder(m_folder); // the lists, and the drive list, stay on the previous folder
+    }
+    showDriveOf(m_folder); // the lists, and the drive list, stay on the previous folder
     return false;
 }
 
 void OpenPanel::Dir1_Change(const QString& path)
 {
     setFolder(path);
+}
+
+void OpenPanel::folderActivated(const QModelIndex& index)
+{
+    Dir1_Change(QDir(m_folder).filePath(index.data().toString()));
+}
+
+void OpenPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    showDriveOf(m_folder);
+    refresh();
+}
+
+void OpenPanel::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    m_folders->setStringList({});
+    m_files->setStringList({});
+}
+
+// A key pressed in the panel is the panel's: Return in a list has opened its folder or file
+// already, and nothing goes on to the machine behind (where Return runs an experiment).
+void OpenPanel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape)
+        emit closeRequested();
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_command1->hasFocus())
+        emit openRequested();
+    event->accept();
 }
 
 void OpenPanel::resizeEvent(QResizeEvent*)
@@ -170,8 +237,8 @@ void OpenPanel::paintEvent(QPaintEvent*)
     paintPanelFrame(this, m_scale, "Apri", true);
 }
 
-// Dragging: the panel stays put while an outline follows the pointer; where the pointer is
-// released decides where the panel goes.
+// Dragging: the panel stays put while an outline follows the pointer, kept where the panel
+// may go; where the pointer is released decides where the panel goes.
 void OpenPanel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !parentWidget())
@@ -191,7 +258,10 @@ void OpenPanel::mouseMoveEvent(QMouseEvent* event)
         return; // a click is not a drag
     m_dragging = true;
     QRect outline = geometry();
-    outline.moveCenter(parentWidget()->mapFromGlobal(event->globalPosition().toPoint()));
+    outline.moveCenter(parentWidget()->mapFromGlobal(here));
+    const QRect bounds = m_dropBounds ? m_dropBounds() : parentWidget()->rect();
+    outline.moveTo(std::max(bounds.left(), std::min(outline.left(), bounds.right() + 1 - width())),
+        std::max(bounds.top(), std::min(outline.top(), bounds.bottom() + 1 - height())));
     m_outline->setGeometry(outline);
     m_outline->show();
 }

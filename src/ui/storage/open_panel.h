@@ -4,22 +4,28 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <functional>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QListView;
 class QPushButton;
 class QRubberBand;
+class QStringListModel;
 
 namespace quorvel {
 
 class KeyLabel;
 
 // The open panel `Frame2` ("Apri"): a drive list (`Drive1`: the mount points and the home
-// folder where there are no drive letters), a folder list (`Dir1`), the list of the
-// folder's files whose names contain ".txt" (`File1`), the "apri" button (`Command1`) and its
-// "X" (`Label11`). The panel can be dragged by its surface; it moves where it is dropped.
+// folder where there are no drive letters), a folder list (`Dir1`: ".." and the subfolders),
+// the list of the folder's files whose names contain ".txt" (`File1`), the "apri" button
+// (`Command1`) and its "X" (`Label11`). The panel can be dragged by its surface; it moves
+// where it is dropped. Keys pressed inside it stay in it: Return opens the folder or the file
+// chosen, Escape closes the panel.
+//
+// The lists are read from the disk when the panel is shown or changes folder, and emptied when
+// it is hidden: a long lesson of browsing keeps nothing of the folders it has been through.
 class OpenPanel : public QFrame
 {
     Q_OBJECT
@@ -29,25 +35,34 @@ public:
     QString folder() const { return m_folder; }
     // The selected file's name, or "" when none is selected.
     QString selectedName() const;
-    // Shows `path` in the folder and file lists; false when it cannot be read.
+    // Shows `path` in the folder and file lists; false when it cannot be read, which the panel
+    // then says, with ".." to go back up.
     bool setFolder(const QString& path);
+    // Reads the folder shown again, keeping the selected file when it is still there.
+    void refresh();
     // Picks a drive (`Drive1_Change`); false, with the lists unchanged, when it is not ready.
     bool Drive1_Change(int index);
     void Dir1_Change(const QString& path);
+    // Where a drag may leave the panel, in its parent's pixels (the whole parent when unset).
+    void setDropBounds(std::function<QRect()> bounds) { m_dropBounds = std::move(bounds); }
 
     QListView* fileList() const { return m_file1; }
     QListView* folderList() const { return m_dir1; }
     QComboBox* driveList() const { return m_drive1; }
+    // What the panel tells the pupil about the folder ("" when all is well).
+    QString notice() const;
 
 signals:
-    void openRequested(); // "apri", or a double-click on a file
-    void closeRequested(); // its "X"
+    void openRequested(); // "apri", or a file activated (double-click, Return)
+    void closeRequested(); // its "X", or Escape
     void driveNotReady();
     void droppedAt(QPoint globalPosition);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,7 +70,8 @@ protected:
 
 private:
     void fillDrives();
-    void ensureLists();
+    void showDriveOf(const QString& folder);
+    void folderActivated(const QModelIndex& index);
 
     ScaledLayout m_layout;
     QComboBox* m_drive1;
@@ -64,9 +80,11 @@ private:
     QPushButton* m_command1;
     KeyLabel* m_label11;
     QLabel* m_path;
-    QFileSystemModel* m_folders = nullptr; // made when first needed
-    QFileSystemModel* m_files = nullptr;
+    QLabel* m_notice;
+    QStringListModel* m_folders;
+    QStringListModel* m_files;
     QString m_folder;
+    std::function<QRect()> m_dropBounds;
     QPointer<QRubberBand> m_outline;
     QPoint m_pressedAt;
     bool m_dragging = false;

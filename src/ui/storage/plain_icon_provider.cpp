@@ -1,30 +1,17 @@
 #include "ui/storage/plain_icon_provider.h"
 
-#include <QAbstractFileIconProvider>
 #include <QFileInfo>
 
 namespace quorvel {
-namespace {
 
-class PlainIconProvider : public QAbstractFileIconProvider
+QIcon PlainIconProvider::icon(const QFileInfo& info) const
 {
-public:
-    QIcon icon(const QFileInfo& info) const override
-    {
-        return QAbstractFileIconProvider::icon(info.isDir() ? Folder : File);
-    }
-    QString type(const QFileInfo& info) const override
-    {
-        return info.isDir() ? "Cartella" : "File"; // the pupil reads these in the lists
-    }
-};
+    return icon(info.isDir() ? Folder : File);
+}
 
-} // namespace
-
-QAbstractFileIconProvider* plainIcons()
+QString PlainIconProvider::type(const QFileInfo& info) const
 {
-    static PlainIconProvider provider;
-    return &provider;
+    return info.isDir() ? "Cartella" : "File"; // the pupil reads these in the dialog
 }
 
 } // namespace quorvel

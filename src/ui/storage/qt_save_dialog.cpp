@@ -1,36 +1,39 @@
 #include "ui/storage/qt_save_dialog.h"
 
-#include "ui/storage/plain_icon_provider.h"
+#include "ui/storage/mechanism_folder.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace quorvel {
 
 QtSaveDialog::QtSaveDialog(QWidget* parent)
     : m_parent(parent)
-    , m_lastFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
-    // A documents folder that does not exist would end up as the name offered for the file.
-    if (!QDir(m_lastFolder).exists())
-        m_lastFolder = QDir::homePath();
 }
+
+QtSaveDialog::~QtSaveDialog() = default;
 
 std::optional<std::string> QtSaveDialog::askSavePath(const std::string& filter)
 {
-    QFileDialog dialog(m_parent, "salvameccanismo", QString(), QString::fromStdString(filter));
-    dialog.setDirectory(m_lastFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setIconProvider(plainIcons()); // never reads the files it lists
-    // The name is saved with ".txt"; asking the dialog to add it lets it warn about the very
-    // file that will be replaced.
-    dialog.setDefaultSuffix("txt");
+    m_chosenFolder.clear();
+    if (!m_dialog) {
+        m_dialog = std::make_unique<QFileDialog>(m_parent, "salvameccanismo");
+        m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_dialog->setIconProvider(&m_icons); // never reads the files it lists
+        // The name is saved with ".txt"; asking the dialog to add it lets it warn about the
+        // very file that will be replaced.
+        m_dialog->setDefaultSuffix("txt");
+    }
+    QFileDialog& dialog = *m_dialog;
+    dialog.setNameFilter(QString::fromStdString(filter));
+    dialog.setDirectory(MechanismFolder::forSaving());
+    dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
-    m_lastFolder = QFileInfo(path).absolutePath();
+    m_chosenFolder = QFileInfo(path).absolutePath();
+    MechanismFolder::remember(m_chosenFolder);
     return path.toStdString();
 }
 

@@ -1,25 +1,34 @@
 #pragma once
 
 #include "core/ports/ports.h"
+#include "ui/storage/plain_icon_provider.h"
 
 #include <QString>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 namespace quorvel {
 
-// The save dialog of "salvameccanismo": Qt's file dialog, starting in the pupil's documents
-// folder, then in the folder last used in this run. It asks before replacing a file.
+// The save dialog of "salvameccanismo": Qt's file dialog, starting in the folder that saving
+// and opening share (see MechanismFolder), which a save then moves to the folder chosen. It
+// asks before replacing a file.
 class QtSaveDialog : public SaveDialog
 {
 public:
     explicit QtSaveDialog(QWidget* parent);
+    ~QtSaveDialog() override;
     std::optional<std::string> askSavePath(const std::string& filter) override;
-    const QString& lastFolder() const { return m_lastFolder; }
+    // The folder of the last name chosen; "" when the last dialog was cancelled.
+    const QString& chosenFolder() const { return m_chosenFolder; }
 
 private:
     QWidget* m_parent;
-    QString m_lastFolder;
+    PlainIconProvider m_icons;
+    // One dialog for every save: each new one kept a few of its pictures for good.
+    std::unique_ptr<QFileDialog> m_dialog;
+    QString m_chosenFolder;
 };
 
 } // namespace quorvel

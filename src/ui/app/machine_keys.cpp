@@ -1,0 +1,55 @@
+// The window's keyboard: the digits type into the framed input, which the pupil chooses with
+// Tab, a click on a display or a click on a keypad.
+#include "ui/app/display_label.h"
+#include "ui/app/key_label.h"
+#include "ui/app/machine_form.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace quorvel {
+
+void MachineForm::selectInput(Keypad keypad)
+{
+    m_typingInto = keypad;
+    m_i1->setSelected(keypad == Keypad::First);
+    m_i2->setSelected(keypad == Keypad::Second);
+}
+
+// Tab switches the machine's inputs; inside the notebook it moves between its fields.
+bool MachineForm::focusNextPrevChild(bool next)
+{
+    const QWidget* panel = m_notebook->panel();
+    if (panel && panel->isAncestorOf(QApplication::focusWidget()))
+        return QMainWindow::focusNextPrevChild(next);
+    return false;
+}
+
+// The keys of the framed input: digits, Backspace for its last digit, Delete and Escape for
+// its "Canc"; Tab to the other input, Return for "esperimento".
+void MachineForm::keyPressEvent(QKeyEvent* event)
+{
+    const int pad = m_typingInto == Keypad::First ? 0 : 1;
+    const int key = event->key();
+    const bool held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 && !held) {
+        m_digitKeys[pad][key - Qt::Key_0]->flash();
+        m_machine->keypadClick(m_typingInto, key - Qt::Key_0);
+    } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        selectInput(pad == 0 ? Keypad::Second : Keypad::First);
+    } else if (key == Qt::Key_Backspace) {
+        m_machine->eraseLastDigit(m_typingInto);
+    } else if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
+        (pad == 0 ? m_label3 : m_canc2)->flash();
+        pad == 0 ? Label3_Click() : canc2_Click();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        m_exp->flash();
+        exp_Click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+} // namespace quorvel

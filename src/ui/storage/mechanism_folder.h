@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvel {
+
+// The one folder that saving and opening share: the last folder a mechanism was saved in or
+// opened from, remembered between runs; the first time, a "Quorvel" folder in the pupil's
+// documents folder.
+class MechanismFolder
+{
+public:
+    // Where the save dialog starts. The first time, the "Quorvel" folder is made here.
+    static QString forSaving();
+    // Where the open panel starts: the shared folder, or the nearest folder above it that
+    // exists (nothing is made just to look).
+    static QString forOpening();
+    // A mechanism was saved in, or opened from, `folder`.
+    static void remember(const QString& folder);
+
+    // The folder before anything was saved or opened: "Quorvel" in the documents folder.
+    static QString firstFolder();
+};
+
+} // namespace quorvel

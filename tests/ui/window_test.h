@@ -1,0 +1,127 @@
+#pragma once
+
+// The window offscreen wired to recording fakes, and the ways a pupil reaches it: clicks where
+// a control is seen, keys through the window, menu items, modal windows answered.
+#include "fakes/fakes.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
+
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << text.toStdString();
+}
+
+namespace quorvel::testing {
+
+inline const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+
+inline void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    QMouseEvent event(
+        type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, {});
+    QApplication::sendEvent(target, &event);
+}
+
+// Runs `action`; a modal window it raises is handed to `answer` (which must close it) from
+// inside its own loop, or rejected when there is no `answer`. Gives its title, then the text of
+// a message box, or "" when no modal window came up.
+inline QString answeringModal(
+    const std::function<void()>& action, const std::function<void(QDialog&)>& answer = {})
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            seen = window->windowTitle() + (box ? ": " + box->text() : QString());
+            answer ? answer(*window) : window->reject();
+        }
+    });
+    action();
+    QCoreApplication::processEvents(); // a timer that found no modal window is spent here
+    return seen;
+}
+
+// A documents folder of its own for each test, where saving and opening start afresh: the
+// tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
+// desktop does, and the folder remembered by an earlier test is forgotten.
+class TemporaryDocuments
+{
+public:
+    TemporaryDocuments()
+    {
+        QDir(m_folder.path()).mkpath("Documenti");
+        QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+        if (dirs.open(QIODevice::WriteOnly))
+            dirs.write("XDG_DOCUMENTS_DIR=\"" + m_folder.path().toUtf8() + "/Documenti\"\n");
+        QSettings().remove("meccanismi/cartella");
+    }
+    QString path() const { return m_folder.path() + "/Documenti"; }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+class Window : public ::testing::Test
+{
+protected:
+    TemporaryDocuments documents;
+    Recorder recorder;
+    FakeSpeaker speaker { recorder };
+    FakeCharacterService characters { recorder };
+    MachineForm form { programFolder, speaker, characters };
+
+    template <class T = QWidget> T* control(const QString& name)
+    {
+        T* found = form.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString text(const QString& name) { return control<QLabel>(name)->text(); }
+    QString inputs() { return text("i1") + "/" + text("i2"); }
+    void trigger(const char* item) { control<QAction>(item)->trigger(); }
+    long count(const std::string& line) { return std::ranges::count(recorder.log, line); }
+
+    // Shows the window with exactly `face` pixels for the machine's face, painted once, so
+    // that the activation has followed.
+    void showWithFace(QSize face = MachineFace::designSize)
+    {
+        form.show();
+        QCoreApplication::processEvents();
+        // The menu bar's font follows the scale, which changes its height: settle in steps.
+        for (int i = 0; i < 5 && form.face()->size() != face; ++i) {
+            form.resize(form.size() + face - form.face()->size());
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(form.face()->size(), face);
+        form.face()->repaint();
+        QCoreApplication::processEvents();
+    }
+
+    // A click where the pupil sees the control, which must then be the topmost thing there.
+    void clickOn(const QString& name)
+    {
+        QWidget* target = control(name);
+        const QPoint centre = target->rect().center();
+        ASSERT_EQ(form.face()->childAt(target->mapTo(form.face(), centre)), target)
+            << name.toStdString() << " is covered";
+        sendMouse(target, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+        sendMouse(target, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+    }
+
+    // Through the window, as the platform delivers keys, to whatever has the focus.
+    void press(int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.windowHandle(), &event);
+    }
+};
+
+} // namespace quorvel::testing
