@@ -224,15 +224,15 @@ TEST_F(Panel, StaysWholeOnTheFaceWhereverItIsDroppedAndAtEverySize)
     const std::pair<QPoint, QPoint> drops[] = {
         { { 400, 305 }, { 208, 165 } }, // room all round: centred on the drop point
         { { 30, 500 }, { 0, 248 } },
-        { { 760, 10 }, { 384, 0 } },
-        { { 765, 525 }, { 384, 248 } },
+        { { 776, 10 }, { 400, 0 } },
+        { { 781, 525 }, { 400, 248 } },
     };
     for (const auto& [at, corner] : drops) {
         drop(at);
         EXPECT_EQ(panel->geometry(), QRect(corner, QSize(385, 281))) << at.x() << "," << at.y();
     }
     // Larger, smaller, and of other proportions: the panel stays whole on the face.
-    for (const QSize face : { QSize(1538, 1058), QSize(769, 800), QSize(1000, 529) }) {
+    for (const QSize face : { QSize(1570, 1058), QSize(785, 800), QSize(1000, 529) }) {
         showWithFace(face);
         EXPECT_TRUE(form.face()->rect().contains(panel->geometry())) << face.width();
     }
