@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 SHELL := bash
 
 .PHONY: all deps configure game build run console test check format format-check sanitize \
-        clean soak bench fuzz install package
+        clean soak bench fuzz install package screenshots
 
 all: build
 
@@ -101,6 +101,10 @@ bench: deps
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline frame_watch \
 	  bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
 	@python3 bench/run_all.py $(RELEASE_BUILD)
+
+# The game photographed under openbox on Xvfb (1366x768 and 1920x1080) into packaging/screenshots/.
+screenshots: game
+	@bash scripts/screenshots.sh $(BUILD) packaging/screenshots
 
 # Fuzzes the mechanism file reader for FUZZ_SECONDS (clang's libFuzzer with sanitizers).
 FUZZ_SECONDS ?= 60
