@@ -27,6 +27,15 @@ Stage windowAt(QPoint corner, double scale, QRect screen)
     return stage;
 }
 
+// The same window with the notebook, 400 px wide, open beside the machine.
+Stage besideNotebook(QPoint corner, double scale)
+{
+    Stage stage = windowAt(corner, scale, largeScreen);
+    stage.machineWidth = 785;
+    stage.besideMachine = 400;
+    return stage;
+}
+
 TEST(WizardStage, ScenePositionsAreOffsetsFromTheWindowScaledWithIt)
 {
     struct Case
@@ -55,6 +64,12 @@ TEST(WizardStage, ScenePositionsAreOffsetsFromTheWindowScaledWithIt)
             { 60, 48, 260, 320 } },
         { "no window: screen pixels", Stage { {}, 1, {}, {}, smallScreen, true }, { 800, 100 },
             { 800, 100, 130, 160 } },
+        { "beyond the machine: beside the notebook", besideNotebook({ 100, 80 }, 1), { 800, 100 },
+            { 1300, 180, 130, 160 } },
+        { "on the machine: the notebook changes nothing", besideNotebook({ 100, 80 }, 1),
+            { 600, 250 }, { 700, 330, 130, 160 } },
+        { "beyond the machine, scaled", besideNotebook({ 50, 40 }, 1.5), { 800, 100 },
+            { 1650, 190, 195, 240 } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -111,6 +111,10 @@ Stage AssistantControls::stage() const
     if (bar->isVisible())
         stage.menuBar = QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
     stage.window = m_window.frameGeometry();
+    stage.machineWidth = design.width();
+    stage.besideMachine = std::max(0,
+        m_window.mapToGlobal(QPoint(m_window.width(), 0)).x()
+            - m_face.mapToGlobal(QPoint(m_face.width(), 0)).x());
     const QScreen* screen = m_window.screen();
     stage.screen = screen ? screen->availableGeometry() : Stage::desktop().screen;
     stage.visible = m_window.isVisible() && !m_window.isMinimized();

@@ -67,7 +67,10 @@ QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize)
 {
     const QSize size(
         scaled(naturalSize.width(), stage.scale), scaled(naturalSize.height(), stage.scale));
-    const QPoint at(stage.origin.x() + scaled(scenePosition.x(), stage.scale),
+    const int beside = stage.machineWidth > 0 && scenePosition.x() >= stage.machineWidth
+        ? stage.besideMachine
+        : 0;
+    const QPoint at(stage.origin.x() + scaled(scenePosition.x(), stage.scale) + beside,
         stage.origin.y() + scaled(scenePosition.y(), stage.scale));
     QRect r(at, size);
     const QRect& room = stage.screen;

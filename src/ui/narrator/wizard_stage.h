@@ -22,6 +22,11 @@ struct Stage
     QRect window; // the machine's window on the screen; empty when there is none
     QRect screen; // the room on the window's screen
     bool visible = true; // false while the window is minimised or hidden
+    // The scenes were drawn for a window as wide as the machine: a position beyond it stands
+    // beside the window. This many scene pixels from the left the machine ends, and this many
+    // screen pixels of the window (the notebook, when open) lie beyond it.
+    int machineWidth = 0;
+    int besideMachine = 0;
 
     // The primary screen, no window.
     static Stage desktop();
