@@ -4,15 +4,13 @@
 #include "ui/narrator/character_window.h"
 #include "ui/narrator/merlin_narrator.h"
 #include "ui/narrator/speech_balloon.h"
+#include "ui/window_test.h" // failures show texts as text
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <numeric>
 #include <set>
-
-// Failures show texts as text (defined with the window's tests).
-void PrintTo(const QString& text, std::ostream* out);
 
 namespace quorvel {
 namespace {
