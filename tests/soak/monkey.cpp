@@ -60,6 +60,7 @@ public:
 
     long done() const { return m_done; }
     double markMiB() const { return m_markMiB; } // -1 when the run ended before the mark
+    double markNotebookMiB() const { return m_markNotebookMiB; }
     const std::map<std::string, int>& counts() const { return m_counts; }
 
 private:
@@ -78,8 +79,10 @@ private:
     {
         if (m_done < m_events) {
             act();
-            if (++m_done == m_mark)
+            if (++m_done == m_mark) {
                 m_markMiB = residentMiB();
+                m_markNotebookMiB = notebookMiB(m_form.machine().notebook());
+            }
         }
         // Cheap enough after every action, which then names the one that broke the state.
         const std::vector<std::string> broken = brokenInvariants(m_form);
@@ -294,6 +297,7 @@ private:
     long m_events;
     long m_mark;
     double m_markMiB = -1;
+    double m_markNotebookMiB = 0;
     std::atomic<long> m_done = 0;
     std::map<std::string, int> m_counts;
     int m_pauseMs = 0;
@@ -368,10 +372,17 @@ int main(int argc, char** argv)
     if (reportMemory)
         std::printf("\nquorvel_monkey: VmRSS at end %.1f MiB (%+.1f MiB), peak %.1f MiB", endMiB,
             endMiB - startMiB, soak::residentMiB("VmHWM:"));
-    if (reportMemory && monkey.markMiB() >= 0)
+    if (reportMemory && monkey.markMiB() >= 0) {
         std::printf("\nquorvel_monkey: VmRSS at event %ld %.1f MiB, at the end %.1f MiB: "
                     "%+.2f MiB over the last %ld events",
             mark, monkey.markMiB(), endMiB, endMiB - monkey.markMiB(), monkey.done() - mark);
+        // The pupil's own record grows with every experiment, as it must: the rest must not.
+        const double notebook
+            = soak::notebookMiB(form.machine().notebook()) - monkey.markNotebookMiB();
+        std::printf("\nquorvel_monkey: of which the notebook's new trials %.2f MiB, the rest "
+                    "%+.2f MiB",
+            notebook, endMiB - monkey.markMiB() - notebook);
+    }
     std::printf("\nquorvel_monkey: %s (%d)\n", code ? "FAILED" : "all checks hold", code);
     return code;
 }

@@ -1,5 +1,7 @@
 #include "monkey_tools.h"
 
+#include "core/notebook/notebook.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -16,6 +18,21 @@ double residentMiB(const QByteArray& field)
             if (line.startsWith(field))
                 return line.mid(field.size()).trimmed().split(' ')[0].toDouble() / 1024;
     return -1;
+}
+
+double notebookMiB(const Notebook& notebook)
+{
+    const auto text = [](const std::string& s) {
+        return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0;
+    };
+    std::size_t bytes = notebook.pages().capacity() * sizeof(Page);
+    for (const Page& page : notebook.pages()) {
+        bytes += page.trials.capacity() * sizeof(Trial);
+        for (const Trial& trial : page.trials)
+            bytes += text(trial.first) + text(trial.second) + text(trial.output)
+                + (trial.prediction ? text(*trial.prediction) : 0);
+    }
+    return bytes / (1024.0 * 1024.0);
 }
 
 void fillFolder(const QDir& root)

@@ -13,6 +13,10 @@
 class QObject;
 class QWidget;
 
+namespace quorvel {
+class Notebook;
+}
+
 namespace quorvel::soak {
 
 // The real speaker holds the window for 100 ms on every beep, as the game's rules ask: that
@@ -25,6 +29,10 @@ public:
 
 // Resident memory in MiB by the kernel's account of this process, -1 where it gives none.
 double residentMiB(const QByteArray& field = "VmRSS:");
+
+// What the notebook's pages and trials hold, in MiB: the record of every experiment, which
+// grows as it must.
+double notebookMiB(const Notebook& notebook);
 
 // A throw-away folder for the open and save panels: mechanism files good and broken (empty,
 // an unknown level, binary bytes, a megabyte that never ends), a subfolder, and "non_cartella",
