@@ -233,6 +233,13 @@ TEST_F(Face, LightsSitOnTheRailWithoutASquareAroundThem)
             << "Picture" << light << ": the rail shows at the corner";
         EXPECT_NE(image.pixelColor(area.center()), QColor("#10194A")) << "the lamp is drawn";
     }
+    // Twice as large, the lamps are drawn again at their new size without waiting for a tick.
+    showWithFace(MachineFace::designSize * 2);
+    QCoreApplication::processEvents();
+    for (int light = 1; light <= 5; ++light) {
+        const auto* label = control<QLabel>(QString("Picture%1").arg(light));
+        EXPECT_EQ(label->pixmap().size(), label->size()) << "Picture" << light;
+    }
 }
 
 } // namespace

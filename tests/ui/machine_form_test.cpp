@@ -172,10 +172,15 @@ QString lightsShown(MachineForm& form)
         const QImage image
             = form.findChild<QLabel*>(QString("Picture%1").arg(light))->pixmap().toImage();
         shown << "-";
-        for (int lamp = 1; lamp <= 4; ++lamp) // two lamps alike would fail the tests
+        for (int lamp = 1; lamp <= 4; ++lamp) { // two lamps alike would fail the tests
+            // Each light shows the lamp scaled once to its own size.
+            const QPixmap picture(programFolder + QString("/luce%1.gif").arg(lamp));
             if (!image.isNull()
-                && image == QPixmap(programFolder + QString("/luce%1.gif").arg(lamp)).toImage())
+                && image
+                    == picture.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .toImage())
                 shown.last() = QString::number(lamp);
+        }
     }
     return shown.join(' ');
 }

@@ -49,7 +49,7 @@ void paintShape(QPainter& p, const Shape& shape, QRectF r, double scale)
         break;
     }
     case Look::Rail:
-        p.setBrush(QColor("#10194A"));
+        p.setBrush(MachineFace::railColour());
         p.setPen(QPen(QColor("#8090E0"), 2 * scale));
         p.drawRoundedRect(r, r.width() / 2, r.width() / 2);
         break;

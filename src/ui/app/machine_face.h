@@ -2,6 +2,7 @@
 
 #include "ui/app/scaled_layout.h"
 
+#include <QColor>
 #include <QWidget>
 
 namespace quorvel {
@@ -15,6 +16,8 @@ public:
     // The client area the layout is designed for: 11775 x 7935 twips. The controls reach
     // 11535 twips across; the panel behind the command keys and a margin take the rest.
     static constexpr QSize designSize { 785, 529 };
+    // The inside of the lamps' rail: the lamps on it are drawn on this colour.
+    static QColor railColour() { return QColor(0x10, 0x19, 0x4A); }
 
     explicit MachineFace(QWidget* parent = nullptr);
 

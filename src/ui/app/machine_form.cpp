@@ -134,7 +134,15 @@ void MachineForm::buildLights()
     for (int i = 0; i < 5; ++i) {
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
-        m_lights[i]->setScaledContents(true); // the lamp on the rail, no square around it
+        m_lights[i]->setAlignment(Qt::AlignCenter);
+        // The four lamps of the rail fill their square with the rail's own colour: a blink then
+        // repaints the lamp alone, not the face behind it. The fifth sits where panels meet.
+        if (i < 4) {
+            QPalette palette = m_lights[i]->palette();
+            palette.setColor(QPalette::Window, MachineFace::railColour());
+            m_lights[i]->setPalette(palette);
+            m_lights[i]->setAutoFillBackground(true);
+        }
         const QRect twips
             = i < 4 ? QRect(1440, 1200 + 1200 * i, 615, 615) : QRect(5565, 4920, 615, 615);
         m_face->layout().add(m_lights[i], twips);
@@ -295,6 +303,12 @@ void MachineForm::show(const std::string& text)
 void MachineForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    // The lamps' pictures are made for the lights' size: once the face is laid out anew, the
+    // lights show theirs at the new size.
+    QTimer::singleShot(0, this, [this] {
+        if (m_lightPictures)
+            showLights(m_lightShown);
+    });
     // The menus grow with the face, so they stay readable on a classroom whiteboard.
     const double scale
         = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
@@ -388,13 +402,23 @@ void MachineForm::Timer1_Timer()
 {
     if (!m_lightPictures)
         m_lightPictures.emplace(m_programFolder);
-    const auto names = m_machine->Timer1_Timer();
+    const std::array<const char*, 5> names = m_machine->Timer1_Timer();
+    std::array<std::string, 5> shown;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        shown[i] = names[i] ? names[i] : "";
+    showLights(shown);
+}
+
+void MachineForm::showLights(const std::array<std::string, 5>& names)
+{
     for (std::size_t i = 0; i < names.size(); ++i) {
-        // A light that keeps its picture is not repainted; a missing picture leaves it as it was.
-        if (names[i] == m_lightShown[i])
+        // A light that keeps its picture at its size is not repainted; a missing picture leaves
+        // it as it was.
+        QLabel* light = m_lights[i];
+        if (names[i] == m_lightShown[i] && light->pixmap().size() == light->size())
             continue;
-        if (const QPixmap* picture = m_lightPictures->picture(names[i])) {
-            m_lights[i]->setPixmap(*picture);
+        if (const QPixmap* picture = m_lightPictures->picture(names[i], light->size())) {
+            light->setPixmap(*picture);
             m_lightShown[i] = names[i];
         }
     }

@@ -86,6 +86,7 @@ protected:
 private:
     void buildFace();
     void buildLights();
+    void showLights(const std::array<std::string, 5>& names);
     void buildDisplays();
     void buildPanels();
     void buildKeypads();

@@ -26,4 +26,21 @@ const QPixmap* LightPictures::picture(const std::string& name) const
     return found == m_pictures.cend() ? nullptr : &found.value();
 }
 
+const QPixmap* LightPictures::picture(const std::string& name, QSize size)
+{
+    const QPixmap* natural = picture(name);
+    if (!natural || natural->size() == size || size.isEmpty())
+        return natural;
+    if (size != m_scaledSize) {
+        m_scaled.clear();
+        m_scaledSize = size;
+    }
+    const QString key = QString::fromStdString(name);
+    auto found = m_scaled.find(key);
+    if (found == m_scaled.end())
+        found = m_scaled.insert(
+            key, natural->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return &found.value();
+}
+
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -19,9 +20,14 @@ public:
     // nullptr for a name that is not one of the four or whose file could not be read: that
     // light then keeps whatever it showed.
     const QPixmap* picture(const std::string& name) const;
+    // The same, scaled smoothly to a light's size once and kept until that size changes: the
+    // lights blink twice a second and scaling at every blink would cost more than the blink.
+    const QPixmap* picture(const std::string& name, QSize size);
 
 private:
     QHash<QString, QPixmap> m_pictures;
+    QHash<QString, QPixmap> m_scaled;
+    QSize m_scaledSize;
 };
 
 } // namespace quorvel
