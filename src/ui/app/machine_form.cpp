@@ -329,6 +329,7 @@ void MachineForm::Form_Activate()
     m_assistant->restore(); // before the welcome, which may be muted
     m_machine->Form_Activate();
     m_notebook->restore();
+    emit activated();
 }
 
 void MachineForm::attachNarrator(MerlinNarrator& merlin)

@@ -78,6 +78,10 @@ public slots:
     void Command1_Click();
     void Form_DragDrop(QPoint twips);
 
+signals:
+    // The window's first picture is on the screen and the machine has been activated.
+    void activated();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

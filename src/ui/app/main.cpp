@@ -57,12 +57,15 @@ int main(int argc, char** argv)
 
     quorvel::ToneSpeaker speaker;
     quorvel::NarratorService characters;
-    // The window, the wizard and his balloon all carry the program's icon.
-    QIcon icon;
-    for (int size : { 16, 32, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
     quorvel::MachineForm form(folder, speaker, characters);
+    // The window, the wizard and his balloon all carry the program's icon, given once the
+    // window is up: its six sizes need not be read before the first picture.
+    QObject::connect(&form, &quorvel::MachineForm::activated, &form, [] {
+        QIcon icon;
+        for (int size : { 16, 32, 48, 64, 128, 256 })
+            icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    });
     form.show();
     return QApplication::exec();
 }
