@@ -61,6 +61,7 @@ public:
     long done() const { return m_done; }
     double markMiB() const { return m_markMiB; } // -1 when the run ended before the mark
     double markNotebookMiB() const { return m_markNotebookMiB; }
+    double markHeapMiB() const { return m_markHeapMiB; }
     const std::map<std::string, int>& counts() const { return m_counts; }
 
 private:
@@ -81,6 +82,7 @@ private:
             act();
             if (++m_done == m_mark) {
                 m_markMiB = residentMiB();
+                m_markHeapMiB = heapInUseMiB();
                 m_markNotebookMiB = notebookMiB(m_form.machine().notebook());
             }
         }
@@ -298,6 +300,7 @@ private:
     long m_mark;
     double m_markMiB = -1;
     double m_markNotebookMiB = 0;
+    double m_markHeapMiB = 0;
     std::atomic<long> m_done = 0;
     std::map<std::string, int> m_counts;
     int m_pauseMs = 0;
@@ -382,6 +385,8 @@ int main(int argc, char** argv)
         std::printf("\nquorvel_monkey: of which the notebook's new trials %.2f MiB, the rest "
                     "%+.2f MiB",
             notebook, endMiB - monkey.markMiB() - notebook);
+        std::printf("\nquorvel_monkey: heap in use %+.2f MiB over the same events",
+            soak::heapInUseMiB() - monkey.markHeapMiB());
     }
     std::printf("\nquorvel_monkey: %s (%d)\n", code ? "FAILED" : "all checks hold", code);
     return code;

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <malloc.h>
+
 namespace quorvel::soak {
 
 double residentMiB(const QByteArray& field)
@@ -18,6 +20,12 @@ double residentMiB(const QByteArray& field)
             if (line.startsWith(field))
                 return line.mid(field.size()).trimmed().split(' ')[0].toDouble() / 1024;
     return -1;
+}
+
+double heapInUseMiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return (info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
 double notebookMiB(const Notebook& notebook)

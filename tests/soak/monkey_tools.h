@@ -33,6 +33,9 @@ double residentMiB(const QByteArray& field = "VmRSS:");
 // What the notebook's pages and trials hold, in MiB: the record of every experiment, which
 // grows as it must.
 double notebookMiB(const Notebook& notebook);
+// The bytes malloc has handed out and not got back, in MiB: growth here is memory kept, growth
+// of the resident size alone is the heap's free holes.
+double heapInUseMiB();
 
 // A throw-away folder for the open and save panels: mechanism files good and broken (empty,
 // an unknown level, binary bytes, a megabyte that never ends), a subfolder, and "non_cartella",
