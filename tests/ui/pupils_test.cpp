@@ -32,10 +32,14 @@ const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
 struct DataHome
 {
     DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
+    ~DataHome() { qputenv("XDG_DATA_HOME", before); }
+    DataHome(const DataHome&) = delete;
+    DataHome& operator=(const DataHome&) = delete;
     std::filesystem::path database() const
     {
         return std::filesystem::path(PupilSession::folder().toStdString());
     }
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
     QTemporaryDir dir;
 };
 
@@ -412,8 +416,7 @@ TEST_F(Pupils, APupilFindsNotebookAndCardsAsLeftAfterARestart)
 
 TEST(PupilsFaults, AnUnwritableFolderLeavesTheGuestPlaying)
 {
-    QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    const DataHome data;
     QFile blocker(PupilSession::folder());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     testing::Recorder recorder;

@@ -54,7 +54,9 @@ QString cardText(const Card& card)
     return QString("%1\n\n%2 il %3\n%4")
         .arg(QString::fromStdString(card.description), discovered ? "scoperta" : "rivelata",
             longDate(card.date),
-            card.trials == 1 ? QString("dopo 1 prova") : QString("dopo %1 prove").arg(card.trials));
+            card.trials == 0       ? QString("senza prove")
+                : card.trials == 1 ? QString("dopo 1 prova")
+                                   : QString("dopo %1 prove").arg(card.trials));
 }
 
 CollectionBoard::CollectionBoard(
@@ -88,6 +90,8 @@ CollectionBoard::CollectionBoard(
             level = place.level.number();
             auto* box = new QGroupBox(QString("Livello %1").arg(level), board);
             grid = new QGridLayout(box);
+            for (int column = 0; column < columns; ++column)
+                grid->setColumnStretch(column, 1); // every card as wide as the others
             levels->addWidget(box);
             shown = 0;
         }
