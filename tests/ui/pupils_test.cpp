@@ -219,13 +219,34 @@ TEST_F(Pupils, TheBoardShowsEveryCardAndHowEachOpened)
 
 TEST_F(Pupils, TheBoardsWritingGrowsWithIt)
 {
-    CollectionBoard board("Ospite", {});
+    const int first = collectionBoard()[0].mechanism;
+    const int second = collectionBoard()[1].mechanism;
+    const Card open { first, Level::number(1), "Una regola.", CardWay::Discovered, "2026-12-07",
+        4 };
+    CollectionBoard board("Ospite", { open });
     board.resize(900, 600);
     board.show();
-    const int small = board.card(1)->font().pixelSize();
+    const int closed = board.card(second)->font().pixelSize();
+    const int opened = board.card(first)->font().pixelSize();
     board.resize(1800, 1200);
     QCoreApplication::processEvents();
-    EXPECT_EQ(board.card(1)->font().pixelSize(), 2 * small);
+    EXPECT_EQ(board.card(second)->font().pixelSize(), 2 * closed);
+    EXPECT_EQ(board.card(first)->font().pixelSize(), 2 * opened);
+}
+
+TEST_F(Pupils, TheBoardIsWalkedWithTheKeyboardAlone)
+{
+    CollectionBoard board("Ospite", {});
+    board.show();
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    const auto& places = collectionBoard();
+    board.card(places[0].mechanism)->setFocus();
+    for (std::size_t i = 1; i < places.size(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), board.card(places.back().mechanism));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(board.isVisible());
 }
 
 TEST_F(Pupils, ThePinIsSetOnceKeptHashedAndChecked)

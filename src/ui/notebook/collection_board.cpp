@@ -155,13 +155,14 @@ void CollectionBoard::resizeEvent(QResizeEvent* event)
         return;
     QFont f = font();
     f.setPixelSize(pixels);
-    setFont(f); // the titles, the summary and the open cards
+    setFont(f); // the titles and the summary
     QFont question = f;
     question.setPixelSize(static_cast<int>(32 * scale));
     question.setBold(true);
+    // A widget with a style sheet of its own does not follow its parent's font: each card is
+    // given its own.
     for (QLabel* label : m_cards) {
-        if (!label->property("aperta").toBool())
-            label->setFont(question);
+        label->setFont(label->property("aperta").toBool() ? f : question);
         label->setMinimumHeight(static_cast<int>(90 * scale));
     }
 }
