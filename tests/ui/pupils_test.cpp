@@ -435,30 +435,51 @@ TEST_F(Pupils, APupilFindsNotebookAndCardsAsLeftAfterARestart)
     EXPECT_TRUE(now.back().discovered);
 }
 
-TEST(PupilsFaults, AnUnwritableFolderLeavesTheGuestPlaying)
+TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
 {
-    const DataHome data;
-    QFile blocker(PupilSession::folder());
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
-    characters.available = false;
-    MachineForm form(programFolder, speaker, characters);
-    QString seen;
-    answer<QMessageBox>([&seen](QMessageBox& box) {
-        seen = box.text();
-        box.accept();
-    });
-    form.Form_Activate();
-    EXPECT_TRUE(seen.startsWith("Non posso creare la cartella")) << seen.toStdString();
-    EXPECT_TRUE(form.pupils().isGuest());
-    form.machine().livelloClick(1);
-    form.machine().typeDigits(Keypad::First, "4");
-    form.machine().typeDigits(Keypad::Second, "2");
-    form.exp_Click(); // plays on
-    EXPECT_NE(form.machine().text(Control::usc), "");
-    EXPECT_EQ(form.pupils().player(), "Ospite");
+    const struct
+    {
+        const char* what;
+        bool folderIsAFile; // else the database is a file that is no database
+        QString message;
+        int filesAfter; // in the data folder
+    } cases[] = {
+        { "unwritable", true, "Non posso creare la cartella", 0 },
+        { "damaged", false, "L'archivio di Quorvel era rovinato: l'ho messo da parte", 2 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DataHome data;
+        if (c.folderIsAFile) {
+            QFile blocker(PupilSession::folder());
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        } else {
+            QDir().mkpath(PupilSession::folder());
+            QFile damaged(PupilSession::folder() + "/quorvel.db");
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(8192, 'x'));
+        }
+        testing::Recorder recorder;
+        testing::FakeSpeaker speaker { recorder };
+        testing::FakeCharacterService characters { recorder };
+        characters.available = false;
+        MachineForm form(programFolder, speaker, characters);
+        QString seen;
+        answer<QMessageBox>([&seen](QMessageBox& box) {
+            seen = box.text();
+            box.accept();
+        });
+        form.Form_Activate();
+        EXPECT_TRUE(seen.startsWith(c.message)) << seen.toStdString();
+        EXPECT_TRUE(form.pupils().isGuest());
+        form.machine().livelloClick(1);
+        form.machine().typeDigits(Keypad::First, "4");
+        form.machine().typeDigits(Keypad::Second, "2");
+        form.exp_Click(); // plays on
+        EXPECT_NE(form.machine().text(Control::usc), "");
+        EXPECT_EQ(QDir(PupilSession::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
+            c.filesAfter); // the damaged file set aside, beside a fresh one
+    }
 }
 
 } // namespace

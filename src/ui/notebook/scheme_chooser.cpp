@@ -68,10 +68,19 @@ SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
         }
     }
     m_catalogue->expandAll();
-    if (QTreeWidgetItem* first = m_catalogue->topLevelItem(0))
-        m_catalogue->setCurrentItem(first->child(0));
     layout->addWidget(m_catalogue, 1);
     connect(m_catalogue, &QTreeWidget::itemActivated, this, &SchemeChooser::choose);
+    // A long rule does not fit its row: the chosen one is written out whole below.
+    auto* whole = new QLabel(this);
+    whole->setObjectName("regolaIntera");
+    whole->setWordWrap(true);
+    whole->setMinimumHeight(whole->fontMetrics().lineSpacing() * 3);
+    layout->addWidget(whole);
+    const auto showWhole
+        = [whole](const QTreeWidgetItem* row) { whole->setText(row ? row->text(1) : QString()); };
+    connect(m_catalogue, &QTreeWidget::currentItemChanged, this, showWhole);
+    if (QTreeWidgetItem* first = m_catalogue->topLevelItem(0))
+        m_catalogue->setCurrentItem(first->child(0));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* choose = buttons->addButton("&Metti in funzione", QDialogButtonBox::AcceptRole);
