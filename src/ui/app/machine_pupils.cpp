@@ -44,6 +44,7 @@ void MachineForm::startPupils()
     if (m_pupils->pupils().isEmpty())
         return;
     auto* chooser = new PupilChooser(*m_pupils, this);
+    chooser->setFont(menuBar()->font()); // as large as the menus, which grow with the window
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     chooser->open();
 }
@@ -58,6 +59,7 @@ void MachineForm::chiGioca_Click()
 {
     m_pupils->database(); // the pupils to choose from, if it can be opened now
     PupilChooser chooser(*m_pupils, this);
+    chooser.setFont(menuBar()->font());
     chooser.exec();
 }
 
