@@ -1,5 +1,5 @@
 // The widget tests' entry point: one QApplication, offscreen unless a display is asked for, and
-// settings of its own so that no test reads or changes the user's.
+// settings and data of its own so that no test reads or changes the user's.
 // Test discovery runs this binary without the tests' environment, hence the default here; it
 // only lists the tests, so it needs no application at all.
 #include <QApplication>
@@ -16,6 +16,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    // The pupils' database too: a window that opens it writes nothing of the user's.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -124,7 +124,10 @@ TEST_F(NotebookWindow, RevealsTheRuleOnlyWhenThePupilConfirms)
     EXPECT_FALSE(form.machine().notebook().currentPage()->revealed);
     answer(QMessageBox::Yes);
     panel->revealRule();
-    EXPECT_EQ(panel->verdictText(), "La regola: Il risultato è il più grande dei due numeri.");
+    // The rule, and the card it opened in the collection.
+    EXPECT_EQ(panel->verdictText(),
+        "La regola: Il risultato è il più grande dei due numeri.\n"
+        "La carta di questa regola è entrata nella collezione.");
     EXPECT_TRUE(form.machine().notebook().currentPage()->revealed);
 }
 

@@ -50,7 +50,8 @@ void Machine::Form_Activate()
     s.joinOpCode = drawWhole(4);
 
     loadNarrator();
-    sceneWelcome(narrator());
+    if (m_welcomeOn)
+        sceneWelcome(narrator());
 }
 
 void Machine::loadNarrator()

@@ -42,6 +42,8 @@ public:
 
     // Start-up: hidden constants, starting operation, red clip, narrator and welcome.
     void Form_Activate();
+    // Whether the wizard greets the class at start-up (the class rules may say not).
+    void setWelcomeOn(bool on) { m_welcomeOn = on; }
 
     // The keypads: zero_Click..nove_Click append to i1, zero2_Click..nove2_Click to i2.
     void keypadClick(Keypad keypad, int digit);
@@ -123,6 +125,7 @@ private:
     Narrator* m_narrator = nullptr;
     SilentNarrator m_silent;
     bool m_resultAssigned = false;
+    bool m_welcomeOn = true;
     Notebook m_notebook;
     TrialOutcome m_lastOutcome;
 };

@@ -12,6 +12,8 @@
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
@@ -83,6 +85,8 @@ MachineForm::MachineForm(
     m_machine->setObserver(this);
     m_notebook = new NotebookDock(*this, *row, *m_machine, *this);
     connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::exp_Click);
+    m_pupils = new PupilSession(*m_machine, *this, this);
+    m_desk = new TeacherDesk(*this, *m_machine, *m_pupils);
 
     buildFace();
     buildKeypads();
@@ -97,6 +101,7 @@ MachineForm::MachineForm(
 
 MachineForm::~MachineForm()
 {
+    m_pupils->keepNotebook();
     // It watches this window, which goes on sending events (its hiding) after its own parts
     // are gone.
     delete m_assistant;
@@ -257,7 +262,12 @@ void MachineForm::buildMenu()
         const QString name = QString::fromStdString(Level::number(n).name());
         QAction* action = livello->addAction(name.chopped(1) + '&' + name.back());
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, n] { m_machine->livelloClick(n); });
+        connect(action, &QAction::triggered, this, [this, n] {
+            if (!m_pupils->classroom().levelAllowed(Level::number(n)))
+                return;
+            m_machine->livelloClick(n);
+            m_pupils->keepNotebook();
+        });
     }
     QMenu* istruzioni = bar->addMenu("&istruzioni");
     item(istruzioni, "controlli", &MachineForm::controlli_Click, Qt::Key_F1);
@@ -267,6 +277,8 @@ void MachineForm::buildMenu()
     item(assistente, "nascondi", &MachineForm::nascondi_Click);
     m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
+    buildPupilMenu();
+    m_desk->addMenu(*bar);
     QAction* informazioni = bar->addAction("i&nformazioni");
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
@@ -327,8 +339,12 @@ void MachineForm::Form_Activate()
     QGuiApplication::sync();
     // Labels above shapes holds by construction: the shapes are painted by the face itself.
     m_assistant->restore(); // before the welcome, which may be muted
+    // The pupils' database opens now that the window is on the screen.
+    m_pupils->database();
+    m_machine->setWelcomeOn(m_pupils->rules().wizardSpeaksAtStart);
     m_machine->Form_Activate();
     m_notebook->restore();
+    startPupils();
     emit activated();
 }
 

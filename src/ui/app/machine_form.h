@@ -28,7 +28,9 @@ class MachineFace;
 class MerlinNarrator;
 class NotebookDock;
 class OpenPanel;
+class PupilSession;
 class StatusLabel;
+class TeacherDesk;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
@@ -48,6 +50,8 @@ public:
     NotebookDock* notebook() const { return m_notebook; }
     CaptionStrip* captions() const { return m_captions; }
     AssistantControls* assistant() const { return m_assistant; }
+    PupilSession& pupils() const { return *m_pupils; }
+    TeacherDesk& desk() const { return *m_desk; }
     // Puts the wizard on this window's stage, with its captions and its menu items.
     void attachNarrator(MerlinNarrator& merlin);
 
@@ -59,7 +63,7 @@ public:
 
 public slots:
     void Form_Activate();
-    void exp_Click() { m_machine->exp_Click(); }
+    void exp_Click();
     void Label3_Click() { m_machine->Label3_Click(); }
     void canc2_Click() { m_machine->canc2_Click(); }
     void ingr_Click() { m_machine->ingr_Click(); }
@@ -77,6 +81,9 @@ public slots:
     void Label11_Click();
     void Command1_Click();
     void Form_DragDrop(QPoint twips);
+    // "Chi gioca?" and "Collezione", of the giocatore menu.
+    void chiGioca_Click();
+    void collezione_Click();
 
 signals:
     // The window's first picture is on the screen and the machine has been activated.
@@ -96,6 +103,10 @@ private:
     void buildKeypads();
     void buildMenu();
     void selectInput(Keypad keypad);
+    void buildPupilMenu();
+    void startPupils();
+    void applyClassRules();
+    void showPlayer(const QString& name);
     KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
         QColor text, double fontPixels);
 
@@ -124,6 +135,8 @@ private:
     NotebookDock* m_notebook = nullptr;
     CaptionStrip* m_captions = nullptr;
     AssistantControls* m_assistant = nullptr;
+    PupilSession* m_pupils = nullptr;
+    TeacherDesk* m_desk = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
 };

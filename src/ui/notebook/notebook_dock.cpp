@@ -88,6 +88,8 @@ void NotebookDock::setShown(bool shown)
         m_row.addWidget(m_panel);
         connect(
             m_panel, &NotebookPanel::experimentRequested, this, &NotebookDock::experimentRequested);
+        connect(m_panel, &NotebookPanel::ruleRevealed, this, &NotebookDock::ruleRevealed);
+        m_panel->setRevealGuard(m_revealGuard);
     }
     // The window grows or shrinks by the panel, so the face keeps its size, and stays on its
     // screen.
@@ -108,6 +110,19 @@ void NotebookDock::setShown(bool shown)
                     frame.top());
         }
     }
+}
+
+void NotebookDock::announce(const QString& text, bool after)
+{
+    if (m_panel)
+        m_panel->announce(text, after);
+}
+
+void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
+{
+    m_revealGuard = guard;
+    if (m_panel)
+        m_panel->setRevealGuard(std::move(guard));
 }
 
 void NotebookDock::exportCsv(const QString& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/notebook/notebook_panel.h"
+
 #include <QObject>
 
 class QAction;
@@ -32,9 +34,13 @@ public:
 
     void exportCsv(const QString& path);
     void savePdf(const QString& path);
+    // Says something briefly in the notebook, when it is open.
+    void announce(const QString& text, bool after = false);
+    void setRevealGuard(NotebookPanel::RevealGuard guard);
 
 signals:
     void experimentRequested();
+    void ruleRevealed();
 
 private:
     void askExportCsv();
@@ -47,6 +53,7 @@ private:
     MessageBox& m_messages;
     NotebookPanel* m_panel = nullptr;
     QAction* m_toggle = nullptr;
+    NotebookPanel::RevealGuard m_revealGuard;
 };
 
 } // namespace quorvel

@@ -295,14 +295,30 @@ void NotebookPanel::checkHypothesis()
     say(text, check.agreeing == total ? good : bad);
 }
 
+void NotebookPanel::announce(const QString& text, bool after)
+{
+    if (after && !m_verdict->text().isEmpty())
+        m_verdict->setText(m_verdict->text() + "\n" + text);
+    else
+        say(text, ink);
+}
+
 void NotebookPanel::revealRule()
 {
+    if (m_revealGuard) {
+        if (const std::optional<QString> refusal = m_revealGuard()) {
+            say(*refusal, ink);
+            return;
+        }
+    }
     const QMessageBox::StandardButton answer = QMessageBox::question(this, "Quorvel",
         "Vuoi davvero vedere la regola?", QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (const auto rule = m_machine.revealRule())
+    if (const auto rule = m_machine.revealRule()) {
         say("La regola: " + QString::fromStdString(*rule), ink);
+        emit ruleRevealed();
+    }
 }
 
 } // namespace quorvel

@@ -3,6 +3,8 @@
 #include "core/notebook/notebook.h"
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -42,6 +44,12 @@ public:
     QString pageTitle() const;
     QString statusText() const;
     QString verdictText() const;
+    // Says something briefly on the line below the fields, as a verdict is said: in its place,
+    // or after it.
+    void announce(const QString& text, bool after = false);
+    // What the class rules say of "Rivela la regola" now: why not, or nothing when it may.
+    using RevealGuard = std::function<std::optional<QString>()>;
+    void setRevealGuard(RevealGuard guard) { m_revealGuard = std::move(guard); }
 
 public slots:
     void showPage(int index);
@@ -51,6 +59,8 @@ public slots:
 signals:
     // Enter in the prediction field: the pupil wants the experiment now.
     void experimentRequested();
+    // The rule of the current page was revealed.
+    void ruleRevealed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,6 +88,7 @@ private:
     QPushButton* m_check = nullptr;
     QLabel* m_verdict = nullptr;
     QPushButton* m_reveal = nullptr;
+    RevealGuard m_revealGuard;
 };
 
 } // namespace quorvel

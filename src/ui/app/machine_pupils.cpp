@@ -1,0 +1,88 @@
+// The window's side of the pupils: who plays, their collection, and the class rules in force.
+#include "ui/app/machine_form.h"
+#include "ui/notebook/collection_board.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/pupil_chooser.h"
+#include "ui/notebook/pupil_session.h"
+
+#include <QMenuBar>
+
+namespace quorvel {
+
+void MachineForm::buildPupilMenu()
+{
+    QMenu* menu = menuBar()->addMenu("&giocatore");
+    menu->setObjectName("menuGiocatore");
+    QAction* who = menu->addAction("&Chi gioca?...");
+    who->setObjectName("chiGioca");
+    connect(who, &QAction::triggered, this, &MachineForm::chiGioca_Click);
+    QAction* board = menu->addAction("C&ollezione...");
+    board->setObjectName("collezione");
+    board->setShortcut(Qt::CTRL | Qt::Key_K);
+    connect(board, &QAction::triggered, this, &MachineForm::collezione_Click);
+
+    connect(m_pupils, &PupilSession::playerChanged, this, &MachineForm::showPlayer);
+    connect(m_pupils, &PupilSession::rulesChanged, this, &MachineForm::applyClassRules);
+    // A card that opens during play is said in the notebook, without stopping the game.
+    connect(
+        m_pupils, &PupilSession::cardOpened, this, [this](const QString& rule, bool discovered) {
+            // A revealed rule is already written in the notebook: the card is said after it.
+            if (discovered)
+                m_notebook->announce("Nuova carta nella collezione: " + rule);
+            else
+                m_notebook->announce("La carta di questa regola è entrata nella collezione.", true);
+        });
+    connect(m_notebook, &NotebookDock::ruleRevealed, m_pupils, &PupilSession::afterReveal);
+    m_notebook->setRevealGuard([this] { return m_pupils->revealRefusal(); });
+}
+
+// After the welcome: on a computer where pupils were added, they are asked who plays.
+void MachineForm::startPupils()
+{
+    applyClassRules();
+    showPlayer(m_pupils->player());
+    if (m_pupils->pupils().isEmpty())
+        return;
+    auto* chooser = new PupilChooser(*m_pupils, this);
+    chooser->setFont(menuBar()->font()); // as large as the menus, which grow with the window
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    chooser->open();
+}
+
+void MachineForm::exp_Click()
+{
+    m_machine->exp_Click();
+    m_pupils->afterExperiment();
+}
+
+void MachineForm::chiGioca_Click()
+{
+    m_pupils->database(); // the pupils to choose from, if it can be opened now
+    PupilChooser chooser(*m_pupils, this);
+    chooser.setFont(menuBar()->font());
+    chooser.exec();
+}
+
+void MachineForm::collezione_Click()
+{
+    CollectionBoard board(m_pupils->player(), m_pupils->cards(), this);
+    board.resize(std::max(board.width(), width()), std::max(board.height(), height() * 4 / 5));
+    board.exec();
+}
+
+void MachineForm::applyClassRules()
+{
+    for (int n = 1; n <= Level::count; ++n) {
+        const QString name = QString::fromStdString(Level::number(n).name());
+        if (auto* item = findChild<QAction*>(name))
+            item->setEnabled(m_pupils->classroom().levelAllowed(Level::number(n)));
+    }
+}
+
+void MachineForm::showPlayer(const QString& name)
+{
+    // The guest keeps the program's own title.
+    setWindowTitle(m_pupils->isGuest() ? QString("Quorvel") : "Quorvel - gioca " + name);
+}
+
+} // namespace quorvel

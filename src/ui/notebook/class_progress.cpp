@@ -1,0 +1,141 @@
+#include "ui/notebook/class_progress.h"
+
+#include "core/ports/collection_store.h"
+#include "core/storage/file_replace.h"
+
+#include <QBoxLayout>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace quorvel {
+namespace {
+
+const QStringList headers
+    = { "Alunno", "Livello", "Meccanismo", "Regola", "Come", "Data", "Prove" };
+
+QString shortDate(const std::string& iso)
+{
+    const QDate date = QDate::fromString(QString::fromStdString(iso), Qt::ISODate);
+    return date.isValid() ? date.toString("dd/MM/yyyy") : QString::fromStdString(iso);
+}
+
+QStringList fields(const ProgressRow& row)
+{
+    if (row.mechanism == 0)
+        return { row.pupil, "", "", "", "", "", "" };
+    return { row.pupil, QString::number(row.level), QString::number(row.mechanism), row.rule,
+        row.way, row.date, QString::number(row.trials) };
+}
+
+// A field a spreadsheet would take for a formula (a name typed as "=1+1") is kept as text.
+QByteArray quoted(const QString& field)
+{
+    QString text = field;
+    if (!text.isEmpty() && QString("=+-@").contains(text.front()))
+        text.prepend('\'');
+    text.replace('"', "\"\"");
+    return '"' + text.toUtf8() + '"';
+}
+
+} // namespace
+
+std::vector<ProgressRow> classProgressRows(CollectionStore& store)
+{
+    std::vector<ProgressRow> rows;
+    for (const std::string& pupil : store.profiles()) {
+        const QString name = QString::fromStdString(pupil);
+        const std::vector<Card> cards = store.cards(pupil);
+        if (cards.empty()) {
+            ProgressRow alone;
+            alone.pupil = name;
+            rows.push_back(alone);
+        }
+        for (const Card& card : cards)
+            rows.push_back({ name, card.level.number(), card.mechanism,
+                QString::fromStdString(card.description),
+                card.way == CardWay::Discovered ? "scoperta" : "rivelata", shortDate(card.date),
+                card.trials });
+    }
+    return rows;
+}
+
+QByteArray progressCsv(const std::vector<ProgressRow>& rows)
+{
+    QByteArray csv = "\xEF\xBB\xBF";
+    const auto line = [&](const QStringList& values) {
+        for (int i = 0; i < values.size(); ++i)
+            csv += (i > 0 ? ";" : "") + quoted(values[i]);
+        csv += "\r\n";
+    };
+    line(headers);
+    for (const ProgressRow& row : rows)
+        line(fields(row));
+    return csv;
+}
+
+ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("progressiClasse");
+    setWindowTitle("Progressi della classe");
+    try {
+        m_rows = classProgressRows(store);
+    } catch (const StoreFault& fault) {
+        QMessageBox::warning(this, "Quorvel", QString::fromStdString(fault.what()));
+    }
+    m_model = new QStandardItemModel(static_cast<int>(m_rows.size()), headers.size(), this);
+    m_model->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        const QStringList values = fields(m_rows[static_cast<std::size_t>(r)]);
+        for (int c = 0; c < values.size(); ++c)
+            m_model->setItem(r, c, new QStandardItem(values[c]));
+    }
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName("tabellaProgressi");
+    m_table->setModel(m_model);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_table->verticalHeader()->hide();
+    m_table->setWordWrap(true);
+    layout->addWidget(m_table, 1);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* csv = buttons->addButton("&Esporta CSV...", QDialogButtonBox::ActionRole);
+    csv->setObjectName("esportaProgressi");
+    buttons->addButton("&Chiudi", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(csv, &QPushButton::clicked, this, &ClassProgress::askExportCsv);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(1000, 560);
+}
+
+bool ClassProgress::exportCsv(const QString& path)
+{
+    const QByteArray csv = progressCsv(m_rows);
+    const std::error_code problem = replaceFile(
+        std::filesystem::path(path.toStdU16String()), std::string(csv.constData(), csv.size()));
+    if (!problem)
+        return true;
+    QMessageBox::warning(this, "Quorvel",
+        "I progressi non sono stati esportati in «" + path
+            + "»: " + QString::fromStdString(reasonFor(problem)) + ".");
+    return false;
+}
+
+void ClassProgress::askExportCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Esporta i progressi della classe", "progressi.csv", "Tabelle (*.csv)");
+    if (!path.isEmpty())
+        exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
+}
+
+} // namespace quorvel

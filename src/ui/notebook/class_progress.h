@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QStandardItemModel;
+class QTableView;
+
+namespace quorvel {
+
+class CollectionStore;
+
+// One line of the class's progress: a pupil and a mechanism they discovered or revealed, or a
+// pupil alone, who has no card yet.
+struct ProgressRow
+{
+    QString pupil;
+    int level = 0; // 0 for a pupil with no card
+    int mechanism = 0;
+    QString rule;
+    QString way; // "scoperta" or "rivelata"
+    QString date; // dd/mm/yyyy
+    int trials = 0;
+};
+
+// Every pupil of the store with their cards, in the order the pupils were added.
+std::vector<ProgressRow> classProgressRows(CollectionStore& store);
+
+// The rows as a table for a spreadsheet set to Italian: UTF-8 with its byte-order mark, ";"
+// between fields, every field in quotes, lines ended by CR LF.
+QByteArray progressCsv(const std::vector<ProgressRow>& rows);
+
+// "Progressi della classe": the table, and its export as a spreadsheet's table.
+class ClassProgress : public QDialog
+{
+    Q_OBJECT
+public:
+    ClassProgress(CollectionStore& store, QWidget* parent = nullptr);
+
+    QTableView& table() { return *m_table; }
+    // Writes the table to `path`; false, after saying why, when it cannot.
+    bool exportCsv(const QString& path);
+
+private:
+    void askExportCsv();
+
+    std::vector<ProgressRow> m_rows;
+    QStandardItemModel* m_model = nullptr;
+    QTableView* m_table = nullptr;
+};
+
+} // namespace quorvel

@@ -1,0 +1,486 @@
+// The pupils at the window, offscreen, each test on a data folder of its own: who plays, their
+// collection, the teacher's desk and the class's progress, and a pupil coming back after the
+// window was closed.
+#include "core/collection/collection.h"
+#include "core/collection/memory_store.h"
+#include "core/collection/sqlite_store.h"
+#include "fakes/fakes.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
+#include "ui/notebook/class_progress.h"
+#include "ui/notebook/collection_board.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/pupil_chooser.h"
+#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/scheme_chooser.h"
+#include "ui/notebook/teacher_desk.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace quorvel {
+namespace {
+
+const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+
+// The data folder of one test, in place before any window looks for it.
+struct DataHome
+{
+    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
+    ~DataHome() { qputenv("XDG_DATA_HOME", before); }
+    DataHome(const DataHome&) = delete;
+    DataHome& operator=(const DataHome&) = delete;
+    std::filesystem::path database() const
+    {
+        return std::filesystem::path(PupilSession::folder().toStdString());
+    }
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir dir;
+};
+
+// Answers the next modal dialog from inside its own loop, looking again until it comes up: the
+// window's activation turns the event loop once before its message.
+template <class Dialog> void answer(std::function<void(Dialog&)> act)
+{
+    auto* look = new QTimer;
+    QObject::connect(look, &QTimer::timeout, [look, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            look->deleteLater();
+            look->stop();
+            act(*dialog);
+        }
+    });
+    look->start(0);
+}
+
+class Pupils : public ::testing::Test
+{
+protected:
+    Pupils() { build(); }
+
+    void build()
+    {
+        characters.available = false;
+        form.emplace(programFolder, speaker, characters);
+        form->resize(MachineFace::designSize);
+        form->notebook()->setShown(true);
+        form->Form_Activate(); // the database opens once the window is on the screen
+    }
+    void rebuild()
+    {
+        form.reset();
+        build();
+    }
+
+    MachineForm& window() { return *form; }
+    NotebookPanel& panel() { return *form->notebook()->panel(); }
+    PupilSession& pupils() { return form->pupils(); }
+
+    void addAndChoose(const QString& name)
+    {
+        QString why;
+        ASSERT_TRUE(pupils().addPupil(name, why)) << why.toStdString();
+        pupils().choose(name);
+    }
+
+    // Level 1's scheme 5 (the larger of the two numbers), found out by three right
+    // predictions in a row.
+    void discoverTheLarger()
+    {
+        window().machine().chooseScheme(1, 5);
+        for (const auto& [first, second] : { std::pair { "3", "9" }, { "8", "1" }, { "4", "12" } })
+            predict(QString::number(std::max(std::stoi(first), std::stoi(second))), first, second);
+    }
+    void predict(const QString& prediction, const std::string& first, const std::string& second)
+    {
+        Machine& m = window().machine();
+        m.Label3_Click();
+        m.canc2_Click();
+        m.typeDigits(Keypad::First, first);
+        m.typeDigits(Keypad::Second, second);
+        QTest::keyClicks(&panel().predictionField(), prediction);
+        QTest::keyClick(&panel().predictionField(), Qt::Key_Return);
+    }
+    void reveal()
+    {
+        answer<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        panel().revealRule();
+    }
+    void unlockDesk(const QString& pin)
+    {
+        answer<PinDialog>([pin](PinDialog& dialog) {
+            dialog.findChild<QLineEdit*>("pin")->setText(pin);
+            if (auto* again = dialog.findChild<QLineEdit*>("ripetiPin"))
+                again->setText(pin);
+            dialog.enter();
+        });
+        ASSERT_TRUE(window().desk().unlock());
+    }
+
+    DataHome data;
+    testing::Recorder recorder;
+    testing::FakeSpeaker speaker { recorder };
+    testing::FakeCharacterService characters { recorder };
+    std::optional<MachineForm> form;
+};
+
+TEST_F(Pupils, TheChooserAddsPupilsAndRefusesWhatCannotBeAName)
+{
+    PupilChooser chooser(pupils());
+    const struct
+    {
+        QString typed;
+        QString problem; // empty when the pupil is added
+    } cases[] = {
+        { "  Marta  ", "" },
+        { "MARTA", "C'è già un giocatore con questo nome." },
+        { "", "Il nome deve avere da 1 a 40 lettere." },
+        { "ospite", "«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro." },
+        { "Luca", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        chooser.nameField().setText(c.typed);
+        chooser.add();
+        EXPECT_EQ(chooser.problem(), c.problem);
+    }
+    ASSERT_EQ(chooser.list().count(), 2);
+    EXPECT_EQ(chooser.list().item(0)->text(), "Marta");
+    EXPECT_EQ(chooser.list().currentItem()->text(), "Luca"); // the one just added
+    chooser.play();
+    EXPECT_EQ(pupils().player(), "Luca");
+    EXPECT_EQ(window().windowTitle(), "Quorvel - gioca Luca");
+    QString why;
+    for (const QString& name : { QString(41, 'a'), QString("Ma\x01ria") })
+        EXPECT_FALSE(pupils().addPupil(name, why)) << name.toStdString();
+    EXPECT_TRUE(pupils().addPupil(QString(40, u'è'), why)); // letters, not bytes
+}
+
+TEST_F(Pupils, TheGuestKeepsNothing)
+{
+    addAndChoose("Marta");
+    PupilChooser chooser(pupils());
+    chooser.playAsGuest();
+    EXPECT_TRUE(pupils().isGuest());
+    EXPECT_EQ(window().windowTitle(), "Quorvel");
+    discoverTheLarger();
+    EXPECT_EQ(pupils().cards().size(), 1u); // the guest sees the card while playing...
+    rebuild();
+    SqliteStore store(data.database());
+    EXPECT_EQ(store.profiles(), std::vector<std::string> { "Marta" }); // ...but nothing stays
+    EXPECT_TRUE(store.cards("Ospite").empty());
+    EXPECT_TRUE(store.notebook("Marta").empty());
+}
+
+TEST_F(Pupils, TheBoardShowsEveryCardAndHowEachOpened)
+{
+    addAndChoose("Marta");
+    discoverTheLarger();
+    EXPECT_EQ(panel().verdictText(),
+        "Nuova carta nella collezione: Il risultato è il più grande dei due numeri.");
+    const int discovered = *mechanismInForce(window().machine().state());
+    window().machine().chooseScheme(2, 1);
+    reveal();
+    // Said after the rule, not in a box.
+    EXPECT_TRUE(panel().verdictText().startsWith("La regola:"));
+    EXPECT_TRUE(
+        panel().verdictText().endsWith("\nLa carta di questa regola è entrata nella collezione."));
+    const int revealed = *mechanismInForce(window().machine().state());
+
+    CollectionBoard board(pupils().player(), pupils().cards());
+    EXPECT_EQ(board.findChildren<QLabel*>(QRegularExpression("^carta\\d+$")).size(),
+        static_cast<qsizetype>(collectionBoard().size()));
+    EXPECT_EQ(board.summary(), "Regole scoperte: 1 · rivelate: 1 · ancora da trovare: 41 su 43");
+    const struct
+    {
+        int mechanism;
+        bool open;
+        QString way;
+    } cases[] = { { discovered, true, "scoperta" }, { revealed, true, "rivelata" },
+        { collectionBoard().back().mechanism, false, "" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mechanism);
+        QLabel* card = board.card(c.mechanism);
+        ASSERT_NE(card, nullptr);
+        EXPECT_EQ(card->property("aperta").toBool(), c.open);
+        EXPECT_EQ(card->text().contains(c.way + " il "), c.open);
+        if (!c.open) {
+            EXPECT_EQ(card->text(), "?");
+        }
+    }
+    EXPECT_TRUE(board.card(discovered)->text().contains("dopo 3 prove"));
+    EXPECT_EQ(board.card(discovered)->focusPolicy(), Qt::StrongFocus); // Tab reaches every card
+}
+
+TEST_F(Pupils, TheBoardsWritingGrowsWithIt)
+{
+    const int first = collectionBoard()[0].mechanism;
+    const int second = collectionBoard()[1].mechanism;
+    const Card open { first, Level::number(1), "Una regola.", CardWay::Discovered, "2026-12-07",
+        4 };
+    CollectionBoard board("Ospite", { open });
+    board.resize(900, 600);
+    board.show();
+    const int closed = board.card(second)->font().pixelSize();
+    const int opened = board.card(first)->font().pixelSize();
+    board.resize(1800, 1200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board.card(second)->font().pixelSize(), 2 * closed);
+    EXPECT_EQ(board.card(first)->font().pixelSize(), 2 * opened);
+}
+
+TEST_F(Pupils, TheBoardIsWalkedWithTheKeyboardAlone)
+{
+    CollectionBoard board("Ospite", {});
+    board.show();
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    const auto& places = collectionBoard();
+    board.card(places[0].mechanism)->setFocus();
+    for (std::size_t i = 1; i < places.size(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), board.card(places.back().mechanism));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(board.isVisible());
+}
+
+TEST_F(Pupils, ThePinIsSetOnceKeptHashedAndChecked)
+{
+    const QString pin = "90817263";
+    {
+        PinDialog first(pupils().classroom(), true);
+        const struct
+        {
+            QString pin, again, problem;
+        } cases[] = {
+            { "123", "123", "Il PIN deve avere da 4 a 8 cifre." },
+            { "90817263", "90817264", "I due PIN non sono uguali: scrivili di nuovo." },
+        };
+        for (const auto& c : cases) {
+            first.findChild<QLineEdit*>("pin")->setText(c.pin);
+            first.findChild<QLineEdit*>("ripetiPin")->setText(c.again);
+            first.enter();
+            EXPECT_EQ(first.problem(), c.problem);
+            EXPECT_EQ(first.result(), QDialog::Rejected);
+        }
+        EXPECT_EQ(first.findChild<QLineEdit*>("pin")->echoMode(), QLineEdit::Password);
+    }
+    unlockDesk(pin);
+    const std::optional<std::string> hash = SqliteStore(data.database()).pinHash();
+    ASSERT_TRUE(hash);
+    EXPECT_EQ(hash->find(pin.toStdString()), std::string::npos);
+    QFile file(QString::fromStdString((data.database() / SqliteStore::fileName).string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains(pin.toUtf8()));
+
+    for (const char* wrong : { "0000", "9081726", "90817264" }) {
+        PinDialog again(pupils().classroom(), false);
+        again.findChild<QLineEdit*>("pin")->setText(wrong);
+        again.enter();
+        EXPECT_EQ(again.problem(), "PIN sbagliato.") << wrong;
+        EXPECT_EQ(again.result(), QDialog::Rejected);
+    }
+    PinDialog right(pupils().classroom(), false);
+    right.findChild<QLineEdit*>("pin")->setText(pin);
+    right.enter();
+    EXPECT_EQ(right.result(), QDialog::Accepted);
+}
+
+TEST_F(Pupils, SchemeChooserPutsTheSchemeInForceAsTheLevelMenuWould)
+{
+    unlockDesk("2468");
+    answer<SchemeChooser>([](SchemeChooser& chooser) {
+        QTreeWidgetItem* level3 = chooser.catalogue().topLevelItem(2);
+        EXPECT_EQ(level3->text(0), "Livello 3");
+        EXPECT_TRUE(level3->child(1)->text(1).startsWith("Meccanismo "));
+        chooser.catalogue().setCurrentItem(level3->child(1));
+        chooser.choose();
+    });
+    const MachineState before = window().machine().state();
+    window().desk().chooseScheme();
+    const MachineState& s = window().machine().state();
+    EXPECT_EQ(s.activeLevel, Level::number(3));
+    EXPECT_EQ(s.schemaLevel3, Value::single(2));
+    EXPECT_EQ(window().machine().text(Control::Label15), "E'attivo il livello 3");
+    EXPECT_EQ(s.c1(), before.c1()); // describing the catalogue changed no constant
+}
+
+TEST_F(Pupils, TheClassRulesGovernTheLevelsAndTheReveal)
+{
+    unlockDesk("2468");
+    answer<ClassRulesDialog>([](ClassRulesDialog& dialog) {
+        dialog.findChild<QCheckBox*>("livelloPermesso3")->setChecked(false);
+        dialog.findChild<QComboBox*>("quandoRivelare")->setCurrentIndex(3); // mai
+        dialog.findChild<QCheckBox*>("magoParla")->setChecked(false);
+        dialog.keep();
+    });
+    window().desk().classRules();
+    EXPECT_FALSE(window().findChild<QAction*>("livello3")->isEnabled());
+    EXPECT_TRUE(window().findChild<QAction*>("livello2")->isEnabled());
+    window().findChild<QAction*>("livello2")->trigger();
+    panel().revealRule(); // refused before any question
+    EXPECT_EQ(panel().verdictText(), "L'insegnante ha deciso che la regola non si può rivelare.");
+    EXPECT_FALSE(window().machine().notebook().currentPage()->revealed);
+
+    const ClassRules kept = SqliteStore(data.database()).classRules();
+    EXPECT_EQ(kept.levels, (std::array<bool, 5> { true, true, false, true, true }));
+    EXPECT_EQ(kept.reveal, RevealPolicy::Never);
+    EXPECT_FALSE(kept.wizardSpeaksAtStart);
+    // The window built again follows them, the wizard there but silent at start.
+    characters.available = true;
+    form.reset();
+    recorder.log.clear();
+    form.emplace(programFolder, speaker, characters);
+    form->Form_Activate();
+    EXPECT_FALSE(window().findChild<QAction*>("livello3")->isEnabled());
+    EXPECT_TRUE(std::ranges::find(recorder.log, "LanguageID 1040") != recorder.log.end());
+    EXPECT_TRUE(std::ranges::none_of(
+        recorder.log, [](const std::string& line) { return line.starts_with("Speak"); }));
+}
+
+TEST_F(Pupils, ClassRulesKeepAtLeastOneLevel)
+{
+    ClassRulesDialog dialog(pupils());
+    for (int n = 1; n <= 5; ++n)
+        dialog.findChild<QCheckBox*>(QString("livelloPermesso%1").arg(n))->setChecked(false);
+    dialog.keep();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(pupils().rules().levels[0]);
+}
+
+// A simple reader of the spreadsheet's table: quoted fields, doubled quotes, ";" between.
+std::vector<QStringList> readCsv(const QByteArray& bytes)
+{
+    std::vector<QStringList> rows(1);
+    QString field;
+    bool quoted = false;
+    const QString text = QString::fromUtf8(bytes);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            field += '"', ++i;
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ';')
+            rows.back() << field, field.clear();
+        else if (!quoted && c == '\r' && text[i + 1] == '\n')
+            rows.back() << field, field.clear(), rows.emplace_back(), ++i;
+        else
+            field += c;
+    }
+    rows.pop_back(); // after the last line's end
+    return rows;
+}
+
+TEST(ClassProgressCsv, OpensInAnItalianSpreadsheet)
+{
+    MemoryStore store;
+    store.addProfile("Ma;r\"ta");
+    store.addProfile("=1+1");
+    store.openCard("Ma;r\"ta",
+        { 17, Level::number(2), "Il risultato è A; poi B", CardWay::Revealed, "2026-12-07", 12 });
+    const QByteArray csv = progressCsv(classProgressRows(store));
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const std::vector<QStringList> rows = readCsv(csv.mid(3));
+    const std::vector<QStringList> expected = {
+        { "Alunno", "Livello", "Meccanismo", "Regola", "Come", "Data", "Prove" },
+        { "Ma;r\"ta", "2", "17", "Il risultato è A; poi B", "rivelata", "07/12/2026", "12" },
+        { "'=1+1", "", "", "", "", "", "" },
+    };
+    EXPECT_EQ(rows, expected);
+}
+
+TEST_F(Pupils, ProgressTableListsThePupilsAndExportsThem)
+{
+    addAndChoose("Marta");
+    discoverTheLarger();
+    addAndChoose("Luca");
+    ClassProgress progress(*pupils().database());
+    const QAbstractItemModel& model = *progress.table().model();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.index(0, 0).data().toString(), "Marta");
+    EXPECT_EQ(model.index(0, 4).data().toString(), "scoperta");
+    EXPECT_EQ(model.index(0, 5).data().toString(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_EQ(model.index(1, 0).data().toString(), "Luca");
+    const QString path = data.dir.filePath("progressi.csv");
+    ASSERT_TRUE(progress.exportCsv(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readCsv(file.readAll().mid(3)).size(), 3u);
+}
+
+TEST_F(Pupils, APupilFindsNotebookAndCardsAsLeftAfterARestart)
+{
+    addAndChoose("Marta");
+    discoverTheLarger();
+    const std::vector<Page> pages = window().machine().notebook().pages();
+    const std::vector<Card> cards = pupils().cards();
+    ASSERT_EQ(cards.size(), 1u);
+
+    rebuild();
+    auto* chooser = window().findChild<PupilChooser*>(); // offered at start: there are pupils
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->list().currentItem()->text(), "Marta");
+    chooser->play();
+    EXPECT_EQ(pupils().player(), "Marta");
+    EXPECT_EQ(pupils().cards(), cards);
+    const std::vector<Page>& now = window().machine().notebook().pages();
+    ASSERT_EQ(now.size(), pages.size());
+    EXPECT_EQ(now.back().trials.size(), pages.back().trials.size());
+    EXPECT_TRUE(now.back().discovered);
+}
+
+TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
+{
+    const struct
+    {
+        const char* what;
+        bool folderIsAFile; // else the database is a file that is no database
+        QString message;
+        int filesAfter; // in the data folder
+    } cases[] = {
+        { "unwritable", true, "Non posso creare la cartella", 0 },
+        { "damaged", false, "L'archivio di Quorvel era rovinato: l'ho messo da parte", 2 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DataHome data;
+        if (c.folderIsAFile) {
+            QFile blocker(PupilSession::folder());
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        } else {
+            QDir().mkpath(PupilSession::folder());
+            QFile damaged(PupilSession::folder() + "/quorvel.db");
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(8192, 'x'));
+        }
+        testing::Recorder recorder;
+        testing::FakeSpeaker speaker { recorder };
+        testing::FakeCharacterService characters { recorder };
+        characters.available = false;
+        MachineForm form(programFolder, speaker, characters);
+        QString seen;
+        answer<QMessageBox>([&seen](QMessageBox& box) {
+            seen = box.text();
+            box.accept();
+        });
+        form.Form_Activate();
+        EXPECT_TRUE(seen.startsWith(c.message)) << seen.toStdString();
+        EXPECT_TRUE(form.pupils().isGuest());
+        form.machine().livelloClick(1);
+        form.machine().typeDigits(Keypad::First, "4");
+        form.machine().typeDigits(Keypad::Second, "2");
+        form.exp_Click(); // plays on
+        EXPECT_NE(form.machine().text(Control::usc), "");
+        EXPECT_EQ(QDir(PupilSession::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
+            c.filesAfter); // the damaged file set aside, beside a fresh one
+    }
+}
+
+} // namespace
+} // namespace quorvel
