@@ -1,5 +1,6 @@
 #include "ui/app/display_label.h"
 
+#include "ui/app/face_access.h"
 #include "ui/app/text_fit.h"
 
 #include <QEvent>
@@ -15,6 +16,8 @@ namespace quorvel {
 DisplayLabel::DisplayLabel(
     const QString& text, QColor background, QColor textColour, QWidget* parent)
     : QLabel(text, parent)
+    , m_ownBackground(background)
+    , m_ownTextColour(textColour)
     , m_background(background)
     , m_textColour(textColour)
 {
@@ -24,6 +27,14 @@ void DisplayLabel::showText(const QString& text)
 {
     setText(text);
     refit();
+    announceValue(this, text);
+}
+
+void DisplayLabel::setColours(QColor background, QColor textColour)
+{
+    m_background = background;
+    m_textColour = textColour;
+    update();
 }
 
 void DisplayLabel::setSelected(bool selected)

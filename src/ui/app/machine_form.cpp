@@ -4,10 +4,12 @@
 #include "ui/app/assistant_controls.h"
 #include "ui/app/caption_strip.h"
 #include "ui/app/display_label.h"
+#include "ui/app/face_access.h"
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
+#include "ui/app/view_options.h"
 #include "ui/effects/clip_player.h"
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
@@ -35,6 +37,8 @@ const QColor displayCyan("#C0FFFF");
 
 const char* const digitNames[]
     = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
+// The keypads as a screen reader names them: "7, primo numero".
+const char* const padNames[] = { "primo numero", "secondo numero" };
 
 } // namespace
 
@@ -49,6 +53,7 @@ MachineForm::MachineForm(
     // its own face, and a small cache keeps a long lesson's memory flat.
     QPixmapCache::setCacheLimit(2048);
     setWindowTitle("Quorvel");
+    installFaceAccessibility();
     // The face, and beside it the notebook when it is open.
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -69,12 +74,14 @@ MachineForm::MachineForm(
     // A click on the face takes the keyboard back from the notebook's fields.
     m_face->setFocusPolicy(Qt::ClickFocus);
     m_face->setFocusProxy(this);
+    m_face->setAccessibleName("La macchina");
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
     connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
         Qt::QueuedConnection);
     m_shock = new ClipPlayerWidget(m_face);
     m_shock->setObjectName("shock");
+    markDecorative(m_shock);
     m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
 
     m_machine = std::make_unique<Machine>(
@@ -86,7 +93,9 @@ MachineForm::MachineForm(
 
     buildFace();
     buildKeypads();
+    m_view = new ViewOptions(*this, *m_face, *m_captions);
     buildMenu();
+    m_view->restore(); // before the first picture, which then has the pupil's look
     selectInput(Keypad::First);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -135,6 +144,7 @@ void MachineForm::buildLights()
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
         m_lights[i]->setAlignment(Qt::AlignCenter);
+        markDecorative(m_lights[i]);
         // The four lamps of the rail fill their square with the rail's own colour: a blink then
         // repaints the lamp alone, not the face behind it. The fifth sits where panels meet.
         if (i < 4) {
@@ -161,6 +171,9 @@ void MachineForm::buildDisplays()
     m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
     m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
     m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
+    m_i1->setAccessibleName("primo numero");
+    m_i2->setAccessibleName("secondo numero");
+    m_usc->setAccessibleName("uscita");
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
@@ -178,6 +191,8 @@ void MachineForm::buildDisplays()
     m_text2->setObjectName("Text2");
     m_text1->hide();
     m_text2->hide();
+    markDecorative(m_text1);
+    markDecorative(m_text2);
 }
 
 // The information panel and the open panel, both over the clip and hidden until asked for.
@@ -217,6 +232,7 @@ void MachineForm::buildKeypads()
             const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
             const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
             KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
+            key->setAccessibleName(QString("%1, %2").arg(digit).arg(padNames[pad]));
             connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
                 selectInput(keypad);
                 m_machine->keypadClick(keypad, digit);
@@ -226,6 +242,8 @@ void MachineForm::buildKeypads()
     }
     m_label3 = addKey("Label3", "Canc", { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
     m_canc2 = addKey("canc2", "Canc", { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_label3->setAccessibleName(QString("Canc, ") + padNames[0]);
+    m_canc2->setAccessibleName(QString("Canc, ") + padNames[1]);
     connect(m_label3, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::First);
         Label3_Click();
@@ -267,6 +285,7 @@ void MachineForm::buildMenu()
     item(assistente, "nascondi", &MachineForm::nascondi_Click);
     m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
+    m_view->addMenu(*bar);
     QAction* informazioni = bar->addAction("i&nformazioni");
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);

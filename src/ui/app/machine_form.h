@@ -29,6 +29,7 @@ class MerlinNarrator;
 class NotebookDock;
 class OpenPanel;
 class StatusLabel;
+class ViewOptions;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
@@ -48,6 +49,7 @@ public:
     NotebookDock* notebook() const { return m_notebook; }
     CaptionStrip* captions() const { return m_captions; }
     AssistantControls* assistant() const { return m_assistant; }
+    ViewOptions* view() const { return m_view; }
     // Puts the wizard on this window's stage, with its captions and its menu items.
     void attachNarrator(MerlinNarrator& merlin);
 
@@ -124,6 +126,7 @@ private:
     NotebookDock* m_notebook = nullptr;
     CaptionStrip* m_captions = nullptr;
     AssistantControls* m_assistant = nullptr;
+    ViewOptions* m_view = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
 };

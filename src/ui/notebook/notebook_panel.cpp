@@ -5,6 +5,7 @@
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -77,6 +78,12 @@ void NotebookPanel::buildPlot(QVBoxLayout& layout)
         return;
     m_plot->widget()->setObjectName("grafico");
     m_plot->widget()->setMinimumHeight(170);
+    // The plot shows the table's trials as points: the reader reads them in the table, and the
+    // keyboard does not stop on it.
+    m_plot->widget()->setAccessibleName("Grafico delle prove");
+    m_plot->widget()->setFocusPolicy(Qt::NoFocus);
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(m_plot->widget()))
+        view->viewport()->setFocusPolicy(Qt::NoFocus);
     layout.addWidget(m_plot->widget(), 2);
     m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
     connect(m_againstSecond, &QCheckBox::toggled, this,
@@ -138,6 +145,7 @@ void NotebookPanel::buildFields()
     m_verdict->setObjectName("verdetto");
     m_verdict->setWordWrap(true);
     m_verdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_verdict->setFocusPolicy(Qt::NoFocus);
     form->addWidget(m_verdict);
     m_reveal = new QPushButton("Rivela la regola", this);
     m_reveal->setObjectName("rivela");
@@ -220,7 +228,7 @@ void NotebookPanel::showPage(int index)
     if (m_plot)
         m_plot->showPage(shownPage());
     m_table->scrollToBottom();
-    m_verdict->clear();
+    say("", ink);
     updateStatus();
 }
 
@@ -263,6 +271,8 @@ void NotebookPanel::say(const QString& text, const QColor& colour)
     p.setColor(QPalette::WindowText, colour);
     m_verdict->setPalette(p);
     m_verdict->setText(text);
+    // Tab stops on the verdict, to read it again, only when there is one.
+    m_verdict->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void NotebookPanel::checkHypothesis()
