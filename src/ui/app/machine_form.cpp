@@ -131,6 +131,10 @@ void MachineForm::buildFace()
     auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
     auto* cmb = addKey(
         "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 15);
+    // A screen reader tells the pupil which key of the keyboard does the same.
+    m_exp->setAccessibleDescription("Si preme anche con il tasto Invio.");
+    ingr->setAccessibleDescription("Si preme anche con il tasto F3.");
+    cmb->setAccessibleDescription("Si preme anche con il tasto F4.");
     connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
     connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
     connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);

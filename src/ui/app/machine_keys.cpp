@@ -2,6 +2,7 @@
 // Tab, a click on a display or a click on a keypad.
 #include "ui/app/display_label.h"
 #include "ui/app/key_label.h"
+#include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
@@ -28,7 +29,8 @@ bool MachineForm::focusNextPrevChild(bool next)
 }
 
 // The keys of the framed input: digits, Backspace for its last digit, Delete and Escape for
-// its "Canc"; Tab to the other input, Return for "esperimento".
+// its "Canc"; Tab to the other input, Return for "esperimento". F3 and F4 press the two
+// command keys that have no other way from the keyboard, "Operazioni" and "cambia meccanismo".
 void MachineForm::keyPressEvent(QKeyEvent* event)
 {
     const int pad = m_typingInto == Keypad::First ? 0 : 1;
@@ -47,6 +49,8 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         m_exp->flash();
         exp_Click();
+    } else if (key == Qt::Key_F3 || key == Qt::Key_F4) {
+        m_face->findChild<KeyLabel*>(key == Qt::Key_F3 ? "ingr" : "cmb")->press();
     } else {
         QMainWindow::keyPressEvent(event);
     }
