@@ -82,6 +82,7 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
     for (QWidget* w : form.notebook()->panel()->findChildren<QWidget*>())
         before[w] = QFontInfo(w->font()).pixelSize();
     const int caption = form.captions()->textFont().pixelSize();
+    const int menus = form.menuBar()->font().pixelSize();
     ASSERT_GE(before.size(), 30u);
 
     trigger("testoGrande");
@@ -90,6 +91,8 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
         EXPECT_GE(QFontInfo(widget->font()).pixelSize(), std::lround(pixels * 1.5))
             << widget->objectName().toStdString() << " " << widget->metaObject()->className();
     EXPECT_GE(form.captions()->textFont().pixelSize(), std::lround(caption * 1.5));
+    EXPECT_GE(form.menuBar()->font().pixelSize(), static_cast<int>(menus * 1.5));
+    EXPECT_EQ(form.face()->size(), MachineFace::designSize) << "the window grows instead";
     // The keys' captions grow as far as their keys allow and stay inside them.
     for (KeyLabel* key : form.face()->findChildren<KeyLabel*>()) {
         const FittedCaption& fitted = key->fittedCaption();

@@ -96,6 +96,7 @@ MachineForm::MachineForm(
     m_view = new ViewOptions(*this, *m_face, *m_captions);
     buildMenu();
     m_view->restore(); // before the first picture, which then has the pupil's look
+    connect(m_view, &ViewOptions::largeTextChanged, this, &MachineForm::fitMenus);
     selectInput(Keypad::First);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -332,12 +333,19 @@ void MachineForm::resizeEvent(QResizeEvent* event)
         if (m_lightPictures)
             showLights(m_lightShown);
     });
-    // The menus grow with the face, so they stay readable on a classroom whiteboard.
+    fitMenus();
+}
+
+// The menus grow with the face, so they stay readable on a classroom whiteboard, and with the
+// large text the pupil may ask for.
+void MachineForm::fitMenus()
+{
     const double scale
         = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
             static_cast<double>(m_face->height()) / MachineFace::designSize.height());
+    const double larger = m_view && m_view->largeText() ? ViewOptions::largeTextScale : 1.0;
     QFont f = menuBar()->font();
-    f.setPixelSize(std::max(12, static_cast<int>(13 * scale)));
+    f.setPixelSize(std::max(12, static_cast<int>(13 * scale * larger)));
     menuBar()->setFont(f);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->setFont(f);

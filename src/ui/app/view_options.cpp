@@ -144,6 +144,7 @@ void ViewOptions::setLargeText(bool on)
             font.setPointSizeF(font.pointSizeF() * scale);
     }
     middle->setFont(font);
+    emit largeTextChanged();
 }
 
 } // namespace quorvel

@@ -32,6 +32,9 @@ public:
     bool highContrast() const;
     bool largeText() const;
 
+signals:
+    void largeTextChanged();
+
 private:
     void colourFace(bool high);
 
