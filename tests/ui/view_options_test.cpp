@@ -93,6 +93,16 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
     EXPECT_GE(form.captions()->textFont().pixelSize(), std::lround(caption * 1.5));
     EXPECT_GE(form.menuBar()->font().pixelSize(), static_cast<int>(menus * 1.5));
     EXPECT_EQ(form.face()->size(), MachineFace::designSize) << "the window grows instead";
+    // The notebook grows wide enough for its table's headings.
+    auto* table = form.notebook()->panel()->findChild<QTableView*>("prove");
+    const QHeaderView* header = table->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        const QString heading = table->model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_LE(QFontMetrics(header->font()).horizontalAdvance(heading) + 6,
+            header->sectionSize(column))
+            << heading.toStdString();
+    }
+    EXPECT_LE(header->length(), table->viewport()->width()) << "no column out of sight";
     // The keys' captions grow as far as their keys allow and stay inside them.
     for (KeyLabel* key : form.face()->findChildren<KeyLabel*>()) {
         const FittedCaption& fitted = key->fittedCaption();
@@ -120,6 +130,7 @@ TEST_F(View, ChoicesAreRememberedForTheNextLesson)
     EXPECT_TRUE(next.view()->largeText());
     EXPECT_TRUE(next.face()->isPlain());
     EXPECT_EQ(next.face()->layout().textScale(), ViewOptions::largeTextScale);
+    EXPECT_EQ(next.notebook()->width(), ViewOptions::largeNotebookWidth);
 }
 
 } // namespace

@@ -93,7 +93,7 @@ MachineForm::MachineForm(
 
     buildFace();
     buildKeypads();
-    m_view = new ViewOptions(*this, *m_face, *m_captions);
+    m_view = new ViewOptions(*this, *m_face, *m_captions, *m_notebook);
     buildMenu();
     m_view->restore(); // before the first picture, which then has the pupil's look
     connect(m_view, &ViewOptions::largeTextChanged, this, &MachineForm::fitMenus);

@@ -5,6 +5,8 @@
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -48,11 +50,13 @@ double contrastRatio(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-ViewOptions::ViewOptions(QMainWindow& window, MachineFace& face, CaptionStrip& strip)
+ViewOptions::ViewOptions(
+    QMainWindow& window, MachineFace& face, CaptionStrip& strip, NotebookDock& notebook)
     : QObject(&window)
     , m_window(window)
     , m_face(face)
     , m_strip(strip)
+    , m_notebook(notebook)
 {
 }
 
@@ -144,6 +148,7 @@ void ViewOptions::setLargeText(bool on)
             font.setPointSizeF(font.pointSizeF() * scale);
     }
     middle->setFont(font);
+    m_notebook.setWidth(on ? largeNotebookWidth : NotebookPanel::naturalWidth);
     emit largeTextChanged();
 }
 

@@ -12,6 +12,7 @@ namespace quorvel {
 
 class CaptionStrip;
 class MachineFace;
+class NotebookDock;
 
 // The "vista" menu, for the pupil who sees little: "Alto contrasto" gives the keys, the
 // displays and the status line colours far apart in lightness on a plain face; "Testo grande"
@@ -21,8 +22,12 @@ class ViewOptions : public QObject
     Q_OBJECT
 public:
     static constexpr double largeTextScale = 1.5;
+    // The notebook's width with large text: room for the table's headings, and beside the
+    // face on a screen 1366 pixels wide.
+    static constexpr int largeNotebookWidth = 520;
 
-    ViewOptions(QMainWindow& window, MachineFace& face, CaptionStrip& strip);
+    ViewOptions(
+        QMainWindow& window, MachineFace& face, CaptionStrip& strip, NotebookDock& notebook);
 
     void addMenu(QMenuBar& bar);
     // Reads the pupil's last choices.
@@ -41,6 +46,7 @@ private:
     QMainWindow& m_window;
     MachineFace& m_face;
     CaptionStrip& m_strip;
+    NotebookDock& m_notebook;
     QAction* m_contrast = nullptr;
     QAction* m_large = nullptr;
     QPalette m_statusPalette; // the status line's own colours

@@ -29,6 +29,10 @@ public:
     void setShown(bool shown);
     bool isShown() const;
     NotebookPanel* panel() const { return m_panel; }
+    // The panel's width: wider with large text, so that the table's headings show whole. The
+    // window grows or shrinks by the difference, as it does when the panel opens.
+    void setWidth(int width);
+    int width() const { return m_width; }
 
     void exportCsv(const QString& path);
     void savePdf(const QString& path);
@@ -40,6 +44,7 @@ private:
     void askExportCsv();
     void askSavePdf();
     void print();
+    void resizeWindow(int width);
 
     QMainWindow& m_window;
     QBoxLayout& m_row;
@@ -47,6 +52,7 @@ private:
     MessageBox& m_messages;
     NotebookPanel* m_panel = nullptr;
     QAction* m_toggle = nullptr;
+    int m_width;
 };
 
 } // namespace quorvel

@@ -40,8 +40,7 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
     , m_machine(machine)
 {
     setObjectName("quaderno");
-    setMinimumWidth(naturalWidth);
-    setMaximumWidth(naturalWidth);
+    setFixedWidth(naturalWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     buildPageChooser();
@@ -172,6 +171,39 @@ bool NotebookPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void NotebookPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitColumns();
+}
+
+void NotebookPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitColumns();
+}
+
+// The columns share the table's width evenly while every heading fits so; with large text,
+// each takes what its heading and trials need and the last one the rest.
+void NotebookPanel::fitColumns()
+{
+    QHeaderView* header = m_table->horizontalHeader();
+    const int columns = m_model->columnCount();
+    if (columns == 0)
+        return;
+    const QFontMetrics metrics(header->font());
+    const int even = (m_table->width() - 2 * m_table->frameWidth()) / columns;
+    bool fits = true;
+    for (int column = 0; column < columns; ++column) {
+        const QString heading
+            = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        fits = fits && metrics.horizontalAdvance(heading) + metrics.averageCharWidth() <= even;
+    }
+    header->setSectionResizeMode(fits ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    header->setStretchLastSection(!fits);
 }
 
 const Page* NotebookPanel::shownPage() const
