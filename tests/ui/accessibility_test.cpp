@@ -196,6 +196,23 @@ TEST_F(Announcements, TheOutputAndTheStatusLineTellTheirChanges)
         "uscita, " + result);
 }
 
+TEST_F(Announcements, TheReaderKnowsWhichInputTheKeyboardTypesInto)
+{
+    // The key, then whether each input reads as selected.
+    const std::tuple<int, bool, bool> steps[] = {
+        { Qt::Key_Tab, false, true },
+        { Qt::Key_Backtab, true, false },
+    };
+    for (const auto& [key, first, second] : steps) {
+        heard.clear();
+        press(key);
+        EXPECT_EQ(count("i1", QAccessible::StateChanged), 1);
+        EXPECT_EQ(count("i2", QAccessible::StateChanged), 1);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i1"))->state().selected, first);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i2"))->state().selected, second);
+    }
+}
+
 TEST_F(Announcements, EveryCaptionOfTheWizardIsSpoken)
 {
     const QString sentences[] = { "Ciao! Sono il mago.", "Prova con due numeri." };

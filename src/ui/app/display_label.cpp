@@ -43,6 +43,7 @@ void DisplayLabel::setSelected(bool selected)
         return;
     m_selected = selected;
     update();
+    announceSelection(this);
 }
 
 int DisplayLabel::readablePixelSize() const

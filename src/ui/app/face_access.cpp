@@ -76,6 +76,13 @@ public:
             return static_cast<const DisplayLabel*>(widget())->text();
         return QAccessibleWidget::text(t);
     }
+    // The input the keyboard types into is the selected one.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selected = static_cast<const DisplayLabel*>(widget())->isSelected();
+        return s;
+    }
 };
 
 // The wizard's captions: text named by the sentence shown.
@@ -200,6 +207,16 @@ void announceCaption(QWidget* strip)
     announce(named);
     QAccessibleEvent alert(strip, QAccessible::Alert);
     announce(alert);
+}
+
+void announceSelection(QWidget* display)
+{
+    if (!heard())
+        return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(display, changed);
+    announce(event);
 }
 
 void listenToAnnouncements(AnnouncementListener listener)

@@ -24,6 +24,8 @@ QString displayName(const QWidget* display);
 void announceValue(QWidget* display, const QString& value);
 void announceName(QWidget* label);
 void announceCaption(QWidget* strip);
+// The input framed for the keyboard changed: the reader hears which one is selected.
+void announceSelection(QWidget* display);
 
 // Every announcement of the face also goes to this listener (none by default). Qt hands its
 // events to a reader only while one is running; the window's tests listen here instead.
