@@ -175,6 +175,18 @@ TEST_F(Keyboard, FunctionKeysPressTheCommandKeys)
     }
 }
 
+TEST_F(Keyboard, EscapeClosesTheInformationPanelBeforeItClearsAnInput)
+{
+    type(Qt::Key_7);
+    trigger("informazioni");
+    ASSERT_TRUE(control("Frame1")->isVisible());
+    type(Qt::Key_Escape);
+    EXPECT_FALSE(control("Frame1")->isVisible());
+    EXPECT_EQ(inputs(), "7/");
+    type(Qt::Key_Escape);
+    EXPECT_EQ(inputs(), "/");
+}
+
 TEST_F(Keyboard, NoShortcutOrAltLetterTakesADigit)
 {
     QList<QKeySequence> taken;

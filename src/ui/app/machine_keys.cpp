@@ -1,6 +1,7 @@
 // The window's keyboard: the digits type into the framed input, which the pupil chooses with
 // Tab, a click on a display or a click on a keypad.
 #include "ui/app/display_label.h"
+#include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
@@ -29,8 +30,9 @@ bool MachineForm::focusNextPrevChild(bool next)
 }
 
 // The keys of the framed input: digits, Backspace for its last digit, Delete and Escape for
-// its "Canc"; Tab to the other input, Return for "esperimento". F3 and F4 press the two
-// command keys that have no other way from the keyboard, "Operazioni" and "cambia meccanismo".
+// its "Canc" (Escape closes the information panel first); Tab to the other input, Return for
+// "esperimento". F3 and F4 press the two command keys that have no other way from the keyboard,
+// "Operazioni" and "cambia meccanismo".
 void MachineForm::keyPressEvent(QKeyEvent* event)
 {
     const int pad = m_typingInto == Keypad::First ? 0 : 1;
@@ -43,6 +45,8 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
         selectInput(pad == 0 ? Keypad::Second : Keypad::First);
     } else if (key == Qt::Key_Backspace) {
         m_machine->eraseLastDigit(m_typingInto);
+    } else if (key == Qt::Key_Escape && m_frame1->isVisible()) {
+        Label1_Click(); // the information panel has no other way to close from the keyboard
     } else if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
         (pad == 0 ? m_label3 : m_canc2)->flash();
         pad == 0 ? Label3_Click() : canc2_Click();
