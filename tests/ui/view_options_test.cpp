@@ -11,6 +11,8 @@
 #include "ui/notebook/notebook_panel.h"
 #include "window_test.h"
 
+#include <QtCharts>
+
 #include <cmath>
 #include <map>
 
@@ -83,6 +85,17 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
         before[w] = QFontInfo(w->font()).pixelSize();
     const int caption = form.captions()->textFont().pixelSize();
     const int menus = form.menuBar()->font().pixelSize();
+    // The plot's axes and legend (the documents module is built beside the tests).
+    auto* plot = form.notebook()->panel()->findChild<QChartView*>("grafico");
+    ASSERT_NE(plot, nullptr);
+    const auto plotFonts = [plot] {
+        std::vector<double> sizes { plot->chart()->legend()->font().pointSizeF() };
+        for (const QAbstractAxis* axis : plot->chart()->axes())
+            sizes.insert(
+                sizes.end(), { axis->labelsFont().pointSizeF(), axis->titleFont().pointSizeF() });
+        return sizes;
+    };
+    const std::vector<double> plotBefore = plotFonts();
     ASSERT_GE(before.size(), 30u);
 
     trigger("testoGrande");
@@ -93,6 +106,10 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
     EXPECT_GE(form.captions()->textFont().pixelSize(), std::lround(caption * 1.5));
     EXPECT_GE(form.menuBar()->font().pixelSize(), static_cast<int>(menus * 1.5));
     EXPECT_EQ(form.face()->size(), MachineFace::designSize) << "the window grows instead";
+    const std::vector<double> plotAfter = plotFonts();
+    ASSERT_EQ(plotAfter.size(), plotBefore.size());
+    for (std::size_t i = 0; i < plotAfter.size(); ++i)
+        EXPECT_GE(plotAfter[i], plotBefore[i] * 1.5 - 1e-9) << "plot font " << i;
     // The notebook grows wide enough for its table's headings.
     auto* table = form.notebook()->panel()->findChild<QTableView*>("prove");
     const QHeaderView* header = table->horizontalHeader();
