@@ -58,6 +58,8 @@ ViewOptions::ViewOptions(
     , m_strip(strip)
     , m_notebook(notebook)
 {
+    if (const auto* status = m_face.findChild<StatusLabel*>())
+        m_statusPalette = status->palette();
 }
 
 void ViewOptions::addMenu(QMenuBar& bar)
@@ -116,8 +118,6 @@ void ViewOptions::colourFace(bool high)
         display->setColours(high ? displayGround : display->ownBackground(),
             high ? displayInk : display->ownTextColour());
     if (auto* status = m_face.findChild<StatusLabel*>()) {
-        if (m_statusPalette.resolveMask() == 0)
-            m_statusPalette = status->palette();
         QPalette palette = m_statusPalette;
         if (high) {
             palette.setColor(QPalette::Window, statusGround);

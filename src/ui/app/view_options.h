@@ -49,7 +49,7 @@ private:
     NotebookDock& m_notebook;
     QAction* m_contrast = nullptr;
     QAction* m_large = nullptr;
-    QPalette m_statusPalette; // the status line's own colours
+    QPalette m_statusPalette; // the status line's own colours, taken when the face is built
 };
 
 // The contrast of two colours by their relative luminance: 1 for equal ones, 21 for black on
