@@ -4,9 +4,11 @@
 #include "ui/app/caption_strip.h"
 #include "ui/app/face_access.h"
 #include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "window_test.h"
 
 #include <QAccessible>
+#include <QTest>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -211,6 +213,35 @@ TEST_F(Announcements, TheReaderKnowsWhichInputTheKeyboardTypesInto)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i1"))->state().selected, first);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i2"))->state().selected, second);
     }
+}
+
+// A reader reads the focused control: the focus follows the pupil's typing and the result.
+TEST_F(Announcements, TheFocusFollowsTheTypingAndTheResult)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    trigger("livello1");
+    // The key, then the control with the focus and the inputs.
+    const std::tuple<int, const char*, const char*> steps[] = {
+        { Qt::Key_4, "i1", "4/" },
+        { Qt::Key_Tab, "i2", "4/" },
+        { Qt::Key_3, "i2", "4/3" },
+        { Qt::Key_Return, "usc", "4/3" },
+        { Qt::Key_5, "i2", "4/35" }, // typing goes on from the output
+        { Qt::Key_Tab, "i1", "4/35" },
+    };
+    for (const auto& [key, focused, shown] : steps) {
+        SCOPED_TRACE(focused);
+        press(key);
+        EXPECT_EQ(QApplication::focusWidget(), control(focused));
+        EXPECT_EQ(inputs(), shown);
+    }
+    // A field of the notebook keeps the focus through an experiment.
+    form.notebook()->setShown(true);
+    QLineEdit& prediction = form.notebook()->panel()->predictionField();
+    prediction.setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), &prediction);
 }
 
 TEST_F(Announcements, EveryCaptionOfTheWizardIsSpoken)

@@ -95,6 +95,18 @@ void DisplayLabel::refit()
     update();
 }
 
+void DisplayLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void DisplayLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 void DisplayLabel::scrollBack(double pixels)
 {
     const double back = std::clamp(m_back + pixels, 0.0, m_hidden);
@@ -154,7 +166,7 @@ void DisplayLabel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), m_background);
-    if (m_selected) {
+    if (m_selected || hasFocus()) { // the output has the focus only with a screen reader
         p.setPen(QPen(QColor("#FFD800"), frame() * 2));
         p.drawRect(rect().adjusted(frame(), frame(), -frame(), -frame()));
     }

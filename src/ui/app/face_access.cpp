@@ -21,12 +21,6 @@ void announce(QAccessibleEvent& event)
     QAccessible::updateAccessibility(&event);
 }
 
-// Only worth making when someone hears them.
-bool heard()
-{
-    return listening || QAccessible::isActive();
-}
-
 // A key of the face: a button, named by its accessible name, that the reader can press.
 class KeyAccessible : public QAccessibleWidget
 {
@@ -182,7 +176,7 @@ QString displayName(const QWidget* display)
 
 void announceValue(QWidget* display, const QString& value)
 {
-    if (!heard())
+    if (!isReaderListening())
         return;
     QAccessibleEvent named(display, QAccessible::NameChanged);
     announce(named);
@@ -192,7 +186,7 @@ void announceValue(QWidget* display, const QString& value)
 
 void announceName(QWidget* label)
 {
-    if (!heard())
+    if (!isReaderListening())
         return;
     QAccessibleEvent named(label, QAccessible::NameChanged);
     announce(named);
@@ -201,7 +195,7 @@ void announceName(QWidget* label)
 // The alert asks the reader to speak the sentence even though the focus is elsewhere.
 void announceCaption(QWidget* strip)
 {
-    if (!heard())
+    if (!isReaderListening())
         return;
     QAccessibleEvent named(strip, QAccessible::NameChanged);
     announce(named);
@@ -211,12 +205,17 @@ void announceCaption(QWidget* strip)
 
 void announceSelection(QWidget* display)
 {
-    if (!heard())
+    if (!isReaderListening())
         return;
     QAccessible::State changed;
     changed.selected = true;
     QAccessibleStateChangeEvent event(display, changed);
     announce(event);
+}
+
+bool isReaderListening()
+{
+    return listening || QAccessible::isActive();
 }
 
 void listenToAnnouncements(AnnouncementListener listener)

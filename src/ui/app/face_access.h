@@ -27,6 +27,9 @@ void announceCaption(QWidget* strip);
 // The input framed for the keyboard changed: the reader hears which one is selected.
 void announceSelection(QWidget* display);
 
+// Whether a screen reader (or a listener below) hears the announcements.
+bool isReaderListening();
+
 // Every announcement of the face also goes to this listener (none by default). Qt hands its
 // events to a reader only while one is running; the window's tests listen here instead.
 using AnnouncementListener = void (*)(QAccessibleEvent* event);

@@ -301,12 +301,14 @@ void MachineForm::textChanged(Control control, const std::string& text)
     const QString t = QString::fromStdString(text);
     switch (control) {
     case Control::i1:
-        return m_i1->showText(t);
     case Control::i2:
-        return m_i2->showText(t);
+        (control == Control::i1 ? m_i1 : m_i2)->showText(t);
+        return followWithReader(m_typingInto == Keypad::First ? m_i1 : m_i2);
     case Control::usc:
         m_usc->showText(t);
         m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
+        if (!t.isEmpty())
+            followWithReader(m_usc);
         return;
     case Control::Label15:
         return m_label15->setStatus(t);

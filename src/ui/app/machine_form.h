@@ -98,6 +98,7 @@ private:
     void buildKeypads();
     void buildMenu();
     void selectInput(Keypad keypad);
+    void followWithReader(DisplayLabel* display);
     void fitMenus();
     KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
         QColor text, double fontPixels);

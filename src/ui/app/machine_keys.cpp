@@ -1,6 +1,7 @@
 // The window's keyboard: the digits type into the framed input, which the pupil chooses with
 // Tab, a click on a display or a click on a keypad.
 #include "ui/app/display_label.h"
+#include "ui/app/face_access.h"
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
@@ -18,6 +19,21 @@ void MachineForm::selectInput(Keypad keypad)
     m_typingInto = keypad;
     m_i1->setSelected(keypad == Keypad::First);
     m_i2->setSelected(keypad == Keypad::Second);
+    followWithReader(keypad == Keypad::First ? m_i1 : m_i2);
+}
+
+// With a screen reader the focus follows what the pupil's last action changed: the framed input
+// while typing, the output after an experiment. The reader reads the focused control and its
+// changes as they come; the keys still reach the window. A field of the notebook or the open
+// panel keeps the focus it has.
+void MachineForm::followWithReader(DisplayLabel* display)
+{
+    if (!isReaderListening())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != this && focus != m_i1 && focus != m_i2 && focus != m_usc)
+        return;
+    display->setFocus();
 }
 
 // Tab switches the machine's inputs; inside the notebook it moves between its fields.
