@@ -2,6 +2,8 @@
 // clicked; Backspace, Delete and Escape on it; Tab and Return; the menus' shortcuts and Alt
 // letters beside the digits.
 #include "ui/app/key_label.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "window_test.h"
 
 #include <QSignalSpy>
@@ -22,6 +24,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         trigger("livello1"); // a level clears the word "in" from both inputs
         recorder.log.clear();
+    }
+    // The keyboard in the notebook's prediction field, or with the machine.
+    void setFocus(bool inNotebook)
+    {
+        if (!inNotebook)
+            return form.setFocus();
+        form.notebook()->setShown(true);
+        form.notebook()->panel()->predictionField().setFocus();
     }
     // As the platform delivers a key: shortcuts first, then whatever has the focus.
     void type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -139,6 +149,42 @@ TEST_F(Keyboard, ShortcutsTriggerTheirItemsWhileDigitsStillType)
     EXPECT_FALSE(control("Frame2")->isVisible());
     type(Qt::Key_5);
     EXPECT_EQ(inputs(), "1235/");
+}
+
+// The command keys without a key of their own: from the machine and from the notebook's fields.
+TEST_F(Keyboard, FunctionKeysPressTheCommandKeys)
+{
+    const std::tuple<int, const char*, bool> presses[] = {
+        { Qt::Key_F3, "ingr", false },
+        { Qt::Key_F4, "cmb", false },
+        { Qt::Key_F4, "cmb", true },
+    };
+    for (const auto& [key, flashed, fromNotebook] : presses) {
+        SCOPED_TRACE(flashed);
+        setFocus(false);
+        for (const int typed : { Qt::Key_4, Qt::Key_Tab, Qt::Key_3, Qt::Key_Return })
+            press(typed);
+        ASSERT_NE(text("usc"), "");
+        setFocus(fromNotebook);
+        type(key);
+        EXPECT_TRUE(control<KeyLabel>(flashed)->isPressedLook());
+        if (key == Qt::Key_F4) { // a new mechanism: the last result goes
+            EXPECT_EQ(text("usc"), "");
+        }
+        QTest::qWait(200); // the flash ends
+    }
+}
+
+TEST_F(Keyboard, EscapeClosesTheInformationPanelBeforeItClearsAnInput)
+{
+    type(Qt::Key_7);
+    trigger("informazioni");
+    ASSERT_TRUE(control("Frame1")->isVisible());
+    type(Qt::Key_Escape);
+    EXPECT_FALSE(control("Frame1")->isVisible());
+    EXPECT_EQ(inputs(), "7/");
+    type(Qt::Key_Escape);
+    EXPECT_EQ(inputs(), "/");
 }
 
 TEST_F(Keyboard, NoShortcutOrAltLetterTakesADigit)

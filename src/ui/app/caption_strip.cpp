@@ -1,5 +1,7 @@
 #include "ui/app/caption_strip.h"
 
+#include "ui/app/face_access.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -35,6 +37,8 @@ void CaptionStrip::setText(const QString& text)
     m_text = text;
     fitFont();
     update();
+    // A screen reader reads each of the wizard's sentences as it comes.
+    announceCaption(this);
 }
 
 void CaptionStrip::setScale(double scale)
@@ -42,14 +46,27 @@ void CaptionStrip::setScale(double scale)
     if (scale <= 0 || scale == m_scale)
         return;
     m_scale = scale;
-    setFixedHeight(static_cast<int>(std::lround(designHeight * scale)));
+    fitHeight();
+}
+
+void CaptionStrip::setTextScale(double textScale)
+{
+    if (textScale <= 0 || textScale == m_textScale)
+        return;
+    m_textScale = textScale;
+    fitHeight();
+}
+
+void CaptionStrip::fitHeight()
+{
+    setFixedHeight(static_cast<int>(std::lround(designHeight * m_scale * m_textScale)));
     fitFont();
     update();
 }
 
 QRect CaptionStrip::textArea() const
 {
-    const int inset = static_cast<int>(std::lround(margin * m_scale));
+    const int inset = static_cast<int>(std::lround(margin * m_scale * m_textScale));
     return QRect(0, 0, width(), height()).adjusted(2 * inset, inset, -2 * inset, -inset);
 }
 
@@ -59,7 +76,8 @@ void CaptionStrip::fitFont()
 {
     const QRect area = textArea();
     for (int pixels = fontPixels; pixels >= smallestFontPixels; --pixels) {
-        m_font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * m_scale))));
+        m_font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(pixels * m_scale * m_textScale))));
         const QRect needed = QFontMetrics(m_font).boundingRect(area, textFlags, m_text);
         if (m_text.isEmpty() || needed.height() <= area.height())
             return;

@@ -23,6 +23,9 @@ public:
     // Takes its height and font for this scale of the window.
     void setScale(double scale);
     double scale() const { return m_scale; }
+    // Larger text for the pupil who reads with difficulty: the strip grows with it.
+    void setTextScale(double textScale);
+    double textScale() const { return m_textScale; }
     // The font the text is drawn in: smaller than usual only for a text too long for two lines.
     const QFont& textFont() const { return m_font; }
 
@@ -35,7 +38,10 @@ private:
     void fitFont();
 
     QString m_text;
+    void fitHeight();
+
     double m_scale = 1;
+    double m_textScale = 1;
     QFont m_font;
 };
 

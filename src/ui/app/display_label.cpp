@@ -1,5 +1,6 @@
 #include "ui/app/display_label.h"
 
+#include "ui/app/face_access.h"
 #include "ui/app/text_fit.h"
 
 #include <QEvent>
@@ -15,6 +16,8 @@ namespace quorvel {
 DisplayLabel::DisplayLabel(
     const QString& text, QColor background, QColor textColour, QWidget* parent)
     : QLabel(text, parent)
+    , m_ownBackground(background)
+    , m_ownTextColour(textColour)
     , m_background(background)
     , m_textColour(textColour)
 {
@@ -24,6 +27,14 @@ void DisplayLabel::showText(const QString& text)
 {
     setText(text);
     refit();
+    announceValue(this, text);
+}
+
+void DisplayLabel::setColours(QColor background, QColor textColour)
+{
+    m_background = background;
+    m_textColour = textColour;
+    update();
 }
 
 void DisplayLabel::setSelected(bool selected)
@@ -32,6 +43,7 @@ void DisplayLabel::setSelected(bool selected)
         return;
     m_selected = selected;
     update();
+    announceSelection(this);
 }
 
 int DisplayLabel::readablePixelSize() const
@@ -80,6 +92,18 @@ void DisplayLabel::refit()
                                    : std::max(1.0, std::floor(room / m_digitWidth)) * m_digitWidth;
     m_hidden = std::max(0.0, m_textWidth - m_window);
     m_back = 0;
+    update();
+}
+
+void DisplayLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void DisplayLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
     update();
 }
 
@@ -142,7 +166,7 @@ void DisplayLabel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), m_background);
-    if (m_selected) {
+    if (m_selected || hasFocus()) { // the output has the focus only with a screen reader
         p.setPen(QPen(QColor("#FFD800"), frame() * 2));
         p.drawRect(rect().adjusted(frame(), frame(), -frame(), -frame()));
     }

@@ -19,6 +19,12 @@ public:
     // Shows a new text, fitted to the display, its end in view.
     void showText(const QString& text);
     void setSelected(bool selected);
+    // The display's colours: its own, or others for the high-contrast face.
+    void setColours(QColor background, QColor textColour);
+    QColor ownBackground() const { return m_ownBackground; }
+    QColor ownTextColour() const { return m_ownTextColour; }
+    QColor background() const { return m_background; }
+    QColor textColour() const { return m_textColour; }
     bool isSelected() const { return m_selected; }
 
     // The size the text is drawn at, the pixels of it hidden, and how far it is scrolled
@@ -41,6 +47,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void refit();
@@ -49,6 +57,8 @@ private:
     QRect textArea() const;
     QRectF textWindow() const; // the part of the area a scrolling number shows
 
+    QColor m_ownBackground;
+    QColor m_ownTextColour;
     QColor m_background;
     QColor m_textColour;
     bool m_selected = false;

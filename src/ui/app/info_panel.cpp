@@ -31,6 +31,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     setObjectName("Frame1");
     setAccessibleName("informazioni");
     m_label1->setObjectName("Label1");
+    m_label1->setAccessibleName("chiudi");
     m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
 
     m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);

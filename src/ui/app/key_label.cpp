@@ -9,6 +9,8 @@ namespace quorvel {
 
 KeyLabel::KeyLabel(const QString& caption, QColor background, QColor text, QWidget* parent)
     : QLabel(caption, parent)
+    , m_ownBackground(background)
+    , m_ownText(text)
     , m_background(background)
     , m_text(text)
 {
@@ -30,7 +32,10 @@ void KeyLabel::paintEvent(QPaintEvent*)
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const double radius = std::min(width(), height()) / 6.0;
     p.setBrush(m_pressed ? m_background.lighter(170) : m_background);
-    p.setPen(m_pressed ? QPen(QColor("#FFFF80"), 2) : QPen(QColor(255, 255, 255, 90), 1));
+    if (m_pressed)
+        p.setPen(QPen(QColor("#FFFF80"), 2));
+    else
+        p.setPen(m_frame.isValid() ? QPen(m_frame, 2) : QPen(QColor(255, 255, 255, 90), 1));
     p.drawRoundedRect(r, radius, radius);
 
     QFont f = font();
@@ -76,6 +81,20 @@ void KeyLabel::flash()
 {
     setPressedLook(true);
     QTimer::singleShot(120, this, [this] { setPressedLook(false); });
+}
+
+void KeyLabel::press()
+{
+    flash();
+    emit clicked();
+}
+
+void KeyLabel::setColours(QColor background, QColor text, QColor frame)
+{
+    m_background = background;
+    m_text = text;
+    m_frame = frame;
+    update();
 }
 
 void KeyLabel::mousePressEvent(QMouseEvent* event)

@@ -27,6 +27,17 @@ public:
     // Shows the pressed look for a moment, for presses made from the keyboard.
     void flash();
     bool isPressedLook() const { return m_pressed; }
+    // A press that comes from neither the mouse nor the window's keys (a screen reader's
+    // action): the key flashes and does its work.
+    void press();
+
+    // The key's colours: its own, given when it was made, or others for the high-contrast face
+    // (with a frame of their own, so the key stands out from the face behind it).
+    void setColours(QColor background, QColor text, QColor frame = {});
+    QColor ownBackground() const { return m_ownBackground; }
+    QColor ownText() const { return m_ownText; }
+    QColor background() const { return m_background; }
+    QColor textColour() const { return m_text; }
 
 signals:
     void clicked();
@@ -39,8 +50,11 @@ protected:
 private:
     void setPressedLook(bool pressed);
 
+    QColor m_ownBackground;
+    QColor m_ownText;
     QColor m_background;
     QColor m_text;
+    QColor m_frame;
     FittedCaption m_caption;
     bool m_pressed = false;
 };

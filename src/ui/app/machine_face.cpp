@@ -36,6 +36,28 @@ const Shape shapes[] = {
     { { 300, 7380, 240, 240 }, Look::Bolt },
 };
 
+// The plain face: flat dark panels with a bright edge that shows what belongs together.
+void paintPlainShape(QPainter& p, const Shape& shape, QRectF r, double scale)
+{
+    switch (shape.look) {
+    case Look::Panel:
+        p.setBrush(QColor("#000030"));
+        p.setPen(QPen(QColor("#FFD800"), 2 * scale));
+        p.drawRoundedRect(r, 10 * scale, 10 * scale);
+        break;
+    case Look::Rail:
+        p.setBrush(MachineFace::railColour());
+        p.setPen(QPen(QColor("#FFD800"), 2 * scale));
+        p.drawRoundedRect(r, r.width() / 2, r.width() / 2);
+        break;
+    case Look::Pipe:
+        p.fillRect(r, QColor("#B8C0D8"));
+        break;
+    case Look::Bolt:
+        break;
+    }
+}
+
 void paintShape(QPainter& p, const Shape& shape, QRectF r, double scale)
 {
     switch (shape.look) {
@@ -113,18 +135,24 @@ QRect MachineFace::drawnArea() const
 void MachineFace::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), QColor("#000080"));
+    p.fillRect(event->rect(), m_plain ? QColor("#000018") : QColor("#000080"));
     p.setRenderHint(QPainter::Antialiasing);
     const QRect asked = event->rect();
     for (const Shape& shape : shapes) {
         const QRect r = ScaledLayout::toPixels(shape.twips, m_scale, offset());
         if (r.adjusted(-2, -2, 2, 2).intersects(asked))
-            paintShape(p, shape, r, m_scale);
+            (m_plain ? paintPlainShape : paintShape)(p, shape, r, m_scale);
     }
     if (!m_painted) {
         m_painted = true;
         emit firstPainted();
     }
+}
+
+void MachineFace::setPlain(bool plain)
+{
+    m_plain = plain;
+    update();
 }
 
 void MachineFace::resizeEvent(QResizeEvent*)

@@ -22,6 +22,9 @@ public:
     explicit MachineFace(QWidget* parent = nullptr);
 
     ScaledLayout& layout() { return m_layout; }
+    // The face without its gradients, pipes' shine and bolts, for the high-contrast look.
+    void setPlain(bool plain);
+    bool isPlain() const { return m_plain; }
     void relayout();
     double scale() const { return m_scale; }
     // Where a point of the face lies in twips, and back.
@@ -44,6 +47,7 @@ private:
     ScaledLayout m_layout;
     double m_scale = 1.0;
     bool m_painted = false;
+    bool m_plain = false;
 };
 
 } // namespace quorvel

@@ -4,10 +4,12 @@
 #include "ui/app/assistant_controls.h"
 #include "ui/app/caption_strip.h"
 #include "ui/app/display_label.h"
+#include "ui/app/face_access.h"
 #include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
+#include "ui/app/view_options.h"
 #include "ui/effects/clip_player.h"
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
@@ -37,6 +39,8 @@ const QColor displayCyan("#C0FFFF");
 
 const char* const digitNames[]
     = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
+// The keypads as a screen reader names them: "7, primo numero".
+const char* const padNames[] = { "primo numero", "secondo numero" };
 
 } // namespace
 
@@ -51,6 +55,7 @@ MachineForm::MachineForm(
     // its own face, and a small cache keeps a long lesson's memory flat.
     QPixmapCache::setCacheLimit(2048);
     setWindowTitle("Quorvel");
+    installFaceAccessibility();
     // The face, and beside it the notebook when it is open.
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -71,12 +76,14 @@ MachineForm::MachineForm(
     // A click on the face takes the keyboard back from the notebook's fields.
     m_face->setFocusPolicy(Qt::ClickFocus);
     m_face->setFocusProxy(this);
+    m_face->setAccessibleName("La macchina");
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
     connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
         Qt::QueuedConnection);
     m_shock = new ClipPlayerWidget(m_face);
     m_shock->setObjectName("shock");
+    markDecorative(m_shock);
     m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
 
     m_machine = std::make_unique<Machine>(
@@ -90,7 +97,10 @@ MachineForm::MachineForm(
 
     buildFace();
     buildKeypads();
+    m_view = new ViewOptions(*this, *m_face, *m_captions, *m_notebook);
     buildMenu();
+    m_view->restore(); // before the first picture, which then has the pupil's look
+    connect(m_view, &ViewOptions::largeTextChanged, this, &MachineForm::fitMenus);
     selectInput(Keypad::First);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -127,6 +137,10 @@ void MachineForm::buildFace()
     auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
     auto* cmb = addKey(
         "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 15);
+    // A screen reader tells the pupil which key of the keyboard does the same.
+    m_exp->setAccessibleDescription("Si preme anche con il tasto Invio.");
+    ingr->setAccessibleDescription("Si preme anche con il tasto F3.");
+    cmb->setAccessibleDescription("Si preme anche con il tasto F4.");
     connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
     connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
     connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
@@ -140,6 +154,7 @@ void MachineForm::buildLights()
         m_lights[i] = new QLabel(m_face);
         m_lights[i]->setObjectName(QString("Picture%1").arg(i + 1));
         m_lights[i]->setAlignment(Qt::AlignCenter);
+        markDecorative(m_lights[i]);
         // The four lamps of the rail fill their square with the rail's own colour: a blink then
         // repaints the lamp alone, not the face behind it. The fifth sits where panels meet.
         if (i < 4) {
@@ -166,6 +181,9 @@ void MachineForm::buildDisplays()
     m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
     m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
     m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
+    m_i1->setAccessibleName("primo numero");
+    m_i2->setAccessibleName("secondo numero");
+    m_usc->setAccessibleName("uscita");
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
@@ -183,6 +201,8 @@ void MachineForm::buildDisplays()
     m_text2->setObjectName("Text2");
     m_text1->hide();
     m_text2->hide();
+    markDecorative(m_text1);
+    markDecorative(m_text2);
 }
 
 // The information panel and the open panel, both over the clip and hidden until asked for.
@@ -222,6 +242,7 @@ void MachineForm::buildKeypads()
             const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
             const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
             KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
+            key->setAccessibleName(QString("%1, %2").arg(digit).arg(padNames[pad]));
             connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
                 selectInput(keypad);
                 m_machine->keypadClick(keypad, digit);
@@ -231,6 +252,8 @@ void MachineForm::buildKeypads()
     }
     m_label3 = addKey("Label3", "Canc", { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
     m_canc2 = addKey("canc2", "Canc", { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_label3->setAccessibleName(QString("Canc, ") + padNames[0]);
+    m_canc2->setAccessibleName(QString("Canc, ") + padNames[1]);
     connect(m_label3, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::First);
         Label3_Click();
@@ -279,6 +302,7 @@ void MachineForm::buildMenu()
     m_notebook->addMenu(*bar);
     buildPupilMenu();
     m_desk->addMenu(*bar);
+    m_view->addMenu(*bar);
     QAction* informazioni = bar->addAction("i&nformazioni");
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
@@ -289,12 +313,14 @@ void MachineForm::textChanged(Control control, const std::string& text)
     const QString t = QString::fromStdString(text);
     switch (control) {
     case Control::i1:
-        return m_i1->showText(t);
     case Control::i2:
-        return m_i2->showText(t);
+        (control == Control::i1 ? m_i1 : m_i2)->showText(t);
+        return followWithReader(m_typingInto == Keypad::First ? m_i1 : m_i2);
     case Control::usc:
         m_usc->showText(t);
         m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
+        if (!t.isEmpty())
+            followWithReader(m_usc);
         return;
     case Control::Label15:
         return m_label15->setStatus(t);
@@ -321,12 +347,19 @@ void MachineForm::resizeEvent(QResizeEvent* event)
         if (m_lightPictures)
             showLights(m_lightShown);
     });
-    // The menus grow with the face, so they stay readable on a classroom whiteboard.
+    fitMenus();
+}
+
+// The menus grow with the face, so they stay readable on a classroom whiteboard, and with the
+// large text the pupil may ask for.
+void MachineForm::fitMenus()
+{
     const double scale
         = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
             static_cast<double>(m_face->height()) / MachineFace::designSize.height());
+    const double larger = m_view && m_view->largeText() ? ViewOptions::largeTextScale : 1.0;
     QFont f = menuBar()->font();
-    f.setPixelSize(std::max(12, static_cast<int>(13 * scale)));
+    f.setPixelSize(std::max(12, static_cast<int>(13 * scale * larger)));
     menuBar()->setFont(f);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->setFont(f);

@@ -31,6 +31,7 @@ class OpenPanel;
 class PupilSession;
 class StatusLabel;
 class TeacherDesk;
+class ViewOptions;
 
 // The game's one window, `MachineForm`: the machine's face with its keys, displays, lights
 // and clip, and the menu bar. Every handler hands the work to the core's Machine.
@@ -52,6 +53,7 @@ public:
     AssistantControls* assistant() const { return m_assistant; }
     PupilSession& pupils() const { return *m_pupils; }
     TeacherDesk& desk() const { return *m_desk; }
+    ViewOptions* view() const { return m_view; }
     // Puts the wizard on this window's stage, with its captions and its menu items.
     void attachNarrator(MerlinNarrator& merlin);
 
@@ -107,6 +109,8 @@ private:
     void startPupils();
     void applyClassRules();
     void showPlayer(const QString& name);
+    void followWithReader(DisplayLabel* display);
+    void fitMenus();
     KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
         QColor text, double fontPixels);
 
@@ -137,6 +141,7 @@ private:
     AssistantControls* m_assistant = nullptr;
     PupilSession* m_pupils = nullptr;
     TeacherDesk* m_desk = nullptr;
+    ViewOptions* m_view = nullptr;
     QTimer m_timer1;
     Keypad m_typingInto = Keypad::First;
 };

@@ -1,7 +1,10 @@
 // The window's keyboard: the digits type into the framed input, which the pupil chooses with
 // Tab, a click on a display or a click on a keypad.
 #include "ui/app/display_label.h"
+#include "ui/app/face_access.h"
+#include "ui/app/info_panel.h"
 #include "ui/app/key_label.h"
+#include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
@@ -16,6 +19,21 @@ void MachineForm::selectInput(Keypad keypad)
     m_typingInto = keypad;
     m_i1->setSelected(keypad == Keypad::First);
     m_i2->setSelected(keypad == Keypad::Second);
+    followWithReader(keypad == Keypad::First ? m_i1 : m_i2);
+}
+
+// With a screen reader the focus follows what the pupil's last action changed: the framed input
+// while typing, the output after an experiment. The reader reads the focused control and its
+// changes as they come; the keys still reach the window. A field of the notebook or the open
+// panel keeps the focus it has.
+void MachineForm::followWithReader(DisplayLabel* display)
+{
+    if (!isReaderListening())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != this && focus != m_i1 && focus != m_i2 && focus != m_usc)
+        return;
+    display->setFocus();
 }
 
 // Tab switches the machine's inputs; inside the notebook it moves between its fields.
@@ -28,7 +46,9 @@ bool MachineForm::focusNextPrevChild(bool next)
 }
 
 // The keys of the framed input: digits, Backspace for its last digit, Delete and Escape for
-// its "Canc"; Tab to the other input, Return for "esperimento".
+// its "Canc" (Escape closes the information panel first); Tab to the other input, Return for
+// "esperimento". F3 and F4 press the two command keys that have no other way from the keyboard,
+// "Operazioni" and "cambia meccanismo".
 void MachineForm::keyPressEvent(QKeyEvent* event)
 {
     const int pad = m_typingInto == Keypad::First ? 0 : 1;
@@ -41,12 +61,16 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
         selectInput(pad == 0 ? Keypad::Second : Keypad::First);
     } else if (key == Qt::Key_Backspace) {
         m_machine->eraseLastDigit(m_typingInto);
+    } else if (key == Qt::Key_Escape && m_frame1->isVisible()) {
+        Label1_Click(); // the information panel has no other way to close from the keyboard
     } else if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
         (pad == 0 ? m_label3 : m_canc2)->flash();
         pad == 0 ? Label3_Click() : canc2_Click();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         m_exp->flash();
         exp_Click();
+    } else if (key == Qt::Key_F3 || key == Qt::Key_F4) {
+        m_face->findChild<KeyLabel*>(key == Qt::Key_F3 ? "ingr" : "cmb")->press();
     } else {
         QMainWindow::keyPressEvent(event);
     }

@@ -51,7 +51,8 @@ double ScaledLayout::apply(QSize size, QSize designPixels)
         item.widget->setGeometry(toPixels(item.twips, scale, offset));
         if (item.fontPixels > 0) {
             QFont font = item.widget->font();
-            font.setPixelSize(std::max(6, static_cast<int>(std::lround(item.fontPixels * scale))));
+            font.setPixelSize(
+                std::max(6, static_cast<int>(std::lround(item.fontPixels * scale * m_textScale))));
             font.setBold(item.bold);
             item.widget->setFont(font);
         }

@@ -19,6 +19,9 @@ public:
     // Gives a placed widget a new design rectangle; it takes effect at the next apply.
     void move(QWidget* widget, QRect twips);
     QRect twipsOf(QWidget* widget) const;
+    // Every font larger by `textScale`, for the pupil who needs large text; 1 by default.
+    void setTextScale(double textScale) { m_textScale = textScale; }
+    double textScale() const { return m_textScale; }
 
     // Lays everything out for an area of `size` pixels whose design size is `designPixels`;
     // the layout is centred when the area's proportions differ. Gives the scale used.
@@ -35,6 +38,7 @@ private:
         bool bold;
     };
     QList<Item> m_items;
+    double m_textScale = 1;
 };
 
 // Colours a label's text, and fills its background when `background` is valid. Palettes, not

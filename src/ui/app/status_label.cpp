@@ -1,5 +1,6 @@
 #include "ui/app/status_label.h"
 
+#include "ui/app/face_access.h"
 #include "ui/app/scaled_layout.h"
 
 #include <QEvent>
@@ -32,6 +33,7 @@ void StatusLabel::setStatus(const QString& text)
 {
     setText(text);
     refit();
+    announceName(this);
 }
 
 void StatusLabel::resizeEvent(QResizeEvent* event)

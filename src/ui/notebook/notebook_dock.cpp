@@ -35,6 +35,7 @@ NotebookDock::NotebookDock(
     , m_row(row)
     , m_machine(machine)
     , m_messages(messages)
+    , m_width(NotebookPanel::naturalWidth)
 {
 }
 
@@ -91,24 +92,42 @@ void NotebookDock::setShown(bool shown)
         connect(m_panel, &NotebookPanel::ruleRevealed, this, &NotebookDock::ruleRevealed);
         m_panel->setRevealGuard(m_revealGuard);
     }
-    // The window grows or shrinks by the panel, so the face keeps its size, and stays on its
-    // screen.
+    // Taken first: showing the panel may grow the window to its minimum at once.
     const int before = m_window.width();
-    const int width = NotebookPanel::naturalWidth;
+    m_panel->setFixedWidth(m_width);
     m_panel->setVisible(shown);
+    resizeWindow(before + (shown ? m_width : -m_width));
+}
+
+void NotebookDock::setWidth(int width)
+{
+    const int change = width - m_width;
+    m_width = width;
+    if (!m_panel || change == 0)
+        return;
+    const int before = m_window.width();
+    m_panel->setFixedWidth(width);
+    if (isShown())
+        resizeWindow(before + change);
+}
+
+// The window grows or shrinks by the panel, so the face keeps its size, and stays on its
+// screen.
+void NotebookDock::resizeWindow(int width)
+{
     // The layouts learn of the panel now, not at the next turn of the event loop, so that the
     // window may shrink below the width it needed with the panel.
     m_row.activate();
     m_window.layout()->activate();
-    if (!m_window.isMaximized() && !m_window.isFullScreen()) {
-        m_window.resize(before + (shown ? width : -width), m_window.height());
-        if (const QScreen* screen = m_window.screen()) {
-            const QRect room = screen->availableGeometry();
-            const QRect frame = m_window.frameGeometry();
-            if (frame.right() > room.right())
-                m_window.move(std::max(room.left(), frame.left() - (frame.right() - room.right())),
-                    frame.top());
-        }
+    if (m_window.isMaximized() || m_window.isFullScreen())
+        return;
+    m_window.resize(width, m_window.height());
+    if (const QScreen* screen = m_window.screen()) {
+        const QRect room = screen->availableGeometry();
+        const QRect frame = m_window.frameGeometry();
+        if (frame.right() > room.right())
+            m_window.move(
+                std::max(room.left(), frame.left() - (frame.right() - room.right())), frame.top());
     }
 }
 

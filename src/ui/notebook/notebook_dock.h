@@ -31,6 +31,10 @@ public:
     void setShown(bool shown);
     bool isShown() const;
     NotebookPanel* panel() const { return m_panel; }
+    // The panel's width: wider with large text, so that the table's headings show whole. The
+    // window grows or shrinks by the difference, as it does when the panel opens.
+    void setWidth(int width);
+    int width() const { return m_width; }
 
     void exportCsv(const QString& path);
     void savePdf(const QString& path);
@@ -46,6 +50,7 @@ private:
     void askExportCsv();
     void askSavePdf();
     void print();
+    void resizeWindow(int width);
 
     QMainWindow& m_window;
     QBoxLayout& m_row;
@@ -54,6 +59,7 @@ private:
     NotebookPanel* m_panel = nullptr;
     QAction* m_toggle = nullptr;
     NotebookPanel::RevealGuard m_revealGuard;
+    int m_width;
 };
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -39,8 +40,7 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
     , m_machine(machine)
 {
     setObjectName("quaderno");
-    setMinimumWidth(naturalWidth);
-    setMaximumWidth(naturalWidth);
+    setFixedWidth(naturalWidth);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     buildPageChooser();
@@ -77,6 +77,12 @@ void NotebookPanel::buildPlot(QVBoxLayout& layout)
         return;
     m_plot->widget()->setObjectName("grafico");
     m_plot->widget()->setMinimumHeight(170);
+    // The plot shows the table's trials as points: the reader reads them in the table, and the
+    // keyboard does not stop on it.
+    m_plot->widget()->setAccessibleName("Grafico delle prove");
+    m_plot->widget()->setFocusPolicy(Qt::NoFocus);
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(m_plot->widget()))
+        view->viewport()->setFocusPolicy(Qt::NoFocus);
     layout.addWidget(m_plot->widget(), 2);
     m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
     connect(m_againstSecond, &QCheckBox::toggled, this,
@@ -138,6 +144,7 @@ void NotebookPanel::buildFields()
     m_verdict->setObjectName("verdetto");
     m_verdict->setWordWrap(true);
     m_verdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_verdict->setFocusPolicy(Qt::NoFocus);
     form->addWidget(m_verdict);
     m_reveal = new QPushButton("Rivela la regola", this);
     m_reveal->setObjectName("rivela");
@@ -164,6 +171,39 @@ bool NotebookPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void NotebookPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitColumns();
+}
+
+void NotebookPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitColumns();
+}
+
+// The columns share the table's width evenly while every heading fits so; with large text,
+// each takes what its heading and trials need and the last one the rest.
+void NotebookPanel::fitColumns()
+{
+    QHeaderView* header = m_table->horizontalHeader();
+    const int columns = m_model->columnCount();
+    if (columns == 0)
+        return;
+    const QFontMetrics metrics(header->font());
+    const int even = (m_table->width() - 2 * m_table->frameWidth()) / columns;
+    bool fits = true;
+    for (int column = 0; column < columns; ++column) {
+        const QString heading
+            = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        fits = fits && metrics.horizontalAdvance(heading) + metrics.averageCharWidth() <= even;
+    }
+    header->setSectionResizeMode(fits ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    header->setStretchLastSection(!fits);
 }
 
 const Page* NotebookPanel::shownPage() const
@@ -220,7 +260,7 @@ void NotebookPanel::showPage(int index)
     if (m_plot)
         m_plot->showPage(shownPage());
     m_table->scrollToBottom();
-    m_verdict->clear();
+    say("", ink);
     updateStatus();
 }
 
@@ -263,6 +303,8 @@ void NotebookPanel::say(const QString& text, const QColor& colour)
     p.setColor(QPalette::WindowText, colour);
     m_verdict->setPalette(p);
     m_verdict->setText(text);
+    // Tab stops on the verdict, to read it again, only when there is one.
+    m_verdict->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void NotebookPanel::checkHypothesis()

@@ -64,6 +64,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildPlot(QVBoxLayout& layout);
@@ -71,6 +73,7 @@ private:
     void buildFields();
     QLineEdit* field(
         const QString& title, const char* name, const QString& hint, QHBoxLayout*& row);
+    void fitColumns();
     void updatePages();
     void updateStatus();
     void say(const QString& text, const QColor& colour);

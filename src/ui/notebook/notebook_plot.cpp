@@ -2,6 +2,7 @@
 
 #include "core/notebook/notebook.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QLegendMarker>
 #include <QScatterSeries>
@@ -69,7 +70,35 @@ NotebookPlot::NotebookPlot(char decimalSeparator, QWidget* parent)
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->setMargins(QMargins(2, 2, 2, 2));
     chart()->setBackgroundRoundness(0);
+    m_legendFont = chart()->legend()->font();
     redraw();
+}
+
+void NotebookPlot::changeEvent(QEvent* event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        redraw();
+}
+
+// By how much the notebook's font is larger than the program's, the axes and the legend are
+// larger than their usual fonts: the same plot as ever at the usual size.
+void NotebookPlot::scaleText()
+{
+    const double k = static_cast<double>(QFontInfo(font()).pixelSize())
+        / QFontInfo(QApplication::font()).pixelSize();
+    const auto scaled = [k](QFont f) {
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * k);
+        else
+            f.setPixelSize(static_cast<int>(std::lround(f.pixelSize() * k)));
+        return f;
+    };
+    for (QAbstractAxis* axis : chart()->axes()) {
+        axis->setLabelsFont(scaled(axis->labelsFont()));
+        axis->setTitleFont(scaled(axis->titleFont()));
+    }
+    chart()->legend()->setFont(scaled(m_legendFont));
 }
 
 void NotebookPlot::showPage(const Page* page)
@@ -119,6 +148,7 @@ void NotebookPlot::redraw()
         series->attachAxis(yAxis);
     }
     c->legend()->setVisible(!points.byColour.empty());
+    scaleText();
 }
 
 } // namespace quorvel

@@ -21,13 +21,19 @@ public:
     bool againstSecond() const { return m_againstSecond; }
     int pointCount() const override { return m_points; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void redraw();
+    // The plot's text grows with the notebook's, which large text makes larger than usual.
+    void scaleText();
 
     const Page* m_page = nullptr;
     bool m_againstSecond = false;
     char m_separator;
     int m_points = 0;
+    QFont m_legendFont; // the legend's usual font
 };
 
 } // namespace quorvel

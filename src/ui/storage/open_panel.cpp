@@ -66,8 +66,13 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_path = new QLabel(this);
     m_notice = new QLabel(this);
     m_drive1->setObjectName("Drive1");
+    // A screen reader names the lists by the captions above them.
+    m_drive1->setAccessibleName("Drive");
+    m_dir1->setAccessibleName("Directory");
+    m_file1->setAccessibleName("Meccanismi salvati");
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
+    m_label11->setAccessibleName("chiudi");
     m_notice->setObjectName("avviso");
     colourLabel(m_path, QColor("#C0D0FF"));
     colourLabel(m_notice, QColor("#000080"));

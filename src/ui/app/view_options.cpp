@@ -1,0 +1,155 @@
+#include "ui/app/view_options.h"
+
+#include "ui/app/caption_strip.h"
+#include "ui/app/display_label.h"
+#include "ui/app/key_label.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/status_label.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+constexpr const char* contrastKey = "vista/altoContrasto";
+constexpr const char* largeKey = "vista/testoGrande";
+
+// The high-contrast face keeps the machine's colours, darker grounds and brighter text: blue
+// keypads with yellow digits, red command keys with white words, white displays.
+const QColor digitGround("#000060");
+const QColor digitInk("#FFFF00");
+const QColor commandGround("#800000");
+const QColor commandInk("#FFFFFF");
+const QColor keyFrame("#FFFFFF");
+const QColor displayGround("#FFFFFF");
+const QColor displayInk("#000000");
+const QColor statusGround("#FFFFFF");
+const QColor statusInk("#000000");
+
+double luminance(QColor c)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+} // namespace
+
+double contrastRatio(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+ViewOptions::ViewOptions(
+    QMainWindow& window, MachineFace& face, CaptionStrip& strip, NotebookDock& notebook)
+    : QObject(&window)
+    , m_window(window)
+    , m_face(face)
+    , m_strip(strip)
+    , m_notebook(notebook)
+{
+    if (const auto* status = m_face.findChild<StatusLabel*>())
+        m_statusPalette = status->palette();
+}
+
+void ViewOptions::addMenu(QMenuBar& bar)
+{
+    QMenu* menu = bar.addMenu("&vista");
+    menu->setObjectName("menuVista");
+    m_contrast = menu->addAction("Alto &contrasto");
+    m_contrast->setObjectName("altoContrasto");
+    m_contrast->setCheckable(true);
+    connect(m_contrast, &QAction::toggled, this, &ViewOptions::setHighContrast);
+    m_large = menu->addAction("Testo &grande");
+    m_large->setObjectName("testoGrande");
+    m_large->setCheckable(true);
+    connect(m_large, &QAction::toggled, this, &ViewOptions::setLargeText);
+}
+
+void ViewOptions::restore()
+{
+    const QSettings settings;
+    m_contrast->setChecked(settings.value(contrastKey, false).toBool());
+    m_large->setChecked(settings.value(largeKey, false).toBool());
+}
+
+bool ViewOptions::highContrast() const
+{
+    return m_contrast->isChecked();
+}
+
+bool ViewOptions::largeText() const
+{
+    return m_large->isChecked();
+}
+
+void ViewOptions::setHighContrast(bool on)
+{
+    const QSignalBlocker quiet(m_contrast);
+    m_contrast->setChecked(on);
+    QSettings().setValue(contrastKey, on);
+    m_face.setPlain(on);
+    colourFace(on);
+}
+
+// Red keys stay red and blue keys blue, each at its own high-contrast pair.
+void ViewOptions::colourFace(bool high)
+{
+    for (KeyLabel* key : m_face.findChildren<KeyLabel*>()) {
+        const bool command = key->ownBackground().red() > key->ownBackground().blue();
+        if (!high)
+            key->setColours(key->ownBackground(), key->ownText());
+        else if (command)
+            key->setColours(commandGround, commandInk, keyFrame);
+        else
+            key->setColours(digitGround, digitInk, keyFrame);
+    }
+    for (DisplayLabel* display : m_face.findChildren<DisplayLabel*>())
+        display->setColours(high ? displayGround : display->ownBackground(),
+            high ? displayInk : display->ownTextColour());
+    if (auto* status = m_face.findChild<StatusLabel*>()) {
+        QPalette palette = m_statusPalette;
+        if (high) {
+            palette.setColor(QPalette::Window, statusGround);
+            palette.setColor(QPalette::WindowText, statusInk);
+        }
+        status->setPalette(palette);
+    }
+}
+
+void ViewOptions::setLargeText(bool on)
+{
+    const QSignalBlocker quiet(m_large);
+    m_large->setChecked(on);
+    QSettings().setValue(largeKey, on);
+    const double scale = on ? largeTextScale : 1.0;
+    m_face.layout().setTextScale(scale);
+    m_face.relayout();
+    m_strip.setTextScale(scale);
+    // The notebook takes its font from the window's middle; the face's controls have sizes of
+    // their own.
+    QWidget* middle = m_window.centralWidget();
+    QFont font;
+    if (on) {
+        font = QApplication::font(middle);
+        if (font.pixelSize() > 0)
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
+        else
+            font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    middle->setFont(font);
+    m_notebook.setWidth(on ? largeNotebookWidth : NotebookPanel::naturalWidth);
+    emit largeTextChanged();
+}
+
+} // namespace quorvel
