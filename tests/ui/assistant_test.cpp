@@ -76,6 +76,26 @@ TEST_F(Assistant, StageStartsBelowTheMenuBarAtTheFacesCornerAndScalesWithIt)
     EXPECT_TRUE(merlin.stage().visible);
 }
 
+TEST_F(Assistant, StepsAsideWhileADialogWaitsForAnAnswer)
+{
+    merlin.Show();
+    merlin.advance(2000);
+    ASSERT_TRUE(merlin.window().isVisible());
+    for (const Qt::WindowModality modality : { Qt::ApplicationModal, Qt::WindowModal }) {
+        SCOPED_TRACE(modality);
+        QDialog dialog(&form);
+        dialog.setWindowModality(modality);
+        dialog.show();
+        dialog.activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(merlin.window().isVisible()) << "the dialog is not covered";
+        dialog.hide();
+        form.activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(merlin.window().isVisible()) << "he is back when it is answered";
+    }
+}
+
 // A press and a release on a companion window at a point of the screen.
 void clickOn(QWidget& window, QPoint global)
 {

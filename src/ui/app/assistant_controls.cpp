@@ -4,12 +4,14 @@
 #include "ui/app/machine_face.h"
 #include "ui/narrator/merlin_narrator.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +41,9 @@ AssistantControls::AssistantControls(QMainWindow& window, MachineFace& face, Cap
 {
     m_window.installEventFilter(this);
     m_face.installEventFilter(this);
+    // A dialog that waits for an answer (a message, the save dialog, the teacher's desk) comes
+    // and goes with the keyboard's focus.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &AssistantControls::updateStage);
 }
 
 void AssistantControls::addMenuItems(QMenu& menu)
@@ -117,7 +122,10 @@ Stage AssistantControls::stage() const
             - m_face.mapToGlobal(QPoint(m_face.width(), 0)).x());
     const QScreen* screen = m_window.screen();
     stage.screen = screen ? screen->availableGeometry() : Stage::desktop().screen;
-    stage.visible = m_window.isVisible() && !m_window.isMinimized();
+    // He steps aside while a dialog waits for an answer, which he would otherwise cover: the
+    // captions below the face still show what he says.
+    stage.visible
+        = m_window.isVisible() && !m_window.isMinimized() && !QApplication::activeModalWidget();
     return stage;
 }
 

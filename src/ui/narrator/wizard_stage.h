@@ -21,7 +21,7 @@ struct Stage
     QRect menuBar; // on the screen; neither the wizard nor his balloon covers it
     QRect window; // the machine's window on the screen; empty when there is none
     QRect screen; // the room on the window's screen
-    bool visible = true; // false while the window is minimised or hidden
+    bool visible = true; // false while the window is minimised or hidden, or a dialog waits
     // The scenes were drawn for a window as wide as the machine: a position beyond it stands
     // beside the window. This many scene pixels from the left the machine ends, and this many
     // screen pixels of the window (the notebook, when open) lie beyond it.
