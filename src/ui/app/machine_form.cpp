@@ -51,9 +51,11 @@ MachineForm::MachineForm(
     , m_random(freshSeed())
 {
     setObjectName("MachineForm");
-    // Qt's style keeps drawn pieces in a shared cache of 10 MiB by default; the game draws
-    // its own face, and a small cache keeps a long lesson's memory flat.
-    QPixmapCache::setCacheLimit(2048);
+    // Qt's style and icons keep drawn pieces in a shared cache of 10 MiB by default, filled
+    // anew at every size the window takes: it went on growing through a whole lesson at 2 MiB
+    // too. The game draws its own face, and what the menus, the notebook and the dialogs draw
+    // at one size fits in 1 MiB.
+    QPixmapCache::setCacheLimit(1024);
     setWindowTitle("Quorvel");
     installFaceAccessibility();
     // The face, and beside it the notebook when it is open.
