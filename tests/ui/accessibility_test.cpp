@@ -125,6 +125,17 @@ TEST_F(ScreenReader, FindsEveryControlWithANameAndARole)
         EXPECT_FALSE(objects.contains(control<QObject>(decorative))) << decorative;
 }
 
+TEST_F(ScreenReader, ReadsTheInformationPanelsPicture)
+{
+    form.findChild<QAction*>("informazioni")->trigger();
+    QCoreApplication::processEvents();
+    walk(QAccessible::queryAccessibleInterface(&form), "");
+    const QAccessibleInterface* picture
+        = named("Una scatola chiusa: entrano due numeri, esce un numero");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->object(), control<QObject>("Picture6"));
+}
+
 TEST_F(ScreenReader, PressesTheKeysByTheirNames)
 {
     walk(QAccessible::queryAccessibleInterface(&form), "");

@@ -54,6 +54,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture6");
+    picture->setAccessibleName("Una scatola chiusa: entrano due numeri, esce un numero");
     m_picture = picture;
     m_pictureFile = programFolder + "/info.png";
     picture->setScaledContents(true);
