@@ -1,0 +1,76 @@
+// The window's menu bar: the game's own menus, then the notebook's, the pupils', the teacher's
+// desk and the view's, each added by its owner.
+#include "ui/app/assistant_controls.h"
+#include "ui/app/machine_face.h"
+#include "ui/app/machine_form.h"
+#include "ui/app/view_options.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/teacher_desk.h"
+
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace quorvel {
+
+void MachineForm::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    // Every item shows its own name; the "&" only marks the letter that picks it from the
+    // keyboard. No shortcut is a plain key: the digits type into the machine.
+    auto item = [this](QMenu* menu, const char* name, void (MachineForm::*slot)(),
+                    const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(QString("&") + name);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    QMenu* file = bar->addMenu("&File");
+    item(file, "salvameccanismo", &MachineForm::salvameccanismo_Click, Qt::CTRL | Qt::Key_S);
+    item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click, Qt::CTRL | Qt::Key_O);
+    item(file, "esci", &MachineForm::esci_Click, Qt::CTRL | Qt::Key_Q);
+    QMenu* livello = bar->addMenu("&livello");
+    for (int n = 1; n <= Level::count; ++n) {
+        const QString name = QString::fromStdString(Level::number(n).name());
+        QAction* action = livello->addAction(name.chopped(1) + '&' + name.back());
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, n] {
+            if (!m_pupils->classroom().levelAllowed(Level::number(n)))
+                return;
+            m_machine->livelloClick(n);
+            m_pupils->keepNotebook();
+        });
+    }
+    QMenu* istruzioni = bar->addMenu("&istruzioni");
+    item(istruzioni, "controlli", &MachineForm::controlli_Click, Qt::Key_F1);
+    item(istruzioni, "da_ricordare", &MachineForm::da_ricordare_Click);
+    QMenu* assistente = bar->addMenu("&assistente");
+    item(assistente, "mostra", &MachineForm::mostra_Click);
+    item(assistente, "nascondi", &MachineForm::nascondi_Click);
+    m_assistant->addMenuItems(*assistente);
+    m_notebook->addMenu(*bar);
+    buildPupilMenu();
+    m_desk->addMenu(*bar);
+    m_view->addMenu(*bar);
+    QAction* informazioni = bar->addAction("i&nformazioni");
+    informazioni->setObjectName("informazioni");
+    connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
+}
+
+// The menus grow with the face, so they stay readable on a classroom whiteboard, and with the
+// large text the pupil may ask for.
+void MachineForm::fitMenus()
+{
+    const double scale
+        = std::min(static_cast<double>(m_face->width()) / MachineFace::designSize.width(),
+            static_cast<double>(m_face->height()) / MachineFace::designSize.height());
+    const double larger = m_view && m_view->largeText() ? ViewOptions::largeTextScale : 1.0;
+    QFont f = menuBar()->font();
+    f.setPixelSize(std::max(12, static_cast<int>(13 * scale * larger)));
+    menuBar()->setFont(f);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(f);
+}
+
+} // namespace quorvel
