@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
     desktop-file-utils appstream dpkg-dev
-    clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n
+    clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "console/console_session.h"
 #include "core/app/regional.h"
 #include "core/app/version.h"
+#include "language/language.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,8 +19,10 @@ int main(int argc, char** argv)
         std::cout << "quorvel-console " << quorvel::programVersion << '\n';
         return std::cout.flush() ? 0 : 1;
     }
-    options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();
+    quorvel::installLanguage(options->language.value_or(quorvel::languageFromEnvironment()),
+        QString::fromStdString(options->programFolder.string()));
+    options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->dataFolder = quorvel::dataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     quorvel::ConsoleSession session(*options, std::cout);
     session.run(std::cin);

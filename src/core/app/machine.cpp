@@ -1,5 +1,6 @@
 #include "core/app/machine.h"
 
+#include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/notebook/rule_descriptions.h"
 
@@ -107,7 +108,7 @@ void Machine::exp_Click()
     m_ports.shock.Play();
     setText(Control::usc, "");
     if (m_state.activeLevel.isNone())
-        m_ports.messages.show("Devi scegliere un livello!!");
+        m_ports.messages.show(translate("Machine", "Devi scegliere un livello!!"));
     try {
         runSelectedMechanism();
         m_ports.shock.Play();

@@ -1,4 +1,5 @@
 #include "core/app/version.h"
+#include "language/language.h"
 #include "ui/app/bench_hooks.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/machine_form.h"
@@ -8,8 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,6 +36,12 @@ int main(int argc, char** argv)
         std::printf("quorvel %s\n", quorvel::programVersion);
         return 0;
     }
+    std::string problem;
+    const auto language = quorvel::takeLanguageArgument(argc, argv, problem);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "quorvel: %s\n", problem.c_str());
+        return 2;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr,
             "quorvel: no display to open the window on; "
@@ -47,11 +53,10 @@ int main(int argc, char** argv)
     quorvel::installBenchHooks();
     QApplication::setOrganizationName("Quorvel");
     QApplication::setApplicationName("Quorvel");
-    // The game speaks Italian: so do Qt's own dialogs (the save dialog's questions and buttons).
-    QTranslator qtItalian;
-    if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtItalian);
+    // The game speaks the language asked for on the command line, else the one chosen in its
+    // menu, else the system's; so do Qt's own dialogs (the save dialog's questions and buttons).
+    quorvel::installLanguage(
+        language.value_or(quorvel::chosenLanguage()), QApplication::applicationDirPath());
     const QString folder = quorvel::dataFolder();
     quorvel::reportUnwritableCurrentFolder();
 

@@ -1,5 +1,6 @@
 #include "ui/app/view_options.h"
 
+#include "language/language.h"
 #include "ui/app/caption_strip.h"
 #include "ui/app/display_label.h"
 #include "ui/app/key_label.h"
@@ -8,12 +9,16 @@
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
+
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace quorvel {
 namespace {
@@ -74,6 +79,35 @@ void ViewOptions::addMenu(QMenuBar& bar)
     m_large->setObjectName("testoGrande");
     m_large->setCheckable(true);
     connect(m_large, &QAction::toggled, this, &ViewOptions::setLargeText);
+    addLanguageMenu(*menu);
+}
+
+// The language is chosen for the next start: every text of the window, the wizard's voice
+// and the balloon's words are made once, as the window opens.
+void ViewOptions::addLanguageMenu(QMenu& view)
+{
+    QMenu* menu = view.addMenu(tr("&Lingua"));
+    menu->setObjectName("menuLingua");
+    auto* group = new QActionGroup(menu);
+    const Language chosen = chosenLanguage();
+    for (const auto& [language, name, id] :
+        { std::tuple { Language::italian, "&Italiano", "linguaItaliano" },
+            std::tuple { Language::english, "&English", "linguaEnglish" } }) {
+        QAction* action = menu->addAction(QString::fromUtf8(name));
+        action->setObjectName(QLatin1String(id));
+        action->setCheckable(true);
+        action->setChecked(language == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = language] {
+            if (language == chosenLanguage())
+                return;
+            rememberLanguage(language);
+            QMessageBox::information(&m_window, tr("Lingua"),
+                language == currentLanguage()
+                    ? tr("Il gioco resta nella lingua di adesso.")
+                    : tr("Il gioco cambierà lingua la prossima volta che lo apri."));
+        });
+    }
 }
 
 void ViewOptions::restore()

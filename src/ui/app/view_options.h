@@ -6,6 +6,7 @@
 
 class QAction;
 class QMainWindow;
+class QMenu;
 class QMenuBar;
 
 namespace quorvel {
@@ -16,7 +17,8 @@ class NotebookDock;
 
 // The "vista" menu, for the pupil who sees little: "Alto contrasto" gives the keys, the
 // displays and the status line colours far apart in lightness on a plain face; "Testo grande"
-// makes the face's and the notebook's text half as large again. Both are remembered.
+// makes the face's and the notebook's text half as large again. Both are remembered, as is the
+// language chosen under "Lingua" (Italian or English, from the next start).
 class ViewOptions : public QObject
 {
     Q_OBJECT
@@ -42,6 +44,7 @@ signals:
 
 private:
     void colourFace(bool high);
+    void addLanguageMenu(QMenu& view);
 
     QMainWindow& m_window;
     MachineFace& m_face;

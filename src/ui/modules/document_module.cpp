@@ -40,8 +40,10 @@ public:
 } // namespace
 } // namespace quorvel
 
-extern "C" Q_DECL_EXPORT quorvel::DocumentModule* quorvelDocumentModule()
+extern "C" Q_DECL_EXPORT quorvel::DocumentModule* quorvelDocumentModule(
+    quorvel::Language language, quorvel::Translator translator)
 {
+    quorvel::useLanguage(language, translator);
     static quorvel::QtDocumentModule module;
     return &module;
 }

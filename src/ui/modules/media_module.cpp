@@ -88,8 +88,10 @@ public:
 } // namespace
 } // namespace quorvel
 
-extern "C" Q_DECL_EXPORT quorvel::MediaModule* quorvelMediaModule()
+extern "C" Q_DECL_EXPORT quorvel::MediaModule* quorvelMediaModule(
+    quorvel::Language language, quorvel::Translator translator)
 {
+    quorvel::useLanguage(language, translator);
     static quorvel::QtMediaModule module;
     return &module;
 }

@@ -49,7 +49,7 @@ Module* loadOnce(const char* fileName, const char* entry, const char* without)
 {
     static Module* const module = [&]() -> Module* {
         const auto function = reinterpret_cast<Entry>(loadEntry(fileName, entry, without));
-        return function ? function() : nullptr;
+        return function ? function(currentLanguage(), currentTranslator()) : nullptr;
     }();
     return module;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/translation.h"
 #include "ui/narrator/voice.h"
 
 #include <QByteArray>
@@ -33,7 +34,7 @@ class MediaModule
 {
 public:
     virtual ~MediaModule() = default;
-    // The Italian voice, already warming up in the background.
+    // The voice of the program's language, already warming up in the background.
     virtual std::unique_ptr<Voice> createVoice() = 0;
     virtual std::unique_ptr<PcmDevice> createPcmDevice() = 0;
 };
@@ -68,8 +69,9 @@ DocumentModule* documentModule();
 
 } // namespace quorvel
 
-// What each module exports, by its C name.
+// What each module exports, by its C name. A module keeps a core of its own: it is handed the
+// program's language and the translator of its texts.
 extern "C" {
-using QuorvelMediaEntry = quorvel::MediaModule* (*)();
-using QuorvelDocumentEntry = quorvel::DocumentModule* (*)();
+using QuorvelMediaEntry = quorvel::MediaModule* (*)(quorvel::Language, quorvel::Translator);
+using QuorvelDocumentEntry = quorvel::DocumentModule* (*)(quorvel::Language, quorvel::Translator);
 }

@@ -55,8 +55,9 @@ void reportNoVoice()
     static bool reported = false;
     if (!reported)
         std::fprintf(stderr,
-            "quorvel: no Italian voice (espeak-ng data missing); the wizard's "
-            "balloon shows the words without speaking them\n");
+            "quorvel: no %s voice (espeak-ng data missing); the wizard's "
+            "balloon shows the words without speaking them\n",
+            currentLanguage() == Language::english ? "English" : "Italian");
     reported = true;
 }
 
@@ -68,7 +69,7 @@ bool EspeakEngine::ensureReady()
     static const bool loaded
         = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT)
             == sampleRate
-        && espeak_SetVoiceByName("it") == EE_OK;
+        && espeak_SetVoiceByName(languageCode(currentLanguage())) == EE_OK;
     if (!loaded)
         reportNoVoice();
     if (!loaded || m_configured)
@@ -122,6 +123,8 @@ Utterance EspeakEngine::speak(const std::vector<SpeechPiece>& pieces)
 QString EspeakEngine::spokenForm(const QString& text)
 {
     QString spoken = text;
+    if (currentLanguage() != Language::italian)
+        return spoken;
     for (qsizetype i = 1; i < spoken.size(); ++i) {
         const bool endsWord = i + 1 == spoken.size() || !spoken[i + 1].isLetter();
         if (spoken[i] == QLatin1Char('\'') && endsWord && isVowel(spoken[i - 1])) {
