@@ -16,7 +16,8 @@ for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/lib/quorvel/quorve
     ./usr/lib/quorvel/quorvel_documents.so ./usr/share/quorvel/rosso.gif \
     ./usr/share/quorvel/luce4.gif ./usr/share/applications/org.quorvel.Quorvel.desktop \
     ./usr/share/icons/hicolor/48x48/apps/quorvel.png \
-    ./usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml ./usr/share/man/man6/quorvel.6; do
+    ./usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml ./usr/share/man/man6/quorvel.6 \
+    ./usr/share/quorvel/translations/quorvel_en.qm; do
     grep -qxF "$file" <<< "$contents" || { echo "FAIL the package lacks $file"; failures=$((failures + 1)); }
 done
 depends=$(dpkg-deb -f "$deb" Depends)

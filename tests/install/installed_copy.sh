@@ -24,7 +24,8 @@ for file in bin/quorvel bin/quorvel-console lib/quorvel/quorvel_media.so \
     share/quorvel/info.png share/applications/org.quorvel.Quorvel.desktop \
     share/metainfo/org.quorvel.Quorvel.metainfo.xml share/icons/hicolor/scalable/apps/quorvel.svg \
     share/icons/hicolor/16x16/apps/quorvel.png share/icons/hicolor/256x256/apps/quorvel.png \
-    share/man/man6/quorvel.6 share/man/man6/quorvel-console.6; do
+    share/man/man6/quorvel.6 share/man/man6/quorvel-console.6 \
+    share/quorvel/translations/quorvel_en.qm; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 
@@ -53,6 +54,12 @@ LC_ALL=C "$prefix/bin/quorvel-console" $options < "$session" > "$work/console.ou
 diff -u "$source/tests/console/commands.out" "$work/console.out" > "$work/console.diff" \
     || { head -20 "$work/console.diff"; fail "the installed console's transcript differs"; }
 
+# In English too: the installed copy finds its translation.
+printf 'esperimento\nesci\n' | LC_ALL=C "$prefix/bin/quorvel-console" --lingua en \
+    > "$work/english.out" 2> "$work/english.err"
+grep -q "^messaggio: You must choose a level!!$" "$work/english.out" \
+    || { cat "$work/english.out" "$work/english.err"; fail "the installed console speaks no English"; }
+
 # The window, offscreen, until a moment after its first frame: no piece may be missing.
 mkdir -p "$work/home"
 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen \
@@ -61,7 +68,7 @@ HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen
 status=$?
 [ "$status" -eq 0 ] || fail "the installed window ended with status $status"
 grep -q "^first-paint " "$work/window.err" || fail "the installed window painted nothing"
-if grep -E "not found|not loaded|no Italian voice" "$work/window.err"; then
+if grep -E "not found|not loaded|no Italian voice|is missing" "$work/window.err"; then
     fail "the installed window misses a piece"
 fi
 
