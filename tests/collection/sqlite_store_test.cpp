@@ -112,6 +112,69 @@ TEST(SqliteStore, KeepsEverythingAcrossAReopening)
     EXPECT_EQ(store.pinHash(), "$argon2id$hash");
 }
 
+// After every experiment only the new trial and its page's row are written: a trial kept
+// earlier, changed behind the store's back, stays as it was changed.
+TEST(SqliteStore, SavingAGrowingNotebookWritesOnlyWhatChanged)
+{
+    TempFolder folder;
+    SqliteStore store(folder.path());
+    ASSERT_TRUE(store.addProfile("Anna"));
+    std::vector<Page> notebook = notebookOf(3, 4);
+    store.saveNotebook("Anna", notebook);
+    RawDatabase raw(store.file());
+    raw.execute("UPDATE trials SET output = 'segno' WHERE page IN (1, 3) AND number = 2");
+
+    notebook[2].trials.push_back(notebookOf(3, 5)[2].trials[4]);
+    notebook[2].streak = 2;
+    notebook[2].discovered = true;
+    store.saveNotebook("Anna", notebook);
+
+    const std::vector<Page> kept = store.notebook("Anna");
+    notebook[0].trials[1].output = "segno";
+    notebook[2].trials[1].output = "segno";
+    expectSame(kept, notebook);
+}
+
+// Whatever the notebook becomes, the store ends up holding exactly it.
+TEST(SqliteStore, SavingANotebookThatChangedOtherwiseKeepsExactlyIt)
+{
+    const std::vector<Page> before = notebookOf(3, 4);
+    const auto changed = [&](auto change) {
+        std::vector<Page> after = before;
+        change(after);
+        return after;
+    };
+    const std::pair<const char*, std::vector<Page>> cases[] = {
+        { "the same", before },
+        { "a page fewer", changed([](auto& n) { n.pop_back(); }) },
+        { "no page at all", {} },
+        { "a new empty page", changed([](auto& n) { n.push_back(notebookOf(4, 0)[3]); }) },
+        { "a trial fewer", changed([](auto& n) { n[1].trials.pop_back(); }) },
+        { "another last trial", changed([](auto& n) { n[1].trials[3].output = "99"; }) },
+        { "other trials, as many more",
+            changed([](auto& n) { n[0].trials = notebookOf(1, 6, "0")[0].trials; }) },
+        { "the page revealed and its level changed", changed([](auto& n) {
+             n[2].revealed = !n[2].revealed;
+             n[2].level = Level::number(5);
+         }) },
+        { "the pages numbered anew", changed([](auto& n) {
+             n.erase(n.begin());
+             n[0].number = 1;
+             n[1].number = 2;
+         }) },
+    };
+    for (const auto& [what, after] : cases) {
+        SCOPED_TRACE(what);
+        TempFolder folder;
+        SqliteStore store(folder.path());
+        ASSERT_TRUE(store.addProfile("Anna"));
+        store.saveNotebook("Anna", before);
+        store.saveNotebook("Anna", after);
+        expectSame(store.notebook("Anna"), after);
+        expectSame(SqliteStore(folder.path()).notebook("Anna"), after);
+    }
+}
+
 TEST(SqliteStore, BringsAVersion1DatabaseUpToDateAndKeepsItsData)
 {
     TempFolder folder;

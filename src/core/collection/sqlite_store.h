@@ -56,6 +56,7 @@ private:
     long long profileId(const std::string& profile);
     std::optional<std::string> setting(const std::string& key);
     void writePage(long long profile, const Page& page);
+    void writeTrials(long long profile, const Page& page, std::size_t from);
     void readTrials(const std::string& profile, std::vector<Page>& pages);
 
     std::filesystem::path m_file;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace quorvel {
 namespace {
@@ -139,14 +141,77 @@ void SqliteStore::readTrials(const std::string& profile, std::vector<Page>& page
     }
 }
 
+namespace {
+
+// A page as the database keeps it: its row, how many trials it has, and its last trial.
+struct KeptPage
+{
+    long long level = 0, streak = 0, discovered = 0, revealed = 0;
+    std::size_t trials = 0;
+    std::string lastTrial;
+};
+
+std::string trialKey(const Trial& t)
+{
+    return std::to_string(t.number) + '\n' + t.first + '\n' + t.second + '\n' + t.output;
+}
+
+} // namespace
+
+// A notebook grows by one trial at a time through a lesson, and is kept after every
+// experiment: only what changed since the last save is written (a new page, a page's new row
+// values, its new trials), so that a save costs the same at the hundredth experiment as at
+// the first. A page whose kept trials are not the start of its trials now is written again
+// whole, and pages the notebook no longer has go.
 void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Page>& pages)
 {
     SqliteTransaction transaction(*m_db);
     const long long id = profileId(profile);
-    SqliteStatement clear(*m_db, "DELETE FROM pages WHERE profile = ?");
-    clear.bind(1, id).run();
-    for (const Page& page : pages)
-        writePage(id, page);
+    std::map<long long, KeptPage> kept;
+    SqliteStatement read(*m_db,
+        "SELECT pages.number, level, streak, discovered, revealed, "
+        "(SELECT count(*) FROM trials WHERE trials.profile = pages.profile "
+        "AND trials.page = pages.number), "
+        "(SELECT number || char(10) || first || char(10) || second || char(10) || output "
+        "FROM trials WHERE trials.profile = pages.profile AND trials.page = pages.number "
+        "ORDER BY number DESC LIMIT 1) "
+        "FROM pages WHERE profile = ?");
+    read.bind(1, id);
+    while (read.step())
+        kept[read.number(0)] = KeptPage { read.number(1), read.number(2), read.number(3),
+            read.number(4), static_cast<std::size_t>(read.number(5)),
+            read.isNull(6) ? std::string() : read.text(6) };
+
+    SqliteStatement removePage(*m_db, "DELETE FROM pages WHERE profile = ? AND number = ?");
+    SqliteStatement updatePage(*m_db,
+        "UPDATE pages SET level = ?, streak = ?, discovered = ?, revealed = ? "
+        "WHERE profile = ? AND number = ?");
+    for (const Page& page : pages) {
+        const auto found = kept.find(page.number);
+        if (found == kept.end()) {
+            writePage(id, page);
+            continue;
+        }
+        const KeptPage was = found->second;
+        kept.erase(found);
+        const bool trialsGrew = was.trials <= page.trials.size()
+            && (was.trials == 0 || trialKey(page.trials[was.trials - 1]) == was.lastTrial);
+        if (!trialsGrew) {
+            removePage.bind(1, id).bind(2, page.number).run();
+            writePage(id, page);
+            continue;
+        }
+        const KeptPage now { page.level.number(), page.streak, page.discovered ? 1 : 0,
+            page.revealed ? 1 : 0, page.trials.size(), {} };
+        if (std::tie(was.level, was.streak, was.discovered, was.revealed)
+            != std::tie(now.level, now.streak, now.discovered, now.revealed)) {
+            updatePage.bind(1, now.level).bind(2, now.streak).bind(3, now.discovered);
+            updatePage.bind(4, now.revealed).bind(5, id).bind(6, page.number).run();
+        }
+        writeTrials(id, page, was.trials);
+    }
+    for (const auto& [number, gone] : kept)
+        removePage.bind(1, id).bind(2, number).run();
     transaction.commit();
 }
 
@@ -158,10 +223,19 @@ void SqliteStore::writePage(long long profile, const Page& page)
     insertPage.bind(1, profile).bind(2, page.number).bind(3, page.level.number());
     insertPage.bind(4, page.streak).bind(5, page.discovered ? 1 : 0);
     insertPage.bind(6, page.revealed ? 1 : 0).run();
+    writeTrials(profile, page, 0);
+}
+
+// The page's trials from the index `from` on.
+void SqliteStore::writeTrials(long long profile, const Page& page, std::size_t from)
+{
+    if (from >= page.trials.size())
+        return;
     SqliteStatement insertTrial(*m_db,
         "INSERT INTO trials (profile, page, number, first, second, a, b, output, prediction, "
         "prediction_right) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    for (const Trial& t : page.trials) {
+    for (std::size_t i = from; i < page.trials.size(); ++i) {
+        const Trial& t = page.trials[i];
         insertTrial.bind(1, profile).bind(2, page.number).bind(3, t.number);
         insertTrial.bind(4, t.first).bind(5, t.second);
         bindNumber(insertTrial, 6, t.a);
