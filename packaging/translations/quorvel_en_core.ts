@@ -18,6 +18,218 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>il nome può avere al massimo %1 caratteri</source>
+        <extracomment>%1 is the longest a name can be, in characters</extracomment>
+        <translation>the name can be at most %1 characters long</translation>
+    </message>
+    <message>
+        <source>%1 scoperte, %2 rivelate su %3</source>
+        <extracomment>%1 cards discovered, %2 revealed, %3 cards in the whole collection</extracomment>
+        <translation>%1 discovered, %2 revealed, out of %3</translation>
+    </message>
+    <message>
+        <source>scoperta</source>
+        <extracomment>said of a card: its rule was discovered by the pupil, or revealed</extracomment>
+        <translation>discovered</translation>
+    </message>
+    <message>
+        <source>rivelata</source>
+        <translation>revealed</translation>
+    </message>
+    <message>
+        <source>livello %1, %2, %3, %4</source>
+        <extracomment>a card: %1 the level, %2 the rule, %3 how it was won, %4 the date</extracomment>
+        <translation>level %1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>PIN sbagliato</source>
+        <translation>wrong PIN</translation>
+    </message>
+    <message>
+        <source>il PIN dev&apos;essere fatto di 4-8 cifre</source>
+        <translation>the PIN must be 4 to 8 digits</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può scegliere uno schema: prima scrivi «insegnante PIN»</source>
+        <extracomment>«insegnante PIN» is the command to type: it stays as it is</extracomment>
+        <translation>only the teacher can choose a scheme: first type “insegnante PIN”</translation>
+    </message>
+    <message>
+        <source>scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi (da 1 a %1)</source>
+        <extracomment>&quot;scegli&quot; is the command word; %1 is how many schemes the level has</extracomment>
+        <translation>scegli needs a level from 1 to 5 and the number of one of its schemes (from 1 to %1)</translation>
+    </message>
+    <message>
+        <source>scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi</source>
+        <extracomment>&quot;scegli&quot; is the command word and stays as it is</extracomment>
+        <translation>scegli needs a level from 1 to 5 and the number of one of its schemes</translation>
+    </message>
+    <message>
+        <source>il livello %1 non è tra quelli scelti dall&apos;insegnante</source>
+        <extracomment>%1 is the level&apos;s number</extracomment>
+        <translation>level %1 is not one of the levels the teacher chose</translation>
+    </message>
+    <message>
+        <source>giusta</source>
+        <extracomment>said of a prediction</extracomment>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>sbagliata</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>Hai scoperto la regola!</source>
+        <translation>You have discovered the rule!</translation>
+    </message>
+    <message>
+        <source>ancora nessuna pagina: scegli un livello</source>
+        <translation>no pages yet: choose a level</translation>
+    </message>
+    <message>
+        <source>pagina %1, livello %2, %3 prove</source>
+        <extracomment>%1 is the page&apos;s number, %2 its level&apos;s, %3 how many trials it holds</extracomment>
+        <translation>page %1, level %2, tries: %3</translation>
+    </message>
+    <message>
+        <source>primo %1; secondo %2; uscita %3</source>
+        <extracomment>a trial: the first input, the second input and the output</extracomment>
+        <translation>first %1; second %2; output %3</translation>
+    </message>
+    <message>
+        <source>previsione %1; %2</source>
+        <extracomment>%1 is the pupil&apos;s prediction; %2 says whether it was right</extracomment>
+        <translation>prediction %1; %2</translation>
+    </message>
+    <message>
+        <source>la formula non si legge: %1 (al carattere %2)</source>
+        <extracomment>%1 is what is wrong with the formula; %2 is where, counting its characters</extracomment>
+        <translation>the formula cannot be read: %1 (at character %2)</translation>
+    </message>
+    <message>
+        <source>la formula non si legge: %1</source>
+        <extracomment>%1 is what is wrong with the formula</extracomment>
+        <translation>the formula cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>vale per %1 prove su %2</source>
+        <extracomment>%1 is how many trials agree with the formula, %2 how many there are</extracomment>
+        <translation>works for %1 of %2 tries</translation>
+    </message>
+    <message>
+        <source>prova %1: la formula dà %2, la macchina %3</source>
+        <extracomment>%1 is the trial&apos;s number, %2 the formula&apos;s value, %3 the machine&apos;s output</extracomment>
+        <translation>try %1: the formula gives %2, the machine %3</translation>
+    </message>
+    <message>
+        <source>il quaderno non è stato esportato in «%1»: %2</source>
+        <extracomment>%1 is the file; %2 is why, such as &quot;il disco è pieno&quot;</extracomment>
+        <translation>the notebook was not exported to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>non c&apos;è ancora una regola da rivelare: scegli un livello</source>
+        <translation>there is no rule to reveal yet: choose a level</translation>
+    </message>
+    <message>
+        <source>comando non valido: %1</source>
+        <extracomment>%1 is the line typed</extracomment>
+        <translation>not a command: %1</translation>
+    </message>
+    <message>
+        <source>livello vuole un numero da 1 a 5</source>
+        <extracomment>&quot;livello&quot; is the command word and stays as it is</extracomment>
+        <translation>livello needs a number from 1 to 5</translation>
+    </message>
+    <message>
+        <source>livello vuole un numero da 1 a 5: %1</source>
+        <extracomment>&quot;livello&quot; is the command word and stays as it is; %1 is what was typed after it</extracomment>
+        <translation>livello needs a number from 1 to 5: %1</translation>
+    </message>
+    <message>
+        <source>%1 vuole delle cifre</source>
+        <extracomment>%1 is the command word, primo or secondo, which stays as it is</extracomment>
+        <translation>%1 needs some digits</translation>
+    </message>
+    <message>
+        <source>servono solo cifre: %1</source>
+        <extracomment>%1 is what was typed in place of the digits</extracomment>
+        <translation>only digits, please: %1</translation>
+    </message>
+    <message>
+        <source>aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | stato | aiuto | esci
+aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela
+aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA
+</source>
+        <extracomment>the lines of the console&apos;s help: only the words in capitals are translated</extracomment>
+        <translation>aiuto: livello N (1-5) | cambia | operazioni | primo DIGITS | secondo DIGITS | cancella primo | cancella secondo | esperimento | salva NAME | apri PATH | stato | aiuto | esci
+aiuto: prevedi NUMBER | quaderno | ipotesi FORMULA | esporta PATH | rivela
+aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
+</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>gennaio</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>febbraio</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>marzo</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>aprile</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>maggio</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>giugno</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>luglio</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>agosto</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>settembre</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>ottobre</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>novembre</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>dicembre</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>a date: %1 the day, %2 the month&apos;s name, %3 the year</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>Machine</name>
     <message>
         <source>Devi scegliere un livello!!</source>
