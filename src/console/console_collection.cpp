@@ -1,6 +1,7 @@
 #include "console/console_collection.h"
 
 #include "core/app/machine.h"
+#include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 
 #include <ctime>
@@ -85,7 +86,9 @@ SqliteStore* ConsoleCollection::database()
 void ConsoleCollection::chooseProfile(const std::string& name)
 {
     if (!goodName(name)) {
-        error("il nome può avere al massimo " + std::to_string(longestName) + " caratteri");
+        //: %1 is the longest a name can be, in characters
+        error(fill(translate("Console", "il nome può avere al massimo %1 caratteri"),
+            { std::to_string(longestName) }));
         return;
     }
     if (sameProfileName(name, guestName)) {
@@ -128,12 +131,23 @@ void ConsoleCollection::printCollection()
     try {
         const std::vector<Card> cards = m_collection->openCards();
         const CardCounts counts = countCards(cards);
-        m_out << "collezione: " << counts.discovered << " scoperte, " << counts.revealed
-              << " rivelate su " << collectionBoard().size() << '\n';
-        for (const Card& c : cards)
-            m_out << "carta: livello " << c.level.number() << ", " << c.description << ", "
-                  << (c.way == CardWay::Discovered ? "scoperta" : "rivelata") << ", "
-                  << italianDate(c.date) << '\n';
+        //: %1 cards discovered, %2 revealed, %3 cards in the whole collection
+        m_out << "collezione: "
+              << fill(translate("Console", "%1 scoperte, %2 rivelate su %3"),
+                     { std::to_string(counts.discovered), std::to_string(counts.revealed),
+                         std::to_string(collectionBoard().size()) })
+              << '\n';
+        for (const Card& c : cards) {
+            //: said of a card: its rule was discovered by the pupil, or revealed
+            const std::string way = c.way == CardWay::Discovered ? translate("Console", "scoperta")
+                                                                 : translate("Console", "rivelata");
+            //: a card: %1 the level, %2 the rule, %3 how it was won, %4 the date
+            m_out << "carta: "
+                  << fill(translate("Console", "livello %1, %2, %3, %4"),
+                         { std::to_string(c.level.number()), c.description, way,
+                             writtenDate(c.date) })
+                  << '\n';
+        }
     } catch (const StoreFault& fault) {
         error(fault.what());
     }
@@ -150,13 +164,13 @@ void ConsoleCollection::teacher(const std::string& pin)
         case Classroom::PinAnswer::FirstSet:
         case Classroom::PinAnswer::Right:
             m_teacher = true;
-            m_out << "insegnante: sì\n";
+            m_out << "insegnante: " << translate("Console", "sì") << '\n';
             break;
         case Classroom::PinAnswer::Wrong:
-            error("PIN sbagliato");
+            error(translate("Console", "PIN sbagliato"));
             break;
         case Classroom::PinAnswer::NotAPin:
-            error("il PIN dev'essere fatto di 4-8 cifre");
+            error(translate("Console", "il PIN dev'essere fatto di 4-8 cifre"));
             break;
         }
     } catch (const StoreFault& fault) {
@@ -167,7 +181,9 @@ void ConsoleCollection::teacher(const std::string& pin)
 void ConsoleCollection::chooseScheme(const std::string& arguments)
 {
     if (!m_teacher) {
-        error("solo l'insegnante può scegliere uno schema: prima scrivi «insegnante PIN»");
+        //: «insegnante PIN» is the command to type: it stays as it is
+        error(translate("Console",
+            "solo l'insegnante può scegliere uno schema: prima scrivi «insegnante PIN»"));
         return;
     }
     std::istringstream words(arguments);
@@ -178,8 +194,16 @@ void ConsoleCollection::chooseScheme(const std::string& arguments)
     const bool read = !words.fail() && !(words >> more);
     const int schemes = schemeCount(Level::number(level));
     if (!read || schemes == 0 || scheme < 1 || scheme > schemes) {
-        error("scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi"
-            + (schemes > 0 ? " (da 1 a " + std::to_string(schemes) + ")" : std::string()));
+        if (schemes > 0)
+            //: "scegli" is the command word; %1 is how many schemes the level has
+            error(fill(translate("Console",
+                           "scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi "
+                           "(da 1 a %1)"),
+                { std::to_string(schemes) }));
+        else
+            //: "scegli" is the command word and stays as it is
+            error(translate(
+                "Console", "scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi"));
         return;
     }
     m_machine.chooseScheme(level, scheme);
@@ -189,7 +213,9 @@ bool ConsoleCollection::allowsLevel(int level)
 {
     if (m_classroom->levelAllowed(Level::number(level)))
         return true;
-    error("il livello " + std::to_string(level) + " non è tra quelli scelti dall'insegnante");
+    //: %1 is the level's number
+    error(fill(translate("Console", "il livello %1 non è tra quelli scelti dall'insegnante"),
+        { std::to_string(level) }));
     return false;
 }
 
@@ -269,14 +295,22 @@ bool isIsoDate(const std::string& text)
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
-std::string italianDate(const std::string& isoDate)
+std::string writtenDate(const std::string& isoDate)
 {
-    static const char* const months[] = { "gennaio", "febbraio", "marzo", "aprile", "maggio",
-        "giugno", "luglio", "agosto", "settembre", "ottobre", "novembre", "dicembre" };
+    static const char* const months[]
+        = { QV_TRANSLATE_NOOP("Dates", "gennaio"), QV_TRANSLATE_NOOP("Dates", "febbraio"),
+              QV_TRANSLATE_NOOP("Dates", "marzo"), QV_TRANSLATE_NOOP("Dates", "aprile"),
+              QV_TRANSLATE_NOOP("Dates", "maggio"), QV_TRANSLATE_NOOP("Dates", "giugno"),
+              QV_TRANSLATE_NOOP("Dates", "luglio"), QV_TRANSLATE_NOOP("Dates", "agosto"),
+              QV_TRANSLATE_NOOP("Dates", "settembre"), QV_TRANSLATE_NOOP("Dates", "ottobre"),
+              QV_TRANSLATE_NOOP("Dates", "novembre"), QV_TRANSLATE_NOOP("Dates", "dicembre") };
     if (!isIsoDate(isoDate))
         return isoDate;
-    return std::to_string(std::stoi(isoDate.substr(8, 2))) + " "
-        + months[std::stoi(isoDate.substr(5, 2)) - 1] + " " + isoDate.substr(0, 4);
+    //: a date: %1 the day, %2 the month's name, %3 the year
+    return fill(translate("Dates", "%1 %2 %3"),
+        { std::to_string(std::stoi(isoDate.substr(8, 2))),
+            translate("Dates", months[std::stoi(isoDate.substr(5, 2)) - 1]),
+            isoDate.substr(0, 4) });
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "console/console_notebook.h"
 
 #include "core/app/machine.h"
+#include "core/app/translation.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/notebook/rule_descriptions.h"
@@ -9,6 +10,15 @@
 #include <ostream>
 
 namespace quorvel {
+
+namespace {
+// Whether a prediction was right, as a word.
+std::string verdict(bool right)
+{
+    //: said of a prediction
+    return right ? translate("Console", "giusta") : translate("Console", "sbagliata");
+}
+} // namespace
 
 bool ConsoleNotebook::run(const std::string& word, const std::string& rest)
 {
@@ -31,9 +41,9 @@ void ConsoleNotebook::printOutcome()
 {
     const TrialOutcome& outcome = m_machine.lastOutcome();
     if (outcome.predicted)
-        m_out << "esito: " << (outcome.right ? "giusta" : "sbagliata") << '\n';
+        m_out << "esito: " << verdict(outcome.right) << '\n';
     if (outcome.discovery)
-        m_out << "scoperta: Hai scoperto la regola!\n";
+        m_out << "scoperta: " << translate("Console", "Hai scoperto la regola!") << '\n';
 }
 
 // Numbers as the output display writes them.
@@ -46,18 +56,28 @@ void ConsoleNotebook::printPage()
 {
     const Page* page = m_machine.notebook().currentPage();
     if (!page) {
-        m_out << "quaderno: ancora nessuna pagina: scegli un livello\n";
+        m_out << "quaderno: " << translate("Console", "ancora nessuna pagina: scegli un livello")
+              << '\n';
         return;
     }
-    m_out << "quaderno: pagina " << page->number << ", livello " << page->level.number() << ", "
-          << page->trials.size() << " prove\n";
+    //: %1 is the page's number, %2 its level's, %3 how many trials it holds
+    m_out << "quaderno: "
+          << fill(translate("Console", "pagina %1, livello %2, %3 prove"),
+                 { std::to_string(page->number), std::to_string(page->level.number()),
+                     std::to_string(page->trials.size()) })
+          << '\n';
     for (const Trial& t : page->trials) {
-        m_out << "prova " << t.number << ": primo " << shown(t.a) << "; secondo " << shown(t.b)
-              << "; uscita " << t.output;
+        //: a trial: the first input, the second input and the output
+        m_out << "prova " << t.number << ": "
+              << fill(translate("Console", "primo %1; secondo %2; uscita %3"),
+                     { shown(t.a), shown(t.b), t.output });
         if (t.prediction) {
             const std::optional<double> predicted = readPupilNumber(*t.prediction);
-            m_out << "; previsione " << (predicted ? shown(*predicted) : *t.prediction) << "; "
-                  << (t.predictionRight ? "giusta" : "sbagliata");
+            //: %1 is the pupil's prediction; %2 says whether it was right
+            m_out << "; "
+                  << fill(translate("Console", "previsione %1; %2"),
+                         { predicted ? shown(*predicted) : *t.prediction,
+                             verdict(t.predictionRight) });
         }
         m_out << '\n';
     }
@@ -67,22 +87,33 @@ void ConsoleNotebook::checkHypothesis(const std::string& text)
 {
     auto read = Formula::read(text);
     if (const auto* problem = std::get_if<FormulaError>(&read)) {
-        error("la formula non si legge: " + problem->message
-            + (problem->position > 0 ? " (al carattere " + std::to_string(problem->position) + ")"
-                                     : ""));
+        if (problem->position > 0)
+            //: %1 is what is wrong with the formula; %2 is where, counting its characters
+            error(fill(translate("Console", "la formula non si legge: %1 (al carattere %2)"),
+                { problem->message, std::to_string(problem->position) }));
+        else
+            //: %1 is what is wrong with the formula
+            error(fill(translate("Console", "la formula non si legge: %1"), { problem->message }));
         return;
     }
     const Page* page = m_machine.notebook().currentPage();
     const Page empty;
     const HypothesisCheck check
         = quorvel::checkHypothesis(std::get<Formula>(read), page ? *page : empty);
-    m_out << "ipotesi: vale per " << check.agreeing << " prove su " << check.trials.size() << '\n';
+    //: %1 is how many trials agree with the formula, %2 how many there are
+    m_out << "ipotesi: "
+          << fill(translate("Console", "vale per %1 prove su %2"),
+                 { std::to_string(check.agreeing), std::to_string(check.trials.size()) })
+          << '\n';
     for (const TrialCheck& c : check.trials) {
         if (c.agrees)
             continue;
         const Trial& t = page->trials[static_cast<std::size_t>(c.trial - 1)];
-        m_out << "ipotesi: prova " << c.trial << ": la formula dà "
-              << (c.value ? shown(*c.value) : "????") << ", la macchina " << t.output << '\n';
+        //: %1 is the trial's number, %2 the formula's value, %3 the machine's output
+        m_out << "ipotesi: "
+              << fill(translate("Console", "prova %1: la formula dà %2, la macchina %3"),
+                     { std::to_string(c.trial), c.value ? shown(*c.value) : "????", t.output })
+              << '\n';
     }
 }
 
@@ -90,7 +121,9 @@ void ConsoleNotebook::exportTo(const std::string& path)
 {
     if (const std::error_code problem
         = replaceFile(pathFromUtf8(path), notebookCsv(m_machine.notebook())))
-        error("il quaderno non è stato esportato in «" + path + "»: " + reasonFor(problem));
+        //: %1 is the file; %2 is why, such as "il disco è pieno"
+        error(fill(translate("Console", "il quaderno non è stato esportato in «%1»: %2"),
+            { path, reasonFor(problem) }));
     else
         m_out << "esportato: " << path << '\n';
 }
@@ -101,7 +134,7 @@ void ConsoleNotebook::reveal()
     if (rule)
         m_out << "regola: " << *rule << '\n';
     else
-        error("non c'è ancora una regola da rivelare: scegli un livello");
+        error(translate("Console", "non c'è ancora una regola da rivelare: scegli un livello"));
 }
 
 void ConsoleNotebook::error(const std::string& text)

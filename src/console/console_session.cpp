@@ -1,6 +1,7 @@
 #include "console/console_session.h"
 
 #include "console/console_platform.h"
+#include "core/app/translation.h"
 #include "core/storage/mechanism_commands.h"
 
 #include <charconv>
@@ -132,7 +133,8 @@ bool ConsoleSession::execute(const std::string& rawLine)
     if (c.word == "esci" && c.argument.empty())
         return false;
     if (!runCommand(c))
-        error("comando non valido: " + printable(line));
+        //: %1 is the line typed
+        error(fill(translate("Console", "comando non valido: %1"), { printable(line) }));
     m_collection->keepNotebook();
     return true;
 }
@@ -182,14 +184,23 @@ void ConsoleSession::chooseLevel(const std::string& argument)
     if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5') {
         if (m_collection->allowsLevel(argument[0] - '0'))
             m_machine->livelloClick(argument[0] - '0');
-    } else
-        error("livello vuole un numero da 1 a 5" + (argument.empty() ? "" : ": " + argument));
+    } else if (argument.empty()) {
+        //: "livello" is the command word and stays as it is
+        error(translate("Console", "livello vuole un numero da 1 a 5"));
+    } else {
+        //: "livello" is the command word and stays as it is; %1 is what was typed after it
+        error(fill(translate("Console", "livello vuole un numero da 1 a 5: %1"), { argument }));
+    }
 }
 
 void ConsoleSession::typeDigits(const std::string& keypad, const std::string& digits)
 {
-    if (!allDigits(digits))
-        error(digits.empty() ? keypad + " vuole delle cifre" : "servono solo cifre: " + digits);
+    if (digits.empty())
+        //: %1 is the command word, primo or secondo, which stays as it is
+        error(fill(translate("Console", "%1 vuole delle cifre"), { keypad }));
+    else if (!allDigits(digits))
+        //: %1 is what was typed in place of the digits
+        error(fill(translate("Console", "servono solo cifre: %1"), { digits }));
     else
         m_machine->typeDigits(keypad == "primo" ? Keypad::First : Keypad::Second, digits);
 }
@@ -208,11 +219,14 @@ void ConsoleSession::printOutput()
 
 void ConsoleSession::printHelp()
 {
-    m_out << "aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | "
-             "cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | "
-             "stato | aiuto | esci\n"
-             "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n"
-             "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n";
+    // The command words stay as they are in every language; what follows them is translated.
+    //: the lines of the console's help: only the words in capitals are translated
+    m_out << translate("Console",
+        "aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | "
+        "cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | "
+        "stato | aiuto | esci\n"
+        "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n"
+        "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n");
 }
 
 namespace {

@@ -101,7 +101,7 @@ TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
         { "7/12/2026", "7/12/2026" },
     };
     for (const auto& [iso, words] : rows)
-        EXPECT_EQ(italianDate(iso), words);
+        EXPECT_EQ(writtenDate(iso), words);
     std::string problem;
     EXPECT_EQ(parse({ "--date", "2026-12-07" }, problem)->date, "2026-12-07");
     EXPECT_FALSE(parse({ "--date", "2026-12-7" }, problem));

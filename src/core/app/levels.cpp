@@ -1,4 +1,5 @@
 #include "core/app/machine.h"
+#include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/mechanisms/operations.h"
 
@@ -55,7 +56,9 @@ void Machine::enterLevel(Level level, const Value& scheme)
     const int number = level.number();
     m_state.activeLevel = level;
     m_state.setScheme(level, scheme);
-    const std::string status = "E'attivo il livello " + std::to_string(number);
+    //: the status line; %1 is the level's number
+    const std::string status
+        = fill(translate("Machine", "E'attivo il livello %1"), { std::to_string(number) });
     const int beep = levelBeeps[number - 1];
     if (number <= 3) {
         // Levels 1 to 3 speak without showing the wizard, after the status and the beep.
@@ -80,7 +83,15 @@ void Machine::clearInputs()
 void Machine::cmb_Click()
 {
     MachineState& s = m_state;
-    setText(Control::Label15, "E' attivo il  " + s.activeLevel.name());
+    if (s.activeLevel.isNone()) {
+        //: the status line after changing the mechanism before any level is chosen
+        setText(Control::Label15, translate("Machine", "E' attivo il  "));
+    } else {
+        //: the status line after changing the mechanism; %1 is the level's number
+        setText(Control::Label15,
+            fill(translate("Machine", "E' attivo il  livello%1"),
+                { std::to_string(s.activeLevel.number()) }));
+    }
     s.loadedFromFile = false;
     setText(Control::usc, "");
 

@@ -1,5 +1,6 @@
 #include "core/collection/classroom.h"
 
+#include "core/app/translation.h"
 #include "core/collection/pin_hash.h"
 
 #include <algorithm>
@@ -26,16 +27,19 @@ std::optional<std::string> Classroom::revealRefusal(const Page* page) const
     case RevealPolicy::AfterTenTrials:
         if (trials >= trialsBeforeReveal)
             return std::nullopt;
-        return "Prima fai almeno " + std::to_string(trialsBeforeReveal)
-            + " prove con questo meccanismo: finora ne hai fatte " + std::to_string(trials) + ".";
+        //: %1 is how many trials are needed; %2 is how many the pupil has made
+        return fill(translate("Classroom",
+                        "Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatte %2."),
+            { std::to_string(trialsBeforeReveal), std::to_string(trials) });
     case RevealPolicy::AfterDiscovery:
         if (page && page->discovered)
             return std::nullopt;
-        return "La regola si può vedere solo dopo averla scoperta: continua a provare!";
+        return translate(
+            "Classroom", "La regola si può vedere solo dopo averla scoperta: continua a provare!");
     case RevealPolicy::Never:
         break;
     }
-    return "L'insegnante ha deciso che la regola non si può rivelare.";
+    return translate("Classroom", "L'insegnante ha deciso che la regola non si può rivelare.");
 }
 
 Classroom::PinAnswer Classroom::enterPin(const std::string& pin)

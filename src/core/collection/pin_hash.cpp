@@ -1,5 +1,6 @@
 #include "core/collection/pin_hash.h"
 
+#include "core/app/translation.h"
 #include "core/ports/collection_store.h"
 
 #include <sodium.h>
@@ -11,7 +12,8 @@ void initialiseSodium()
 {
     // Safe to call from any thread and more than once; it fails only without a random source.
     if (sodium_init() < 0)
-        throw StoreFault("Il computer non sa generare numeri casuali: il PIN non si può salvare.");
+        throw StoreFault(translate(
+            "Store", "Il computer non sa generare numeri casuali: il PIN non si può salvare."));
 }
 
 } // namespace
@@ -23,8 +25,8 @@ std::string hashPin(const std::string& pin)
     if (crypto_pwhash_str(hash, pin.data(), pin.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
             crypto_pwhash_MEMLIMIT_INTERACTIVE)
         != 0)
-        throw StoreFault(
-            "Manca la memoria per proteggere il PIN: chiudi qualche programma e riprova.");
+        throw StoreFault(translate("Store",
+            "Manca la memoria per proteggere il PIN: chiudi qualche programma e riprova."));
     return hash;
 }
 

@@ -1,5 +1,6 @@
 #include "core/collection/sqlite_connection.h"
 
+#include "core/app/translation.h"
 #include "core/ports/collection_store.h"
 #include "core/storage/file_replace.h"
 
@@ -43,29 +44,39 @@ std::optional<std::string> SqliteConnection::single(const char* sql)
 
 void SqliteConnection::fail(int code) const
 {
-    const std::string where = "«" + utf8FromPath(m_file.parent_path()) + "»";
+    const std::string where = utf8FromPath(m_file.parent_path());
     switch (code & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw StoreFault("L'archivio di Quorvel è usato da un'altra copia del programma: chiudila "
-                         "oppure aspetta un momento e riprova.");
+        throw StoreFault(translate("Store",
+            "L'archivio di Quorvel è usato da un'altra copia del programma: chiudila "
+            "oppure aspetta un momento e riprova."));
     case SQLITE_FULL:
-        throw StoreFault("Il disco è pieno: l'ultima modifica non è stata salvata. Libera un po' "
-                         "di spazio e riprova.");
+        throw StoreFault(translate("Store",
+            "Il disco è pieno: l'ultima modifica non è stata salvata. Libera un po' "
+            "di spazio e riprova."));
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        throw StoreFault("Non posso scrivere l'archivio di Quorvel nella cartella " + where
-            + ": forse è protetta. Chiedi aiuto all'insegnante.");
+        //: %1 is the folder
+        throw StoreFault(fill(translate("Store",
+                                  "Non posso scrivere l'archivio di Quorvel nella cartella «%1»: "
+                                  "forse è protetta. Chiedi aiuto all'insegnante."),
+            { where }));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw StoreFault("L'archivio di Quorvel è rovinato: riavvia il programma per ripararlo.");
+        throw StoreFault(translate(
+            "Store", "L'archivio di Quorvel è rovinato: riavvia il programma per ripararlo."));
     case SQLITE_IOERR:
-        throw StoreFault("Il disco non risponde: l'ultima modifica non è stata salvata.");
+        throw StoreFault(
+            translate("Store", "Il disco non risponde: l'ultima modifica non è stata salvata."));
     default:
-        throw StoreFault("L'archivio di Quorvel non funziona (errore " + std::to_string(code)
-            + "): l'ultima modifica non è stata salvata.");
+        //: %1 is the database's error code
+        throw StoreFault(fill(translate("Store",
+                                  "L'archivio di Quorvel non funziona (errore %1): l'ultima "
+                                  "modifica non è stata salvata."),
+            { std::to_string(code) }));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/collection/sqlite_store.h"
 
+#include "core/app/translation.h"
 #include "core/storage/file_replace.h"
 
 #include <sqlite3.h>
@@ -103,8 +104,10 @@ SqliteStore::SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
     if (problem)
-        throw StoreFault("Non posso creare la cartella «" + utf8FromPath(folder)
-            + "» per l'archivio di Quorvel: " + reasonFor(problem) + ".");
+        //: %1 is the folder; %2 is why, such as "il disco è pieno"
+        throw StoreFault(fill(
+            translate("Store", "Non posso creare la cartella «%1» per l'archivio di Quorvel: %2."),
+            { utf8FromPath(folder), reasonFor(problem) }));
     m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
     if (!healthy(*m_db)) {
         m_db.reset();
@@ -115,17 +118,19 @@ SqliteStore::SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions
 }
 
 namespace {
-const char* const newerDatabase = "L'archivio di Quorvel è di una versione più nuova del "
-                                  "programma: aggiorna Quorvel per usarlo.";
+const char* const newerDatabase = QV_TRANSLATE_NOOP("Store",
+    "L'archivio di Quorvel è di una versione più nuova del "
+    "programma: aggiorna Quorvel per usarlo.");
 }
 
 void SqliteStore::openHealthy(const SqliteStoreOptions& options)
 {
     // A newer program's database is left exactly as it is.
     if (std::stoi(m_db->single("PRAGMA user_version").value()) > schemaVersion)
-        throw StoreFault(newerDatabase);
+        throw StoreFault(translate("Store", newerDatabase));
     if (m_db->single("PRAGMA journal_mode = WAL") != "wal")
-        throw StoreFault("L'archivio di Quorvel non si può aprire in questa cartella.");
+        throw StoreFault(
+            translate("Store", "L'archivio di Quorvel non si può aprire in questa cartella."));
     m_db->execute("PRAGMA synchronous = FULL");
     m_db->execute("PRAGMA foreign_keys = ON");
     if (options.maxPages)
@@ -142,8 +147,11 @@ void SqliteStore::moveAside()
     std::error_code problem;
     std::filesystem::rename(m_file, aside, problem);
     if (problem)
-        throw StoreFault("L'archivio di Quorvel è rovinato e non si può mettere da parte: "
-            + reasonFor(problem) + ".");
+        //: %1 is why, such as "il disco è pieno"
+        throw StoreFault(
+            fill(translate("Store",
+                     "L'archivio di Quorvel è rovinato e non si può mettere da parte: %1."),
+                { reasonFor(problem) }));
     // Its journal goes with it: it belongs to the damaged file, never to the fresh one.
     for (const char* suffix : { "-wal", "-shm" }) {
         std::filesystem::path journal = m_file;
@@ -153,8 +161,11 @@ void SqliteStore::moveAside()
         if (std::filesystem::exists(journal, problem))
             std::filesystem::rename(journal, journalAside, problem);
     }
-    m_notice = "L'archivio di Quorvel era rovinato: l'ho messo da parte come «"
-        + utf8FromPath(aside.filename()) + "» e ne ho cominciato uno nuovo.";
+    //: %1 is the name of the damaged file kept aside
+    m_notice = fill(translate("Store",
+                        "L'archivio di Quorvel era rovinato: l'ho messo da parte come «%1» e ne "
+                        "ho cominciato uno nuovo."),
+        { utf8FromPath(aside.filename()) });
 }
 
 void SqliteStore::migrate()
@@ -165,7 +176,7 @@ void SqliteStore::migrate()
     SqliteTransaction transaction(*m_db);
     const int from = version(); // again, now that no other copy can be migrating
     if (from > schemaVersion)
-        throw StoreFault(newerDatabase);
+        throw StoreFault(translate("Store", newerDatabase));
     for (int step = from + 1; step <= schemaVersion; ++step)
         m_db->execute(schemaStep(step));
     m_db->execute(("PRAGMA user_version = " + std::to_string(schemaVersion)).c_str());

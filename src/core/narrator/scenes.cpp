@@ -1,46 +1,50 @@
 #include "core/narrator/scenes.h"
 
+#include "core/app/translation.h"
 #include "core/narrator/pause_tags.h"
 
 namespace quorvel {
 
 namespace speech {
-const char* const welcome = "“Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”";
-const char* const enterValues
-    = "...Bene, adesso devi inserire  valori .Per farlo basta cliccare sui tastierini numerici.";
-const char* const pressExperiment
-    = "\\pau=2000\\ricorda per ottenere l'output,clicca su esperimento.";
-const char* const varyingOutputsLevel4
-    = "presta attenzione\\pau=500\\,in questo livello si possono presentare schemi di calcolo che, "
-      "per gli stessi input,  forniscono output diversi......";
-const char* const varyingOutputsLevel5
-    = "presta attenzione,\\pau=500\\.In questo livello si possono presentare schemi di calcolo "
-      "che, per gli stessi input,  forniscono output diversi......";
-const char* const regularity = "....Comunque gli output hanno una regolarità che puoi scoprire.";
+const char* const welcome = QV_TRANSLATE_NOOP(
+    "Scenes", "“Benvenuti alla macchina Quorvel. Scegliere un livello,......prego.”");
+const char* const enterValues = QV_TRANSLATE_NOOP("Scenes",
+    "...Bene, adesso devi inserire  valori .Per farlo basta cliccare sui tastierini numerici.");
+const char* const pressExperiment = QV_TRANSLATE_NOOP(
+    "Scenes", "\\pau=2000\\ricorda per ottenere l'output,clicca su esperimento.");
+const char* const varyingOutputsLevel4 = QV_TRANSLATE_NOOP("Scenes",
+    "presta attenzione\\pau=500\\,in questo livello si possono presentare schemi di calcolo che, "
+    "per gli stessi input,  forniscono output diversi......");
+const char* const varyingOutputsLevel5 = QV_TRANSLATE_NOOP("Scenes",
+    "presta attenzione,\\pau=500\\.In questo livello si possono presentare schemi di calcolo "
+    "che, per gli stessi input,  forniscono output diversi......");
+const char* const regularity = QV_TRANSLATE_NOOP(
+    "Scenes", "....Comunque gli output hanno una regolarità che puoi scoprire.");
 } // namespace speech
 
 void sceneWelcome(Narrator& n)
 {
     n.Show();
     n.setTop(100);
-    n.Speak(speech::welcome);
+    n.Speak(translate("Scenes", speech::welcome));
     n.Play("gestureup");
 }
 
 void sceneLevelChosen(Narrator& n, Level level)
 {
     if (level.number() <= 3) {
-        n.Speak(speech::enterValues);
-        n.Speak(speech::pressExperiment);
+        n.Speak(translate("Scenes", speech::enterValues));
+        n.Speak(translate("Scenes", speech::pressExperiment));
         return;
     }
     n.Show();
     n.setTop(100);
-    n.Speak(speech::enterValues);
+    n.Speak(translate("Scenes", speech::enterValues));
     n.Play("getattention");
-    n.Speak(level.number() == 4 ? speech::varyingOutputsLevel4 : speech::varyingOutputsLevel5);
-    n.Speak(speech::regularity);
-    n.Speak(speech::pressExperiment);
+    n.Speak(translate("Scenes",
+        level.number() == 4 ? speech::varyingOutputsLevel4 : speech::varyingOutputsLevel5));
+    n.Speak(translate("Scenes", speech::regularity));
+    n.Speak(translate("Scenes", speech::pressExperiment));
 }
 
 void sceneFirstOutput(Narrator& n)
@@ -48,20 +52,22 @@ void sceneFirstOutput(Narrator& n)
     n.Show();
     n.MoveTo(600, 250);
     n.Play("DoMagic2");
-    n.Speak(".....\\Pau=500\\la macchina ha eseguito un calcolo con i numeri che hai "
-            "inserito\\Pau=1000\\");
-    n.Speak(".... devi scoprire il tipo di calcolo eseguito.\\pau=1000\\");
-    n.Speak("........ricorda la macchina esegue le stesse operazioni,finchè non si decide di "
-            "cambiare\\Pau=1000\\");
+    n.Speak(translate("Scenes",
+        ".....\\Pau=500\\la macchina ha eseguito un calcolo con i numeri che hai "
+        "inserito\\Pau=1000\\"));
+    n.Speak(translate("Scenes", ".... devi scoprire il tipo di calcolo eseguito.\\pau=1000\\"));
+    n.Speak(translate("Scenes",
+        "........ricorda la macchina esegue le stesse operazioni,finchè non si decide di "
+        "cambiare\\Pau=1000\\"));
     n.MoveTo(600, 400);
     n.Play("GestureDown");
-    n.Speak(
-        ".....\\Pau=2000\\...questo puo' essere fatto cliccando su cambia meccanismo di calcolo.");
+    n.Speak(translate("Scenes",
+        ".....\\Pau=2000\\...questo puo' essere fatto cliccando su cambia meccanismo di calcolo."));
     n.MoveTo(500, 400);
     n.Play("gestureleft");
-    n.Speak(
+    n.Speak(translate("Scenes",
         "\\pau=2000\\.......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi "
-        "cambiare meccanismo,cliccando su operazioni");
+        "cambiare meccanismo,cliccando su operazioni"));
     n.Hide();
 }
 
@@ -70,15 +76,17 @@ void sceneControlli(Narrator& n)
     n.Show();
     n.Play("read");
     n.setTop(100);
-    n.Speak(
-        "\\pau=500\\.......I numeri vanno inseriti cliccando sui tastierini numerici\\pau=1000\\");
+    n.Speak(translate("Scenes",
+        "\\pau=500\\.......I numeri vanno inseriti cliccando sui tastierini numerici\\pau=1000\\"));
     n.MoveTo(400, 500);
     n.Play("gestureup");
-    n.Speak(".....prima devi cancellare i vecchi input cliccando su canc\\pau=1000\\");
+    n.Speak(translate(
+        "Scenes", ".....prima devi cancellare i vecchi input cliccando su canc\\pau=1000\\"));
     n.MoveTo(850, 300);
     n.Play("gestureright");
-    n.Speak("per ottenere l'output clicca su esperimento\\Pau=1000\\");
-    n.Speak(".....ricorda di selezionare un livello dal menu' livello\\pau=2000\\");
+    n.Speak(translate("Scenes", "per ottenere l'output clicca su esperimento\\Pau=1000\\"));
+    n.Speak(translate(
+        "Scenes", ".....ricorda di selezionare un livello dal menu' livello\\pau=2000\\"));
 }
 
 void sceneDaRicordare(Narrator& n)
@@ -86,14 +94,17 @@ void sceneDaRicordare(Narrator& n)
     n.Show();
     n.setTop(100);
     n.Play("read");
-    n.Speak("dunque.\\Pau=500\\La macchina che vedi,opera su valori numerici interi.\\Pau=500\\"
-            "Esegue dei calcoli e fornisce un risultato intero.\\pau=2000\\ ");
-    n.Speak(
-        "Solo nel caso di divisione per 2 l'output puo' essere intero o semintero.\\pau=2000\\");
-    n.Speak(
-        "\\Pau=500\\Il tuo compito è scoprire quante piu' cose possibili su di essa.\\pau=2000\\");
-    n.Speak("\\pau=1000\\...ricorda di procedere senza fretta nei vari tentativi\\pau=2000\\");
-    n.Speak("\\pau=2000\\Buon Lavoro!\\Pau=500\\Apprendista scienziato.\\pau=550\\");
+    n.Speak(translate("Scenes",
+        "dunque.\\Pau=500\\La macchina che vedi,opera su valori numerici interi.\\Pau=500\\"
+        "Esegue dei calcoli e fornisce un risultato intero.\\pau=2000\\ "));
+    n.Speak(translate("Scenes",
+        "Solo nel caso di divisione per 2 l'output puo' essere intero o semintero.\\pau=2000\\"));
+    n.Speak(translate("Scenes",
+        "\\Pau=500\\Il tuo compito è scoprire quante piu' cose possibili su di essa.\\pau=2000\\"));
+    n.Speak(translate("Scenes",
+        "\\pau=1000\\...ricorda di procedere senza fretta nei vari tentativi\\pau=2000\\"));
+    n.Speak(translate(
+        "Scenes", "\\pau=2000\\Buon Lavoro!\\Pau=500\\Apprendista scienziato.\\pau=550\\"));
     n.Play("DoMagic1");
     n.Hide();
 }
@@ -103,12 +114,15 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name)
     n.Show();
     n.setTop(100);
     n.Play("search");
-    n.Speak("...Bene,\\pau=500\\mai mollare...\\pau=1000\\stai operando con il meccanismo che hai "
-            "salvato con il nome..."
-        + name);
-    n.Speak("\\pau=1000\\ In questo caso devi inserire solo i valori numerici,senza scegliere il "
-            "livello!\\pau=500\\ Cerca di scoprire nuove cose su di esso.");
-    n.Speak("\\pau=1000\\Sei sulla strada giusta. Apprendista scienziato!");
+    //: %1 is the name the pupil gave the mechanism when saving it
+    n.Speak(fill(translate("Scenes",
+                     "...Bene,\\pau=500\\mai mollare...\\pau=1000\\stai operando con il meccanismo "
+                     "che hai salvato con il nome...%1"),
+        { name }));
+    n.Speak(translate("Scenes",
+        "\\pau=1000\\ In questo caso devi inserire solo i valori numerici,senza scegliere il "
+        "livello!\\pau=500\\ Cerca di scoprire nuove cose su di esso."));
+    n.Speak(translate("Scenes", "\\pau=1000\\Sei sulla strada giusta. Apprendista scienziato!"));
     n.Hide();
 }
 
@@ -116,8 +130,9 @@ void sceneDiscovery(Narrator& n)
 {
     n.Show();
     n.Play("congratulate");
-    n.Speak("Bravissimo! Hai scoperto la regola della macchina.\\pau=500\\ Sei un vero "
-            "scienziato!");
+    n.Speak(translate("Scenes",
+        "Bravissimo! Hai scoperto la regola della macchina.\\pau=500\\ Sei un vero "
+        "scienziato!"));
     n.Hide();
 }
 

@@ -1,5 +1,7 @@
 #include "core/storage/file_replace.h"
 
+#include "core/app/translation.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -27,21 +29,21 @@ std::string utf8FromPath(const fs::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// What went wrong, in the pupil's words.
+// What went wrong, in the pupil's words and language: a clause that ends a sentence.
 std::string reasonFor(std::error_code error)
 {
     using std::errc;
     if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
-        return "la cartella non esiste";
+        return translate("Storage", "la cartella non esiste");
     if (error == errc::is_a_directory)
-        return "esiste già una cartella con questo nome";
+        return translate("Storage", "esiste già una cartella con questo nome");
     if (error == errc::operation_not_permitted)
-        return "il file è protetto da scrittura e non si può sostituire";
+        return translate("Storage", "il file è protetto da scrittura e non si può sostituire");
     if (error == errc::permission_denied || error == errc::read_only_file_system)
-        return "la cartella è protetta da scrittura";
+        return translate("Storage", "la cartella è protetta da scrittura");
     if (error == errc::no_space_on_device)
-        return "il disco è pieno";
-    return "il file non si può scrivere";
+        return translate("Storage", "il disco è pieno");
+    return translate("Storage", "il file non si può scrivere");
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "core/storage/mechanism_commands.h"
 
 #include "core/app/machine.h"
+#include "core/app/translation.h"
 #include "core/storage/file_replace.h"
 #include "core/storage/mechanism_file.h"
 
@@ -15,11 +16,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* nothingToSave = "Nessun meccanismo da salvare: scegli prima un livello.";
-constexpr const char* fileFilter = "documenti(*.txt)";
-constexpr const char* notAMechanism = "Il file scelto non contiene un meccanismo valido.";
-constexpr const char* chooseAFile = "Scegli un file dall'elenco dei meccanismi salvati.";
-constexpr const char* openedStatus = "E' attivo il meccanismo recuperato  ";
+constexpr const char* nothingToSave
+    = QV_TRANSLATE_NOOP("Storage", "Nessun meccanismo da salvare: scegli prima un livello.");
+//: the file filter of the save dialog
+constexpr const char* fileFilter = QV_TRANSLATE_NOOP("Storage", "documenti(*.txt)");
+constexpr const char* notAMechanism
+    = QV_TRANSLATE_NOOP("Storage", "Il file scelto non contiene un meccanismo valido.");
+constexpr const char* chooseAFile
+    = QV_TRANSLATE_NOOP("Storage", "Scegli un file dall'elenco dei meccanismi salvati.");
 
 // Why a file cannot be opened as a mechanism before it is opened at all: a pipe or a device is
 // never opened, so the program never waits on one. Nothing when it is a regular file.
@@ -28,13 +32,16 @@ const char* unusableFile(const fs::path& path)
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status))
-        return "Il file scelto non c'è più: forse è stato spostato o cancellato.";
+        return QV_TRANSLATE_NOOP(
+            "Storage", "Il file scelto non c'è più: forse è stato spostato o cancellato.");
     if (fs::is_directory(status))
-        return "Hai scelto una cartella: scegli un file dall'elenco dei meccanismi salvati.";
+        return QV_TRANSLATE_NOOP("Storage",
+            "Hai scelto una cartella: scegli un file dall'elenco dei meccanismi salvati.");
     if (!fs::is_regular_file(status))
-        return "Il file scelto non è un documento: non si può aprire.";
+        return QV_TRANSLATE_NOOP(
+            "Storage", "Il file scelto non è un documento: non si può aprire.");
     if (!std::ifstream(path, std::ios::binary))
-        return "Il file scelto non si può leggere: forse è protetto.";
+        return QV_TRANSLATE_NOOP("Storage", "Il file scelto non si può leggere: forse è protetto.");
     return nullptr;
 }
 
@@ -54,10 +61,10 @@ void saveMechanism(Machine& m, SaveDialog& dialog)
     MessageBox& messages = m.ports().messages;
     const std::string record = mechanismRecord(m.state());
     if (record.empty()) {
-        messages.show(nothingToSave);
+        messages.show(translate("Storage", nothingToSave));
         return;
     }
-    const std::optional<std::string> typed = dialog.askSavePath(fileFilter);
+    const std::optional<std::string> typed = dialog.askSavePath(translate("Storage", fileFilter));
     if (!typed || typed->empty())
         return; // cancelled: nothing is written
 
@@ -65,26 +72,27 @@ void saveMechanism(Machine& m, SaveDialog& dialog)
     std::ostringstream line;
     writeMechanismLine(line, record);
     if (const std::error_code error = replaceFile(target, line.str()))
-        messages.show("Il meccanismo non è stato salvato in «" + utf8FromPath(target)
-            + "»: " + reasonFor(error) + ".");
+        //: %1 is the file; %2 is why, such as "il disco è pieno"
+        messages.show(fill(translate("Storage", "Il meccanismo non è stato salvato in «%1»: %2."),
+            { utf8FromPath(target), reasonFor(error) }));
 }
 
 bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName)
 {
     MessageBox& messages = m.ports().messages;
     if (selectedName.empty()) {
-        messages.show(chooseAFile);
+        messages.show(translate("Storage", chooseAFile));
         return false;
     }
     if (const char* problem = unusableFile(folder / pathFromUtf8(selectedName))) {
-        messages.show(problem);
+        messages.show(translate("Storage", problem));
         return false;
     }
     std::optional<MechanismRecord> record;
     if (std::ifstream in { folder / pathFromUtf8(selectedName), std::ios::binary })
         record = readMechanism(in);
     if (!record) {
-        messages.show(notAMechanism);
+        messages.show(translate("Storage", notAMechanism));
         return false;
     }
 
@@ -95,7 +103,10 @@ bool openMechanism(Machine& m, const fs::path& folder, const std::string& select
         = selectedName.substr(0, std::max<std::size_t>(selectedName.size(), 4) - 4);
     sceneOpenedMechanism(m.narrator(), s.openedMechanismName);
     restoreMechanism(s, *record);
-    m.setText(Control::Label15, openedStatus + s.openedMechanismName);
+    //: the status line; %1 is the name of the mechanism opened
+    m.setText(Control::Label15,
+        fill(translate("Storage", "E' attivo il meccanismo recuperato  %1"),
+            { s.openedMechanismName }));
     m.beginNotebookPage();
     return true;
 }
