@@ -49,11 +49,11 @@ AssistantControls::AssistantControls(QMainWindow& window, MachineFace& face, Cap
 void AssistantControls::addMenuItems(QMenu& menu)
 {
     menu.addSeparator();
-    m_voice = addItem(menu, "voce", "Voce", true);
+    m_voice = addItem(menu, "voce", tr("Voce"), true);
     connect(m_voice, &QAction::toggled, this, &AssistantControls::setVoiceOn);
-    m_captions = addItem(menu, "sottotitoli", "Sottotitoli", true);
+    m_captions = addItem(menu, "sottotitoli", tr("Sottotitoli"), true);
     connect(m_captions, &QAction::toggled, this, &AssistantControls::setCaptionsOn);
-    m_skip = addItem(menu, "salta", "Salta", false);
+    m_skip = addItem(menu, "salta", tr("Salta"), false);
     m_skip->setShortcut(QKeySequence(Qt::Key_Escape));
     // Enabled only while he speaks: Esc otherwise belongs to the window.
     m_skip->setEnabled(false);

@@ -29,24 +29,28 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     , m_label1(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
 {
     setObjectName("Frame1");
-    setAccessibleName("informazioni");
+    setAccessibleName(tr("informazioni"));
     m_label1->setObjectName("Label1");
-    m_label1->setAccessibleName("chiudi");
+    m_label1->setAccessibleName(tr("chiudi"));
     m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
 
     m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
     const QString version = QString::fromLatin1(programVersion);
-    m_layout.add(textLine("Label4", " Versione " + version, this), { 240, 1020, 3900, 330 }, 14);
-    m_layout.add(textLine("Label5", " Gioco didattico di supporto all'acquisizione", this),
+    //: %1 is the program's version; the line starts with a space
+    m_layout.add(
+        textLine("Label4", tr(" Versione %1").arg(version), this), { 240, 1020, 3900, 330 }, 14);
+    //: the first of two lines that make one sentence; each line starts with a space
+    m_layout.add(textLine("Label5", tr(" Gioco didattico di supporto all'acquisizione"), this),
         { 240, 1560, 5400, 330 }, 14);
-    m_layout.add(textLine("Label6", " del concetto di modello e del metodo sperimentale", this),
+    //: the second of two lines that make one sentence
+    m_layout.add(textLine("Label6", tr(" del concetto di modello e del metodo sperimentale"), this),
         { 240, 1890, 5400, 330 }, 14);
     const QString credits[] = {
-        "Ideazione e programmazione: il gruppo Quorvel",
-        "Con gli insegnanti e gli alunni delle classi di prova",
-        "Disegni, animazioni e voce del mago: opera nostra",
+        tr("Ideazione e programmazione: il gruppo Quorvel"),
+        tr("Con gli insegnanti e gli alunni delle classi di prova"),
+        tr("Disegni, animazioni e voce del mago: opera nostra"),
         // The licence, where a web address would be: the program has none of its own.
-        "© 2026 il gruppo Quorvel, tutti i diritti riservati",
+        tr("© 2026 il gruppo Quorvel, tutti i diritti riservati"),
     };
     for (int i = 0; i < 4; ++i)
         m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
@@ -54,7 +58,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture6");
-    picture->setAccessibleName("Una scatola chiusa: entrano due numeri, esce un numero");
+    picture->setAccessibleName(tr("Una scatola chiusa: entrano due numeri, esce un numero"));
     m_picture = picture;
     m_pictureFile = programFolder + "/info.png";
     picture->setScaledContents(true);
@@ -95,7 +99,7 @@ void InfoPanel::resizeEvent(QResizeEvent*)
 
 void InfoPanel::paintEvent(QPaintEvent*)
 {
-    paintPanelFrame(this, m_scale, "informazioni", false);
+    paintPanelFrame(this, m_scale, tr("informazioni"), false);
 }
 
 } // namespace quorvel

@@ -39,8 +39,14 @@ const QColor displayCyan("#C0FFFF");
 
 const char* const digitNames[]
     = { "zero", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove" };
-// The keypads as a screen reader names them: "7, primo numero".
-const char* const padNames[] = { "primo numero", "secondo numero" };
+// The keys of the keypads as a screen reader names them: "7, primo numero".
+//: %1 is the digit on the key
+const char* const digitKeyNames[] = { QT_TRANSLATE_NOOP("quorvel::MachineForm", "%1, primo numero"),
+    //: %1 is the digit on the key
+    QT_TRANSLATE_NOOP("quorvel::MachineForm", "%1, secondo numero") };
+const char* const clearKeyNames[]
+    = { QT_TRANSLATE_NOOP("quorvel::MachineForm", "Canc, primo numero"),
+          QT_TRANSLATE_NOOP("quorvel::MachineForm", "Canc, secondo numero") };
 
 } // namespace
 
@@ -78,7 +84,7 @@ MachineForm::MachineForm(
     // A click on the face takes the keyboard back from the notebook's fields.
     m_face->setFocusPolicy(Qt::ClickFocus);
     m_face->setFocusProxy(this);
-    m_face->setAccessibleName("La macchina");
+    m_face->setAccessibleName(tr("La macchina"));
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
     connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
@@ -135,14 +141,14 @@ void MachineForm::buildFace()
 {
     buildLights();
     buildDisplays();
-    m_exp = addKey("exp", "esperimento", { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
-    auto* ingr = addKey("ingr", "Operazioni", { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
-    auto* cmb = addKey(
-        "cmb", "cambia meccanismo di calcolo", { 8880, 7200, 2655, 375 }, keyRed, Qt::white, 15);
+    m_exp = addKey("exp", tr("esperimento"), { 8880, 5160, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* ingr = addKey("ingr", tr("Operazioni"), { 8880, 6240, 2655, 375 }, keyRed, Qt::white, 15);
+    auto* cmb = addKey("cmb", tr("cambia meccanismo di calcolo"), { 8880, 7200, 2655, 375 }, keyRed,
+        Qt::white, 15);
     // A screen reader tells the pupil which key of the keyboard does the same.
-    m_exp->setAccessibleDescription("Si preme anche con il tasto Invio.");
-    ingr->setAccessibleDescription("Si preme anche con il tasto F3.");
-    cmb->setAccessibleDescription("Si preme anche con il tasto F4.");
+    m_exp->setAccessibleDescription(tr("Si preme anche con il tasto Invio."));
+    ingr->setAccessibleDescription(tr("Si preme anche con il tasto F3."));
+    cmb->setAccessibleDescription(tr("Si preme anche con il tasto F4."));
     connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
     connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
     connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
@@ -183,9 +189,9 @@ void MachineForm::buildDisplays()
     m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
     m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
     m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
-    m_i1->setAccessibleName("primo numero");
-    m_i2->setAccessibleName("secondo numero");
-    m_usc->setAccessibleName("uscita");
+    m_i1->setAccessibleName(tr("primo numero"));
+    m_i2->setAccessibleName(tr("secondo numero"));
+    m_usc->setAccessibleName(tr("uscita"));
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
@@ -220,8 +226,8 @@ void MachineForm::buildPanels()
     m_frame2->hide();
     connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::Label11_Click);
     connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::Command1_Click);
-    connect(
-        m_frame2, &OpenPanel::driveNotReady, this, [this] { show("periferica non  disponibile"); });
+    connect(m_frame2, &OpenPanel::driveNotReady, this,
+        [this] { show(tr("periferica non  disponibile").toStdString()); });
     m_frame2->setDropBounds([this] {
         QRect area({}, MachineFace::designSize.scaled(m_face->size(), Qt::KeepAspectRatio));
         area.moveCenter(m_face->rect().center());
@@ -244,7 +250,7 @@ void MachineForm::buildKeypads()
             const QString name = QString(digitNames[digit]) + (pad == 0 ? "" : "2");
             const QRect twips(left + 480 * (digit % 5), digit < 5 ? 6120 : 6480, 495, 375);
             KeyLabel* key = addKey(name, QString::number(digit), twips, keyBlue, digitRed, 17);
-            key->setAccessibleName(QString("%1, %2").arg(digit).arg(padNames[pad]));
+            key->setAccessibleName(tr(digitKeyNames[pad]).arg(digit));
             connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
                 selectInput(keypad);
                 m_machine->keypadClick(keypad, digit);
@@ -252,10 +258,10 @@ void MachineForm::buildKeypads()
             m_digitKeys[pad][digit] = key;
         }
     }
-    m_label3 = addKey("Label3", "Canc", { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
-    m_canc2 = addKey("canc2", "Canc", { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
-    m_label3->setAccessibleName(QString("Canc, ") + padNames[0]);
-    m_canc2->setAccessibleName(QString("Canc, ") + padNames[1]);
+    m_label3 = addKey("Label3", tr("Canc"), { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_canc2 = addKey("canc2", tr("Canc"), { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_label3->setAccessibleName(tr(clearKeyNames[0]));
+    m_canc2->setAccessibleName(tr(clearKeyNames[1]));
     connect(m_label3, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::First);
         Label3_Click();

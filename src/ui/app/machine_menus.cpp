@@ -17,23 +17,26 @@ namespace quorvel {
 void MachineForm::buildMenu()
 {
     QMenuBar* bar = menuBar();
-    // Every item shows its own name; the "&" only marks the letter that picks it from the
-    // keyboard. No shortcut is a plain key: the digits type into the machine.
-    auto item = [this](QMenu* menu, const char* name, void (MachineForm::*slot)(),
-                    const QKeySequence& keys = {}) {
-        QAction* action = menu->addAction(QString("&") + name);
+    // In Italian every item shows its own name; the "&" only marks the letter that picks it
+    // from the keyboard. No shortcut is a plain key: the digits type into the machine.
+    auto item = [this](QMenu* menu, const char* name, const QString& text,
+                    void (MachineForm::*slot)(), const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(text);
         action->setObjectName(name);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
     };
-    QMenu* file = bar->addMenu("&File");
-    item(file, "salvameccanismo", &MachineForm::salvameccanismo_Click, Qt::CTRL | Qt::Key_S);
-    item(file, "aprimeccanismo", &MachineForm::aprimeccanismo_Click, Qt::CTRL | Qt::Key_O);
-    item(file, "esci", &MachineForm::esci_Click, Qt::CTRL | Qt::Key_Q);
-    QMenu* livello = bar->addMenu("&livello");
+    QMenu* file = bar->addMenu(tr("&File"));
+    item(file, "salvameccanismo", tr("&salvameccanismo"), &MachineForm::salvameccanismo_Click,
+        Qt::CTRL | Qt::Key_S);
+    item(file, "aprimeccanismo", tr("&aprimeccanismo"), &MachineForm::aprimeccanismo_Click,
+        Qt::CTRL | Qt::Key_O);
+    item(file, "esci", tr("&esci"), &MachineForm::esci_Click, Qt::CTRL | Qt::Key_Q);
+    QMenu* livello = bar->addMenu(tr("&livello"));
     for (int n = 1; n <= Level::count; ++n) {
         const QString name = QString::fromStdString(Level::number(n).name());
-        QAction* action = livello->addAction(name.chopped(1) + '&' + name.back());
+        //: %1 is the level's number, 1 to 5; "&" before it picks the item from the keyboard
+        QAction* action = livello->addAction(tr("livello&%1").arg(n));
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, n] {
             if (!m_pupils->classroom().levelAllowed(Level::number(n)))
@@ -42,18 +45,18 @@ void MachineForm::buildMenu()
             m_pupils->keepNotebook();
         });
     }
-    QMenu* istruzioni = bar->addMenu("&istruzioni");
-    item(istruzioni, "controlli", &MachineForm::controlli_Click, Qt::Key_F1);
-    item(istruzioni, "da_ricordare", &MachineForm::da_ricordare_Click);
-    QMenu* assistente = bar->addMenu("&assistente");
-    item(assistente, "mostra", &MachineForm::mostra_Click);
-    item(assistente, "nascondi", &MachineForm::nascondi_Click);
+    QMenu* istruzioni = bar->addMenu(tr("&istruzioni"));
+    item(istruzioni, "controlli", tr("&controlli"), &MachineForm::controlli_Click, Qt::Key_F1);
+    item(istruzioni, "da_ricordare", tr("&da_ricordare"), &MachineForm::da_ricordare_Click);
+    QMenu* assistente = bar->addMenu(tr("&assistente"));
+    item(assistente, "mostra", tr("&mostra"), &MachineForm::mostra_Click);
+    item(assistente, "nascondi", tr("&nascondi"), &MachineForm::nascondi_Click);
     m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
     buildPupilMenu();
     m_desk->addMenu(*bar);
     m_view->addMenu(*bar);
-    QAction* informazioni = bar->addAction("i&nformazioni");
+    QAction* informazioni = bar->addAction(tr("i&nformazioni"));
     informazioni->setObjectName("informazioni");
     connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
 }

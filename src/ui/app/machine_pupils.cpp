@@ -11,12 +11,12 @@ namespace quorvel {
 
 void MachineForm::buildPupilMenu()
 {
-    QMenu* menu = menuBar()->addMenu("&giocatore");
+    QMenu* menu = menuBar()->addMenu(tr("&giocatore"));
     menu->setObjectName("menuGiocatore");
-    QAction* who = menu->addAction("&Chi gioca?...");
+    QAction* who = menu->addAction(tr("&Chi gioca?..."));
     who->setObjectName("chiGioca");
     connect(who, &QAction::triggered, this, &MachineForm::chiGioca_Click);
-    QAction* board = menu->addAction("C&ollezione...");
+    QAction* board = menu->addAction(tr("C&ollezione..."));
     board->setObjectName("collezione");
     board->setShortcut(Qt::CTRL | Qt::Key_K);
     connect(board, &QAction::triggered, this, &MachineForm::collezione_Click);
@@ -27,10 +27,13 @@ void MachineForm::buildPupilMenu()
     connect(
         m_pupils, &PupilSession::cardOpened, this, [this](const QString& rule, bool discovered) {
             // A revealed rule is already written in the notebook: the card is said after it.
-            if (discovered)
-                m_notebook->announce("Nuova carta nella collezione: " + rule);
-            else
-                m_notebook->announce("La carta di questa regola è entrata nella collezione.", true);
+            if (discovered) {
+                //: %1 is the rule the pupil has just discovered
+                m_notebook->announce(tr("Nuova carta nella collezione: %1").arg(rule));
+            } else {
+                m_notebook->announce(
+                    tr("La carta di questa regola è entrata nella collezione."), true);
+            }
         });
     connect(m_notebook, &NotebookDock::ruleRevealed, m_pupils, &PupilSession::afterReveal);
     m_notebook->setRevealGuard([this] { return m_pupils->revealRefusal(); });
@@ -82,7 +85,12 @@ void MachineForm::applyClassRules()
 void MachineForm::showPlayer(const QString& name)
 {
     // The guest keeps the program's own title.
-    setWindowTitle(m_pupils->isGuest() ? QString("Quorvel") : "Quorvel - gioca " + name);
+    if (m_pupils->isGuest()) {
+        setWindowTitle("Quorvel");
+        return;
+    }
+    //: %1 is the name of the pupil who plays
+    setWindowTitle(tr("Quorvel - gioca %1").arg(name));
 }
 
 } // namespace quorvel

@@ -69,13 +69,13 @@ ViewOptions::ViewOptions(
 
 void ViewOptions::addMenu(QMenuBar& bar)
 {
-    QMenu* menu = bar.addMenu("&vista");
+    QMenu* menu = bar.addMenu(tr("&vista"));
     menu->setObjectName("menuVista");
-    m_contrast = menu->addAction("Alto &contrasto");
+    m_contrast = menu->addAction(tr("Alto &contrasto"));
     m_contrast->setObjectName("altoContrasto");
     m_contrast->setCheckable(true);
     connect(m_contrast, &QAction::toggled, this, &ViewOptions::setHighContrast);
-    m_large = menu->addAction("Testo &grande");
+    m_large = menu->addAction(tr("Testo &grande"));
     m_large->setObjectName("testoGrande");
     m_large->setCheckable(true);
     connect(m_large, &QAction::toggled, this, &ViewOptions::setLargeText);

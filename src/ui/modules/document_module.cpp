@@ -4,6 +4,7 @@
 #include "ui/notebook/notebook_plot.h"
 #include "ui/notebook/notebook_print.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -22,7 +23,8 @@ public:
     {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle("Stampa il quaderno");
+        dialog.setWindowTitle(
+            QCoreApplication::translate("quorvel::DocumentModule", "Stampa il quaderno"));
         if (dialog.exec() == QDialog::Accepted)
             printNotebook(notebook, decimalSeparator, printer);
     }

@@ -20,9 +20,10 @@ namespace {
 
 constexpr QSize panelPixels { 385, 281 }; // 5775 x 4215 twips
 
-const char* const cannotRead
-    = "Non riesco a leggere questa cartella. Fai doppio clic su «..» per tornare indietro.";
-const char* const noMechanisms = "In questa cartella non ci sono meccanismi salvati.";
+const char* const cannotRead = QT_TRANSLATE_NOOP("quorvel::OpenPanel",
+    "Non riesco a leggere questa cartella. Fai doppio clic su «..» per tornare indietro.");
+const char* const noMechanisms
+    = QT_TRANSLATE_NOOP("quorvel::OpenPanel", "In questa cartella non ci sono meccanismi salvati.");
 
 QLabel* caption(const QString& name, const QString& text, QWidget* parent)
 {
@@ -58,21 +59,21 @@ OpenPanel::OpenPanel(QWidget* parent)
     , m_folder(QDir::currentPath())
 {
     setObjectName("Frame2");
-    setAccessibleName("Apri");
+    setAccessibleName(tr("Apri"));
     m_dir1 = list("Dir1", m_folders, this);
     m_file1 = list("File1", m_files, this);
-    m_command1 = new QPushButton("apri", this);
+    m_command1 = new QPushButton(tr("apri"), this);
     m_label11 = new KeyLabel("X", QColor("#C00000"), Qt::white, this);
     m_path = new QLabel(this);
     m_notice = new QLabel(this);
     m_drive1->setObjectName("Drive1");
     // A screen reader names the lists by the captions above them.
-    m_drive1->setAccessibleName("Drive");
-    m_dir1->setAccessibleName("Directory");
-    m_file1->setAccessibleName("Meccanismi salvati");
+    m_drive1->setAccessibleName(tr("Drive"));
+    m_dir1->setAccessibleName(tr("Directory"));
+    m_file1->setAccessibleName(tr("Meccanismi salvati"));
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
-    m_label11->setAccessibleName("chiudi");
+    m_label11->setAccessibleName(tr("chiudi"));
     m_notice->setObjectName("avviso");
     colourLabel(m_path, QColor("#C0D0FF"));
     colourLabel(m_notice, QColor("#000080"));
@@ -82,12 +83,12 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_notice->hide();
 
     m_layout.add(m_label11, { 5355, 45, 375, 300 }, 14, true);
-    m_layout.add(caption("Label12", "Drive", this), { 120, 390, 2700, 270 }, 12, true);
+    m_layout.add(caption("Label12", tr("Drive"), this), { 120, 390, 2700, 270 }, 12, true);
     m_layout.add(m_drive1, { 120, 660, 2700, 330 }, 12);
-    m_layout.add(caption("Label13", "Directory", this), { 120, 1080, 2700, 270 }, 12, true);
+    m_layout.add(caption("Label13", tr("Directory"), this), { 120, 1080, 2700, 270 }, 12, true);
     m_layout.add(m_dir1, { 120, 1350, 2700, 2370 }, 12);
     m_layout.add(
-        caption("Label14", "Meccanismi salvati", this), { 2940, 390, 2715, 270 }, 12, true);
+        caption("Label14", tr("Meccanismi salvati"), this), { 2940, 390, 2715, 270 }, 12, true);
     m_layout.add(m_file1, { 2940, 660, 2715, 2640 }, 12);
     m_layout.add(m_notice, { 3060, 1080, 2475, 1800 }, 12);
     m_layout.add(m_command1, { 2940, 3390, 2715, 420 }, 13, true);
@@ -181,7 +182,7 @@ void OpenPanel::refresh()
     m_files->setStringList(files);
     if (const qsizetype row = files.indexOf(kept); !kept.isEmpty() && row >= 0)
         m_file1->setCurrentIndex(m_files->index(static_cast<int>(row)));
-    m_notice->setText(!canRead ? cannotRead : files.isEmpty() ? noMechanisms : "");
+    m_notice->setText(!canRead ? tr(cannotRead) : files.isEmpty() ? tr(noMechanisms) : QString());
     m_notice->setVisible(!m_notice->text().isEmpty());
 }
 
@@ -239,7 +240,7 @@ void OpenPanel::resizeEvent(QResizeEvent*)
 
 void OpenPanel::paintEvent(QPaintEvent*)
 {
-    paintPanelFrame(this, m_scale, "Apri", true);
+    paintPanelFrame(this, m_scale, tr("Apri"), true);
 }
 
 // Dragging: the panel stays put while an outline follows the pointer, kept where the panel

@@ -1,5 +1,6 @@
 #include "ui/storage/plain_icon_provider.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quorvel {
@@ -11,7 +12,9 @@ QIcon PlainIconProvider::icon(const QFileInfo& info) const
 
 QString PlainIconProvider::type(const QFileInfo& info) const
 {
-    return info.isDir() ? "Cartella" : "File"; // the pupil reads these in the dialog
+    // The pupil reads these in the save dialog.
+    return info.isDir() ? QCoreApplication::translate("quorvel::PlainIconProvider", "Cartella")
+                        : QCoreApplication::translate("quorvel::PlainIconProvider", "File");
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "ui/storage/mechanism_folder.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ std::optional<std::string> QtSaveDialog::askSavePath(const std::string& filter)
 {
     m_chosenFolder.clear();
     if (!m_dialog) {
-        m_dialog = std::make_unique<QFileDialog>(m_parent, "salvameccanismo");
+        m_dialog = std::make_unique<QFileDialog>(
+            m_parent, QCoreApplication::translate("quorvel::QtSaveDialog", "salvameccanismo"));
         m_dialog->setAcceptMode(QFileDialog::AcceptSave);
         m_dialog->setIconProvider(&m_icons); // never reads the files it lists
         // The name is saved with ".txt"; asking the dialog to add it lets it warn about the
