@@ -1,4 +1,614 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>NotebookPrint</name>
+    <message>
+        <source>%1 · livello %2 · regola scoperta</source>
+        <extracomment>%1 is the mechanism&apos;s name, %2 the level&apos;s number</extracomment>
+        <translation>%1 · level %2 · rule discovered</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2 · regola rivelata</source>
+        <translation>%1 · level %2 · rule revealed</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2</source>
+        <translation>%1 · level %2</translation>
+    </message>
+    <message>
+        <source>Nessuna prova.</source>
+        <translation>No trials.</translation>
+    </message>
+    <message>
+        <source>Prova</source>
+        <translation>Trial</translation>
+    </message>
+    <message>
+        <source>Primo numero</source>
+        <translation>First number</translation>
+    </message>
+    <message>
+        <source>Secondo numero</source>
+        <translation>Second number</translation>
+    </message>
+    <message>
+        <source>Uscita</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Previsione</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>%1 (giusta)</source>
+        <extracomment>%1 is the pupil&apos;s prediction</extracomment>
+        <translation>%1 (right)</translation>
+    </message>
+    <message>
+        <source>%1 (sbagliata)</source>
+        <translation>%1 (wrong)</translation>
+    </message>
+    <message>
+        <source>Il mio quaderno di Quorvel</source>
+        <translation>My Quorvel notebook</translation>
+    </message>
+    <message>
+        <source>Il quaderno è ancora vuoto.</source>
+        <translation>The notebook is still empty.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ClassProgress</name>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Meccanismo</source>
+        <translation>Mechanism</translation>
+    </message>
+    <message>
+        <source>Regola</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Come</source>
+        <translation>How</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Prove</source>
+        <translation>Trials</translation>
+    </message>
+    <message>
+        <source>scoperta</source>
+        <translation>discovered</translation>
+    </message>
+    <message>
+        <source>rivelata</source>
+        <translation>revealed</translation>
+    </message>
+    <message>
+        <source>Progressi della classe</source>
+        <translation>Class progress</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>I progressi non sono stati esportati in «%1»: %2.</source>
+        <extracomment>%1 is the file, %2 why it could not be written</extracomment>
+        <translation>The progress was not exported to ‘%1’: %2.</translation>
+    </message>
+    <message>
+        <source>Esporta i progressi della classe</source>
+        <translation>Export the class&apos;s progress</translation>
+    </message>
+    <message>
+        <source>Tabelle (*.csv)</source>
+        <translation>Tables (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ClassRulesDialog</name>
+    <message>
+        <source>Regole della classe</source>
+        <translation>Class rules</translation>
+    </message>
+    <message>
+        <source>Livelli che gli alunni possono scegliere</source>
+        <translation>Levels the pupils can choose</translation>
+    </message>
+    <message>
+        <source>Livello &amp;%1</source>
+        <translation>Level &amp;%1</translation>
+    </message>
+    <message>
+        <source>sempre</source>
+        <translation>always</translation>
+    </message>
+    <message>
+        <source>dopo 10 prove</source>
+        <translation>after 10 trials</translation>
+    </message>
+    <message>
+        <source>dopo la scoperta</source>
+        <translation>after the discovery</translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>«&amp;Rivela la regola» si può usare:</source>
+        <translation>‘&amp;Reveal the rule’ can be used:</translation>
+    </message>
+    <message>
+        <source>Il &amp;mago parla all&apos;avvio</source>
+        <translation>The &amp;wizard speaks at the start</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Lascia almeno un livello, altrimenti non si può giocare.</source>
+        <translation>Leave at least one level, or nobody can play.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::CollectionBoard</name>
+    <message>
+        <source>Carta ancora da scoprire</source>
+        <translation>Card still to be discovered</translation>
+    </message>
+    <message>
+        <source>scoperta il %1</source>
+        <extracomment>%1 is the day the rule was discovered</extracomment>
+        <translation>discovered on %1</translation>
+    </message>
+    <message>
+        <source>rivelata il %1</source>
+        <translation>revealed on %1</translation>
+    </message>
+    <message>
+        <source>senza prove</source>
+        <translation>with no trials</translation>
+    </message>
+    <message>
+        <source>dopo 1 prova</source>
+        <translation>after 1 trial</translation>
+    </message>
+    <message>
+        <source>dopo %1 prove</source>
+        <translation>after %1 trials</translation>
+    </message>
+    <message>
+        <source>Collezione di %1</source>
+        <extracomment>%1 is the player&apos;s name</extracomment>
+        <translation>%1&apos;s collection</translation>
+    </message>
+    <message>
+        <source>Regole scoperte: %1 · rivelate: %2 · ancora da trovare: %3 su %4</source>
+        <translation>Rules discovered: %1 · revealed: %2 · still to find: %3 of %4</translation>
+    </message>
+    <message>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookDock</name>
+    <message>
+        <source>Su questo computer il quaderno non si può stampare né salvare in PDF.</source>
+        <translation>On this computer the notebook cannot be printed or saved as a PDF.</translation>
+    </message>
+    <message>
+        <source>&amp;quaderno</source>
+        <translation>note&amp;book</translation>
+    </message>
+    <message>
+        <source>&amp;Mostra il quaderno</source>
+        <translation>&amp;Show the notebook</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta in una tabella (CSV)...</source>
+        <translation>&amp;Export as a table (CSV)...</translation>
+    </message>
+    <message>
+        <source>Salva in &amp;PDF...</source>
+        <translation>Save as &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa...</source>
+        <translation>Prin&amp;t...</translation>
+    </message>
+    <message>
+        <source>Il quaderno non è stato esportato in «%1»: %2.</source>
+        <extracomment>%1 is the file, %2 why it could not be written</extracomment>
+        <translation>The notebook was not exported to ‘%1’: %2.</translation>
+    </message>
+    <message>
+        <source>Il quaderno non è stato salvato in «%1»: il file non si può scrivere.</source>
+        <extracomment>%1 is the file</extracomment>
+        <translation>The notebook was not saved in ‘%1’: the file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Esporta il quaderno</source>
+        <translation>Export the notebook</translation>
+    </message>
+    <message>
+        <source>Tabelle (*.csv)</source>
+        <translation>Tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Salva il quaderno in PDF</source>
+        <translation>Save the notebook as a PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookModel</name>
+    <message>
+        <source>%1, giusta</source>
+        <extracomment>%1 is the pupil&apos;s prediction</extracomment>
+        <translation>%1, right</translation>
+    </message>
+    <message>
+        <source>%1, sbagliata</source>
+        <translation>%1, wrong</translation>
+    </message>
+    <message>
+        <source>Prova</source>
+        <translation>Trial</translation>
+    </message>
+    <message>
+        <source>Primo</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Secondo</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Uscita</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Previsione</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formula</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookPanel</name>
+    <message>
+        <source>Le prove della pagina</source>
+        <translation>The page&apos;s trials</translation>
+    </message>
+    <message>
+        <source>Grafico delle prove</source>
+        <translation>Graph of the trials</translation>
+    </message>
+    <message>
+        <source>In orizzontale il secondo numero</source>
+        <translation>Second number along the bottom</translation>
+    </message>
+    <message>
+        <source>Quaderno</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>Pagina del quaderno</source>
+        <translation>Notebook page</translation>
+    </message>
+    <message>
+        <source>Prevedo che uscirà:</source>
+        <translation>I think it will be:</translation>
+    </message>
+    <message>
+        <source>un numero, poi Invio</source>
+        <translation>a number, then Enter</translation>
+    </message>
+    <message>
+        <source>Ipotesi:</source>
+        <translation>Hypothesis:</translation>
+    </message>
+    <message>
+        <source>per esempio A + B oppure 2 x A</source>
+        <translation>for example A + B or 2 x A</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Rivela la regola</source>
+        <translation>Reveal the rule</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2 · scoperta</source>
+        <extracomment>%1 is the mechanism&apos;s name, %2 the level&apos;s number</extracomment>
+        <translation>%1 · level %2 · discovered</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2 · rivelata</source>
+        <translation>%1 · level %2 · revealed</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2</source>
+        <translation>%1 · level %2</translation>
+    </message>
+    <message>
+        <source>Scegli un livello e fai un esperimento: le prove si scrivono qui.</source>
+        <translation>Choose a level and do an experiment: your trials are written here.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Hai scoperto la regola!&lt;/b&gt;</source>
+        <translation>&lt;b&gt;You have discovered the rule!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>La regola di questa pagina è stata rivelata.</source>
+        <translation>The rule of this page has been revealed.</translation>
+    </message>
+    <message>
+        <source>Una pagina di prima: puoi rileggerla e verificare un&apos;ipotesi.</source>
+        <translation>An earlier page: you can read it again and check a hypothesis.</translation>
+    </message>
+    <message>
+        <source>Indovina tre uscite di fila, con numeri nuovi, e avrai scoperto la regola.</source>
+        <translation>Guess three outputs in a row, with new numbers, and you will have discovered the rule.</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere la formula: %1 (al carattere %2).</source>
+        <extracomment>%1 is what is wrong in the formula, %2 the place of the character at fault</extracomment>
+        <translation>I can&apos;t read the formula: %1 (at character %2).</translation>
+    </message>
+    <message>
+        <source>Non riesco a leggere la formula: %1.</source>
+        <extracomment>%1 is what is wrong in the formula</extracomment>
+        <translation>I can&apos;t read the formula: %1.</translation>
+    </message>
+    <message>
+        <source>Fai prima qualche esperimento: la formula si verifica sulle prove della pagina.</source>
+        <translation>Do a few experiments first: the formula is checked against the page&apos;s trials.</translation>
+    </message>
+    <message>
+        <source>La formula vale per %1 prove su %2.</source>
+        <extracomment>%1 trials agree with the formula, out of the page&apos;s %2</extracomment>
+        <translation>Trials the formula works for: %1 out of %2.</translation>
+    </message>
+    <message>
+        <source>Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!</source>
+        <translation>Try big numbers too, and zero, two equal numbers, and a first number smaller than the second: they might prove it wrong!</translation>
+    </message>
+    <message>
+        <source>Vuoi davvero vedere la regola?</source>
+        <translation>Do you really want to see the rule?</translation>
+    </message>
+    <message>
+        <source>La regola: %1</source>
+        <translation>The rule: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookPlot</name>
+    <message>
+        <source>secondo numero</source>
+        <translation>second number</translation>
+    </message>
+    <message>
+        <source>primo numero</source>
+        <translation>first number</translation>
+    </message>
+    <message>
+        <source>uscita</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>primo %1</source>
+        <extracomment>the points whose first number is %1</extracomment>
+        <translation>first = %1</translation>
+    </message>
+    <message>
+        <source>secondo %1</source>
+        <translation>second = %1</translation>
+    </message>
+    <message>
+        <source>altri</source>
+        <translation>others</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PinDialog</name>
+    <message>
+        <source>Insegnante</source>
+        <translation>Teacher</translation>
+    </message>
+    <message>
+        <source>Scegli il PIN dell&apos;insegnante: da 4 a 8 cifre. Servirà ogni volta per entrare.</source>
+        <translation>Choose the teacher&apos;s PIN: 4 to 8 digits. You will need it every time to get in.</translation>
+    </message>
+    <message>
+        <source>Scrivi il PIN dell&apos;insegnante.</source>
+        <translation>Type the teacher&apos;s PIN.</translation>
+    </message>
+    <message>
+        <source>&amp;PIN:</source>
+        <translation>&amp;PIN:</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti il PIN:</source>
+        <translation>&amp;Repeat the PIN:</translation>
+    </message>
+    <message>
+        <source>&amp;Entra</source>
+        <translation>&amp;Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Il PIN deve avere da 4 a 8 cifre.</source>
+        <translation>The PIN must have 4 to 8 digits.</translation>
+    </message>
+    <message>
+        <source>I due PIN non sono uguali: scrivili di nuovo.</source>
+        <translation>The two PINs are not the same: type them again.</translation>
+    </message>
+    <message>
+        <source>PIN sbagliato.</source>
+        <translation>Wrong PIN.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PupilChooser</name>
+    <message>
+        <source>Chi gioca?</source>
+        <translation>Who&apos;s playing?</translation>
+    </message>
+    <message>
+        <source>Scegli il tuo nome e premi «Gioca».</source>
+        <translation>Choose your name and press ‘Play’.</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo nome:</source>
+        <translation>&amp;New name:</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Ospite (non tiene nulla)</source>
+        <translation>&amp;Guest (nothing is kept)</translation>
+    </message>
+    <message>
+        <source>&amp;Gioca</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>Scegli un nome dall&apos;elenco, oppure aggiungi il tuo.</source>
+        <translation>Choose a name from the list, or add your own.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PupilSession</name>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>Il nome deve avere da 1 a %1 lettere.</source>
+        <translation>A name must have 1 to %1 letters.</translation>
+    </message>
+    <message>
+        <source>«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.</source>
+        <translation>‘Guest’ is the name for playing without keeping anything: choose another one.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio dei giocatori non si può aprire.</source>
+        <translation>The players&apos; records cannot be opened.</translation>
+    </message>
+    <message>
+        <source>C&apos;è già un giocatore con questo nome.</source>
+        <translation>There is already a player with this name.</translation>
+    </message>
+    <message>
+        <source>%1 Si continua a giocare come Ospite.</source>
+        <extracomment>%1 says why the player&apos;s things cannot be kept</extracomment>
+        <translation>%1 You can go on playing as Guest.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SchemeChooser</name>
+    <message>
+        <source>Nessun meccanismo.</source>
+        <translation>No mechanism.</translation>
+    </message>
+    <message>
+        <source>Meccanismo %1: %2</source>
+        <extracomment>%1 is the mechanism&apos;s number, %2 its rule in words</extracomment>
+        <translation>Mechanism %1: %2</translation>
+    </message>
+    <message>
+        <source>Scegli il meccanismo</source>
+        <translation>Choose the mechanism</translation>
+    </message>
+    <message>
+        <source>Scegli lo schema da mettere in funzione; gli alunni poi lo scoprono facendo esperimenti. Le costanti nascoste e le operazioni sono quelle di adesso.</source>
+        <translation>Choose the scheme to set working; the pupils then discover it by doing experiments. The hidden constants and the operations stay as they are now.</translation>
+    </message>
+    <message>
+        <source>Schema</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>Regola</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Schema %1</source>
+        <translation>Scheme %1</translation>
+    </message>
+    <message>
+        <source>&amp;Metti in funzione</source>
+        <translation>&amp;Set it working</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TeacherDesk</name>
+    <message>
+        <source>ins&amp;egnante</source>
+        <translation>&amp;teacher</translation>
+    </message>
+    <message>
+        <source>&amp;Scegli il meccanismo...</source>
+        <translation>&amp;Choose the mechanism...</translation>
+    </message>
+    <message>
+        <source>&amp;Regole della classe...</source>
+        <translation>Class &amp;rules...</translation>
+    </message>
+    <message>
+        <source>&amp;Progressi della classe...</source>
+        <translation>Class &amp;progress...</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 #include "core/storage/file_replace.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -16,8 +17,26 @@
 namespace quorvel {
 namespace {
 
-const QStringList headers
-    = { "Alunno", "Livello", "Meccanismo", "Regola", "Come", "Data", "Prove" };
+QString text(const char* source)
+{
+    return QCoreApplication::translate("quorvel::ClassProgress", source);
+}
+
+// The table's headings, in the table and in its export.
+QStringList headers()
+{
+    static const char* const titles[] = { QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Alunno"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Livello"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Meccanismo"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Regola"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Come"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Data"),
+        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Prove") };
+    QStringList list;
+    for (const char* title : titles)
+        list << text(title);
+    return list;
+}
 
 QString shortDate(const std::string& iso)
 {
@@ -59,8 +78,10 @@ std::vector<ProgressRow> classProgressRows(CollectionStore& store)
         for (const Card& card : cards)
             rows.push_back({ name, card.level.number(), card.mechanism,
                 QString::fromStdString(card.description),
-                card.way == CardWay::Discovered ? "scoperta" : "rivelata", shortDate(card.date),
-                card.trials });
+                card.way == CardWay::Discovered
+                    ? QCoreApplication::translate("quorvel::ClassProgress", "scoperta")
+                    : QCoreApplication::translate("quorvel::ClassProgress", "rivelata"),
+                shortDate(card.date), card.trials });
     }
     return rows;
 }
@@ -73,7 +94,7 @@ QByteArray progressCsv(const std::vector<ProgressRow>& rows)
             csv += (i > 0 ? ";" : "") + quoted(values[i]);
         csv += "\r\n";
     };
-    line(headers);
+    line(headers());
     for (const ProgressRow& row : rows)
         line(fields(row));
     return csv;
@@ -83,14 +104,15 @@ ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("progressiClasse");
-    setWindowTitle("Progressi della classe");
+    setWindowTitle(tr("Progressi della classe"));
     try {
         m_rows = classProgressRows(store);
     } catch (const StoreFault& fault) {
         QMessageBox::warning(this, "Quorvel", QString::fromStdString(fault.what()));
     }
-    m_model = new QStandardItemModel(static_cast<int>(m_rows.size()), headers.size(), this);
-    m_model->setHorizontalHeaderLabels(headers);
+    const QStringList titles = headers();
+    m_model = new QStandardItemModel(static_cast<int>(m_rows.size()), titles.size(), this);
+    m_model->setHorizontalHeaderLabels(titles);
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
         const QStringList values = fields(m_rows[static_cast<std::size_t>(r)]);
         for (int c = 0; c < values.size(); ++c)
@@ -108,9 +130,9 @@ ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
     m_table->setWordWrap(true);
     layout->addWidget(m_table, 1);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* csv = buttons->addButton("&Esporta CSV...", QDialogButtonBox::ActionRole);
+    QPushButton* csv = buttons->addButton(tr("&Esporta CSV..."), QDialogButtonBox::ActionRole);
     csv->setObjectName("esportaProgressi");
-    buttons->addButton("&Chiudi", QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("&Chiudi"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(csv, &QPushButton::clicked, this, &ClassProgress::askExportCsv);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -124,16 +146,17 @@ bool ClassProgress::exportCsv(const QString& path)
         std::filesystem::path(path.toStdU16String()), std::string(csv.constData(), csv.size()));
     if (!problem)
         return true;
+    //: %1 is the file, %2 why it could not be written
     QMessageBox::warning(this, "Quorvel",
-        "I progressi non sono stati esportati in «" + path
-            + "»: " + QString::fromStdString(reasonFor(problem)) + ".");
+        tr("I progressi non sono stati esportati in «%1»: %2.")
+            .arg(path, QString::fromStdString(reasonFor(problem))));
     return false;
 }
 
 void ClassProgress::askExportCsv()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, "Esporta i progressi della classe", "progressi.csv", "Tabelle (*.csv)");
+        this, tr("Esporta i progressi della classe"), "progressi.csv", tr("Tabelle (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }

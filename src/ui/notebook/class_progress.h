@@ -19,7 +19,7 @@ struct ProgressRow
     int level = 0; // 0 for a pupil with no card
     int mechanism = 0;
     QString rule;
-    QString way; // "scoperta" or "rivelata"
+    QString way; // "scoperta" or "rivelata", in the language in use
     QString date; // dd/mm/yyyy
     int trials = 0;
 };
@@ -27,8 +27,8 @@ struct ProgressRow
 // Every pupil of the store with their cards, in the order the pupils were added.
 std::vector<ProgressRow> classProgressRows(CollectionStore& store);
 
-// The rows as a table for a spreadsheet set to Italian: UTF-8 with its byte-order mark, ";"
-// between fields, every field in quotes, lines ended by CR LF.
+// The rows, under headings in the language in use, as a table for a spreadsheet set to Italian:
+// UTF-8 with its byte-order mark, ";" between fields, every field in quotes, lines ended by CR LF.
 QByteArray progressCsv(const std::vector<ProgressRow>& rows);
 
 // "Progressi della classe": the table, and its export as a spreadsheet's table.

@@ -1,9 +1,11 @@
 #include "ui/notebook/collection_board.h"
 
+#include "core/app/translation.h"
 #include "core/collection/collection.h"
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,14 +37,18 @@ QString longDate(const std::string& iso)
     const QDate date = QDate::fromString(QString::fromStdString(iso), Qt::ISODate);
     if (!date.isValid())
         return QString::fromStdString(iso);
-    return QLocale(QLocale::Italian).toString(date, "d MMMM yyyy");
+    const QLocale locale = currentLanguage() == Language::english
+        ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+        : QLocale(QLocale::Italian);
+    return locale.toString(date, "d MMMM yyyy");
 }
 
 QLabel* closedCard(QWidget* parent)
 {
     auto* label = new QLabel("?", parent);
     label->setStyleSheet(closedStyle);
-    label->setAccessibleName("Carta ancora da scoprire");
+    label->setAccessibleName(
+        QCoreApplication::translate("quorvel::CollectionBoard", "Carta ancora da scoprire"));
     return label;
 }
 
@@ -50,13 +56,18 @@ QLabel* closedCard(QWidget* parent)
 
 QString cardText(const Card& card)
 {
-    const bool discovered = card.way == CardWay::Discovered;
-    return QString("%1\n\n%2 il %3\n%4")
-        .arg(QString::fromStdString(card.description), discovered ? "scoperta" : "rivelata",
-            longDate(card.date),
-            card.trials == 0       ? QString("senza prove")
-                : card.trials == 1 ? QString("dopo 1 prova")
-                                   : QString("dopo %1 prove").arg(card.trials));
+    //: %1 is the day the rule was discovered
+    const QString when = (card.way == CardWay::Discovered
+            ? QCoreApplication::translate("quorvel::CollectionBoard", "scoperta il %1")
+            //: %1 is the day the rule was revealed
+            : QCoreApplication::translate("quorvel::CollectionBoard", "rivelata il %1"))
+                             .arg(longDate(card.date));
+    const QString trials = card.trials == 0
+        ? QCoreApplication::translate("quorvel::CollectionBoard", "senza prove")
+        : card.trials == 1
+        ? QCoreApplication::translate("quorvel::CollectionBoard", "dopo 1 prova")
+        : QCoreApplication::translate("quorvel::CollectionBoard", "dopo %1 prove").arg(card.trials);
+    return QString::fromStdString(card.description) + "\n\n" + when + "\n" + trials;
 }
 
 CollectionBoard::CollectionBoard(
@@ -64,16 +75,16 @@ CollectionBoard::CollectionBoard(
     : QDialog(parent)
 {
     setObjectName("collezione");
-    setWindowTitle("Collezione di " + player);
+    //: %1 is the player's name
+    setWindowTitle(tr("Collezione di %1").arg(player));
     const CardCounts counts = countCards(cards);
     const int places = static_cast<int>(collectionBoard().size());
     auto* layout = new QVBoxLayout(this);
     m_summary
-        = new QLabel(QString("Regole scoperte: %1 · rivelate: %2 · ancora da trovare: %3 su %4")
-                         .arg(counts.discovered)
-                         .arg(counts.revealed)
-                         .arg(places - counts.discovered - counts.revealed)
-                         .arg(places),
+        = new QLabel(tr("Regole scoperte: %1 · rivelate: %2 · ancora da trovare: %3 su %4")
+                         .arg(QString::number(counts.discovered), QString::number(counts.revealed),
+                             QString::number(places - counts.discovered - counts.revealed),
+                             QString::number(places)),
             this);
     m_summary->setObjectName("riassunto");
     layout->addWidget(m_summary);
@@ -88,7 +99,7 @@ CollectionBoard::CollectionBoard(
     for (const BoardPlace& place : collectionBoard()) {
         if (place.level.number() != level) {
             level = place.level.number();
-            auto* box = new QGroupBox(QString("Livello %1").arg(level), board);
+            auto* box = new QGroupBox(tr("Livello %1").arg(level), board);
             grid = new QGridLayout(box);
             for (int column = 0; column < columns; ++column)
                 grid->setColumnStretch(column, 1); // every card as wide as the others
@@ -123,7 +134,7 @@ CollectionBoard::CollectionBoard(
             scroll->ensureWidgetVisible(now);
     });
 
-    auto* close = new QPushButton("&Chiudi", this);
+    auto* close = new QPushButton(tr("&Chiudi"), this);
     close->setObjectName("chiudi");
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

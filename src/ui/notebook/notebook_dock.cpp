@@ -7,6 +7,7 @@
 #include "ui/notebook/notebook_panel.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -18,8 +19,13 @@ namespace quorvel {
 namespace {
 
 constexpr const char* openKey = "quaderno/aperto";
-constexpr const char* withoutDocuments
-    = "Su questo computer il quaderno non si può stampare né salvare in PDF.";
+
+std::string withoutDocuments()
+{
+    return QCoreApplication::translate("quorvel::NotebookDock",
+        "Su questo computer il quaderno non si può stampare né salvare in PDF.")
+        .toStdString();
+}
 
 std::filesystem::path pathOf(const QString& name)
 {
@@ -41,9 +47,9 @@ NotebookDock::NotebookDock(
 
 void NotebookDock::addMenu(QMenuBar& bar)
 {
-    QMenu* menu = bar.addMenu("&quaderno");
+    QMenu* menu = bar.addMenu(tr("&quaderno"));
     menu->setObjectName("menuQuaderno");
-    m_toggle = menu->addAction("&Mostra il quaderno");
+    m_toggle = menu->addAction(tr("&Mostra il quaderno"));
     m_toggle->setObjectName("mostraQuaderno");
     m_toggle->setCheckable(true);
     m_toggle->setShortcut(QKeySequence(Qt::Key_F2));
@@ -55,13 +61,13 @@ void NotebookDock::addMenu(QMenuBar& bar)
             m_panel->predictionField().setFocus();
     });
     menu->addSeparator();
-    QAction* csv = menu->addAction("&Esporta in una tabella (CSV)...");
+    QAction* csv = menu->addAction(tr("&Esporta in una tabella (CSV)..."));
     csv->setObjectName("esportaCsv");
     connect(csv, &QAction::triggered, this, &NotebookDock::askExportCsv);
-    QAction* pdf = menu->addAction("Salva in &PDF...");
+    QAction* pdf = menu->addAction(tr("Salva in &PDF..."));
     pdf->setObjectName("salvaPdf");
     connect(pdf, &QAction::triggered, this, &NotebookDock::askSavePdf);
-    QAction* print = menu->addAction("S&tampa...");
+    QAction* print = menu->addAction(tr("S&tampa..."));
     print->setObjectName("stampa");
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &NotebookDock::print);
@@ -148,26 +154,30 @@ void NotebookDock::exportCsv(const QString& path)
 {
     if (const std::error_code problem
         = replaceFile(pathOf(path), notebookCsv(m_machine.notebook())))
-        m_messages.show("Il quaderno non è stato esportato in «" + path.toStdString()
-            + "»: " + reasonFor(problem) + ".");
+        //: %1 is the file, %2 why it could not be written
+        m_messages.show(tr("Il quaderno non è stato esportato in «%1»: %2.")
+                            .arg(path, QString::fromStdString(reasonFor(problem)))
+                            .toStdString());
 }
 
 void NotebookDock::savePdf(const QString& path)
 {
     DocumentModule* documents = documentModule();
     if (!documents) {
-        m_messages.show(withoutDocuments);
+        m_messages.show(withoutDocuments());
         return;
     }
     if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path))
-        m_messages.show("Il quaderno non è stato salvato in «" + path.toStdString()
-            + "»: il file non si può scrivere.");
+        //: %1 is the file
+        m_messages.show(tr("Il quaderno non è stato salvato in «%1»: il file non si può scrivere.")
+                            .arg(path)
+                            .toStdString());
 }
 
 void NotebookDock::askExportCsv()
 {
     const QString path = QFileDialog::getSaveFileName(
-        &m_window, "Esporta il quaderno", "quaderno.csv", "Tabelle (*.csv)");
+        &m_window, tr("Esporta il quaderno"), "quaderno.csv", tr("Tabelle (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }
@@ -175,7 +185,7 @@ void NotebookDock::askExportCsv()
 void NotebookDock::askSavePdf()
 {
     const QString path = QFileDialog::getSaveFileName(
-        &m_window, "Salva il quaderno in PDF", "quaderno.pdf", "Documenti PDF (*.pdf)");
+        &m_window, tr("Salva il quaderno in PDF"), "quaderno.pdf", tr("Documenti PDF (*.pdf)"));
     if (!path.isEmpty())
         savePdf(path.endsWith(".pdf", Qt::CaseInsensitive) ? path : path + ".pdf");
 }
@@ -185,7 +195,7 @@ void NotebookDock::print()
     if (DocumentModule* documents = documentModule())
         documents->print(m_machine.notebook(), m_machine.decimalSeparator(), &m_window);
     else
-        m_messages.show(withoutDocuments);
+        m_messages.show(withoutDocuments());
 }
 
 } // namespace quorvel

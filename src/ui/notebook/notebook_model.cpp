@@ -88,8 +88,9 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
     // The marks in words, for a tooltip and for a screen reader.
     if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
         && index.column() == PredictionColumn && t.prediction)
-        return QString::fromStdString(*t.prediction)
-            + (t.predictionRight ? QStringLiteral(", giusta") : QStringLiteral(", sbagliata"));
+        //: %1 is the pupil's prediction
+        return (t.predictionRight ? tr("%1, giusta") : tr("%1, sbagliata"))
+            .arg(QString::fromStdString(*t.prediction));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
@@ -120,8 +121,9 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const char* const titles[]
-        = { "Prova", "Primo", "Secondo", "Uscita", "Previsione", "Formula" };
-    return section >= 0 && section < ColumnCount ? QString(titles[section]) : QVariant();
+        = { QT_TR_NOOP("Prova"), QT_TR_NOOP("Primo"), QT_TR_NOOP("Secondo"), QT_TR_NOOP("Uscita"),
+              QT_TR_NOOP("Previsione"), QT_TR_NOOP("Formula") };
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 } // namespace quorvel

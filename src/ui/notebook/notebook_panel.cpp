@@ -53,7 +53,7 @@ NotebookPanel::NotebookPanel(Machine& machine, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setAccessibleName("Le prove della pagina");
+    m_table->setAccessibleName(tr("Le prove della pagina"));
     layout->addWidget(m_table, 3);
 
     buildPlot(*layout);
@@ -79,12 +79,12 @@ void NotebookPanel::buildPlot(QVBoxLayout& layout)
     m_plot->widget()->setMinimumHeight(170);
     // The plot shows the table's trials as points: the reader reads them in the table, and the
     // keyboard does not stop on it.
-    m_plot->widget()->setAccessibleName("Grafico delle prove");
+    m_plot->widget()->setAccessibleName(tr("Grafico delle prove"));
     m_plot->widget()->setFocusPolicy(Qt::NoFocus);
     if (auto* view = qobject_cast<QAbstractScrollArea*>(m_plot->widget()))
         view->viewport()->setFocusPolicy(Qt::NoFocus);
     layout.addWidget(m_plot->widget(), 2);
-    m_againstSecond = new QCheckBox("In orizzontale il secondo numero", this);
+    m_againstSecond = new QCheckBox(tr("In orizzontale il secondo numero"), this);
     connect(m_againstSecond, &QCheckBox::toggled, this,
         [this](bool againstSecond) { m_plot->setAgainstSecond(againstSecond); });
     layout.addWidget(m_againstSecond);
@@ -93,10 +93,10 @@ void NotebookPanel::buildPlot(QVBoxLayout& layout)
 void NotebookPanel::buildPageChooser()
 {
     auto* row = new QHBoxLayout;
-    row->addWidget(caption("Quaderno", this));
+    row->addWidget(caption(tr("Quaderno"), this));
     m_pages = new QComboBox(this);
     m_pages->setObjectName("pagine");
-    m_pages->setAccessibleName("Pagina del quaderno");
+    m_pages->setAccessibleName(tr("Pagina del quaderno"));
     row->addWidget(m_pages, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     connect(m_pages, &QComboBox::activated, this, &NotebookPanel::showPage);
@@ -127,14 +127,15 @@ void NotebookPanel::buildFields()
     auto* form = static_cast<QVBoxLayout*>(layout());
     QHBoxLayout* predictionRow = nullptr;
     m_prediction
-        = field("Prevedo che uscirà:", "previsione", "un numero, poi Invio", predictionRow);
+        = field(tr("Prevedo che uscirà:"), "previsione", tr("un numero, poi Invio"), predictionRow);
     form->addLayout(predictionRow);
     connect(m_prediction, &QLineEdit::textEdited, this,
         [this](const QString& text) { m_machine.notebook().setPrediction(text.toStdString()); });
 
     QHBoxLayout* hypothesisRow = nullptr;
-    m_hypothesis = field("Ipotesi:", "ipotesi", "per esempio A + B oppure 2 x A", hypothesisRow);
-    m_check = new QPushButton("Verifica", this);
+    m_hypothesis
+        = field(tr("Ipotesi:"), "ipotesi", tr("per esempio A + B oppure 2 x A"), hypothesisRow);
+    m_check = new QPushButton(tr("Verifica"), this);
     m_check->setObjectName("verifica");
     hypothesisRow->addWidget(m_check);
     form->addLayout(hypothesisRow);
@@ -146,7 +147,7 @@ void NotebookPanel::buildFields()
     m_verdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_verdict->setFocusPolicy(Qt::NoFocus);
     form->addWidget(m_verdict);
-    m_reveal = new QPushButton("Rivela la regola", this);
+    m_reveal = new QPushButton(tr("Rivela la regola"), this);
     m_reveal->setObjectName("rivela");
     form->addWidget(m_reveal);
     connect(m_reveal, &QPushButton::clicked, this, &NotebookPanel::revealRule);
@@ -239,13 +240,11 @@ void NotebookPanel::updatePages()
     const auto& pages = m_machine.notebook().pages();
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
         const Page& p = pages[i];
-        QString title = QString("%1 · livello %2")
-                            .arg(QString::fromStdString(p.title()))
-                            .arg(p.level.number());
-        if (p.discovered)
-            title += " · scoperta";
-        else if (p.revealed)
-            title += " · rivelata";
+        //: %1 is the mechanism's name, %2 the level's number
+        QString title = p.discovered ? tr("%1 · livello %2 · scoperta")
+            : p.revealed             ? tr("%1 · livello %2 · rivelata")
+                                     : tr("%1 · livello %2");
+        title = title.arg(QString::fromStdString(p.title()), QString::number(p.level.number()));
         if (i < m_pages->count())
             m_pages->setItemText(i, title);
         else
@@ -270,18 +269,18 @@ void NotebookPanel::updateStatus()
     const bool current = page && page == m_machine.notebook().currentPage();
     m_reveal->setEnabled(current && !page->revealed);
     if (!page) {
-        m_status->setText("Scegli un livello e fai un esperimento: le prove si scrivono qui.");
+        m_status->setText(tr("Scegli un livello e fai un esperimento: le prove si scrivono qui."));
         return;
     }
     if (page->discovered)
-        m_status->setText("<b>Hai scoperto la regola!</b>");
+        m_status->setText(tr("<b>Hai scoperto la regola!</b>"));
     else if (page->revealed)
-        m_status->setText("La regola di questa pagina è stata rivelata.");
+        m_status->setText(tr("La regola di questa pagina è stata rivelata."));
     else if (!current)
-        m_status->setText("Una pagina di prima: puoi rileggerla e verificare un'ipotesi.");
+        m_status->setText(tr("Una pagina di prima: puoi rileggerla e verificare un'ipotesi."));
     else
-        m_status->setText("Indovina tre uscite di fila, con numeri nuovi, e avrai scoperto la "
-                          "regola.");
+        m_status->setText(
+            tr("Indovina tre uscite di fila, con numeri nuovi, e avrai scoperto la regola."));
 }
 
 QString NotebookPanel::pageTitle() const
@@ -311,28 +310,35 @@ void NotebookPanel::checkHypothesis()
 {
     auto read = Formula::read(m_hypothesis->text().toStdString());
     if (const auto* problem = std::get_if<FormulaError>(&read)) {
-        QString where;
+        const QString why = QString::fromStdString(problem->message);
         if (problem->position > 0) {
-            where = QString(" (al carattere %1)").arg(problem->position);
             m_hypothesis->setFocus();
             m_hypothesis->setSelection(problem->position - 1, 1);
+            //: %1 is what is wrong in the formula, %2 the place of the character at fault
+            say(tr("Non riesco a leggere la formula: %1 (al carattere %2).")
+                    .arg(why, QString::number(problem->position)),
+                bad);
+        } else {
+            //: %1 is what is wrong in the formula
+            say(tr("Non riesco a leggere la formula: %1.").arg(why), bad);
         }
-        say("Non riesco a leggere la formula: " + QString::fromStdString(problem->message) + where
-                + ".",
-            bad);
         return;
     }
     const Page* page = shownPage();
     if (!page || page->trials.empty()) {
-        say("Fai prima qualche esperimento: la formula si verifica sulle prove della pagina.", ink);
+        say(tr("Fai prima qualche esperimento: la formula si verifica sulle prove della pagina."),
+            ink);
         return;
     }
     const HypothesisCheck check = quorvel::checkHypothesis(std::get<Formula>(read), *page);
     const int total = static_cast<int>(check.trials.size());
-    QString text = QString("La formula vale per %1 prove su %2.").arg(check.agreeing).arg(total);
+    //: %1 trials agree with the formula, out of the page's %2
+    QString text = tr("La formula vale per %1 prove su %2.")
+                       .arg(QString::number(check.agreeing), QString::number(total));
     if (check.tryHarderInputs)
-        text += " Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il primo "
-                "più piccolo del secondo: potrebbero smentirla!";
+        text += " "
+            + tr("Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il "
+                 "primo più piccolo del secondo: potrebbero smentirla!");
     m_model->setHypothesis(check);
     say(text, check.agreeing == total ? good : bad);
 }
@@ -354,11 +360,11 @@ void NotebookPanel::revealRule()
         }
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(this, "Quorvel",
-        "Vuoi davvero vedere la regola?", QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        tr("Vuoi davvero vedere la regola?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (const auto rule = m_machine.revealRule()) {
-        say("La regola: " + QString::fromStdString(*rule), ink);
+        say(tr("La regola: %1").arg(QString::fromStdString(*rule)), ink);
         emit ruleRevealed();
     }
 }

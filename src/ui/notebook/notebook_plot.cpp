@@ -127,21 +127,24 @@ void NotebookPlot::redraw()
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
-    xAxis->setTitleText(m_againstSecond ? "secondo numero" : "primo numero");
-    yAxis->setTitleText("uscita");
+    xAxis->setTitleText(m_againstSecond ? tr("secondo numero") : tr("primo numero"));
+    yAxis->setTitleText(tr("uscita"));
     fit(xAxis, points.xLow, points.xHigh);
     fit(yAxis, points.yLow, points.yHigh);
     c->addAxis(xAxis, Qt::AlignBottom);
     c->addAxis(yAxis, Qt::AlignLeft);
-    const QString colouredBy = m_againstSecond ? "primo " : "secondo ";
+    //: the points whose first number is %1
+    const QString colouredBy = m_againstSecond ? tr("primo %1")
+                                               //: the points whose second number is %1
+                                               : tr("secondo %1");
     int i = 0;
     for (const auto& [key, list] : points.byColour) {
         auto* series = new QScatterSeries;
         series->setMarkerSize(9);
         series->append(list);
         series->setName(std::isinf(key)
-                ? QString("altri")
-                : colouredBy + QString::number(key).replace('.', m_separator));
+                ? tr("altri")
+                : colouredBy.arg(QString::number(key).replace('.', m_separator)));
         series->setColor(colours[i++ % colourCount]);
         c->addSeries(series);
         series->attachAxis(xAxis);

@@ -15,9 +15,9 @@ PupilChooser::PupilChooser(PupilSession& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName("chiGioca");
-    setWindowTitle("Chi gioca?");
+    setWindowTitle(tr("Chi gioca?"));
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel("Scegli il tuo nome e premi «Gioca».", this);
+    auto* title = new QLabel(tr("Scegli il tuo nome e premi «Gioca»."), this);
     layout->addWidget(title);
     m_list = new QListWidget(this);
     m_list->setObjectName("alunni");
@@ -32,12 +32,12 @@ PupilChooser::PupilChooser(PupilSession& session, QWidget* parent)
     connect(m_list, &QListWidget::itemActivated, this, &PupilChooser::play);
 
     auto* addRow = new QHBoxLayout;
-    auto* nameLabel = new QLabel("&Nuovo nome:", this);
+    auto* nameLabel = new QLabel(tr("&Nuovo nome:"), this);
     m_name = new QLineEdit(this);
     m_name->setObjectName("nome");
     m_name->setMaxLength(40);
     nameLabel->setBuddy(m_name);
-    auto* add = new QPushButton("&Aggiungi", this);
+    auto* add = new QPushButton(tr("&Aggiungi"), this);
     add->setObjectName("aggiungi");
     add->setAutoDefault(false);
     addRow->addWidget(nameLabel);
@@ -53,10 +53,10 @@ PupilChooser::PupilChooser(PupilSession& session, QWidget* parent)
     layout->addWidget(m_problem);
 
     auto* buttons = new QHBoxLayout;
-    auto* guest = new QPushButton("&Ospite (non tiene nulla)", this);
+    auto* guest = new QPushButton(tr("&Ospite (non tiene nulla)"), this);
     guest->setObjectName("ospite");
     guest->setAutoDefault(false);
-    auto* play = new QPushButton("&Gioca", this);
+    auto* play = new QPushButton(tr("&Gioca"), this);
     play->setObjectName("gioca");
     play->setDefault(true);
     buttons->addWidget(guest);
@@ -100,7 +100,7 @@ void PupilChooser::add()
 void PupilChooser::play()
 {
     if (!m_list->currentItem()) {
-        m_problem->setText("Scegli un nome dall'elenco, oppure aggiungi il tuo.");
+        m_problem->setText(tr("Scegli un nome dall'elenco, oppure aggiungi il tuo."));
         return;
     }
     m_session.choose(m_list->currentItem()->text());

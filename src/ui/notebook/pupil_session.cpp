@@ -38,6 +38,16 @@ PupilSession::PupilSession(Machine& machine, MessageBox& messages, QObject* pare
 
 PupilSession::~PupilSession() = default;
 
+QString PupilSession::shownGuestName()
+{
+    return tr("Ospite");
+}
+
+QString PupilSession::player() const
+{
+    return m_guestPlays ? shownGuestName() : QString::fromStdString(m_collection->profile());
+}
+
 QString PupilSession::folder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -79,22 +89,24 @@ bool PupilSession::addPupil(const QString& typed, QString& why)
 {
     const QString name = typed.simplified();
     if (!goodPupilName(name)) {
-        why = QString("Il nome deve avere da 1 a %1 lettere.").arg(longestName);
+        why = tr("Il nome deve avere da 1 a %1 lettere.").arg(longestName);
         return false;
     }
-    if (sameProfileName(name.toStdString(), guestName)) {
-        why = "«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.";
+    // Neither the guest's own name nor the one shown for it in the language in use.
+    if (sameProfileName(name.toStdString(), guestName)
+        || sameProfileName(name.toStdString(), shownGuestName().toStdString())) {
+        why = tr("«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.");
         return false;
     }
     SqliteStore* store = database();
     if (!store) {
-        why = "L'archivio dei giocatori non si può aprire.";
+        why = tr("L'archivio dei giocatori non si può aprire.");
         return false;
     }
     try {
         if (store->addProfile(name.toStdString()))
             return true;
-        why = "C'è già un giocatore con questo nome.";
+        why = tr("C'è già un giocatore con questo nome.");
     } catch (const StoreFault& problem) {
         why = QString::fromStdString(problem.what());
     }
@@ -198,7 +210,10 @@ void PupilSession::fault(const StoreFault& problem)
     }
     m_collection = std::make_unique<Collection>(m_guest, guestName);
     m_guestPlays = true;
-    m_messages.show(std::string(problem.what()) + " Si continua a giocare come Ospite.");
+    //: %1 says why the player's things cannot be kept
+    m_messages.show(tr("%1 Si continua a giocare come Ospite.")
+                        .arg(QString::fromStdString(problem.what()))
+                        .toStdString());
     emit playerChanged(player());
 }
 

@@ -25,7 +25,9 @@ class PupilSession : public QObject
 {
     Q_OBJECT
 public:
+    // The guest's name as it is kept, and as it is shown in the language in use.
     static constexpr const char* guestName = "Ospite";
+    static QString shownGuestName();
 
     PupilSession(Machine& machine, MessageBox& messages, QObject* parent = nullptr);
     ~PupilSession() override;
@@ -35,7 +37,8 @@ public:
     // The folder the database lives in: Qt's application data folder.
     static QString folder();
 
-    QString player() const { return QString::fromStdString(m_collection->profile()); }
+    // The player's name as shown: the guest's in the language in use.
+    QString player() const;
     bool isGuest() const { return m_guestPlays; }
     // The pupils of this computer, in the order they were added.
     QStringList pupils();

@@ -6,6 +6,7 @@
 #include "core/notebook/rule_descriptions.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,8 +32,10 @@ QString describeScheme(Machine& machine, int level, int scheme)
     const std::optional<RuleDescription> rule = describeRule(machine);
     machine.state() = kept;
     if (!number || !rule)
-        return "Nessun meccanismo.";
-    return QString("Meccanismo %1: %2").arg(*number).arg(QString::fromStdString(rule->text));
+        return QCoreApplication::translate("quorvel::SchemeChooser", "Nessun meccanismo.");
+    //: %1 is the mechanism's number, %2 its rule in words
+    return QCoreApplication::translate("quorvel::SchemeChooser", "Meccanismo %1: %2")
+        .arg(QString::number(*number), QString::fromStdString(rule->text));
 }
 
 SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
@@ -40,28 +43,28 @@ SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
     , m_machine(machine)
 {
     setObjectName("scegliMeccanismo");
-    setWindowTitle("Scegli il meccanismo");
+    setWindowTitle(tr("Scegli il meccanismo"));
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel("Scegli lo schema da mettere in funzione; gli alunni poi lo "
-                            "scoprono facendo esperimenti. Le costanti nascoste e le operazioni "
-                            "sono quelle di adesso.",
+    auto* hint = new QLabel(tr("Scegli lo schema da mettere in funzione; gli alunni poi lo "
+                               "scoprono facendo esperimenti. Le costanti nascoste e le "
+                               "operazioni sono quelle di adesso."),
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     m_catalogue = new QTreeWidget(this);
     m_catalogue->setObjectName("catalogo");
     m_catalogue->setColumnCount(2);
-    m_catalogue->setHeaderLabels({ "Schema", "Regola" });
+    m_catalogue->setHeaderLabels({ tr("Schema"), tr("Regola") });
     m_catalogue->setWordWrap(true);
     m_catalogue->setUniformRowHeights(false);
     m_catalogue->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_catalogue->header()->setStretchLastSection(true);
     for (int level = 1; level <= Level::count; ++level) {
-        auto* top = new QTreeWidgetItem(m_catalogue, { QString("Livello %1").arg(level) });
+        auto* top = new QTreeWidgetItem(m_catalogue, { tr("Livello %1").arg(level) });
         top->setFirstColumnSpanned(true);
         for (int scheme = 1; scheme <= schemeCount(Level::number(level)); ++scheme) {
             auto* row = new QTreeWidgetItem(
-                top, { QString("Schema %1").arg(scheme), describeScheme(machine, level, scheme) });
+                top, { tr("Schema %1").arg(scheme), describeScheme(machine, level, scheme) });
             row->setData(0, levelRole, level);
             row->setData(0, schemeRole, scheme);
             row->setToolTip(1, row->text(1));
@@ -83,9 +86,10 @@ SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
         m_catalogue->setCurrentItem(first->child(0));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* choose = buttons->addButton("&Metti in funzione", QDialogButtonBox::AcceptRole);
+    QPushButton* choose
+        = buttons->addButton(tr("&Metti in funzione"), QDialogButtonBox::AcceptRole);
     choose->setObjectName("mettiInFunzione");
-    buttons->addButton("&Annulla", QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &SchemeChooser::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -41,18 +41,18 @@ PinDialog::PinDialog(Classroom& classroom, bool firstTime, QWidget* parent)
     , m_firstTime(firstTime)
 {
     setObjectName("pinInsegnante");
-    setWindowTitle("Insegnante");
+    setWindowTitle(tr("Insegnante"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(firstTime
-            ? "Scegli il PIN dell'insegnante: da 4 a 8 cifre. Servirà ogni volta per entrare."
-            : "Scrivi il PIN dell'insegnante.",
+            ? tr("Scegli il PIN dell'insegnante: da 4 a 8 cifre. Servirà ogni volta per entrare.")
+            : tr("Scrivi il PIN dell'insegnante."),
         this));
     auto* form = new QFormLayout;
     m_pin = pinField("pin", this);
-    form->addRow("&PIN:", m_pin);
+    form->addRow(tr("&PIN:"), m_pin);
     if (firstTime) {
         m_again = pinField("ripetiPin", this);
-        form->addRow("&Ripeti il PIN:", m_again);
+        form->addRow(tr("&Ripeti il PIN:"), m_again);
     }
     layout->addLayout(form);
     m_problem = new QLabel(this);
@@ -60,10 +60,10 @@ PinDialog::PinDialog(Classroom& classroom, bool firstTime, QWidget* parent)
     m_problem->setWordWrap(true);
     layout->addWidget(m_problem);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* enter = buttons->addButton("&Entra", QDialogButtonBox::AcceptRole);
+    QPushButton* enter = buttons->addButton(tr("&Entra"), QDialogButtonBox::AcceptRole);
     enter->setObjectName("entra");
     enter->setDefault(true);
-    buttons->addButton("&Annulla", QDialogButtonBox::RejectRole)->setObjectName("annulla");
+    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole)->setObjectName("annulla");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PinDialog::enter);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -78,11 +78,11 @@ void PinDialog::enter()
 {
     const std::string pin = m_pin->text().toStdString();
     if (m_firstTime && !wellFormedPin(pin)) {
-        m_problem->setText("Il PIN deve avere da 4 a 8 cifre.");
+        m_problem->setText(tr("Il PIN deve avere da 4 a 8 cifre."));
         return;
     }
     if (m_firstTime && m_again->text() != m_pin->text()) {
-        m_problem->setText("I due PIN non sono uguali: scrivili di nuovo.");
+        m_problem->setText(tr("I due PIN non sono uguali: scrivili di nuovo."));
         m_again->clear();
         m_again->setFocus();
         return;
@@ -101,7 +101,7 @@ void PinDialog::enter()
         return;
     case Classroom::PinAnswer::Wrong:
     case Classroom::PinAnswer::NotAPin:
-        m_problem->setText("PIN sbagliato.");
+        m_problem->setText(tr("PIN sbagliato."));
         m_pin->clear();
         m_pin->setFocus();
         return;
@@ -113,13 +113,13 @@ ClassRulesDialog::ClassRulesDialog(PupilSession& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName("regoleClasse");
-    setWindowTitle("Regole della classe");
+    setWindowTitle(tr("Regole della classe"));
     const ClassRules& rules = session.rules();
     auto* layout = new QVBoxLayout(this);
-    auto* levels = new QGroupBox("Livelli che gli alunni possono scegliere", this);
+    auto* levels = new QGroupBox(tr("Livelli che gli alunni possono scegliere"), this);
     auto* levelRow = new QHBoxLayout(levels);
     for (int n = 0; n < 5; ++n) {
-        m_levels[n] = new QCheckBox(QString("Livello &%1").arg(n + 1), levels);
+        m_levels[n] = new QCheckBox(tr("Livello &%1").arg(n + 1), levels);
         m_levels[n]->setObjectName(QString("livelloPermesso%1").arg(n + 1));
         m_levels[n]->setChecked(rules.levels[static_cast<std::size_t>(n)]);
         levelRow->addWidget(m_levels[n]);
@@ -128,13 +128,13 @@ ClassRulesDialog::ClassRulesDialog(PupilSession& session, QWidget* parent)
     auto* form = new QFormLayout;
     m_reveal = new QComboBox(this);
     m_reveal->setObjectName("quandoRivelare");
-    m_reveal->addItems({ "sempre", "dopo 10 prove", "dopo la scoperta", "mai" });
+    m_reveal->addItems({ tr("sempre"), tr("dopo 10 prove"), tr("dopo la scoperta"), tr("mai") });
     for (int i = 0; i < 4; ++i)
         if (policies[i] == rules.reveal)
             m_reveal->setCurrentIndex(i);
-    form->addRow("«&Rivela la regola» si può usare:", m_reveal);
+    form->addRow(tr("«&Rivela la regola» si può usare:"), m_reveal);
     layout->addLayout(form);
-    m_wizard = new QCheckBox("Il &mago parla all'avvio", this);
+    m_wizard = new QCheckBox(tr("Il &mago parla all'avvio"), this);
     m_wizard->setObjectName("magoParla");
     m_wizard->setChecked(rules.wizardSpeaksAtStart);
     layout->addWidget(m_wizard);
@@ -142,8 +142,8 @@ ClassRulesDialog::ClassRulesDialog(PupilSession& session, QWidget* parent)
     m_problem->setObjectName("problema");
     layout->addWidget(m_problem);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("&Salva", QDialogButtonBox::AcceptRole)->setObjectName("salva");
-    buttons->addButton("&Annulla", QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("&Salva"), QDialogButtonBox::AcceptRole)->setObjectName("salva");
+    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ClassRulesDialog::keep);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -158,7 +158,7 @@ void ClassRulesDialog::keep()
         any = any || m_levels[n]->isChecked();
     }
     if (!any) {
-        m_problem->setText("Lascia almeno un livello, altrimenti non si può giocare.");
+        m_problem->setText(tr("Lascia almeno un livello, altrimenti non si può giocare."));
         return;
     }
     rules.reveal = policies[std::max(0, m_reveal->currentIndex())];
@@ -177,16 +177,16 @@ TeacherDesk::TeacherDesk(QWidget& window, Machine& machine, PupilSession& sessio
 
 void TeacherDesk::addMenu(QMenuBar& bar)
 {
-    QMenu* menu = bar.addMenu("ins&egnante");
+    QMenu* menu = bar.addMenu(tr("ins&egnante"));
     menu->setObjectName("menuInsegnante");
     auto item = [&](const QString& text, const char* name, void (TeacherDesk::*slot)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, slot);
     };
-    item("&Scegli il meccanismo...", "scegliMeccanismo", &TeacherDesk::chooseScheme);
-    item("&Regole della classe...", "regoleClasse", &TeacherDesk::classRules);
-    item("&Progressi della classe...", "progressiClasse", &TeacherDesk::classProgress);
+    item(tr("&Scegli il meccanismo..."), "scegliMeccanismo", &TeacherDesk::chooseScheme);
+    item(tr("&Regole della classe..."), "regoleClasse", &TeacherDesk::classRules);
+    item(tr("&Progressi della classe..."), "progressiClasse", &TeacherDesk::classProgress);
 }
 
 bool TeacherDesk::unlock()
