@@ -1,4 +1,392 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>Formula</name>
+    <message>
+        <source>non conosco «%1»: usa A per il primo numero e B per il secondo</source>
+        <extracomment>%1 is the word the pupil wrote</extracomment>
+        <translation>I don&apos;t know “%1”: use A for the first number and B for the second</translation>
+    </message>
+    <message>
+        <source>manca un segno di operazione tra «%1» e «%2»</source>
+        <extracomment>%1 and %2 are two letters written together (&quot;A&quot;, &quot;B&quot;)</extracomment>
+        <translation>an operation sign is missing between “%1” and “%2”</translation>
+    </message>
+    <message>
+        <source>questo segno non si può usare in una formula</source>
+        <translation>this sign can&apos;t be used in a formula</translation>
+    </message>
+    <message>
+        <source>c&apos;è un segno di operazione fuori posto</source>
+        <translation>there&apos;s an operation sign in the wrong place</translation>
+    </message>
+    <message>
+        <source>la formula finisce a metà</source>
+        <translation>the formula stops halfway</translation>
+    </message>
+    <message>
+        <source>c&apos;è una virgola fuori posto</source>
+        <translation>there&apos;s a comma in the wrong place</translation>
+    </message>
+    <message>
+        <source>manca un segno di operazione prima di «%1»</source>
+        <extracomment>%1 is a number, a letter or a function&apos;s name from the formula</extracomment>
+        <translation>an operation sign is missing before “%1”</translation>
+    </message>
+    <message>
+        <source>c&apos;è una parentesi fuori posto</source>
+        <translation>there&apos;s a bracket in the wrong place</translation>
+    </message>
+    <message>
+        <source>manca una parentesi chiusa</source>
+        <translation>a closing bracket is missing</translation>
+    </message>
+    <message>
+        <source>la funzione ha troppi numeri tra le parentesi</source>
+        <translation>the function has too many numbers in its brackets</translation>
+    </message>
+    <message>
+        <source>la funzione vuole più numeri tra le parentesi</source>
+        <translation>the function needs more numbers in its brackets</translation>
+    </message>
+    <message>
+        <source>la formula non è scritta bene</source>
+        <translation>the formula isn&apos;t written correctly</translation>
+    </message>
+    <message>
+        <source>scrivi una formula con A e B, per esempio A + B</source>
+        <translation>write a formula with A and B, for example A + B</translation>
+    </message>
+</context>
+<context>
+    <name>Notebook</name>
+    <message>
+        <source>Meccanismo %1</source>
+        <extracomment>%1 is the page&apos;s number</extracomment>
+        <translation>Mechanism %1</translation>
+    </message>
+</context>
+<context>
+    <name>NotebookCsv</name>
+    <message>
+        <source>Pagina</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Prova</source>
+        <translation>Try</translation>
+    </message>
+    <message>
+        <source>Primo numero</source>
+        <translation>First number</translation>
+    </message>
+    <message>
+        <source>Secondo numero</source>
+        <translation>Second number</translation>
+    </message>
+    <message>
+        <source>Uscita</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Previsione</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Scoperta</source>
+        <translation>Discovery</translation>
+    </message>
+    <message>
+        <source>scoperta</source>
+        <extracomment>The discovery column of a mechanism the pupil found out</extracomment>
+        <translation>discovered</translation>
+    </message>
+    <message>
+        <source>rivelata</source>
+        <extracomment>The discovery column of a mechanism whose rule was shown</extracomment>
+        <translation>revealed</translation>
+    </message>
+    <message>
+        <source>giusta</source>
+        <extracomment>The outcome of a prediction</extracomment>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>sbagliata</source>
+        <extracomment>The outcome of a prediction</extracomment>
+        <translation>wrong</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>la media dei due numeri</source>
+        <translation>the average of the two numbers</translation>
+    </message>
+    <message>
+        <source>il più grande dei due numeri</source>
+        <translation>the larger of the two numbers</translation>
+    </message>
+    <message>
+        <source>il più piccolo dei due numeri</source>
+        <translation>the smaller of the two numbers</translation>
+    </message>
+    <message>
+        <source>il risultato</source>
+        <translation>the result</translation>
+    </message>
+    <message>
+        <source>La macchina calcola %1; poi calcola %2.</source>
+        <extracomment>%1 is a calculation with the two numbers, %2 one with its result</extracomment>
+        <translation>The machine works out %1; then it works out %2.</translation>
+    </message>
+    <message>
+        <source>il resto della divisione del primo numero per il secondo</source>
+        <translation>the remainder when the first number is divided by the second</translation>
+    </message>
+    <message>
+        <source>il resto della divisione del secondo numero per il primo</source>
+        <translation>the remainder when the second number is divided by the first</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso tra la differenza dei due numeri (il più grande meno il più piccolo) e la loro somma.</source>
+        <translation>The result is a random whole number between the difference of the two numbers (the larger minus the smaller) and their sum.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il più grande dei due numeri più un numero a caso da 1 a 80.</source>
+        <translation>The result is the larger of the two numbers plus a random number from 1 to 80.</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso da 0 fino al più piccolo dei due numeri meno 1 (ma mai sotto lo 0).</source>
+        <translation>The result is a random whole number from 0 up to the smaller of the two numbers minus 1 (but never below 0).</translation>
+    </message>
+    <message>
+        <source>La macchina aggiunge %1 al primo numero e %2 al secondo, poi fa la somma dei due risultati.</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine adds %1 to the first number and %2 to the second, then adds the two results together.</translation>
+    </message>
+    <message>
+        <source>La macchina moltiplica il primo numero per %1 e il secondo per %2, poi fa il prodotto dei due risultati.</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine multiplies the first number by %1 and the second by %2, then multiplies the two results together.</translation>
+    </message>
+    <message>
+        <source>La macchina divide il primo numero per %1 e il secondo per %2, tenendo le parti intere; poi divide il primo risultato per il secondo e ne tiene la parte intera.</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine divides the first number by %1 and the second by %2, rounding both down; then it divides the first result by the second and rounds that down.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la differenza tra il primo numero e %1 e quella tra il secondo numero e %2, poi la differenza tra i due risultati (sempre il più grande meno il più piccolo).</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine works out the difference between the first number and %1 and the one between the second number and %2, then the difference between the two results (always the larger minus the smaller).</translation>
+    </message>
+    <message>
+        <source>il primo risultato</source>
+        <translation>the first result</translation>
+    </message>
+    <message>
+        <source>il secondo risultato</source>
+        <translation>the second result</translation>
+    </message>
+    <message>
+        <source>La macchina fa due calcoli con i due numeri: prima %1, poi %2. Il risultato è %3.</source>
+        <extracomment>%1 and %2 are two calculations with the two numbers, %3 one with their results</extracomment>
+        <translation>The machine does two calculations with the two numbers: first %1, then %2. The result is %3.</translation>
+    </message>
+    <message>
+        <source>Il risultato è, a caso, il primo o il secondo numero.</source>
+        <translation>The result is either the first or the second number, at random.</translation>
+    </message>
+    <message>
+        <source>il numero scelto</source>
+        <translation>the chosen number</translation>
+    </message>
+    <message>
+        <source>La macchina sceglie a caso uno dei due numeri e calcola %1.</source>
+        <extracomment>%1 is a calculation with the chosen number</extracomment>
+        <translation>The machine picks one of the two numbers at random and works out %1.</translation>
+    </message>
+    <message>
+        <source>Il risultato è, a caso, il quadrato del primo o del secondo numero.</source>
+        <translation>The result is the square of either the first or the second number, at random.</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso tra il più grande dei due numeri e %1.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The result is a random whole number between the larger of the two numbers and %1.</translation>
+    </message>
+    <message>
+        <source>La macchina sceglie a caso tre calcoli al primo esperimento e poi li usa sempre: due con i numeri nascosti e uno che unisce i risultati.</source>
+        <translation>At the first experiment the machine picks three calculations at random and then always uses them: two with the hidden numbers and one that joins the results.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola prima %1, poi %2. Il risultato è %3.</source>
+        <extracomment>%1 and %2 are two calculations, %3 one with their results</extracomment>
+        <translation>The machine first works out %1, then %2. The result is %3.</translation>
+    </message>
+    <message>
+        <source>La macchina sceglie a caso, al primo esperimento, un&apos;operazione da fare con i due numeri e con %1.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>At the first experiment the machine picks at random an operation to do with the two numbers and with %1.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la somma dei due numeri e %1.</source>
+        <extracomment>%1 is a number joined to &quot;di&quot; (&quot;di 7&quot;), %2 the number on its own</extracomment>
+        <translation>The machine works out the sum of the two numbers and %2.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola il prodotto dei due numeri e %1.</source>
+        <extracomment>%1 is a number joined to &quot;di&quot; (&quot;di 7&quot;), %2 the number on its own</extracomment>
+        <translation>The machine works out the product of the two numbers and %2.</translation>
+    </message>
+    <message>
+        <source>La macchina mette i due numeri in un ordine a caso; al primo toglie %1 e poi il secondo, e tiene il risultato senza il segno meno.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The machine puts the two numbers in a random order; from the first it takes away %1 and then the second, and keeps the result without the minus sign.</translation>
+    </message>
+    <message>
+        <source>La macchina mette i due numeri in un ordine a caso; divide il primo per %1 e ne tiene la parte intera, poi la divide per il secondo e tiene di nuovo la parte intera.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The machine puts the two numbers in a random order; it divides the first by %1 and rounds it down, then divides that by the second and rounds down again.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per %1.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The result is the lowest common multiple of the two numbers, multiplied by %1.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il massimo comune divisore dei due numeri, moltiplicato per %1.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The result is the highest common factor of the two numbers, multiplied by %1.</translation>
+    </message>
+    <message>
+        <source>Se i due numeri sono tutti e due pari, il risultato è 2; se sono tutti e due dispari, è 1; se uno è pari e l&apos;altro dispari, è 0.</source>
+        <translation>If the two numbers are both even, the result is 2; if they are both odd, it is 1; if one is even and the other odd, it is 0.</translation>
+    </message>
+    <message>
+        <source>Il risultato è 1 se i due numeri sono tutti e due dispari, altrimenti è 0.</source>
+        <translation>The result is 1 if the two numbers are both odd, otherwise it is 0.</translation>
+    </message>
+    <message>
+        <source>Se il primo numero è più piccolo del secondo, il risultato è 0; se è più grande, è 1; se i due numeri sono uguali, il risultato è il primo numero.</source>
+        <translation>If the first number is smaller than the second, the result is 0; if it is larger, it is 1; if the two numbers are the same, the result is the first number.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la media dei due numeri: la loro somma divisa per 2 (anche con la virgola).</source>
+        <translation>The machine works out the average of the two numbers: their sum divided by 2 (with decimals too).</translation>
+    </message>
+    <message>
+        <source>La macchina calcola il quadrato della somma dei due numeri.</source>
+        <translation>The machine works out the square of the sum of the two numbers.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola il quadrato della differenza tra i due numeri.</source>
+        <translation>The machine works out the square of the difference between the two numbers.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, e ne tiene la parte intera.</source>
+        <translation>The machine works out the square root of the sum of the squares of the two numbers, and rounds it down.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il resto della divisione del primo numero per il secondo.</source>
+        <translation>The result is the remainder when the first number is divided by the second.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il resto della divisione del secondo numero per il primo.</source>
+        <translation>The result is the remainder when the second number is divided by the first.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il più grande dei due numeri.</source>
+        <translation>The result is the larger of the two numbers.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il più piccolo dei due numeri.</source>
+        <translation>The result is the smaller of the two numbers.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la somma dei quadrati dei due numeri.</source>
+        <translation>The machine works out the sum of the squares of the two numbers.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la differenza tra i quadrati dei due numeri (il più grande meno il più piccolo).</source>
+        <translation>The machine works out the difference between the squares of the two numbers (the larger minus the smaller).</translation>
+    </message>
+    <message>
+        <source>Il risultato è il quadrato del primo numero.</source>
+        <translation>The result is the square of the first number.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il quadrato del secondo numero.</source>
+        <translation>The result is the square of the second number.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il minimo comune multiplo dei due numeri.</source>
+        <translation>The result is the lowest common multiple of the two numbers.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il massimo comune divisore dei due numeri.</source>
+        <translation>The result is the highest common factor of the two numbers.</translation>
+    </message>
+    <message>
+        <source>il primo numero</source>
+        <translation>the first number</translation>
+    </message>
+    <message>
+        <source>il secondo numero</source>
+        <translation>the second number</translation>
+    </message>
+    <message>
+        <source>il quadrato %1</source>
+        <extracomment>%1 is a quantity joined to &quot;di&quot; (&quot;del primo numero&quot;), %2 the same quantity on its own (&quot;il primo numero&quot;): use the one your language needs.</extracomment>
+        <translation>the square of %2</translation>
+    </message>
+    <message>
+        <source>la somma %1 e %2</source>
+        <extracomment>%1 and %2 are two quantities joined to &quot;di&quot; (&quot;del primo numero&quot;), %3 and %4 the same quantities on their own (&quot;il primo numero&quot;): use the ones your language needs.</extracomment>
+        <translation>the sum of %3 and %4</translation>
+    </message>
+    <message>
+        <source>il prodotto %1 e %2</source>
+        <extracomment>%1 and %2 are two quantities joined to &quot;di&quot; (&quot;del primo numero&quot;), %3 and %4 the same quantities on their own (&quot;il primo numero&quot;): use the ones your language needs.</extracomment>
+        <translation>the product of %3 and %4</translation>
+    </message>
+    <message>
+        <source>la differenza tra %1 e %2 (il più grande meno il più piccolo)</source>
+        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
+        <translation>the difference between %1 and %2 (the larger minus the smaller)</translation>
+    </message>
+    <message>
+        <source>%1 diviso %2 (anche con la virgola)</source>
+        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
+        <translation>%1 divided by %2 (with decimals too)</translation>
+    </message>
+    <message>
+        <source>%1 diviso %2</source>
+        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
+        <translation>%1 divided by %2</translation>
+    </message>
+    <message>
+        <source>la parte intera %1</source>
+        <extracomment>%1 is a division in words joined to &quot;di&quot; (&quot;del primo numero diviso 7&quot;), %2 the same division on its own (&quot;il primo numero diviso 7&quot;)</extracomment>
+        <translation>%2, rounded down</translation>
+    </message>
+    <message>
+        <source>La macchina non riesce a calcolare niente: mostra sempre «????».</source>
+        <translation>The machine can&apos;t work anything out: it always shows “????”.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola %1.</source>
+        <extracomment>%1 is a quantity (&quot;la somma del primo numero e del secondo numero&quot;)</extracomment>
+        <translation>The machine works out %1.</translation>
+    </message>
+</context>
 </TS>

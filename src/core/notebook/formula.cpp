@@ -1,5 +1,6 @@
 #include "core/notebook/formula.h"
 
+#include "core/app/translation.h"
 #include "core/values/value.h"
 
 #include <muParser.h>
@@ -13,8 +14,34 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view functionNames[]
-    = { "max", "min", "resto", "radice", "intero", "diff", "abs", "mcm", "mcd" };
+// Each function's Italian name and its English one; the pupil may write either, in any
+// language.
+struct FunctionName
+{
+    std::string_view italian;
+    std::string_view english;
+};
+
+constexpr FunctionName functionNames[] = { { "max", "max" }, { "min", "min" },
+    { "resto", "remainder" }, { "radice", "root" }, { "intero", "whole" }, { "diff", "diff" },
+    { "abs", "abs" }, { "mcm", "lcm" }, { "mcd", "hcf" } };
+
+// Another name the pupil may write: the greatest common divisor, as some books call it.
+constexpr FunctionName otherNames[] = { { "mcd", "gcd" } };
+
+// The function a name the pupil may write stands for (in lower case); none for any other word.
+const FunctionName* functionNamed(std::string_view name)
+{
+    for (const FunctionName& f : functionNames)
+        if (f.italian == name || f.english == name)
+            return &f;
+    for (const FunctionName& other : otherNames)
+        if (other.english == name)
+            for (const FunctionName& f : functionNames)
+                if (f.italian == other.italian)
+                    return &f;
+    return nullptr;
+}
 
 double maxOf(double a, double b)
 {
@@ -123,8 +150,7 @@ std::string lower(std::string word)
 void translateWord(const std::string& word, int position, Translation& out)
 {
     const std::string name = lower(word);
-    if (std::find(std::begin(functionNames), std::end(functionNames), name)
-        != std::end(functionNames)) {
+    if (functionNamed(name)) {
         for (std::size_t i = 0; i < name.size(); ++i)
             out.put(name[i], position + static_cast<int>(i));
         return;
@@ -132,16 +158,22 @@ void translateWord(const std::string& word, int position, Translation& out)
     for (std::size_t i = 0; i < word.size(); ++i) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(word[i])));
         if (c != 'A' && c != 'B' && c != 'X') {
-            out.error = FormulaError {
-                "non conosco «" + word + "»: usa A per il primo numero e B per il secondo", position
-            };
+            //: %1 is the word the pupil wrote
+            out.error = FormulaError { fill(translate("Formula",
+                                                "non conosco «%1»: usa A per il primo numero e B "
+                                                "per il secondo"),
+                                           { word }),
+                position };
             return;
         }
         const bool follows = i > 0 && out.text.back() != '*';
         if (c != 'X' && follows) {
-            out.error = FormulaError { "manca un segno di operazione tra «"
-                    + std::string(1, out.text.back()) + "» e «" + std::string(1, c) + "»",
-                position + static_cast<int>(i) };
+            //: %1 and %2 are two letters written together ("A", "B")
+            out.error = FormulaError {
+                fill(translate("Formula", "manca un segno di operazione tra «%1» e «%2»"),
+                    { std::string(1, out.text.back()), std::string(1, c) }),
+                position + static_cast<int>(i)
+            };
             return;
         }
         out.put(c == 'X' ? '*' : c, position + static_cast<int>(i));
@@ -169,7 +201,7 @@ char translateSign(char32_t c, char32_t previous, char32_t next)
 }
 
 // The pupil's notation in the parser's, character by character.
-Translation translate(std::string_view text)
+Translation toParserNotation(std::string_view text)
 {
     Translation out;
     std::string word;
@@ -194,8 +226,9 @@ Translation translate(std::string_view text)
             if (const char sign = translateSign(c, previous, next))
                 out.put(sign, position);
             else
-                out.error
-                    = FormulaError { "questo segno non si può usare in una formula", position };
+                out.error = FormulaError {
+                    translate("Formula", "questo segno non si può usare in una formula"), position
+                };
         }
         previous = c;
     }
@@ -209,30 +242,65 @@ std::string whatWentWrong(const mu::ParserError& e)
     const std::string token = e.GetToken();
     switch (e.GetCode()) {
     case mu::ecUNEXPECTED_OPERATOR:
-        return "c'è un segno di operazione fuori posto";
+        return translate("Formula", "c'è un segno di operazione fuori posto");
     case mu::ecUNEXPECTED_EOF:
-        return "la formula finisce a metà";
+        return translate("Formula", "la formula finisce a metà");
     case mu::ecUNEXPECTED_ARG_SEP:
     case mu::ecUNEXPECTED_ARG:
-        return "c'è una virgola fuori posto";
+        return translate("Formula", "c'è una virgola fuori posto");
     case mu::ecUNEXPECTED_VAL:
     case mu::ecUNEXPECTED_VAR:
     case mu::ecUNEXPECTED_FUN:
-        return "manca un segno di operazione prima di «" + token + "»";
+        //: %1 is a number, a letter or a function's name from the formula
+        return fill(translate("Formula", "manca un segno di operazione prima di «%1»"), { token });
     case mu::ecUNEXPECTED_PARENS:
-        return "c'è una parentesi fuori posto";
+        return translate("Formula", "c'è una parentesi fuori posto");
     case mu::ecMISSING_PARENS:
-        return "manca una parentesi chiusa";
+        return translate("Formula", "manca una parentesi chiusa");
     case mu::ecTOO_MANY_PARAMS:
-        return "la funzione ha troppi numeri tra le parentesi";
+        return translate("Formula", "la funzione ha troppi numeri tra le parentesi");
     case mu::ecTOO_FEW_PARAMS:
-        return "la funzione vuole più numeri tra le parentesi";
+        return translate("Formula", "la funzione vuole più numeri tra le parentesi");
     default:
-        return "la formula non è scritta bene";
+        return translate("Formula", "la formula non è scritta bene");
     }
 }
 
+// A function under its Italian name and under every other name the pupil may write.
+template <typename Function>
+void defineFunction(mu::Parser& p, std::string_view italian, Function f)
+{
+    p.DefineFun(std::string(italian), f);
+    for (const FunctionName& names : functionNames)
+        if (names.italian == italian && names.english != italian)
+            p.DefineFun(std::string(names.english), f);
+    for (const FunctionName& names : otherNames)
+        if (names.italian == italian)
+            p.DefineFun(std::string(names.english), f);
+}
+
 } // namespace
+
+std::string formulaInLanguage(std::string_view formula)
+{
+    const bool english = currentLanguage() == Language::english;
+    std::string out;
+    std::size_t at = 0;
+    while (at < formula.size()) {
+        std::size_t end = at;
+        while (end < formula.size() && isLetter(static_cast<unsigned char>(formula[end])))
+            ++end;
+        if (end == at) {
+            out += formula[at++];
+            continue;
+        }
+        const std::string word(formula.substr(at, end - at));
+        const FunctionName* f = functionNamed(lower(word));
+        out += f ? std::string(english ? f->english : f->italian) : word;
+        at = end;
+    }
+    return out;
+}
 
 struct Formula::Engine
 {
@@ -243,11 +311,13 @@ struct Formula::Engine
 
 std::variant<Formula, FormulaError> Formula::read(std::string_view text)
 {
-    Translation t = translate(text);
+    Translation t = toParserNotation(text);
     if (t.error)
         return *t.error;
     if (t.text.find_first_not_of(' ') == std::string::npos)
-        return FormulaError { "scrivi una formula con A e B, per esempio A + B", 0 };
+        return FormulaError {
+            translate("Formula", "scrivi una formula con A e B, per esempio A + B"), 0
+        };
 
     auto engine = std::make_unique<Engine>();
     mu::Parser& p = engine->parser;
@@ -256,15 +326,15 @@ std::variant<Formula, FormulaError> Formula::read(std::string_view text)
         p.ClearFun();
         p.DefineVar("A", &engine->a);
         p.DefineVar("B", &engine->b);
-        p.DefineFun("max", maxOf);
-        p.DefineFun("min", minOf);
-        p.DefineFun("diff", diffOf);
-        p.DefineFun("resto", remainderOf);
-        p.DefineFun("radice", rootOf);
-        p.DefineFun("intero", wholePart);
-        p.DefineFun("abs", magnitude);
-        p.DefineFun("mcm", commonMultiple);
-        p.DefineFun("mcd", commonDivisor);
+        defineFunction(p, "max", maxOf);
+        defineFunction(p, "min", minOf);
+        defineFunction(p, "diff", diffOf);
+        defineFunction(p, "resto", remainderOf);
+        defineFunction(p, "radice", rootOf);
+        defineFunction(p, "intero", wholePart);
+        defineFunction(p, "abs", magnitude);
+        defineFunction(p, "mcm", commonMultiple);
+        defineFunction(p, "mcd", commonDivisor);
         p.SetExpr(t.text);
         p.Eval(); // reads the whole formula now, so every mistake shows here
     } catch (const mu::ParserError& e) {

@@ -8,8 +8,8 @@
 
 namespace quorvel {
 
-// Why a formula cannot be read: a message for the pupil, in Italian, and the place of the
-// mistake (a character position counted from 1, 0 when it concerns the whole formula).
+// Why a formula cannot be read: a message for the pupil, in the language in use, and the place of
+// the mistake (a character position counted from 1, 0 when it concerns the whole formula).
 struct FormulaError
 {
     std::string message;
@@ -22,6 +22,8 @@ struct FormulaError
 // resto (the remainder), radice (the square root), intero (the whole part, rounded down), diff
 // (the difference of the larger and the smaller number), abs, mcm and mcd (the least common
 // multiple and the greatest common divisor). A function's numbers are separated by ";" or ",".
+// The functions' English names are read too, whatever the language in use, so that a formula
+// written in either language still reads: remainder, root, whole, lcm, and hcf or gcd.
 class Formula
 {
 public:
@@ -45,5 +47,9 @@ private:
     std::string m_text;
     std::unique_ptr<Engine> m_engine;
 };
+
+// A formula with its functions' names in the language in use: "intero(A : 2)" reads
+// "whole(A : 2)" in English. The rest of the formula stays as it is.
+std::string formulaInLanguage(std::string_view formula);
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/level.h"
+#include "core/app/translation.h"
 
 #include <optional>
 #include <string>
@@ -34,7 +35,11 @@ struct Page
     bool revealed = false;
 
     // "Meccanismo 3": never the scheme or the mechanism, which would give the answer away.
-    std::string title() const { return "Meccanismo " + std::to_string(number); }
+    std::string title() const
+    {
+        //: %1 is the page's number
+        return fill(translate("Notebook", "Meccanismo %1"), { std::to_string(number) });
+    }
 };
 
 // What happened to the prediction of the experiment just written.

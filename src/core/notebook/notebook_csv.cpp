@@ -1,5 +1,6 @@
 #include "core/notebook/notebook_csv.h"
 
+#include "core/app/translation.h"
 #include "core/notebook/notebook.h"
 #include "core/values/value.h"
 
@@ -46,14 +47,23 @@ std::string row(std::initializer_list<std::string> fields)
 std::string notebookCsv(const Notebook& notebook)
 {
     std::string csv = "\xEF\xBB\xBF";
-    csv += row({ "Pagina", "Livello", "Prova", "Primo numero", "Secondo numero", "Uscita",
-        "Previsione", "Esito", "Scoperta" });
+    csv += row({ translate("NotebookCsv", "Pagina"), translate("NotebookCsv", "Livello"),
+        translate("NotebookCsv", "Prova"), translate("NotebookCsv", "Primo numero"),
+        translate("NotebookCsv", "Secondo numero"), translate("NotebookCsv", "Uscita"),
+        translate("NotebookCsv", "Previsione"), translate("NotebookCsv", "Esito"),
+        translate("NotebookCsv", "Scoperta") });
+    //: The discovery column of a mechanism the pupil found out
+    const std::string discovered = translate("NotebookCsv", "scoperta");
+    //: The discovery column of a mechanism whose rule was shown
+    const std::string revealed = translate("NotebookCsv", "rivelata");
+    //: The outcome of a prediction
+    const std::string right = translate("NotebookCsv", "giusta");
+    //: The outcome of a prediction
+    const std::string wrong = translate("NotebookCsv", "sbagliata");
     for (const Page& page : notebook.pages()) {
-        const std::string state = page.discovered ? "scoperta" : page.revealed ? "rivelata" : "";
+        const std::string state = page.discovered ? discovered : page.revealed ? revealed : "";
         for (const Trial& t : page.trials) {
-            const std::string outcome = !t.prediction ? ""
-                : t.predictionRight                   ? "giusta"
-                                                      : "sbagliata";
+            const std::string outcome = !t.prediction ? "" : t.predictionRight ? right : wrong;
             csv += row(
                 { page.title(), std::to_string(page.level.number()), std::to_string(t.number),
                     withComma(formatNumber(t.a, 15, '.')), withComma(formatNumber(t.b, 15, '.')),

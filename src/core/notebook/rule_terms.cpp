@@ -1,13 +1,26 @@
 #include "core/notebook/rule_terms.h"
 
 #include "core/app/machine.h"
+#include "core/app/translation.h"
 
 #include <utility>
 
 namespace quorvel {
 
-const Term first = { "il primo numero", "A" };
-const Term second = { "il secondo numero", "B" };
+Term term(const char* words, const std::string& formula)
+{
+    return { translate("Rules", words), formula };
+}
+
+Term first()
+{
+    return term(QV_TRANSLATE_NOOP("Rules", "il primo numero"), "A");
+}
+
+Term second()
+{
+    return term(QV_TRANSLATE_NOOP("Rules", "il secondo numero"), "B");
+}
 
 Term number(int n)
 {
@@ -17,13 +30,18 @@ Term number(int n)
 
 Term squareOf(const Term& t)
 {
-    const std::string words
+    const std::string joined
         = t.words.rfind("il ", 0) == 0 ? "del " + t.words.substr(3) : "di " + t.words;
-    return { "il quadrato " + words, "(" + t.formula + ")^2" };
+    //: %1 is a quantity joined to "di" ("del primo numero"), %2 the same quantity on its own
+    //: ("il primo numero"): use the one your language needs.
+    return { fill(translate("Rules", "il quadrato %1"), { joined, t.words }),
+        "(" + t.formula + ")^2" };
 }
 
 std::string of(const std::string& words)
 {
+    if (currentLanguage() != Language::italian)
+        return "of " + words;
     for (const auto& [article, joined] : { std::pair { "il ", "del " }, { "la ", "della " } })
         if (words.rfind(article, 0) == 0)
             return joined + words.substr(std::string(article).size());
@@ -34,18 +52,36 @@ std::optional<Term> operation(const std::string& s, const Term& x, const Term& y
 {
     const std::string fx = "(" + x.formula + ")", fy = "(" + y.formula + ")";
     if (s == "+")
-        return Term { "la somma " + of(x.words) + " e " + of(y.words), fx + " + " + fy };
+        //: %1 and %2 are two quantities joined to "di" ("del primo numero"), %3 and %4 the
+        //: same quantities on their own ("il primo numero"): use the ones your language needs.
+        return Term { fill(translate("Rules", "la somma %1 e %2"),
+                          { of(x.words), of(y.words), x.words, y.words }),
+            fx + " + " + fy };
     if (s == "*")
-        return Term { "il prodotto " + of(x.words) + " e " + of(y.words), fx + " * " + fy };
+        //: %1 and %2 are two quantities joined to "di" ("del primo numero"), %3 and %4 the
+        //: same quantities on their own ("il primo numero"): use the ones your language needs.
+        return Term { fill(translate("Rules", "il prodotto %1 e %2"),
+                          { of(x.words), of(y.words), x.words, y.words }),
+            fx + " * " + fy };
     if (s == "-")
-        return Term { "la differenza tra " + x.words + " e " + y.words
-                + " (il più grande meno il più piccolo)",
+        //: %1 and %2 are two quantities ("il primo numero", "7")
+        return Term { fill(translate("Rules",
+                               "la differenza tra %1 e %2 (il più grande meno il più piccolo)"),
+                          { x.words, y.words }),
             "diff(" + x.formula + "; " + y.formula + ")" };
     if (s == ":" && q == Quotient::Plain)
-        return Term { x.words + " diviso " + y.words + " (anche con la virgola)", fx + " : " + fy };
-    if (s == ":")
-        return Term { "la parte intera " + of(x.words + " diviso " + y.words),
+        //: %1 and %2 are two quantities ("il primo numero", "7")
+        return Term { fill(translate("Rules", "%1 diviso %2 (anche con la virgola)"),
+                          { x.words, y.words }),
+            fx + " : " + fy };
+    if (s == ":") {
+        //: %1 and %2 are two quantities ("il primo numero", "7")
+        const std::string quotient = fill(translate("Rules", "%1 diviso %2"), { x.words, y.words });
+        //: %1 is a division in words joined to "di" ("del primo numero diviso 7"), %2 the
+        //: same division on its own ("il primo numero diviso 7")
+        return Term { fill(translate("Rules", "la parte intera %1"), { of(quotient), quotient }),
             "intero(" + fx + " : " + fy + ")" };
+    }
     return std::nullopt;
 }
 
@@ -66,8 +102,8 @@ Term calculationOrZero(const Value& code, const Term& x, const Term& y)
 
 RuleDescription noResult()
 {
-    return { "La macchina non riesce a calcolare niente: mostra sempre «????».", { "0 : 0" }, "",
-        "" };
+    return { translate("Rules", "La macchina non riesce a calcolare niente: mostra sempre «????»."),
+        { "0 : 0" }, "", "" };
 }
 
 RuleDescription fixed(const std::string& sentence, const std::string& formula)
@@ -79,7 +115,8 @@ RuleDescription calculates(const std::optional<Term>& t)
 {
     if (!t)
         return noResult();
-    return fixed("La macchina calcola " + t->words + ".", t->formula);
+    //: %1 is a quantity ("la somma del primo numero e del secondo numero")
+    return fixed(fill(translate("Rules", "La macchina calcola %1."), { t->words }), t->formula);
 }
 
 RuleDescription between(

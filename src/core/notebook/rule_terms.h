@@ -11,20 +11,26 @@ namespace quorvel {
 class Machine;
 struct MachineState;
 
-// The pieces the rules' descriptions are made of: each quantity in words and as a formula in
-// the hypothesis notation, so that the words and the formula are always built together.
+// The pieces the rules' descriptions are made of: each quantity in words (in the language in
+// use) and as a formula in the hypothesis notation, with the functions' Italian names, so that
+// the words and the formula are always built together.
 struct Term
 {
     std::string words;
     std::string formula;
 };
 
-extern const Term first;
-extern const Term second;
+// A quantity whose words are kept marked for translation (QV_TRANSLATE_NOOP in the "Rules"
+// context), in the language in use.
+Term term(const char* words, const std::string& formula);
+Term first();
+Term second();
 
 Term number(int n);
 Term squareOf(const Term& t);
-// "di" joined to the article that follows, as Italian writes it: "del primo numero".
+// "di" joined to the article that follows, as Italian writes it: "del primo numero". The
+// sentences' patterns take this form and the plain words both, so that each language uses
+// the one it needs; in English it is "of the first number".
 std::string of(const std::string& words);
 
 // x s y for an operation symbol ("+", "-", "*", ":"), and how ":" divides; nothing for any
