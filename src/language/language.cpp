@@ -91,10 +91,9 @@ bool installLanguage(Language language, const QString& programFolder)
 {
     installQtTexts(language);
     static QTranslator texts;
-    if (programTexts) {
+    if (programTexts && QCoreApplication::instance())
         QCoreApplication::removeTranslator(programTexts);
-        programTexts = nullptr;
-    }
+    programTexts = nullptr;
     useLanguage(Language::italian, nullptr);
     if (language == Language::italian)
         return true;
