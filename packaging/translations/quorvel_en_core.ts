@@ -263,7 +263,7 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     </message>
     <message>
         <source>\pau=2000\ricorda per ottenere l&apos;output,clicca su esperimento.</source>
-        <translation>\pau=2000\remember: to get the output, click on experiment.</translation>
+        <translation>\pau=2000\remember: to get the output, click on “experiment”.</translation>
     </message>
     <message>
         <source>presta attenzione\pau=500\,in questo livello si possono presentare schemi di calcolo che, per gli stessi input,  forniscono output diversi......</source>
@@ -291,11 +291,11 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     </message>
     <message>
         <source>.....\Pau=2000\...questo puo&apos; essere fatto cliccando su cambia meccanismo di calcolo.</source>
-        <translation>.....\Pau=2000\...you can do this by clicking on change calculation mechanism.</translation>
+        <translation>.....\Pau=2000\...you can do this by clicking on “change the mechanism”.</translation>
     </message>
     <message>
         <source>\pau=2000\.......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi cambiare meccanismo,cliccando su operazioni</source>
-        <translation>\pau=2000\.......in some cases, for example in calculations that use the 4 operations, you can change the mechanism by clicking on operations</translation>
+        <translation>\pau=2000\.......in some cases, for example in calculations that use the 4 operations, you can change the mechanism by clicking on “Operations”</translation>
     </message>
     <message>
         <source>\pau=500\.......I numeri vanno inseriti cliccando sui tastierini numerici\pau=1000\</source>
@@ -303,11 +303,11 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     </message>
     <message>
         <source>.....prima devi cancellare i vecchi input cliccando su canc\pau=1000\</source>
-        <translation>.....first you must clear the old inputs by clicking on clear\pau=1000\</translation>
+        <translation>.....first you must clear the old inputs by clicking on “Clear”\pau=1000\</translation>
     </message>
     <message>
         <source>per ottenere l&apos;output clicca su esperimento\Pau=1000\</source>
-        <translation>to get the output, click on experiment\Pau=1000\</translation>
+        <translation>to get the output, click on “experiment”\Pau=1000\</translation>
     </message>
     <message>
         <source>.....ricorda di selezionare un livello dal menu&apos; livello\pau=2000\</source>
@@ -336,7 +336,7 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     <message>
         <source>...Bene,\pau=500\mai mollare...\pau=1000\stai operando con il meccanismo che hai salvato con il nome...%1</source>
         <extracomment>%1 is the name the pupil gave the mechanism when saving it</extracomment>
-        <translation>...Good,\pau=500\never give up...\pau=1000\you are working with the mechanism you saved with the name...%1</translation>
+        <translation>...Good, \pau=500\never give up...\pau=1000\you are working with the mechanism you saved with the name...%1</translation>
     </message>
     <message>
         <source>\pau=1000\ In questo caso devi inserire solo i valori numerici,senza scegliere il livello!\pau=500\ Cerca di scoprire nuove cose su di esso.</source>

@@ -81,7 +81,7 @@ TEST_F(English, TheSavedMechanismsNameEndsTheWizardsSentence)
     Listener wizard;
     sceneOpenedMechanism(wizard, "ponte");
     EXPECT_EQ(withoutPauseTags(wizard.speeches.at(0)),
-        "...Good,never give up...you are working with the mechanism you saved with the "
+        "...Good, never give up...you are working with the mechanism you saved with the "
         "name...ponte");
 }
 
