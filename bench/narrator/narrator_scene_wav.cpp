@@ -1,7 +1,9 @@
 // Speaks one narrator scene to a WAV file (16-bit mono), the pauses in place, and lists where
 // each speech and pause falls, so that the sound can be checked with sox or by ear.
-//   narrator_scene_wav <welcome|first_output|controlli|da_ricordare|opened> <out.wav>
+//   narrator_scene_wav [--lingua it|en] <welcome|first_output|controlli|da_ricordare|opened>
+//   <out.wav>
 #include "core/narrator/scenes.h"
+#include "language/language.h"
 #include "ui/narrator/espeak_engine.h"
 
 #include <QFile>
@@ -54,6 +56,15 @@ QByteArray wavHeader(qsizetype dataBytes, int rate)
 
 int main(int argc, char** argv)
 {
+    std::string problem;
+    const auto language = takeLanguageArgument(argc, argv, problem);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[0]).section('/', 0, -2);
+    if (!installLanguage(language.value_or(Language::italian), folder.isEmpty() ? "." : folder))
+        return 1;
     const std::map<std::string, std::function<void(Narrator&)>> scenes {
         { "welcome", sceneWelcome },
         { "first_output", sceneFirstOutput },
@@ -63,7 +74,9 @@ int main(int argc, char** argv)
     };
     if (argc != 3 || !scenes.count(argv[1])) {
         std::fprintf(stderr,
-            "usage: %s <welcome|first_output|controlli|da_ricordare|opened> <out.wav>\n", argv[0]);
+            "usage: %s [--lingua it|en] <welcome|first_output|controlli|da_ricordare|opened> "
+            "<out.wav>\n",
+            argv[0]);
         return 2;
     }
     SpeechCollector collector;
@@ -71,7 +84,7 @@ int main(int argc, char** argv)
 
     EspeakEngine engine;
     if (!engine.ensureReady()) {
-        std::fprintf(stderr, "no Italian voice\n");
+        std::fprintf(stderr, "no voice for the language\n");
         return 1;
     }
     QByteArray pcm;

@@ -28,9 +28,12 @@ echo "== screenshots during the welcome: $out/welcome.png (speaking), $out/gestu
 run "$bin/narrator_responsiveness" --silent --scenes welcome \
     --grab "1500:$out/welcome.png" --grab "6100:$out/gesture.png" > /dev/null 2> >(quiet)
 
-echo "== the scene da_ricordare spoken to $out/da_ricordare.wav"
-"$bin/narrator_scene_wav" da_ricordare "$out/da_ricordare.wav" | tail -n 1
-if command -v sox > /dev/null; then
-    sox --i "$out/da_ricordare.wav"
-    sox "$out/da_ricordare.wav" -n stats 2>&1 | grep -E 'Pk lev dB|RMS lev dB|Length s'
-fi
+for lingua in it en; do
+    wav="$out/da_ricordare-$lingua.wav"
+    echo "== the scene da_ricordare spoken in '$lingua' to $wav"
+    "$bin/narrator_scene_wav" --lingua "$lingua" da_ricordare "$wav" | tail -n 1
+    if command -v sox > /dev/null; then
+        sox --i "$wav"
+        sox "$wav" -n stats 2>&1 | grep -E 'Pk lev dB|RMS lev dB|Length s'
+    fi
+done
