@@ -146,12 +146,3 @@ TEST_F(English, AFailedSaveSaysWhereAndWhyInOneSentence)
             "Message The mechanism was not saved in “/nessuna-cartella-qui/ponte.txt”: the "
             "folder does not exist." }));
 }
-
-TEST_F(English, ItalianComesBackWhenChosenAgain)
-{
-    installLanguage(Language::italian, QUORVEL_TEST_BIN);
-    EXPECT_EQ(writtenDate("2026-12-07"), "7 dicembre 2026");
-    Rig rig;
-    rig.machine.livelloClick(3);
-    EXPECT_EQ(rig.machine.text(Control::Label15), "E'attivo il livello 3");
-}

@@ -99,32 +99,6 @@ protected:
     std::optional<MachineForm> form;
 };
 
-TEST_F(NotebookInEnglish, ThePanelAndItsMenusSpeakEnglish)
-{
-    EXPECT_EQ(headings(panel().model()), "Trial|First|Second|Output|Prediction|Formula");
-    const struct
-    {
-        const char* name;
-        QString english;
-    } cases[] = {
-        { "verifica", "Check" },
-        { "rivela", "Reveal the rule" },
-        { "menuQuaderno", "note&book" },
-        { "mostraQuaderno", "&Show the notebook" },
-        { "esportaCsv", "&Export as a table (CSV)..." },
-        { "stampa", "Prin&t..." },
-        { "menuInsegnante", "&teacher" },
-        { "scegliMeccanismo", "&Choose the mechanism..." },
-        { "regoleClasse", "Class &rules..." },
-        { "progressiClasse", "Class &progress..." },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(text(*form, c.name), c.english) << c.name;
-    EXPECT_EQ(
-        panel().statusText(), "Choose a level and do an experiment: your trials are written here.");
-    EXPECT_EQ(panel().predictionField().placeholderText(), "a number, then Enter");
-}
-
 TEST_F(NotebookInEnglish, TheVerdictsAndThePageAreInEnglish)
 {
     form->machine().livelloClick(1);
