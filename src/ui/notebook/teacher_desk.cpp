@@ -118,10 +118,10 @@ ClassRulesDialog::ClassRulesDialog(PupilSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* levels = new QGroupBox(tr("Livelli che gli alunni possono scegliere"), this);
     auto* levelRow = new QHBoxLayout(levels);
-    for (int n = 0; n < 5; ++n) {
+    for (std::size_t n = 0; n < m_levels.size(); ++n) {
         m_levels[n] = new QCheckBox(tr("Livello &%1").arg(n + 1), levels);
         m_levels[n]->setObjectName(QString("livelloPermesso%1").arg(n + 1));
-        m_levels[n]->setChecked(rules.levels[static_cast<std::size_t>(n)]);
+        m_levels[n]->setChecked(rules.levels[n]);
         levelRow->addWidget(m_levels[n]);
     }
     layout->addWidget(levels);
@@ -153,8 +153,8 @@ void ClassRulesDialog::keep()
 {
     ClassRules rules;
     bool any = false;
-    for (int n = 0; n < 5; ++n) {
-        rules.levels[static_cast<std::size_t>(n)] = m_levels[n]->isChecked();
+    for (std::size_t n = 0; n < m_levels.size(); ++n) {
+        rules.levels[n] = m_levels[n]->isChecked();
         any = any || m_levels[n]->isChecked();
     }
     if (!any) {

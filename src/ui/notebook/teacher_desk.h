@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/app/level.h"
+
 #include <QDialog>
 #include <QObject>
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +51,7 @@ public:
 
 private:
     PupilSession& m_session;
-    QCheckBox* m_levels[5] {};
+    std::array<QCheckBox*, Level::count> m_levels {};
     QComboBox* m_reveal = nullptr;
     QCheckBox* m_wizard = nullptr;
     QLabel* m_problem = nullptr;
