@@ -1,5 +1,6 @@
 #include "invariants.h"
 
+#include "core/app/translation.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/storage/open_panel.h"
@@ -19,9 +20,12 @@ bool isDisplayedOutput(const std::string& shown, char decimalSeparator)
 
 bool isStatusText(const std::string& status)
 {
-    static const std::regex pattern("E'attivo il livello [1-5]|E' attivo il  (livello[1-5])?"
+    static const std::regex italian("E'attivo il livello [1-5]|E' attivo il  (livello[1-5])?"
                                     "|E' attivo il meccanismo recuperato  .*");
-    return status.empty() || std::regex_match(status, pattern);
+    static const std::regex english("You are on level [1-5]|New mechanism, level [1-5]"
+                                    "|No level chosen yet|Using the saved mechanism .*");
+    return status.empty()
+        || std::regex_match(status, currentLanguage() == Language::english ? english : italian);
 }
 
 std::vector<std::string> brokenInvariants(MachineForm& form)

@@ -16,7 +16,8 @@ std::vector<std::string> brokenInvariants(MachineForm& form);
 
 // "", "out", "????", or a number in display form: -12, 0.25, 1.5E+15, 3E-07.
 bool isDisplayedOutput(const std::string& shown, char decimalSeparator);
-// Empty, or after a level command, a change of mechanism (two blanks, then the level) or a file.
+// Empty, or after a level command, a change of mechanism (two blanks, then the level) or a file;
+// in the language in use.
 bool isStatusText(const std::string& status);
 
 } // namespace quorvel::soak

@@ -1,6 +1,8 @@
 // The soak's own judge must neither cry wolf at a legal screen nor let a broken one pass.
 #include "invariants.h"
 
+#include "core/app/translation.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvel::soak {
@@ -33,6 +35,24 @@ TEST(SoakInvariants, TellLegalOutputsAndStatusLinesFromJunk)
     for (const auto& [text, separator, legal] : cases)
         EXPECT_EQ(separator ? isDisplayedOutput(text, separator) : isStatusText(text), legal)
             << '"' << text << '"';
+}
+
+TEST(SoakInvariants, TellEnglishStatusLinesFromItalianOnesInEnglish)
+{
+    const std::pair<const char*, bool> cases[] = {
+        { "", true },
+        { "You are on level 5", true },
+        { "New mechanism, level 3", true },
+        { "No level chosen yet", true },
+        { "Using the saved mechanism prova", true },
+        { "You are on level 6", false },
+        { "E'attivo il livello 5", false },
+    };
+    useLanguage(Language::english, nullptr);
+    for (const auto& [text, legal] : cases)
+        EXPECT_EQ(isStatusText(text), legal) << '"' << text << '"';
+    useLanguage(Language::italian, nullptr);
+    EXPECT_FALSE(isStatusText("You are on level 5"));
 }
 
 } // namespace

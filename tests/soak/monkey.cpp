@@ -7,6 +7,7 @@
 // when everything held and the window still answers within a second at the end; 2 for a broken
 // invariant, 3 for a window that stopped answering, 1 for a bad command line or set-up.
 #include "invariants.h"
+#include "language/language.h"
 #include "monkey_tools.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
@@ -333,16 +334,21 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Quorvel");
     QCommandLineParser options;
     options.addOptions({ { "events", "", "N", "1500" }, { "seed", "", "S", "1" },
-        { "report-memory", "" }, { "sound", "" } });
+        { "report-memory", "" }, { "sound", "" }, { "lingua", "", "it|en", "it" } });
     bool parsed = options.parse(QApplication::arguments()), eventsOk = false, seedOk = false;
     const long events = options.value("events").toLong(&eventsOk);
     const std::uint64_t seed = options.value("seed").toULongLong(&seedOk);
     const bool reportMemory = options.isSet("report-memory");
-    if (!parsed || !eventsOk || !seedOk || events < 0 || !options.positionalArguments().isEmpty()) {
-        std::fprintf(
-            stderr, "usage: quorvel_monkey [--events N] [--seed S] [--report-memory] [--sound]\n");
+    const auto language = languageNamed(options.value("lingua").toStdString());
+    if (!parsed || !eventsOk || !seedOk || events < 0 || !language
+        || !options.positionalArguments().isEmpty()) {
+        std::fprintf(stderr,
+            "usage: quorvel_monkey [--events N] [--seed S] [--report-memory] [--sound] "
+            "[--lingua it|en]\n");
         return 1;
     }
+    if (!installLanguage(*language, QCoreApplication::applicationDirPath()))
+        return 1;
     reportUnwritableCurrentFolder();
     const QTemporaryDir folder(QDir::temp().filePath("quorvel-monkey-XXXXXX"));
     if (!folder.isValid()) {
