@@ -25,6 +25,7 @@ for file in bin/quorvel bin/quorvel-console lib/quorvel/quorvel_media.so \
     share/metainfo/org.quorvel.Quorvel.metainfo.xml share/icons/hicolor/scalable/apps/quorvel.svg \
     share/icons/hicolor/16x16/apps/quorvel.png share/icons/hicolor/256x256/apps/quorvel.png \
     share/man/man6/quorvel.6 share/man/man6/quorvel-console.6 \
+    share/man/en/man6/quorvel.6 share/man/en/man6/quorvel-console.6 \
     share/quorvel/translations/quorvel_en.qm; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
@@ -34,10 +35,10 @@ desktop-file-validate "$prefix/share/applications/org.quorvel.Quorvel.desktop" \
 appstreamcli validate --no-net --explain \
     "$prefix/share/metainfo/org.quorvel.Quorvel.metainfo.xml" > "$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log"; fail "the metainfo is not valid"; }
-for page in quorvel quorvel-console; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/$page.6" \
+for page in man6/quorvel man6/quorvel-console en/man6/quorvel en/man6/quorvel-console; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/$page.6" \
         2>&1 > /dev/null)
-    [ -z "$warnings" ] || fail "the manual page of $page: $warnings"
+    [ -z "$warnings" ] || fail "the manual page $page: $warnings"
 done
 
 # Nothing installed points back into the build folder.
