@@ -16,6 +16,7 @@
 #include "ui/notebook/pupil_session.h"
 #include "ui/notebook/scheme_chooser.h"
 #include "ui/notebook/teacher_desk.h"
+#include "window_test.h"
 
 #include <QChart>
 #include <QChartView>
@@ -30,18 +31,8 @@
 namespace quorvel {
 namespace {
 
-const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
-
-// A data folder of the test's own, so that the pupils added here stay here.
-struct DataHome
-{
-    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
-    ~DataHome() { qputenv("XDG_DATA_HOME", before); }
-    DataHome(const DataHome&) = delete;
-    DataHome& operator=(const DataHome&) = delete;
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir dir;
-};
+using testing::DataHome;
+using testing::programFolder;
 
 void switchTo(Language language)
 {

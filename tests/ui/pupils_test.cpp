@@ -15,6 +15,7 @@
 #include "ui/notebook/pupil_session.h"
 #include "ui/notebook/scheme_chooser.h"
 #include "ui/notebook/teacher_desk.h"
+#include "window_test.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets>
@@ -26,22 +27,8 @@
 namespace quorvel {
 namespace {
 
-const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
-
-// The data folder of one test, in place before any window looks for it.
-struct DataHome
-{
-    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
-    ~DataHome() { qputenv("XDG_DATA_HOME", before); }
-    DataHome(const DataHome&) = delete;
-    DataHome& operator=(const DataHome&) = delete;
-    std::filesystem::path database() const
-    {
-        return std::filesystem::path(PupilSession::folder().toStdString());
-    }
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir dir;
-};
+using testing::DataHome;
+using testing::programFolder;
 
 // Answers the next modal dialog from inside its own loop, looking again until it comes up: the
 // window's activation turns the event loop once before its message.

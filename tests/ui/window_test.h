@@ -5,12 +5,14 @@
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
+#include "ui/notebook/pupil_session.h"
 
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 // Failures show texts as text.
@@ -52,6 +54,22 @@ inline QString answeringModal(
 // A documents folder of its own for each test, where saving and opening start afresh: the
 // tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
 // desktop does, and the folder remembered by an earlier test is forgotten.
+// A data folder of the test's own, in place before any window looks for it, so that the
+// pupils and collections a test adds stay in it.
+struct DataHome
+{
+    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
+    ~DataHome() { qputenv("XDG_DATA_HOME", before); }
+    DataHome(const DataHome&) = delete;
+    DataHome& operator=(const DataHome&) = delete;
+    std::filesystem::path database() const
+    {
+        return std::filesystem::path(PupilSession::folder().toStdString());
+    }
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir dir;
+};
+
 class TemporaryDocuments
 {
 public:
