@@ -70,9 +70,4 @@ private:
 // ~/.local/share/Quorvel/Quorvel when XDG_DATA_HOME is not set.
 std::filesystem::path dataFolder(const char* xdgDataHome, const char* home);
 
-// "2026-12-07" as "7 dicembre 2026", in the language in use; another text as it is.
-std::string writtenDate(const std::string& isoDate);
-// Whether a text is a date written "YYYY-MM-DD".
-bool isIsoDate(const std::string& text);
-
 } // namespace quorvel

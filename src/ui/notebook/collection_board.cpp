@@ -1,16 +1,13 @@
 #include "ui/notebook/collection_board.h"
 
-#include "core/app/translation.h"
 #include "core/collection/collection.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <algorithm>
@@ -32,17 +29,6 @@ const char* const revealedStyle = "QLabel { background: #DDE8FF; color: black; b
                                   "#6080C0; border-radius: 8px; padding: 6px; }"
                                   "QLabel:focus { border: 4px solid #000080; }";
 
-QString longDate(const std::string& iso)
-{
-    const QDate date = QDate::fromString(QString::fromStdString(iso), Qt::ISODate);
-    if (!date.isValid())
-        return QString::fromStdString(iso);
-    const QLocale locale = currentLanguage() == Language::english
-        ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-        : QLocale(QLocale::Italian);
-    return locale.toString(date, "d MMMM yyyy");
-}
-
 QLabel* closedCard(QWidget* parent)
 {
     auto* label = new QLabel("?", parent);
@@ -61,7 +47,7 @@ QString cardText(const Card& card)
             ? QCoreApplication::translate("quorvel::CollectionBoard", "scoperta il %1")
             //: %1 is the day the rule was revealed
             : QCoreApplication::translate("quorvel::CollectionBoard", "rivelata il %1"))
-                             .arg(longDate(card.date));
+                             .arg(QString::fromStdString(writtenDate(card.date)));
     const QString trials = card.trials == 0
         ? QCoreApplication::translate("quorvel::CollectionBoard", "senza prove")
         : card.trials == 1
