@@ -341,12 +341,6 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
                 problem = "--date vuole una data AAAA-MM-GG";
                 return std::nullopt;
             }
-        } else if ((arg == "--lingua" && hasValue) || arg.rfind("--lingua=", 0) == 0) {
-            options.language = languageNamed(arg == "--lingua" ? argv[++i] : arg.substr(9));
-            if (!options.language) {
-                problem = "--lingua vuole it oppure en";
-                return std::nullopt;
-            }
         } else if (arg == "--version" && argc == 2) {
             options.showVersion = true;
         } else {

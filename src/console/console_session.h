@@ -5,7 +5,6 @@
 #include "core/app/machine.h"
 #include "core/app/random.h"
 #include "core/app/system_clock.h"
-#include "core/app/translation.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -26,7 +25,6 @@ struct ConsoleOptions
     bool showVersion = false; // --version: say the version and end
     std::optional<std::string> date; // a fixed date for the collection's cards, "YYYY-MM-DD"
     std::filesystem::path dataFolder; // where the pupils' database is kept
-    std::optional<Language> language; // --lingua: the texts' language, else the locale's
 };
 
 // The line-oriented front end: one command per input line, one line per event out.

@@ -10,7 +10,10 @@
 int main(int argc, char** argv)
 {
     std::string problem;
-    auto options = quorvel::parseConsoleOptions(argc, argv, problem);
+    // --lingua is the window's option too: taken out first, the same way.
+    const auto language = quorvel::takeLanguageArgument(argc, argv, problem);
+    auto options
+        = problem.empty() ? quorvel::parseConsoleOptions(argc, argv, problem) : std::nullopt;
     if (!options) {
         std::cerr << problem << '\n';
         return 2;
@@ -20,7 +23,7 @@ int main(int argc, char** argv)
         return std::cout.flush() ? 0 : 1;
     }
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();
-    quorvel::installLanguage(options->language.value_or(quorvel::languageFromEnvironment()),
+    quorvel::installLanguage(language.value_or(quorvel::languageFromEnvironment()),
         QString::fromStdString(options->programFolder.string()));
     options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->dataFolder = quorvel::dataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
