@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The whole set-up on a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, starts the game
 #   make test  installs what is missing, builds, runs every test
@@ -8,7 +12,7 @@ BUILD_TYPE ?= Release
 MAKEFLAGS += --no-print-directory
 SHELL := bash
 
-.PHONY: all deps configure game build run console test check format format-check sanitize \
+.PHONY: all deps configure game build run console test check format format-check licence-check sanitize \
         clean soak bench fuzz install package screenshots
 
 all: build
@@ -54,7 +58,7 @@ console: game
 # The whole suite, as CI runs it: the format check, the Release build of the whole tree with
 # warnings as errors, every test, the file reader fuzzed for 30 s, and every test again in a
 # RelWithDebInfo build under the sanitizers.
-test: deps format-check
+test: deps format-check licence-check
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEL_WERROR=ON)
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD)
 	@JOBS=$(JOBS) bash scripts/run-tests.sh $(BUILD) tests
@@ -72,6 +76,10 @@ format:
 	@$(FORMATTED) | xargs clang-format -i
 format-check: deps
 	@bash scripts/format-check.sh
+
+# Every file says under which licence it is (REUSE), when the reuse tool is installed.
+licence-check: deps
+	@if command -v reuse > /dev/null; then reuse lint --quiet || { reuse lint | tail -40; exit 1; }; fi
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails. Leaks inside Qt and the system libraries are suppressed, ours never.

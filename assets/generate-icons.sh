@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Quorvel - renders the program's icon, drawn by hand in icons/quorvel.svg, at the sizes a
 # desktop's menus and task bars ask for.
 #

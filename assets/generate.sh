@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Quorvel - draws every picture and clip kept in this folder.
 #
 #   assets/generate.sh [output-folder]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs every benchmark of bench/ on a Release build and prints one Markdown table.
 
     bench/run_all.py BUILD_DIR

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One set of warnings for every target of ours: link quorvel_warnings. Warnings never fail a
 # user's or a packager's build; developers and CI turn them into errors with QUORVEL_WERROR.
 option(QUORVEL_WERROR "Treat warnings as errors" OFF)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes as a mechanism file. The reader must refuse or accept without
 // fault; an accepted record must survive a save and reopen with the same values; and the
 // restored mechanism must run experiments without anything but the machine's own failure path.

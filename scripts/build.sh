@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds a configured build folder, all of it or the targets named. Says nothing when they are
 # up to date; on a terminal, shows Ninja's one status line; elsewhere (CI, a pipe), only what
 # the compiler says and one closing line.   scripts/build.sh FOLDER [TARGET...]

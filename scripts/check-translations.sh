@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that every text of the program has its English translation: lupdate reads the sources
 # of each part (packaging/translations/areas.txt) into a copy of the part's .ts file, which
 # must then hold no unfinished text and be exactly the file kept in the repository (no text

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails on any C++ file of the repository that clang-format would change, and names it.
 # `make format` formats them all.
 set -euo pipefail

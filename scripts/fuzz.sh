@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes the mechanism-file reader for $1 seconds (60 by default) over a copy of the seed
 # corpus in fuzz/corpus. Prints the executions and whether anything crashed; exits non-zero
 # on a crash, a hang or a leak. Crashing inputs are kept in build-fuzz/artifacts/.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build, the game and the tests need.
 # Does nothing when everything is already there; uses sudo only when not root.
 set -euo pipefail
@@ -9,7 +14,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data libmuparser-dev libsqlite3-dev libsodium-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev reuse
     clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools
 )
 

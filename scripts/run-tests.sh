@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a build folder's tests and reports them in a few lines: how many of each kind ran and
 # ctest's summary; on a failure, also every line of the log but the passing tests'. The whole
 # log stays in FOLDER/ctest.log.   scripts/run-tests.sh FOLDER TITLE [CTEST OPTIONS...]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Photographs the game as a teacher meets it, under a real window manager (openbox) on Xvfb,
 # with the window away from the screen's top left: the welcome, the first-output scene at
 # level 4, the controls' help, and a saved mechanism just opened. For the release's metadata

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the game is measured against (bench/startup): a bare Qt Widgets main window of the
 // game's client size, with a menu bar and one label. Idle by default; with --toggle, a 500 ms
 // timer changes the label's text, as the game's lights blink, for the idle CPU comparison.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping a pupil's notebook after an experiment, as the window and the console do after each
 // one: the cost of one save when the notebook already holds N trials (pages of 30 trials).
 // It should not grow with N.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One experiment of every mechanism through the core, the beep excluded (the speaker here is
 // silent and returns at once). Iterative mechanisms are measured again at their worst inputs.
 

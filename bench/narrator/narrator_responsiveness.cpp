@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays narrator scenes beside a bare window and measures, while they play:
 //  - the largest gap between two turns of the window's event loop (a 1 ms probe timer);
 //  - the time from a Speak reaching the head of the queue to its sound being handed to the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speaks one narrator scene to a WAV file (16-bit mono), the pauses in place, and lists where
 // each speech and pause falls, so that the sound can be checked with sox or by ear.
 //   narrator_scene_wav [--lingua it|en] <welcome|first_output|controlli|da_ricordare|opened>

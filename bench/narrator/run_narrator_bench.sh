@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays every narrator scene beside a bare window and prints the window's largest event-loop gap
 # and the delay from a Speak reaching the head of the queue to its sound; then speaks one scene
 # to a WAV file and describes it with sox.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Launches a program and reports, from outside, when its first frame reaches the X server:
 // the first X Damage of a top-level window it creates. A paint event inside the program comes
 // some milliseconds before that; the frame on screen is what the pupil sees.

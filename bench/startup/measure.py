@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures the game's window against a bare Qt window, side by side under one Xvfb.
 
 Every program is launched by frame_watch (bench/startup/frame_watch.cpp), which reports from

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The console's own rules: its command-line options, and refused lines shown safely.
 #include "collection/sqlite_test_support.h"
 #include "console/console_session.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core's texts in English, from the compiled translation beside the tests: the wizard keeps
 // every pause where it was, each value lands in its place in the sentence, and Italian comes
 // back when the language is switched again.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine's own handlers on the fake rig: start-up, keypads, experiment, level commands,
 // "cambia meccanismo di calcolo", "Operazioni", the light cycle and the first-output scene.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A million experiments over every level and scheme with random inputs and random commands in
 // between. After each: the program is still standing, the output shows "????" or a number in
 // its display form, and for the fixed-formula and iterative mechanisms the number is what an

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The collection's rules: the board, how cards open and stay, and the class rules.
 #include "core/collection/classroom.h"
 #include "core/collection/collection.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The SQLite store in other processes: one without the right to write the folder, and writers
 // killed at random points of their writing.
 #include "collection/sqlite_test_support.h"

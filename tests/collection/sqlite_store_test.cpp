@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The SQLite store on real files in a folder of the test's own: the schema and its migration,
 // two copies at once, damaged files, a read-only folder, a full disk and a killed writer.
 #include "collection/sqlite_test_support.h"

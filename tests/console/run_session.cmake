@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one console session and compares its output with the expected transcript, line by line.
 # The session's first line may hold the console's options: "# options: --seed 7 --clock 10:00:05".
 # A differing output is kept in ACTUAL, in the build folder, and shown as a diff.

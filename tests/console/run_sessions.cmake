@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the sessions NAME.1.in, NAME.2.in, ... one after the other on one data folder of their
 # own, as a pupil who comes back, and compares their outputs together with NAME.out.
 # Each session's first line may hold the console's options: "# options: --seed 7".

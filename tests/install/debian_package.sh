@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package with CPack and checks what it holds and what it asks for.
 #   debian_package.sh BUILD_DIR
 set -uo pipefail

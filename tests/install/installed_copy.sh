@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix (DESTDIR), moves the installed tree elsewhere,
 # and plays from there: the installed files are all there and valid, the console plays a
 # transcript, and the window finds its clips, lights and modules without the build folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mechanisms calc01..calc47 through the experiment: one table of inputs, constants,
 // operation and draws against the output shown, then what a table cannot say (dispatch, the
 // level-1 correction, opened mechanisms, the choice of the operation and draws kept for a run).

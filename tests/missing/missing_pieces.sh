@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game starts, plays and ends normally with each of its outside pieces missing, one at a
 # time and all together, and says in one clear line on standard error what is missing:
 # the clips, the light pictures, the audio device, the Italian voice data, the modules of the

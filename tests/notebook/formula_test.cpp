@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pupil's hypothesis formulas: the school notation read, evaluated, and its mistakes
 // pointed at.
 #include "core/notebook/formula.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The notebook: pages, predictions, the discovery streak and hypotheses checked on a page.
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"

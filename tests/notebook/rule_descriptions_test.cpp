@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The revealed rules never lie: for every mechanism a level reaches, under every operation and
 // a few pairs of hidden constants, the description's formula gives what the machine shows on
 // a grid of inputs.

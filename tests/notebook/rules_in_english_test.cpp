@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The revealed rules, their formulas and the formulas' mistakes in English, read from the
 // compiled translation beside the test; and the same cases still in Italian, word for word.
 #include "core/notebook/formula.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The soak's own judge must neither cry wolf at a legal screen nor let a broken one pass.
 #include "invariants.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorvel_monkey: the real window, offscreen, under a stream of random clicks, keys, menu items
 // and answered dialogs, its invariants checked after every event.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replacing a file whole: permissions and links kept, long names, stale leftovers of killed
 // saves cleaned (and nothing else), and two savers that never mix their files.
 #include "core/storage/file_replace.h"

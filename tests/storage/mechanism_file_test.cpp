@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mechanism file: writing, reading and refusing, and the save and open commands.
 
 #include "core/storage/mechanism_commands.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a screen reader finds it: every control it can reach has a name and a role,
 // the keys are buttons it can press, the lights and the clip are left out, and the output, the
 // status line and the wizard's sentences are announced when they change.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of the wizard: the stage it keeps him on, the captions below the face and
 // the items Voce, Salta and Sottotitoli.
 #include "fakes/fakes.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clip player's commands and drawing, and the beep that holds the window for its length.
 #include "ui/effects/clip_player.h"
 #include "ui/effects/tone_speaker.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window in English: its menus, the keys on the machine's face, what a screen reader says
 // of them, and the information and open panels. No text of these keeps its Italian, every menu
 // keeps a letter of its own for the keyboard, and the long key still fits. Without --lingua, on

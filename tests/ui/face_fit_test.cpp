@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine's face as a classroom screen shows it: everything inside the window, every text
 // whole and readable at every size (keys, status line, displays, information panel), and the
 // lights on their rail.

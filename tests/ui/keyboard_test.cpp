@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine from the keyboard: digits into the framed input, which follows the keypad last
 // clicked; Backspace, Delete and Escape on it; Tab and Return; the menus' shortcuts and Alt
 // letters beside the digits.

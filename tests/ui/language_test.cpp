@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's language: chosen with --lingua, in the window's menu (for the next start) or by
 // the locale; English texts come from the compiled translation beside the executable, Italian
 // ones are the program's own and stay exactly as they are written.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window offscreen, used as the pupil uses it: every control where the machine's face puts
 // it at any size, the menus, the activation, the lights, the information panel and clicks.
 // The keyboard and the open panel have tests of their own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The widget tests' entry point: one QApplication, offscreen unless a display is asked for, and
 // settings and data of its own so that no test reads or changes the user's.
 // Test discovery runs this binary without the tests' environment, hence the default here; it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wizard: his requests in order and in time, the balloon, and speech without its sound.
 #include "core/app/level.h"
 #include "core/narrator/scenes.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The notebook, the pupils, the collection board and the teacher's desk in English, offscreen:
 // every widget is built after the switch, as the window builds them at start, and the tests go
 // back to Italian at the end so that the others read the program's own texts.

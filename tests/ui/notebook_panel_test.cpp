@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The notebook beside the window, offscreen: trials written as they happen, predictions and
 // the discovery, a hypothesis checked, the rule revealed, pages, the export, and the window
 // growing by the panel.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The open panel `Frame2` in the window: what its lists hold, what "apri" opens, the keys
 // pressed in it, the folder it shares with saving, a folder it cannot read, and where it can
 // be dragged.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pupils at the window, offscreen, each test on a data folder of its own: who plays, their
 // collection, the teacher's desk and the class's progress, and a pupil coming back after the
 // window was closed.

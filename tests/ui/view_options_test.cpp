@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "vista" menu: the high-contrast face keeps every text at 7:1 or more against its ground
 // and comes back to the usual face unchanged; large text makes the face's and the notebook's
 // text half as large again, with the keys' captions still inside their keys; both choices are

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the wizard and his balloon stand for a window at any place and scale, and which way he
 // points.
 #include "ui/narrator/wizard_animations.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value: its arithmetic (kinds, widening, rounding, faults), texts as numbers, reading the
 // inputs and the display form of numbers.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/app/machine.h"
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pupils' side of the store: profiles, cards, notebooks; and the class rules.
 #include "core/collection/sqlite_store.h"
 

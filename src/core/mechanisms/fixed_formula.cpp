@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed-formula mechanisms: the same inputs always give the same output.
 
 #include "core/app/machine.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The iterative mechanisms: common multiples and divisors found by counting through
 // candidates. The loops work on plain numbers with the remainder's 32-bit rule, so that the
 // worst case (32767 passes) stays well under a millisecond.

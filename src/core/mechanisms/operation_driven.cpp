@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The operation-driven mechanisms: the calculation follows the operation in force.
 
 #include "core/app/machine.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The varying-output mechanisms: a draw at every experiment keeps the output within a rule.
 
 #include "core/app/machine.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's keyboard: the digits type into the framed input, which the pupil chooses with
 // Tab, a click on a display or a click on a keypad.
 #include "ui/app/display_label.h"

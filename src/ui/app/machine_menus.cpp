@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's menu bar: the game's own menus, then the notebook's, the pupils', the teacher's
 // desk and the view's, each added by its owner.
 #include "ui/app/assistant_controls.h"

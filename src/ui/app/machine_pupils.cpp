@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of the pupils: who plays, their collection, and the class rules in force.
 #include "ui/app/machine_form.h"
 #include "ui/notebook/collection_board.h"

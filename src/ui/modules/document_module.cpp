@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The notebook's plot, PDF and printing, with Qt Charts and Qt Print Support: loaded when the
 // notebook is first shown.
 #include "ui/modules/modules.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The voice and the sound device, with espeak-ng and Qt Multimedia: loaded after the window's
 // first picture.
 #include "ui/modules/modules.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/narrator/espeak_engine.h"
 
 #include <espeak-ng/speak_lib.h>

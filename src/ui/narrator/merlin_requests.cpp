@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What callers ask of the wizard: the requests of the character service, which queue, and
 // the window's commands, which act at once. How he carries the requests out in time is in
 // merlin_narrator.cpp.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/notebook/pupil_chooser.h"
 
 #include "ui/notebook/pupil_session.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/storage/plain_icon_provider.h"
 
 #include <QCoreApplication>
