@@ -6,7 +6,7 @@
     <message>
         <source>Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatte %2.</source>
         <extracomment>%1 is how many trials are needed; %2 is how many the pupil has made</extracomment>
-        <translation>First make at least %1 tries with this mechanism: so far you have made %2.</translation>
+        <translation>First make at least %1 trials with this mechanism: so far you have made %2.</translation>
     </message>
     <message>
         <source>La regola si può vedere solo dopo averla scoperta: continua a provare!</source>
@@ -15,6 +15,16 @@
     <message>
         <source>L&apos;insegnante ha deciso che la regola non si può rivelare.</source>
         <translation>The teacher has decided that the rule cannot be revealed.</translation>
+    </message>
+    <message>
+        <source>Prima fai almeno %1 prove con questo meccanismo: non ne hai ancora fatta nessuna.</source>
+        <extracomment>%1 is how many trials are needed</extracomment>
+        <translation>First make at least %1 trials with this mechanism: you haven&apos;t made any yet.</translation>
+    </message>
+    <message>
+        <source>Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatta 1.</source>
+        <extracomment>%1 is how many trials are needed; the pupil has made one</extracomment>
+        <translation>First make at least %1 trials with this mechanism: so far you have made 1.</translation>
     </message>
 </context>
 <context>
@@ -94,8 +104,7 @@
     </message>
     <message>
         <source>pagina %1, livello %2, %3 prove</source>
-        <extracomment>%1 is the page&apos;s number, %2 its level&apos;s, %3 how many trials it holds</extracomment>
-        <translation>page %1, level %2, tries: %3</translation>
+        <translation>page %1, level %2, %3 trials</translation>
     </message>
     <message>
         <source>primo %1; secondo %2; uscita %3</source>
@@ -119,13 +128,12 @@
     </message>
     <message>
         <source>vale per %1 prove su %2</source>
-        <extracomment>%1 is how many trials agree with the formula, %2 how many there are</extracomment>
-        <translation>works for %1 of %2 tries</translation>
+        <translation>holds for %1 trials out of %2</translation>
     </message>
     <message>
         <source>prova %1: la formula dà %2, la macchina %3</source>
         <extracomment>%1 is the trial&apos;s number, %2 the formula&apos;s value, %3 the machine&apos;s output</extracomment>
-        <translation>try %1: the formula gives %2, the machine %3</translation>
+        <translation>trial %1: the formula gives %2, the machine %3</translation>
     </message>
     <message>
         <source>il quaderno non è stato esportato in «%1»: %2</source>
@@ -171,6 +179,16 @@ aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA
 aiuto: prevedi NUMBER | quaderno | ipotesi FORMULA | esporta PATH | rivela
 aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
 </translation>
+    </message>
+    <message>
+        <source>pagina %1, livello %2, %3 prova</source>
+        <extracomment>%1 is the page&apos;s number, %2 its level&apos;s, %3 is 1: the page holds one trial</extracomment>
+        <translation>page %1, level %2, %3 trial</translation>
+    </message>
+    <message>
+        <source>vale per %1 prova su %2</source>
+        <extracomment>%1 is 1: one trial agrees with the formula; %2 how many trials there are</extracomment>
+        <translation>holds for %1 trial out of %2</translation>
     </message>
 </context>
 <context>
@@ -249,6 +267,10 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <source>E&apos; attivo il  livello%1</source>
         <extracomment>the status line after changing the mechanism; %1 is the level&apos;s number</extracomment>
         <translation>New mechanism, level %1</translation>
+    </message>
+    <message>
+        <source>La macchina sceglie una parte della regola al primo esperimento: fai prima un esperimento, poi potrò dirti la regola.</source>
+        <translation>The machine picks part of its rule at the first experiment: do one experiment first, then I can tell you the rule.</translation>
     </message>
 </context>
 <context>
@@ -347,8 +369,8 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <translation>\pau=1000\You are on the right track. Apprentice scientist!</translation>
     </message>
     <message>
-        <source>Bravissimo! Hai scoperto la regola della macchina.\pau=500\ Sei un vero scienziato!</source>
-        <translation>Well done! You have discovered the machine’s rule.\pau=500\ You are a real scientist!</translation>
+        <source>Complimenti! Hai scoperto la regola della macchina.\pau=500\ È un vero lavoro da scienziati!</source>
+        <translation>Well done! You have found the machine&apos;s rule.\pau=500\ That is real scientists&apos; work!</translation>
     </message>
 </context>
 <context>

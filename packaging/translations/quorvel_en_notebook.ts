@@ -402,12 +402,7 @@
     </message>
     <message>
         <source>La formula vale per %1 prove su %2.</source>
-        <extracomment>%1 trials agree with the formula, out of the page&apos;s %2</extracomment>
         <translation>Trials the formula works for: %1 out of %2.</translation>
-    </message>
-    <message>
-        <source>Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!</source>
-        <translation>Try big numbers too, and zero, two equal numbers, and a first number smaller than the second: they might prove it wrong!</translation>
     </message>
     <message>
         <source>Vuoi davvero vedere la regola?</source>
@@ -416,6 +411,15 @@
     <message>
         <source>La regola: %1</source>
         <translation>The rule: %1</translation>
+    </message>
+    <message>
+        <source>La formula vale per %1 prova su %2.</source>
+        <extracomment>one trial agrees with the formula, out of the page&apos;s %2</extracomment>
+        <translation>The formula holds for %1 trial out of %2.</translation>
+    </message>
+    <message>
+        <source>Prova anche con numeri più grandi (per esempio tra 10 e 100), con lo zero, con due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!</source>
+        <translation>Try larger numbers too (for example between 10 and 100), zero, two equal numbers and a first number smaller than the second: they might prove it wrong!</translation>
     </message>
 </context>
 <context>

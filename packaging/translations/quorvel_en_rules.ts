@@ -66,6 +66,21 @@
         <extracomment>%1 is the page&apos;s number</extracomment>
         <translation>Mechanism %1</translation>
     </message>
+    <message>
+        <source> e </source>
+        <extracomment>between the last two numbers of a list: &quot;5, 6 e 9&quot;</extracomment>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>la macchina non calcola con questi numeri: prova %1</source>
+        <extracomment>%1 is the number of the one trial where the machine showed &quot;????&quot;</extracomment>
+        <translation>the machine does not work with these numbers: trial %1</translation>
+    </message>
+    <message>
+        <source>la macchina non calcola con questi numeri: prove %1</source>
+        <extracomment>%1 lists the trials where the machine showed &quot;????&quot;: &quot;5, 6 e 9&quot;</extracomment>
+        <translation>the machine does not work with these numbers: trials %1</translation>
+    </message>
 </context>
 <context>
     <name>NotebookCsv</name>
@@ -79,7 +94,7 @@
     </message>
     <message>
         <source>Prova</source>
-        <translation>Try</translation>
+        <translation>Trial</translation>
     </message>
     <message>
         <source>Primo numero</source>
@@ -127,6 +142,14 @@
     </message>
 </context>
 <context>
+    <name>Prediction</name>
+    <message>
+        <source>Non capisco la previsione «%1»: scrivi un numero (come 12 o 2,5), «????» se pensi che la macchina non calcoli, oppure, se la macchina sceglie a caso, tutto quello che può uscire: «da 3 a 9» o «5 o 7».</source>
+        <extracomment>%1 is what the pupil wrote as a prediction</extracomment>
+        <translation>I don&apos;t understand the prediction “%1”: write a number (like 12 or 2.5), “????” if you think the machine won&apos;t work it out, or, if the machine picks at random, everything that can come out: “from 3 to 9” or “5 or 7”.</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>la media dei due numeri</source>
@@ -146,7 +169,9 @@
     </message>
     <message>
         <source>La macchina calcola %1; poi calcola %2.</source>
-        <extracomment>%1 is a calculation with the two numbers, %2 one with its result</extracomment>
+        <extracomment>%1 is a calculation with the two numbers, %2 one with its result
+----------
+%1 is a remainder in words, %2 a calculation with it</extracomment>
         <translation>The machine works out %1; then it works out %2.</translation>
     </message>
     <message>
@@ -158,36 +183,9 @@
         <translation>the remainder when the second number is divided by the first</translation>
     </message>
     <message>
-        <source>Il risultato è un numero intero a caso tra la differenza dei due numeri (il più grande meno il più piccolo) e la loro somma.</source>
-        <translation>The result is a random whole number between the difference of the two numbers (the larger minus the smaller) and their sum.</translation>
-    </message>
-    <message>
-        <source>Il risultato è il più grande dei due numeri più un numero a caso da 1 a 80.</source>
-        <translation>The result is the larger of the two numbers plus a random number from 1 to 80.</translation>
-    </message>
-    <message>
-        <source>Il risultato è un numero intero a caso da 0 fino al più piccolo dei due numeri meno 1 (ma mai sotto lo 0).</source>
-        <translation>The result is a random whole number from 0 up to the smaller of the two numbers minus 1 (but never below 0).</translation>
-    </message>
-    <message>
-        <source>La macchina aggiunge %1 al primo numero e %2 al secondo, poi fa la somma dei due risultati.</source>
-        <extracomment>%1 and %2 are numbers</extracomment>
-        <translation>The machine adds %1 to the first number and %2 to the second, then adds the two results together.</translation>
-    </message>
-    <message>
         <source>La macchina moltiplica il primo numero per %1 e il secondo per %2, poi fa il prodotto dei due risultati.</source>
         <extracomment>%1 and %2 are numbers</extracomment>
         <translation>The machine multiplies the first number by %1 and the second by %2, then multiplies the two results together.</translation>
-    </message>
-    <message>
-        <source>La macchina divide il primo numero per %1 e il secondo per %2, tenendo le parti intere; poi divide il primo risultato per il secondo e ne tiene la parte intera.</source>
-        <extracomment>%1 and %2 are numbers</extracomment>
-        <translation>The machine divides the first number by %1 and the second by %2, rounding both down; then it divides the first result by the second and rounds that down.</translation>
-    </message>
-    <message>
-        <source>La macchina calcola la differenza tra il primo numero e %1 e quella tra il secondo numero e %2, poi la differenza tra i due risultati (sempre il più grande meno il più piccolo).</source>
-        <extracomment>%1 and %2 are numbers</extracomment>
-        <translation>The machine works out the difference between the first number and %1 and the one between the second number and %2, then the difference between the two results (always the larger minus the smaller).</translation>
     </message>
     <message>
         <source>il primo risultato</source>
@@ -220,11 +218,6 @@
         <translation>The result is the square of either the first or the second number, at random.</translation>
     </message>
     <message>
-        <source>Il risultato è un numero intero a caso tra il più grande dei due numeri e %1.</source>
-        <extracomment>%1 is a number</extracomment>
-        <translation>The result is a random whole number between the larger of the two numbers and %1.</translation>
-    </message>
-    <message>
         <source>La macchina sceglie a caso tre calcoli al primo esperimento e poi li usa sempre: due con i numeri nascosti e uno che unisce i risultati.</source>
         <translation>At the first experiment the machine picks three calculations at random and then always uses them: two with the hidden numbers and one that joins the results.</translation>
     </message>
@@ -254,11 +247,6 @@
         <translation>The machine puts the two numbers in a random order; from the first it takes away %1 and then the second, and keeps the result without the minus sign.</translation>
     </message>
     <message>
-        <source>La macchina mette i due numeri in un ordine a caso; divide il primo per %1 e ne tiene la parte intera, poi la divide per il secondo e tiene di nuovo la parte intera.</source>
-        <extracomment>%1 is a number</extracomment>
-        <translation>The machine puts the two numbers in a random order; it divides the first by %1 and rounds it down, then divides that by the second and rounds down again.</translation>
-    </message>
-    <message>
         <source>Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per %1.</source>
         <extracomment>%1 is a number</extracomment>
         <translation>The result is the lowest common multiple of the two numbers, multiplied by %1.</translation>
@@ -281,20 +269,12 @@
         <translation>If the first number is smaller than the second, the result is 0; if it is larger, it is 1; if the two numbers are the same, the result is the first number.</translation>
     </message>
     <message>
-        <source>La macchina calcola la media dei due numeri: la loro somma divisa per 2 (anche con la virgola).</source>
-        <translation>The machine works out the average of the two numbers: their sum divided by 2 (with decimals too).</translation>
-    </message>
-    <message>
         <source>La macchina calcola il quadrato della somma dei due numeri.</source>
         <translation>The machine works out the square of the sum of the two numbers.</translation>
     </message>
     <message>
         <source>La macchina calcola il quadrato della differenza tra i due numeri.</source>
         <translation>The machine works out the square of the difference between the two numbers.</translation>
-    </message>
-    <message>
-        <source>La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, e ne tiene la parte intera.</source>
-        <translation>The machine works out the square root of the sum of the squares of the two numbers, and rounds it down.</translation>
     </message>
     <message>
         <source>Il risultato è il resto della divisione del primo numero per il secondo.</source>
@@ -315,10 +295,6 @@
     <message>
         <source>La macchina calcola la somma dei quadrati dei due numeri.</source>
         <translation>The machine works out the sum of the squares of the two numbers.</translation>
-    </message>
-    <message>
-        <source>La macchina calcola la differenza tra i quadrati dei due numeri (il più grande meno il più piccolo).</source>
-        <translation>The machine works out the difference between the squares of the two numbers (the larger minus the smaller).</translation>
     </message>
     <message>
         <source>Il risultato è il quadrato del primo numero.</source>
@@ -360,26 +336,6 @@
         <translation>the product of %3 and %4</translation>
     </message>
     <message>
-        <source>la differenza tra %1 e %2 (il più grande meno il più piccolo)</source>
-        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
-        <translation>the difference between %1 and %2 (the larger minus the smaller)</translation>
-    </message>
-    <message>
-        <source>%1 diviso %2 (anche con la virgola)</source>
-        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
-        <translation>%1 divided by %2 (with decimals too)</translation>
-    </message>
-    <message>
-        <source>%1 diviso %2</source>
-        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
-        <translation>%1 divided by %2</translation>
-    </message>
-    <message>
-        <source>la parte intera %1</source>
-        <extracomment>%1 is a division in words joined to &quot;di&quot; (&quot;del primo numero diviso 7&quot;), %2 the same division on its own (&quot;il primo numero diviso 7&quot;)</extracomment>
-        <translation>%2, rounded down</translation>
-    </message>
-    <message>
         <source>La macchina non riesce a calcolare niente: mostra sempre «????».</source>
         <translation>The machine can&apos;t work anything out: it always shows “????”.</translation>
     </message>
@@ -387,6 +343,117 @@
         <source>La macchina calcola %1.</source>
         <extracomment>%1 is a quantity (&quot;la somma del primo numero e del secondo numero&quot;)</extracomment>
         <translation>The machine works out %1.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola %1; poi fa un&apos;altra operazione tra il risultato e %2, che sceglie a caso al primo esperimento.</source>
+        <extracomment>%1 is a calculation with the two numbers, %2 a number or &quot;il secondo numero&quot;</extracomment>
+        <translation>The machine works out %1; then it does another operation with the result and %2, which it picks at random at the first experiment.</translation>
+    </message>
+    <message>
+        <source>Il risultato può avere la virgola.</source>
+        <translation>The answer can have decimals.</translation>
+    </message>
+    <message>
+        <source>il resto</source>
+        <translation>the remainder</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso dalla differenza dei due numeri (si toglie sempre il numero minore dal maggiore) fino alla loro somma, compresi.</source>
+        <translation>The result is a random whole number from the difference of the two numbers (always the smaller number taken from the larger) to their sum, both included.</translation>
+    </message>
+    <message>
+        <source>Il risultato è il più grande dei due numeri più un numero intero a caso da 1 fino a 80, compresi.</source>
+        <translation>The result is the larger of the two numbers plus a random whole number from 1 to 80, both included.</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso da 0 fino al più piccolo dei due numeri meno 1, compresi (ma mai sotto lo 0).</source>
+        <translation>The result is a random whole number from 0 to the smaller of the two numbers minus 1, both included (but never below 0).</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la somma del primo numero e di %1 e la somma del secondo numero e di %2; poi calcola la somma dei due risultati.</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine works out the sum of the first number and %1 and the sum of the second number and %2; then it works out the sum of the two results.</translation>
+    </message>
+    <message>
+        <source>La macchina divide il primo numero per %1 e il secondo per %2, e toglie ai due risultati la parte dopo la virgola; poi divide il primo risultato per il secondo, e toglie di nuovo la parte dopo la virgola.</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine divides the first number by %1 and the second by %2, and drops the decimals of both results; then it divides the first result by the second, and drops the decimals again.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la differenza tra il primo numero e %1 e quella tra il secondo numero e %2; poi la differenza tra i due risultati (si toglie sempre il numero minore dal maggiore).</source>
+        <extracomment>%1 and %2 are numbers</extracomment>
+        <translation>The machine works out the difference between the first number and %1 and the one between the second number and %2; then the difference between the two results (always the smaller number taken from the larger).</translation>
+    </message>
+    <message>
+        <source>Il risultato è un numero intero a caso tra il più grande dei due numeri e %1, compresi tutti e due.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The result is a random whole number between the larger of the two numbers and %1, both included.</translation>
+    </message>
+    <message>
+        <source>La macchina mette i due numeri in un ordine a caso; divide il primo per %1 senza la parte dopo la virgola, poi divide questo risultato per il secondo, di nuovo senza la parte dopo la virgola.</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>The machine puts the two numbers in a random order; it divides the first by %1 without the decimals, then divides that result by the second, again without the decimals.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la media dei due numeri: la loro somma divisa per 2 (il risultato può avere la virgola).</source>
+        <translation>The machine works out the average of the two numbers: their sum divided by 2 (the answer can have decimals).</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, senza la parte dopo la virgola.</source>
+        <translation>The machine works out the square root of the sum of the squares of the two numbers, without the decimals.</translation>
+    </message>
+    <message>
+        <source>La macchina calcola la differenza tra i quadrati dei due numeri (si toglie sempre il numero minore dal maggiore).</source>
+        <translation>The machine works out the difference between the squares of the two numbers (always the smaller number taken from the larger).</translation>
+    </message>
+    <message>
+        <source>se il secondo numero è più grande di %1</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>if the second number is larger than %1</translation>
+    </message>
+    <message>
+        <source>se il primo numero è più grande di %1</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>if the first number is larger than %1</translation>
+    </message>
+    <message>
+        <source>se uno dei due numeri è 0</source>
+        <translation>if one of the two numbers is 0</translation>
+    </message>
+    <message>
+        <source>se il minimo comune multiplo è più grande di %1</source>
+        <extracomment>%1 is a number</extracomment>
+        <translation>if the lowest common multiple is larger than %1</translation>
+    </message>
+    <message>
+        <source>La macchina mostra «????» %1.</source>
+        <extracomment>%1 is when: &quot;se il secondo numero è più grande di 32767&quot;</extracomment>
+        <translation>The machine shows “????” %1.</translation>
+    </message>
+    <message>
+        <source>La macchina mostra «????» %1 o %2.</source>
+        <extracomment>%1 and %2 are when: &quot;se il secondo numero è più grande di 32767&quot;</extracomment>
+        <translation>The machine shows “????” %1 or %2.</translation>
+    </message>
+    <message>
+        <source>La macchina mostra «????» %1, %2 o %3.</source>
+        <extracomment>%1, %2 and %3 are when: &quot;se il secondo numero è più grande di 32767&quot;</extracomment>
+        <translation>The machine shows “????” %1, %2 or %3.</translation>
+    </message>
+    <message>
+        <source>la differenza tra %1 e %2 (si toglie sempre il numero minore dal maggiore)</source>
+        <extracomment>%1 and %2 are two quantities (&quot;il primo numero&quot;, &quot;7&quot;)</extracomment>
+        <translation>the difference between %1 and %2 (always the smaller number taken from the larger)</translation>
+    </message>
+    <message>
+        <source>la divisione %1 per %2 (il risultato può avere la virgola)</source>
+        <extracomment>%1 is the dividend joined to &quot;di&quot; (&quot;del primo numero&quot;), %2 the divisor (&quot;7&quot;); %3 and %4 the same on their own: use the ones your language needs.</extracomment>
+        <translation>%3 divided by %4 (the answer can have decimals)</translation>
+    </message>
+    <message>
+        <source>il risultato della divisione %1 per %2, senza la parte dopo la virgola</source>
+        <extracomment>%1 is the dividend joined to &quot;di&quot; (&quot;del primo numero&quot;), %2 the divisor (&quot;7&quot;); %3 and %4 the same on their own: use the ones your language needs.</extracomment>
+        <translation>%3 divided by %4, without the decimals</translation>
     </message>
 </context>
 </TS>

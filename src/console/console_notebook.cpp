@@ -10,6 +10,7 @@
 #include "core/notebook/notebook_csv.h"
 #include "core/notebook/rule_descriptions.h"
 #include "core/storage/file_replace.h"
+#include "core/values/number_text.h"
 
 #include <ostream>
 
@@ -26,9 +27,10 @@ std::string verdict(bool right)
 
 bool ConsoleNotebook::run(const std::string& word, const std::string& rest)
 {
-    if (word == "prevedi" && !rest.empty())
-        m_machine.notebook().setPrediction(rest);
-    else if (word == "quaderno" && rest.empty())
+    if (word == "prevedi" && !rest.empty()) {
+        if (const auto problem = m_machine.notebook().setPrediction(rest))
+            error(*problem);
+    } else if (word == "quaderno" && rest.empty())
         printPage();
     else if (word == "ipotesi" && !rest.empty())
         checkHypothesis(rest);
@@ -64,11 +66,17 @@ void ConsoleNotebook::printPage()
               << '\n';
         return;
     }
-    //: %1 is the page's number, %2 its level's, %3 how many trials it holds
+    const std::string number = std::to_string(page->number),
+                      level = std::to_string(page->level.number()),
+                      trials = std::to_string(page->trials.size());
     m_out << "quaderno: "
-          << fill(translate("Console", "pagina %1, livello %2, %3 prove"),
-                 { std::to_string(page->number), std::to_string(page->level.number()),
-                     std::to_string(page->trials.size()) })
+          << (page->trials.size() == 1
+                     //: %1 is the page's number, %2 its level's, %3 is 1: the page holds one trial
+                     ? fill(translate("Console", "pagina %1, livello %2, %3 prova"),
+                         { number, level, trials })
+                     //: %1 is the page's number, %2 its level's, %3 how many trials it holds
+                     : fill(translate("Console", "pagina %1, livello %2, %3 prove"),
+                         { number, level, trials }))
           << '\n';
     for (const Trial& t : page->trials) {
         //: a trial: the first input, the second input and the output
@@ -104,11 +112,17 @@ void ConsoleNotebook::checkHypothesis(const std::string& text)
     const Page empty;
     const HypothesisCheck check
         = quorvel::checkHypothesis(std::get<Formula>(read), page ? *page : empty);
-    //: %1 is how many trials agree with the formula, %2 how many there are
+    const std::string agreeing = std::to_string(check.agreeing),
+                      total = std::to_string(check.trials.size());
     m_out << "ipotesi: "
-          << fill(translate("Console", "vale per %1 prove su %2"),
-                 { std::to_string(check.agreeing), std::to_string(check.trials.size()) })
+          << (check.agreeing == 1
+                     //: %1 is 1: one trial agrees with the formula; %2 how many trials there are
+                     ? fill(translate("Console", "vale per %1 prova su %2"), { agreeing, total })
+                     //: %1 is how many trials agree with the formula, %2 how many there are
+                     : fill(translate("Console", "vale per %1 prove su %2"), { agreeing, total }))
           << '\n';
+    if (!check.machineCannot.empty())
+        m_out << "ipotesi: " << machineCannotCalculate(check.machineCannot) << '\n';
     for (const TrialCheck& c : check.trials) {
         if (c.agrees)
             continue;
@@ -134,11 +148,18 @@ void ConsoleNotebook::exportTo(const std::string& path)
 
 void ConsoleNotebook::reveal()
 {
-    const std::optional<std::string> rule = m_machine.revealRule();
-    if (rule)
-        m_out << "regola: " << *rule << '\n';
-    else
+    const Machine::Reveal reveal = m_machine.revealRule();
+    switch (reveal.result) {
+    case Machine::Reveal::Result::Told:
+        m_out << "regola: " << reveal.text << '\n';
+        break;
+    case Machine::Reveal::Result::NotYet:
+        m_out << "messaggio: " << reveal.text << '\n';
+        break;
+    case Machine::Reveal::Result::NoRule:
         error(translate("Console", "non c'è ancora una regola da rivelare: scegli un livello"));
+        break;
+    }
 }
 
 void ConsoleNotebook::error(const std::string& text)

@@ -124,7 +124,7 @@ TEST_F(English, ValuesLandInTheirPlacesInEachSentence)
 
     const std::pair<std::string, std::string> cases[] = {
         { Classroom(store).revealRefusal(&page).value_or(""),
-            "First make at least 10 tries with this mechanism: so far you have made 3." },
+            "First make at least 10 trials with this mechanism: so far you have made 3." },
         { writtenDate("2026-12-07"), "7 December 2026" },
         { writtenDate("2027-01-31"), "31 January 2027" },
         { writtenDate("domani"), "domani" },

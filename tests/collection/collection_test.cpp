@@ -99,7 +99,9 @@ TEST(Collection, OpensTheCardOfADiscoveryWithItsDateAndTrials)
     const std::optional<Card> card = pupil.discover("2026-12-07");
     ASSERT_TRUE(card);
     EXPECT_EQ(*card,
-        (Card { 24, Level::number(1), "Il risultato è il più grande dei due numeri.",
+        (Card { 24, Level::number(1),
+            "Il risultato è il più grande dei due numeri. La macchina mostra «????» se il "
+            "secondo numero è più grande di 32767.",
             CardWay::Discovered, "2026-12-07", 5 }));
     EXPECT_EQ(pupil.collection.openCards(), std::vector<Card> { *card });
 }
@@ -182,7 +184,7 @@ TEST(Classroom, AllowsTheRevealAsTheTeacherDecided)
     never.reveal = RevealPolicy::AfterTenTrials;
     store.setClassRules(never);
     EXPECT_EQ(Classroom(store).revealRefusal(nullptr),
-        "Prima fai almeno 10 prove con questo meccanismo: finora ne hai fatte 0.");
+        "Prima fai almeno 10 prove con questo meccanismo: non ne hai ancora fatta nessuna.");
 }
 
 TEST(Classroom, AllowsOnlyTheLevelsTheTeacherChose)

@@ -28,6 +28,8 @@ std::vector<Page> notebookOf(int pages, int trials, const std::string& filler = 
         page.number = p;
         page.level = Level::number((p - 1) % Level::count + 1);
         page.streak = p % 3;
+        if (page.streak > 0)
+            page.streakAnswers = { "4", "2..9 | 5" }; // an output, and the set of a random rule
         page.discovered = p % 2 == 0;
         page.revealed = p % 3 == 0;
         for (int t = 1; t <= trials; ++t) {
@@ -50,8 +52,8 @@ void expectSame(const std::vector<Page>& actual, const std::vector<Page>& expect
     for (std::size_t p = 0; p < expected.size(); ++p) {
         const Page& a = actual[p];
         const Page& e = expected[p];
-        EXPECT_EQ(std::tie(a.number, a.level, a.streak, a.discovered, a.revealed),
-            std::tie(e.number, e.level, e.streak, e.discovered, e.revealed));
+        EXPECT_EQ(std::tie(a.number, a.level, a.streak, a.discovered, a.revealed, a.streakAnswers),
+            std::tie(e.number, e.level, e.streak, e.discovered, e.revealed, e.streakAnswers));
         ASSERT_EQ(a.trials.size(), e.trials.size()) << "page " << e.number;
         for (std::size_t t = 0; t < e.trials.size(); ++t) {
             const Trial& x = a.trials[t];
@@ -192,7 +194,8 @@ TEST(SqliteStore, BringsAVersion1DatabaseUpToDateAndKeepsItsData)
                     "PRAGMA user_version = 1;");
     }
     SqliteStore store(folder.path());
-    EXPECT_EQ(RawDatabase(store.file()).single("PRAGMA user_version"), "2");
+    EXPECT_EQ(RawDatabase(store.file()).single("PRAGMA user_version"),
+        std::to_string(SqliteStore::schemaVersion));
     EXPECT_EQ(store.profiles(), std::vector<std::string> { "Anna" });
     EXPECT_EQ(store.cards("Anna"),
         (std::vector<Card> {

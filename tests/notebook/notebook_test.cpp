@@ -39,40 +39,6 @@ TEST(Notebook, WritesTrialsOnlyOnAPageAndKeepsEmptyPagesForTheNextMechanism)
     EXPECT_EQ(n.currentPage()->title(), "Meccanismo 2");
 }
 
-TEST(Notebook, ChecksPredictionsAsTheDisplayReadsThem)
-{
-    struct Row
-    {
-        const char* prediction;
-        const char* output;
-        bool right;
-    };
-    const Row rows[] = {
-        { "12", "12", true },
-        { " 12 ", "12", true },
-        { "12,5", "12,5", true },
-        { "12.5", "12,5", true }, // either separator is accepted
-        { "12,50", "12.5", true },
-        { "-3", "-3", true },
-        { "13", "12", false },
-        { "12", "????", false },
-        { "????", "????", true },
-        { "dodici", "12", false },
-        { "15000000000", "1.5E+10", true },
-        { "1", "1.000001", false },
-    };
-    for (const Row& r : rows) {
-        Notebook n;
-        n.beginPage(Level::number(1));
-        n.setPrediction(r.prediction);
-        const TrialOutcome o = n.record("1", "2", 1, 2, r.output);
-        EXPECT_TRUE(o.predicted);
-        EXPECT_EQ(o.right, r.right) << r.prediction << " / " << r.output;
-        EXPECT_TRUE(n.currentPage()->trials.back().prediction.has_value());
-        EXPECT_EQ(n.prediction(), ""); // cleared after every experiment
-    }
-}
-
 TEST(Notebook, DiscoversAfterThreeRightPredictionsInARowOnNewPairs)
 {
     Notebook n;
@@ -86,6 +52,7 @@ TEST(Notebook, DiscoversAfterThreeRightPredictionsInARowOnNewPairs)
     EXPECT_FALSE(sum(n, 6, 1, "7").discovery);
     EXPECT_FALSE(sum(n, 7, 1, "8").discovery);
     sum(n, 30, 1);
+    EXPECT_FALSE(sum(n, 30, 2, "????").discovery); // "????" neither counts nor breaks it
     const TrialOutcome third = sum(n, 8, 1, "9");
     EXPECT_TRUE(third.discovery);
     EXPECT_TRUE(n.currentPage()->discovered);
@@ -104,16 +71,22 @@ TEST(Notebook, ChecksAHypothesisOnEveryTrialOfThePage)
     n.record("20", "6", 20, 6, "3");
     const Formula halfUp = std::get<Formula>(Formula::read("intero(A : B)"));
     const HypothesisCheck check = checkHypothesis(halfUp, *n.currentPage());
-    ASSERT_EQ(check.trials.size(), 4u);
-    EXPECT_EQ(check.agreeing, 4); // no value for 9 : 0 agrees with "????"
-    EXPECT_FALSE(check.trials[1].value.has_value());
+    // The machine showed "????" for 9 and 0: that trial is set apart, for and against no formula.
+    ASSERT_EQ(check.trials.size(), 3u);
+    EXPECT_EQ(check.agreeing, 3);
+    EXPECT_EQ(check.machineCannot, std::vector<int> { 2 });
+    EXPECT_EQ(check.trials[1].trial, 3);
     EXPECT_TRUE(check.tryHarderInputs); // fewer than five trials
 
     const Formula wrong = std::get<Formula>(Formula::read("A - B"));
     const HypothesisCheck bad = checkHypothesis(wrong, *n.currentPage());
     EXPECT_EQ(bad.agreeing, 0);
     EXPECT_EQ(*bad.trials[0].value, 5);
+    EXPECT_EQ(bad.machineCannot, std::vector<int> { 2 }); // never a disagreement
     EXPECT_FALSE(bad.tryHarderInputs);
+    EXPECT_EQ(machineCannotCalculate({ 2 }), "la macchina non calcola con questi numeri: prova 2");
+    EXPECT_EQ(machineCannotCalculate({ 2, 5, 9 }),
+        "la macchina non calcola con questi numeri: prove 2, 5 e 9");
 }
 
 TEST(Notebook, AsksForHarderInputsWhileEveryInputIsSmall)
@@ -138,14 +111,14 @@ TEST(NotebookCsv, OpensInAnItalianSpreadsheet)
 {
     Notebook n;
     n.beginPage(Level::number(2));
-    n.setPrediction("=1+1");
+    n.setPrediction("+5");
     n.record("7", "2", 7, 2, "3.5");
     n.record("9", "0", 9, 0, "????");
     n.markRevealed();
     EXPECT_EQ(notebookCsv(n),
         "\xEF\xBB\xBF"
         "Pagina;Livello;Prova;Primo numero;Secondo numero;Uscita;Previsione;Esito;Scoperta\r\n"
-        "Meccanismo 1;2;1;7;2;3,5;'=1+1;sbagliata;rivelata\r\n"
+        "Meccanismo 1;2;1;7;2;3,5;'+5;sbagliata;rivelata\r\n"
         "Meccanismo 1;2;2;9;0;????;;;rivelata\r\n");
 }
 
@@ -192,7 +165,9 @@ TEST(MachineNotebook, TheWizardCongratulatesOnTheDiscovery)
     EXPECT_TRUE(rig.machine.lastOutcome().discovery);
     EXPECT_TRUE(rig.machine.notebook().currentPage()->discovered);
     EXPECT_NE(std::find(rig.log().begin(), rig.log().end(), "Play congratulate"), rig.log().end());
-    EXPECT_EQ(rig.machine.revealRule(), "Il risultato è il più grande dei due numeri.");
+    EXPECT_EQ(rig.machine.revealRule().text,
+        "Il risultato è il più grande dei due numeri. La macchina mostra «????» se il secondo "
+        "numero è più grande di 32767.");
     EXPECT_TRUE(rig.machine.notebook().currentPage()->revealed);
 }
 

@@ -9,6 +9,8 @@
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
 #include "core/notebook/rule_descriptions.h"
+#include "core/storage/mechanism_file.h"
+#include "core/values/number_text.h"
 #include "fakes/fakes.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +47,8 @@ private:
 bool allows(
     const RuleDescription& rule, Formulas& formulas, double a, double b, const std::string& output)
 {
+    if (showsNoValue(rule, a, b))
+        return output == "????";
     for (const std::string& outcome : rule.outcomes)
         if (sameAsDisplayed(formulas.value(outcome, a, b), output))
             return true;
@@ -52,13 +56,25 @@ bool allows(
         const auto low = formulas.value(rule.low, a, b), high = formulas.value(rule.high, a, b);
         if (!low || !high)
             return output == "????";
-        const auto shown = readPupilNumber(output);
-        return shown && *shown == std::floor(*shown) && *shown >= *low && *shown <= *high;
+        // A display keeps 15 significant digits: beyond them, a whole number shows rounded.
+        const auto shown = readShownNumber(output);
+        const double slack = std::fabs(shown.value_or(0)) * 1e-14;
+        return shown && (*shown == std::floor(*shown) || slack >= 1) && *shown >= *low - slack
+            && *shown <= *high + slack;
     }
     return rule.outcomes.empty();
 }
 
-const int inputs[] = { 0, 1, 2, 3, 5, 6, 9, 12, 25, 36, 100, 181 };
+const double inputs[] = { 0, 1, 2, 3, 5, 6, 9, 12, 25, 36, 100, 181 };
+// Where the machine's own limits lie: the 16-bit second number, its square, the 32-bit
+// remainder and common multiple.
+const double limitInputs[] = { 7, 181, 182, 3276, 3277, 32757, 32766, 32767, 32768, 40000, 65536,
+    2147483647, 2147483648.0, 1e15 };
+
+std::string digits(double v)
+{
+    return formatNumber(v, 17, '.');
+}
 
 struct Machinery
 {
@@ -66,12 +82,14 @@ struct Machinery
     int c1, c2;
 };
 
-TEST(RuleDescriptions, AgreeWithEveryMechanismOnAGridOfInputs)
+// Runs every mechanism a level reaches on every pair of the inputs, under each setup, checking
+// the rule told just before each experiment against what the machine shows.
+template <std::size_t N>
+int checkEveryMechanism(std::initializer_list<Machinery> setups, const double (&grid)[N])
 {
     Formulas formulas;
     int checked = 0;
-    for (const Machinery setup : { Machinery { 1, 3, 7 }, Machinery { 2, 9, 1 },
-             Machinery { 3, 2, 10 }, Machinery { 4, 6, 5 } }) {
+    for (const Machinery setup : setups) {
         for (int level = 1; level <= 5; ++level) {
             for (int scheme = 1; scheme <= schemeCount(Level::number(level)); ++scheme) {
                 SeededRig rig(static_cast<std::uint64_t>(setup.op * 100 + scheme));
@@ -80,23 +98,43 @@ TEST(RuleDescriptions, AgreeWithEveryMechanismOnAGridOfInputs)
                 rig.s().opCode = Value::int16(setup.op);
                 rig.s().partOpCode = Value::int16(setup.op % 4 + 1);
                 rig.s().joinOpCode = Value::int16((setup.op + 1) % 4 + 1);
-                for (int a : inputs) {
-                    for (int b : inputs) {
+                for (double a : grid) {
+                    for (double b : grid) {
                         const auto rule = describeRule(rig.machine);
-                        ASSERT_TRUE(rule) << "level " << level << " scheme " << scheme;
-                        const std::string shown
-                            = rig.experiment(std::to_string(a), std::to_string(b));
-                        ASSERT_TRUE(allows(*rule, formulas, a, b, shown))
+                        EXPECT_TRUE(rule) << "level " << level << " scheme " << scheme;
+                        if (!rule)
+                            return checked;
+                        const std::string shown = rig.experiment(digits(a), digits(b));
+                        EXPECT_TRUE(allows(*rule, formulas, a, b, shown))
                             << "level " << level << " scheme " << scheme << ", op " << setup.op
-                            << ", c1 " << setup.c1 << ", c2 " << setup.c2 << ": " << a << ", " << b
-                            << " gave " << shown << "; " << rule->text;
+                            << ", c1 " << setup.c1 << ", c2 " << setup.c2 << ": " << digits(a)
+                            << ", " << digits(b) << " gave " << shown << "; " << rule->text;
                         ++checked;
                     }
                 }
             }
         }
     }
+    return checked;
+}
+
+TEST(RuleDescriptions, AgreeWithEveryMechanismOnAGridOfInputs)
+{
+    const int checked = checkEveryMechanism({ Machinery { 1, 3, 7 }, Machinery { 2, 9, 1 },
+                                                Machinery { 3, 2, 10 }, Machinery { 4, 6, 5 } },
+        inputs);
     EXPECT_GT(checked, 40000);
+}
+
+// The "????" the words announce, and no other: the second number's 16 bits (less where the
+// machine computes with it in 16 bits), the remainder's 32 bits, the zero of the common
+// multiple and divisor.
+TEST(RuleDescriptions, SayWhenTheMachineShowsQuestionMarks)
+{
+    const int checked = checkEveryMechanism({ Machinery { 1, 3, 7 }, Machinery { 2, 9, 10 },
+                                                Machinery { 3, 2, 9 }, Machinery { 4, 6, 5 } },
+        limitInputs);
+    EXPECT_GT(checked, 30000);
 }
 
 TEST(RuleDescriptions, NameTheHiddenConstantsAndTheOperation)
@@ -106,16 +144,98 @@ TEST(RuleDescriptions, NameTheHiddenConstantsAndTheOperation)
     rig.s().opCode = Value::int16(3); // "*"
     rig.use(1, 1); // calc01
     EXPECT_EQ(describeRule(rig.machine)->text,
-        "La macchina calcola il prodotto del primo numero e del secondo numero.");
+        "La macchina calcola il prodotto del primo numero e del secondo numero. La macchina "
+        "mostra «????» se il secondo numero è più grande di 32767.");
     rig.use(2, 14); // calc35, code 3: the difference with c1
     EXPECT_EQ(describeRule(rig.machine)->text,
-        "La macchina calcola la differenza tra il primo numero e 4 (il più grande meno il "
-        "più piccolo).");
+        "La macchina calcola la differenza tra il primo numero e 4 (si toglie sempre il numero "
+        "minore dal maggiore).");
     rig.use(4, 19); // calc46
     EXPECT_EQ(describeRule(rig.machine)->text,
-        "Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per 4.");
+        "Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per 4. La macchina "
+        "mostra «????» se il secondo numero è più grande di 32767, se uno dei due numeri è 0 o "
+        "se il minimo comune multiplo è più grande di 2147483647.");
     rig.s().activeLevel = Level();
     EXPECT_FALSE(describeRule(rig.machine));
+}
+
+} // namespace
+} // namespace quorvel::testing
+
+namespace quorvel::testing {
+namespace {
+
+// calc03 and calc04 draw their second operation from the clock at their first experiment: until
+// then the rule cannot be told, and what is told afterwards is what runs, whatever the clock
+// says between the asking and the experiment.
+TEST(RuleDescriptions, TellNoSecondOperationBeforeItIsDrawn)
+{
+    for (const int scheme : { 10, 11 }) {
+        for (int askedAt = 0; askedAt <= 9; ++askedAt) {
+            for (int runAt : { 1, 3, 4, 9 }) {
+                Rig rig;
+                rig.machine.Form_Activate();
+                rig.machine.livelloClick(2);
+                rig.use(2, scheme);
+                rig.machine.beginNotebookPage();
+                rig.clock.digit = askedAt;
+                const auto before = describeRule(rig.machine);
+                ASSERT_TRUE(before);
+                EXPECT_FALSE(before->known);
+                EXPECT_NE(before->text.find("al primo esperimento"), std::string::npos);
+                const Machine::Reveal reveal = rig.machine.revealRule();
+                EXPECT_EQ(reveal.result, Machine::Reveal::Result::NotYet);
+                EXPECT_FALSE(rig.machine.notebook().currentPage()->revealed);
+
+                rig.clock.digit = runAt;
+                rig.experiment("20", "5");
+                const auto after = describeRule(rig.machine);
+                ASSERT_TRUE(after && after->known);
+                Formulas formulas;
+                for (const auto& [a, b] : { std::pair { 20, 5 }, { 7, 3 }, { 100, 9 } }) {
+                    rig.clock.digit = (runAt + a) % 10; // the clock moves on: nothing changes
+                    const std::string shown = rig.experiment(std::to_string(a), std::to_string(b));
+                    EXPECT_TRUE(allows(*after, formulas, a, b, shown))
+                        << "scheme " << scheme << ": " << a << ", " << b << " gave " << shown
+                        << "; " << after->text;
+                }
+            }
+        }
+    }
+}
+
+// A mechanism saved before its first experiment: the file says its second operation is not
+// drawn yet (0), and reopened it draws it at its first experiment, as it would have without
+// the save; a rule told after that is what runs.
+TEST(RuleDescriptions, AMechanismSavedBeforeItsFirstExperimentDrawsItThenAndSaysSo)
+{
+    Rig saving;
+    saving.machine.Form_Activate();
+    saving.use(2, 10);
+    saving.setConstants(3, 5);
+    saving.s().opCode = Value::int16(1);
+    const std::string record = mechanismRecord(saving.s());
+    EXPECT_EQ(record,
+        "livello2,3,5,1," + saving.s().partOpCode.display() + "," + saving.s().joinOpCode.display()
+            + ",0,10");
+
+    Rig opening;
+    opening.machine.Form_Activate();
+    opening.use(2, 10); // it had run calc03 already, with another operation drawn
+    opening.clock.digit = 9; // "/"
+    opening.experiment("20", "5");
+    opening.s().loadedFromFile = true;
+    restoreMechanism(opening.s(), *parseMechanismRecord(record));
+    const auto before = describeRule(opening.machine);
+    ASSERT_TRUE(before);
+    EXPECT_FALSE(before->known);
+    EXPECT_EQ(opening.machine.revealRule().result, Machine::Reveal::Result::NotYet);
+    opening.clock.digit = 7; // "-" is drawn now
+    EXPECT_EQ(opening.experiment("20", "5"), "20"); // |(20 + 5) − 5|
+    const auto after = describeRule(opening.machine);
+    ASSERT_TRUE(after && after->known);
+    EXPECT_NE(after->text.find("differenza"), std::string::npos) << after->text;
+    EXPECT_EQ(opening.machine.revealRule().result, Machine::Reveal::Result::Told);
 }
 
 } // namespace

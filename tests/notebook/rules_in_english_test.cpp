@@ -43,79 +43,115 @@ struct RuleRow
 };
 
 const RuleRow ruleRows[] = {
-    { 1, 1, 1, 3, 7, "The machine works out the sum of the first number and the second number.",
-        "(A) + (B)", "La macchina calcola la somma del primo numero e del secondo numero.",
+    { 1, 1, 1, 3, 7,
+        "The machine works out the sum of the first number and the second number. The machine "
+        "shows “????” if the second number is larger than 32767.",
+        "(A) + (B)",
+        "La macchina calcola la somma del primo numero e del secondo numero. La macchina mostra "
+        "«????» se il secondo numero è più grande di 32767.",
         "(A) + (B)" },
     { 1, 1, 4, 3, 7,
-        "The machine works out the first number divided by the second number, rounded down.",
+        "The machine works out the first number divided by the second number, without the "
+        "decimals."
+        " The machine shows “????” if the second number is larger than 32767.",
         "whole((A) : (B))",
-        "La macchina calcola la parte intera del primo numero diviso il secondo numero.",
+        "La macchina calcola il risultato della divisione del primo numero per il secondo "
+        "numero, senza la parte dopo la virgola."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "intero((A) : (B))" },
     { 1, 1, 0, 3, 7, "The machine can't work anything out: it always shows “????”.", "0 : 0",
         "La macchina non riesce a calcolare niente: mostra sempre «????».", "0 : 0" },
     // calc03: the product, then the sum with c2
     { 2, 10, 3, 3, 7,
         "The machine works out the product of the first number and the second number; then it "
-        "works out the sum of the result and 7.",
+        "works out the sum of the result and 7."
+        " The machine shows “????” if the second number is larger than 32767.",
         "((A) * (B)) + (7)",
         "La macchina calcola il prodotto del primo numero e del secondo numero; poi calcola la "
-        "somma del risultato e di 7.",
+        "somma del risultato e di 7."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "((A) * (B)) + (7)" },
     // calc35, code 3: the difference with c1
     { 2, 14, 3, 4, 7,
-        "The machine works out the difference between the first number and 4 (the larger minus "
-        "the smaller).",
+        "The machine works out the difference between the first number and 4 (always the "
+        "smaller number taken from the larger).",
         "diff(A; 4)",
-        "La macchina calcola la differenza tra il primo numero e 4 (il più grande meno il più "
-        "piccolo).",
+        "La macchina calcola la differenza tra il primo numero e 4 (si toglie sempre il numero "
+        "minore dal maggiore).",
         "diff(A; 4)" },
     // calc05: the square of A and B
     { 3, 17, 2, 3, 7,
         "The machine works out the difference between the square of the first number and the "
-        "second number (the larger minus the smaller).",
+        "second number (always the smaller number taken from the larger)."
+        " The machine shows “????” if the second number is larger than 32767.",
         "diff((A)^2; B)",
         "La macchina calcola la differenza tra il quadrato del primo numero e il secondo numero "
-        "(il più grande meno il più piccolo).",
+        "(si toglie sempre il numero minore dal maggiore)."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "diff((A)^2; B)" },
     // calc11: the mean and c2
-    { 3, 12, 1, 3, 7, "The machine works out the sum of the average of the two numbers and 7.",
-        "((A + B) : 2) + (7)", "La macchina calcola la somma della media dei due numeri e di 7.",
+    { 3, 12, 1, 3, 7,
+        "The machine works out the sum of the average of the two numbers and 7. The answer can "
+        "have decimals."
+        " The machine shows “????” if the second number is larger than 32767.",
+        "((A + B) : 2) + (7)",
+        "La macchina calcola la somma della media dei due numeri e di 7. Il risultato può avere "
+        "la virgola."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "((A + B) : 2) + (7)" },
     // calc31 dividing both sides
     { 4, 13, 4, 3, 5,
-        "The machine divides the first number by 3 and the second by 5, rounding both down; then "
-        "it divides the first result by the second and rounds that down.",
+        "The machine divides the first number by 3 and the second by 5, and drops the decimals of "
+        "both results; then it divides the first result by the second, and drops the decimals "
+        "again."
+        " The machine shows “????” if the second number is larger than 32767.",
         "whole(whole(A : 3) : whole(B : 5))",
-        "La macchina divide il primo numero per 3 e il secondo per 5, tenendo le parti intere; "
-        "poi divide il primo risultato per il secondo e ne tiene la parte intera.",
+        "La macchina divide il primo numero per 3 e il secondo per 5, e toglie ai due risultati "
+        "la parte dopo la virgola; poi divide il primo risultato per il secondo, e toglie di "
+        "nuovo la parte dopo la virgola."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "intero(intero(A : 3) : intero(B : 5))" },
     // calc32: a sum and a quotient, joined by a product
     { 4, 14, 1, 3, 5,
         "The machine does two calculations with the two numbers: first the sum of the first "
         "number and the second number, then the first number divided by the second number, "
-        "rounded down. The result is the product of the first result and the second result.",
+        "without the decimals. The result is the product of the first result and the second "
+        "result."
+        " The machine shows “????” if the second number is larger than 32767.",
         "((A) + (B)) * (whole((A) : (B)))",
         "La macchina fa due calcoli con i due numeri: prima la somma del primo numero e del "
-        "secondo numero, poi la parte intera del primo numero diviso il secondo numero. Il "
-        "risultato è il prodotto del primo risultato e del secondo risultato.",
+        "secondo numero, poi il risultato della divisione del primo numero per il secondo "
+        "numero, senza la parte dopo la virgola. Il risultato è il prodotto del primo risultato "
+        "e del secondo risultato."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "((A) + (B)) * (intero((A) : (B)))" },
     { 4, 19, 1, 4, 7,
-        "The result is the lowest common multiple of the two numbers, multiplied by 4.",
+        "The result is the lowest common multiple of the two numbers, multiplied by 4. The machine "
+        "shows “????” if the second number is larger than 32767, if one of the two numbers is 0 "
+        "or if the lowest common multiple is larger than 2147483647.",
         "lcm(A; B) * 4",
-        "Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per 4.",
+        "Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per 4. La macchina "
+        "mostra «????» se il secondo numero è più grande di 32767, se uno dei due numeri è 0 o "
+        "se il minimo comune multiplo è più grande di 2147483647.",
         "mcm(A; B) * 4" },
     { 4, 20, 1, 4, 7,
-        "The result is the highest common factor of the two numbers, multiplied by 7.",
+        "The result is the highest common factor of the two numbers, multiplied by 7. The machine "
+        "shows “????” if the second number is larger than 32767, if one of the two numbers is 0 "
+        "or if the first number is larger than 2147483647.",
         "hcf(A; B) * 7",
-        "Il risultato è il massimo comune divisore dei due numeri, moltiplicato per 7.",
+        "Il risultato è il massimo comune divisore dei due numeri, moltiplicato per 7. La "
+        "macchina mostra «????» se il secondo numero è più grande di 32767, se uno dei due "
+        "numeri è 0 o se il primo numero è più grande di 2147483647.",
         "mcd(A; B) * 7" },
     // calc17, a rule with nothing hidden
     { 5, 3, 1, 3, 7,
-        "The machine works out the square root of the sum of the squares of the two numbers, and "
-        "rounds it down.",
+        "The machine works out the square root of the sum of the squares of the two numbers, "
+        "without the decimals."
+        " The machine shows “????” if the second number is larger than 32767.",
         "whole(root(A^2 + B^2))",
-        "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, e ne "
-        "tiene la parte intera.",
+        "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, senza la "
+        "parte dopo la virgola."
+        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
         "intero(radice(A^2 + B^2))" },
 };
 
@@ -244,7 +280,7 @@ TEST_F(InEnglish, NotebookExportHasEnglishHeadings)
     notebook.record("4", "5", 4, 5, "9");
     const std::string csv = notebookCsv(notebook);
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") + 2 - 3),
-        "Page;Level;Try;First number;Second number;Output;Prediction;Outcome;Discovery\r\n");
+        "Page;Level;Trial;First number;Second number;Output;Prediction;Outcome;Discovery\r\n");
     EXPECT_NE(csv.find("Mechanism 1;1;1;4;5;9;9;right;\r\n"), std::string::npos) << csv;
 }
 

@@ -112,7 +112,7 @@ TEST(MechanismFile, ReadsHandEditedFilesKeepingTheDigits)
         { "\"livello4,1,1,3,2,1,3,20\"  \t\r\n", "livello4,1,1,3,2,1,3,20" },
         { "\"livello5,3,7,1,1,1,0,4\"\r\n\"livello1,1,1,1,1,1,0,1\"\r\n",
             "livello5,3,7,1,1,1,0,4" },
-        { "\"livello4,32767,-32768,007,-0,09,-5,09\"", "livello4,32767,-32768,007,-0,09,-5,09" },
+        { "\"livello4,32767,-32768,004,01,03,0,09\"", "livello4,32767,-32768,004,01,03,0,09" },
         { bytesOf(data / "mechanism_hand_edited.txt"), "livello3,4,10,2,3,1,1,20" },
     };
     for (const auto& [bytes, record] : files)
@@ -134,6 +134,10 @@ TEST(MechanismFile, RefusesUnusableRecords)
         "\"livello1,3,5,1,1,1,0,8\"\r\n", "\"livello2,3,5,1,1,1,0,17\"\r\n",
         "\"livello3,3,5,1,1,1,0,21\"\r\n", "\"livello4,3,5,1,1,1,0,21\"\r\n",
         "\"livello5,3,5,1,1,1,0,19\"\r\n", "\r\n\"livello1,3,5,1,1,1,0,4\"\r\n",
+        // operation codes the game never writes: 1 to 4, and 0 to 4 for the second operation
+        "\"livello2,3,5,0,1,1,0,10\"\r\n", "\"livello2,3,5,5,1,1,0,10\"\r\n",
+        "\"livello4,3,5,1,0,1,0,14\"\r\n", "\"livello4,3,5,1,1,7,0,14\"\r\n",
+        "\"livello2,3,5,1,1,1,5,10\"\r\n", "\"livello2,3,5,1,1,1,-1,10\"\r\n",
         std::string("\"livello1,3,5,1,1,1,0,4\0\"\r\n", 27),
         "\"livello1,3,5,1,1,1,0,4\"" + std::string(5000, ' ') + "\r\n" }; // beyond 4 KiB
     for (const std::string& bytes : cases)
@@ -158,21 +162,29 @@ TEST(MechanismFile, RestoresOnlyTheOpenedLevelsScheme)
 
 TEST(MechanismFile, SymbolsFollowTheRestoredCodesAndCountersStay)
 {
-    // opCode and secondOpIndex -> opSymbol, altOpSymbol, secondOpSymbol
-    const std::tuple<int, const char*, const char*, const char*> cases[]
-        = { { 1, "+", "+", "+" }, { 2, "-", "*", "-" }, { 3, "*", "-", "*" }, { 4, ":", ":", ":" },
-              // A code outside the table leaves no symbol of the earlier mechanism in force; a
-              // second operation not drawn yet is left to calc03/calc04.
-              { 0, "", "", "old" }, { 5, "", "", "old" } };
-    for (const auto& [code, op, alt, second] : cases) {
+    // opCode and secondOpIndex -> opSymbol, altOpSymbol, secondOpSymbol, and the counters
+    struct Row
+    {
+        int code, second;
+        const char *op, *alt, *secondSymbol;
+        double secondCount;
+    };
+    const Row rows[] = { { 1, 1, "+", "+", "+", 3 }, { 2, 2, "-", "*", "-", 3 },
+        { 3, 3, "*", "-", "*", 3 }, { 4, 4, ":", ":", ":", 3 },
+        // A second operation not drawn when the mechanism was saved is drawn at its next run,
+        // as it would have been without the save.
+        { 1, 0, "+", "+", "old", 0 } };
+    for (const Row& r : rows) {
         MachineState s;
         s.opSymbol = s.altOpSymbol = s.secondOpSymbol = "old";
         s.experimentCount = s.secondOpCount = Value::int16(3);
-        const std::string k = std::to_string(code);
-        restoreMechanism(s, *parseMechanismRecord("livello2,3,7," + k + ",1,1," + k + ",12"));
+        restoreMechanism(s,
+            *parseMechanismRecord("livello2,3,7," + std::to_string(r.code) + ",1,1,"
+                + std::to_string(r.second) + ",12"));
         EXPECT_EQ(s.opSymbol + s.altOpSymbol + "|" + s.secondOpSymbol,
-            std::string(op) + alt + "|" + second);
-        EXPECT_EQ(s.experimentCount.number() + s.secondOpCount.number(), 6);
+            std::string(r.op) + r.alt + "|" + r.secondSymbol);
+        EXPECT_EQ(s.experimentCount.number(), 3);
+        EXPECT_EQ(s.secondOpCount.number(), r.secondCount);
     }
 }
 

@@ -109,7 +109,7 @@ TEST_F(NotebookWindow, ChecksAHypothesisAndPointsAtAMistake)
     EXPECT_TRUE(panel->verdictText().startsWith("La formula vale per 2 prove su 2. Prova anche"));
     panel->hypothesisField().setText("A");
     panel->checkHypothesis();
-    EXPECT_EQ(panel->verdictText(), "La formula vale per 1 prove su 2.");
+    EXPECT_EQ(panel->verdictText(), "La formula vale per 1 prova su 2.");
     const QModelIndex first = panel->model().index(0, NotebookModel::HypothesisColumn);
     EXPECT_EQ(first.data().toString(), "3");
     EXPECT_NE(first.data(Qt::BackgroundRole), panel->model().index(1, 0).data(Qt::BackgroundRole));
@@ -130,7 +130,8 @@ TEST_F(NotebookWindow, RevealsTheRuleOnlyWhenThePupilConfirms)
     panel->revealRule();
     // The rule, and the card it opened in the collection.
     EXPECT_EQ(panel->verdictText(),
-        "La regola: Il risultato è il più grande dei due numeri.\n"
+        "La regola: Il risultato è il più grande dei due numeri. La macchina mostra «????» se il "
+        "secondo numero è più grande di 32767.\n"
         "La carta di questa regola è entrata nella collezione.");
     EXPECT_TRUE(form.machine().notebook().currentPage()->revealed);
 }

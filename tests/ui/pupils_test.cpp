@@ -173,7 +173,8 @@ TEST_F(Pupils, TheBoardShowsEveryCardAndHowEachOpened)
     addAndChoose("Marta");
     discoverTheLarger();
     EXPECT_EQ(panel().verdictText(),
-        "Nuova carta nella collezione: Il risultato è il più grande dei due numeri.");
+        "Nuova carta nella collezione: Il risultato è il più grande dei due numeri. La macchina "
+        "mostra «????» se il secondo numero è più grande di 32767.");
     const int discovered = *mechanismInForce(window().machine().state());
     window().machine().chooseScheme(2, 1);
     reveal();

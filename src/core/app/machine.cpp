@@ -7,6 +7,7 @@
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/notebook/rule_descriptions.h"
+#include "core/values/number_text.h"
 
 #include <cmath>
 
@@ -145,19 +146,29 @@ void Machine::writeInNotebook()
     }
     const std::string& first = text(Control::Text1);
     const std::string& second = text(Control::Text2);
-    m_lastOutcome = m_notebook.record(
-        first, second, inputNumber(first), inputNumber(second), text(Control::usc));
+    const double a = inputNumber(first), b = inputNumber(second);
+    // What the rule just run could have given, asked only when a prediction needs it.
+    const auto possible = [&] {
+        const std::optional<RuleDescription> rule = describeRule(*this);
+        return rule ? possibleOutputs(*rule, a, b) : PossibleOutputs {};
+    };
+    m_lastOutcome = m_notebook.record(first, second, a, b, text(Control::usc), possible);
     if (m_lastOutcome.discovery)
         sceneDiscovery(narrator());
 }
 
-std::optional<std::string> Machine::revealRule()
+Machine::Reveal Machine::revealRule()
 {
     const std::optional<RuleDescription> rule = describeRule(*this);
     if (!rule)
-        return std::nullopt;
+        return {};
+    if (!rule->known)
+        return { Reveal::Result::NotYet,
+            translate("Machine",
+                "La macchina sceglie una parte della regola al primo esperimento: fai prima un "
+                "esperimento, poi potrò dirti la regola.") };
     m_notebook.markRevealed();
-    return rule->text;
+    return { Reveal::Result::Told, rule->text };
 }
 
 void Machine::runSelectedMechanism()

@@ -103,9 +103,16 @@ public:
     const TrialOutcome& lastOutcome() const { return m_lastOutcome; }
     // A new notebook page for the mechanism now in force.
     void beginNotebookPage() { m_notebook.beginPage(m_state.activeLevel); }
-    // "Rivela la regola": the rule in force in words, the page marked revealed; nothing
-    // before a level is chosen.
-    std::optional<std::string> revealRule();
+    // "Rivela la regola": the rule in force in words, the page marked revealed. Before a level
+    // is chosen there is none; while the rule waits for a draw of the next experiment, the
+    // pupil is asked for that experiment first and nothing is marked.
+    struct Reveal
+    {
+        enum class Result { NoRule, NotYet, Told };
+        Result result = Result::NoRule;
+        std::string text; // the rule, or why it cannot be told yet
+    };
+    Reveal revealRule();
 
     Narrator& narrator() { return m_narrator ? *m_narrator : m_silent; }
     bool narratorLoaded() const { return m_narrator != nullptr; }

@@ -4,6 +4,8 @@
 
 #include "core/app/system_clock.h"
 
+#include "core/values/number_text.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -27,9 +29,8 @@ int SystemClock::secondsSinceMidnight() const
 std::string SystemClock::timeOfDay() const
 {
     const int s = secondsSinceMidnight();
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
-    return buffer;
+    const auto twoDigits = [](int v) { return (v < 10 ? "0" : "") + wholeText(v); };
+    return twoDigits(s / 3600) + ':' + twoDigits(s / 60 % 60) + ':' + twoDigits(s % 60);
 }
 
 std::optional<int> SystemClock::parseTimeOfDay(const std::string& text)

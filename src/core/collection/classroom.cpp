@@ -31,6 +31,18 @@ std::optional<std::string> Classroom::revealRefusal(const Page* page) const
     case RevealPolicy::AfterTenTrials:
         if (trials >= trialsBeforeReveal)
             return std::nullopt;
+        if (trials == 0)
+            //: %1 is how many trials are needed
+            return fill(translate("Classroom",
+                            "Prima fai almeno %1 prove con questo meccanismo: non ne hai ancora "
+                            "fatta nessuna."),
+                { std::to_string(trialsBeforeReveal) });
+        if (trials == 1)
+            //: %1 is how many trials are needed; the pupil has made one
+            return fill(translate("Classroom",
+                            "Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatta "
+                            "1."),
+                { std::to_string(trialsBeforeReveal) });
         //: %1 is how many trials are needed; %2 is how many the pupil has made
         return fill(translate("Classroom",
                         "Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatte %2."),

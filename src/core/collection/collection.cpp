@@ -9,6 +9,7 @@
 #include "core/mechanisms/dispatch.h"
 #include "core/mechanisms/mechanisms.h"
 #include "core/notebook/rule_descriptions.h"
+#include "core/values/number_text.h"
 
 #include <algorithm>
 #include <utility>
@@ -137,8 +138,8 @@ bool isIsoDate(const std::string& text)
     for (std::size_t i : { 0, 1, 2, 3, 5, 6, 8, 9 })
         if (text[i] < '0' || text[i] > '9')
             return false;
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
+    const long long month = readWhole(text.substr(5, 2)).value_or(0);
+    const long long day = readWhole(text.substr(8, 2)).value_or(0);
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
@@ -155,8 +156,8 @@ std::string writtenDate(const std::string& isoDate)
         return isoDate;
     //: a date: %1 the day, %2 the month's name, %3 the year
     return fill(translate("Dates", "%1 %2 %3"),
-        { std::to_string(std::stoi(isoDate.substr(8, 2))),
-            translate("Dates", months[std::stoi(isoDate.substr(5, 2)) - 1]),
+        { wholeText(readWhole(isoDate.substr(8, 2)).value_or(0)),
+            translate("Dates", months[readWhole(isoDate.substr(5, 2)).value_or(1) - 1]),
             isoDate.substr(0, 4) });
 }
 

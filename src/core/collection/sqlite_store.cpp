@@ -6,6 +6,7 @@
 
 #include "core/app/translation.h"
 #include "core/storage/file_replace.h"
+#include "core/values/number_text.h"
 
 #include <sqlite3.h>
 
@@ -56,6 +57,12 @@ constexpr const char* version2 = R"(
         FOREIGN KEY (profile, page) REFERENCES pages (profile, number) ON DELETE CASCADE);
 )";
 
+// Version 3: the different answers of a page's streak of right predictions, one a line, so
+// that a discovery goes on where it was left.
+constexpr const char* version3 = R"(
+    ALTER TABLE pages ADD COLUMN streak_answers TEXT NOT NULL DEFAULT '';
+)";
+
 // The local date and time as "2026-12-07-143005", for the name of a damaged file set aside.
 std::string stamp()
 {
@@ -97,6 +104,8 @@ const char* schemaStep(int version)
         return version1;
     case 2:
         return version2;
+    case 3:
+        return version3;
     default:
         return nullptr;
     }
@@ -130,7 +139,7 @@ const char* const newerDatabase = QV_TRANSLATE_NOOP("Store",
 void SqliteStore::openHealthy(const SqliteStoreOptions& options)
 {
     // A newer program's database is left exactly as it is.
-    if (std::stoi(m_db->single("PRAGMA user_version").value()) > schemaVersion)
+    if (readWhole(m_db->single("PRAGMA user_version").value()).value_or(0) > schemaVersion)
         throw StoreFault(translate("Store", newerDatabase));
     if (m_db->single("PRAGMA journal_mode = WAL") != "wal")
         throw StoreFault(
@@ -174,7 +183,8 @@ void SqliteStore::moveAside()
 
 void SqliteStore::migrate()
 {
-    const auto version = [&] { return std::stoi(m_db->single("PRAGMA user_version").value()); };
+    const auto version
+        = [&] { return readWhole(m_db->single("PRAGMA user_version").value()).value_or(0); };
     if (version() == schemaVersion)
         return;
     SqliteTransaction transaction(*m_db);

@@ -28,7 +28,7 @@ struct SqliteStoreOptions
 class SqliteStore : public CollectionStore
 {
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,

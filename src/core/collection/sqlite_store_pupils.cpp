@@ -36,6 +36,27 @@ void bindNumber(SqliteStatement& s, int index, double value)
         s.bindReal(index, value);
 }
 
+// The answers of a streak, one a line: none of them holds a line end.
+std::string joinedLines(const std::vector<std::string>& lines)
+{
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += (joined.empty() ? "" : "\n") + line;
+    return joined;
+}
+
+std::vector<std::string> linesOf(const std::string& joined)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < joined.size()) {
+        const std::size_t end = std::min(joined.find('\n', at), joined.size());
+        lines.push_back(joined.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<std::string> SqliteStore::profiles()
@@ -103,7 +124,8 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
 {
     std::vector<Page> pages;
     SqliteStatement readPages(*m_db,
-        "SELECT number, level, streak, discovered, revealed FROM pages JOIN profiles "
+        "SELECT number, level, streak, discovered, revealed, streak_answers FROM pages JOIN "
+        "profiles "
         "ON profiles.id = pages.profile WHERE profiles.name = ? ORDER BY number");
     readPages.bind(1, profile);
     while (readPages.step()) {
@@ -113,6 +135,7 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
         page.streak = static_cast<int>(readPages.number(2));
         page.discovered = readPages.number(3) != 0;
         page.revealed = readPages.number(4) != 0;
+        page.streakAnswers = linesOf(readPages.text(5));
         pages.push_back(std::move(page));
     }
     readTrials(profile, pages);
@@ -151,6 +174,7 @@ namespace {
 struct KeptPage
 {
     long long level = 0, streak = 0, discovered = 0, revealed = 0;
+    std::string streakAnswers;
     std::size_t trials = 0;
     std::string lastTrial;
 };
@@ -173,7 +197,7 @@ void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Pag
     const long long id = profileId(profile);
     std::map<long long, KeptPage> kept;
     SqliteStatement read(*m_db,
-        "SELECT pages.number, level, streak, discovered, revealed, "
+        "SELECT pages.number, level, streak, discovered, revealed, streak_answers, "
         "(SELECT count(*) FROM trials WHERE trials.profile = pages.profile "
         "AND trials.page = pages.number), "
         "(SELECT number || char(10) || first || char(10) || second || char(10) || output "
@@ -183,12 +207,12 @@ void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Pag
     read.bind(1, id);
     while (read.step())
         kept[read.number(0)] = KeptPage { read.number(1), read.number(2), read.number(3),
-            read.number(4), static_cast<std::size_t>(read.number(5)),
-            read.isNull(6) ? std::string() : read.text(6) };
+            read.number(4), read.text(5), static_cast<std::size_t>(read.number(6)),
+            read.isNull(7) ? std::string() : read.text(7) };
 
     SqliteStatement removePage(*m_db, "DELETE FROM pages WHERE profile = ? AND number = ?");
     SqliteStatement updatePage(*m_db,
-        "UPDATE pages SET level = ?, streak = ?, discovered = ?, revealed = ? "
+        "UPDATE pages SET level = ?, streak = ?, discovered = ?, revealed = ?, streak_answers = ? "
         "WHERE profile = ? AND number = ?");
     for (const Page& page : pages) {
         const auto found = kept.find(page.number);
@@ -206,11 +230,12 @@ void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Pag
             continue;
         }
         const KeptPage now { page.level.number(), page.streak, page.discovered ? 1 : 0,
-            page.revealed ? 1 : 0, page.trials.size(), {} };
-        if (std::tie(was.level, was.streak, was.discovered, was.revealed)
-            != std::tie(now.level, now.streak, now.discovered, now.revealed)) {
+            page.revealed ? 1 : 0, joinedLines(page.streakAnswers), page.trials.size(), {} };
+        if (std::tie(was.level, was.streak, was.discovered, was.revealed, was.streakAnswers)
+            != std::tie(now.level, now.streak, now.discovered, now.revealed, now.streakAnswers)) {
             updatePage.bind(1, now.level).bind(2, now.streak).bind(3, now.discovered);
-            updatePage.bind(4, now.revealed).bind(5, id).bind(6, page.number).run();
+            updatePage.bind(4, now.revealed).bind(5, now.streakAnswers);
+            updatePage.bind(6, id).bind(7, page.number).run();
         }
         writeTrials(id, page, was.trials);
     }
@@ -222,11 +247,11 @@ void SqliteStore::saveNotebook(const std::string& profile, const std::vector<Pag
 void SqliteStore::writePage(long long profile, const Page& page)
 {
     SqliteStatement insertPage(*m_db,
-        "INSERT INTO pages (profile, number, level, streak, discovered, revealed) "
-        "VALUES (?, ?, ?, ?, ?, ?)");
+        "INSERT INTO pages (profile, number, level, streak, discovered, revealed, streak_answers) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)");
     insertPage.bind(1, profile).bind(2, page.number).bind(3, page.level.number());
     insertPage.bind(4, page.streak).bind(5, page.discovered ? 1 : 0);
-    insertPage.bind(6, page.revealed ? 1 : 0).run();
+    insertPage.bind(6, page.revealed ? 1 : 0).bind(7, joinedLines(page.streakAnswers)).run();
     writeTrials(profile, page, 0);
 }
 

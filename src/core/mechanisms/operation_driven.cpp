@@ -33,14 +33,15 @@ void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quo
 }
 
 // The second operation of calc03/calc04, drawn from the clock at their first counted run
-// unless a saved mechanism brought its index.
+// unless a saved mechanism brought its index (a mechanism saved before its first run brought
+// none: 0).
 void applySecondOperation(Machine& m, const Value& y)
 {
     MachineState& s = m.state();
     const Value r = s.resultValue;
     s.secondOpCount = s.secondOpCount + Value::int16(1);
     if (s.secondOpCount <= Value::int16(1)) {
-        if (!s.loadedFromFile)
+        if (!s.loadedFromFile || s.secondOpIndex == 0)
             s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
         if (const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex)))
             s.secondOpSymbol = symbol;

@@ -135,8 +135,8 @@ void sceneDiscovery(Narrator& n)
     n.Show();
     n.Play("congratulate");
     n.Speak(translate("Scenes",
-        "Bravissimo! Hai scoperto la regola della macchina.\\pau=500\\ Sei un vero "
-        "scienziato!"));
+        "Complimenti! Hai scoperto la regola della macchina.\\pau=500\\ È un vero lavoro da "
+        "scienziati!"));
     n.Hide();
 }
 

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace quorvel {
 namespace {
@@ -37,39 +36,6 @@ bool pairTriedBefore(const Page& page, double a, double b)
 
 } // namespace
 
-std::optional<double> readPupilNumber(const std::string& text)
-{
-    std::string s = trimmed(text);
-    std::size_t at = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
-    std::size_t digits = 0;
-    bool separator = false;
-    for (; at < s.size(); ++at) {
-        if (s[at] >= '0' && s[at] <= '9') {
-            ++digits;
-        } else if ((s[at] == ',' || s[at] == '.') && !separator) {
-            separator = true;
-            s[at] = '.';
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0)
-        return std::nullopt;
-    return std::strtod(s.c_str(), nullptr);
-}
-
-bool sameAsDisplayed(std::optional<double> value, const std::string& output)
-{
-    if (output == noValue)
-        return !value;
-    if (!value)
-        return false;
-    const char separator = output.find(',') != std::string::npos ? ',' : '.';
-    // A double shows 15 significant digits and a single 7: either reading may be the one shown.
-    return formatNumber(*value, 15, separator) == output
-        || formatNumber(*value, 7, separator) == output;
-}
-
 void Notebook::beginPage(Level level)
 {
     if (level.isNone())
@@ -91,8 +57,19 @@ void Notebook::changed()
         m_observer->notebookChanged();
 }
 
+std::optional<std::string> Notebook::setPrediction(std::string text)
+{
+    m_prediction.clear();
+    if (trimmed(text).empty())
+        return std::nullopt;
+    if (!readPrediction(text))
+        return notAPrediction(trimmed(text));
+    m_prediction = std::move(text);
+    return std::nullopt;
+}
+
 TrialOutcome Notebook::record(const std::string& first, const std::string& second, double a,
-    double b, const std::string& output)
+    double b, const std::string& output, const std::function<PossibleOutputs()>& possible)
 {
     TrialOutcome outcome;
     const std::string prediction = trimmed(m_prediction);
@@ -108,25 +85,42 @@ TrialOutcome Notebook::record(const std::string& first, const std::string& secon
     trial.a = a;
     trial.b = b;
     trial.output = output;
-    if (!prediction.empty()) {
-        const std::optional<double> expected = readPupilNumber(prediction);
+    if (const std::optional<Prediction> predicted = readPrediction(prediction)) {
+        const PredictionCheck check
+            = checkPrediction(*predicted, output, possible ? possible() : PossibleOutputs {});
         outcome.predicted = true;
-        outcome.right = prediction == noValue ? output == noValue
-                                              : expected && sameAsDisplayed(expected, output);
+        outcome.right = check.right;
         trial.prediction = prediction;
-        trial.predictionRight = outcome.right;
-        // A right prediction counts only on a pair the page has not seen: the output of a
-        // pair already tried can be read off the notebook.
-        const bool counts = outcome.right && !pairTriedBefore(page, a, b);
-        page.streak = counts ? page.streak + 1 : 0;
-        if (!page.discovered && page.streak >= streakForDiscovery) {
-            page.discovered = true;
-            outcome.discovery = true;
-        }
+        trial.predictionRight = check.right;
+        outcome.discovery = followStreak(page, check, pairTriedBefore(page, a, b));
     }
     page.trials.push_back(std::move(trial));
     changed();
     return outcome;
+}
+
+// A right prediction counts only on a pair the page has not seen (the output of a pair already
+// tried can be read off the notebook); the discovery needs, besides, two different answers
+// among the streak, and a rule that was not revealed.
+bool Notebook::followStreak(Page& page, const PredictionCheck& check, bool pairTried)
+{
+    using Effect = PredictionCheck::Effect;
+    if (check.effect == Effect::Neither)
+        return false;
+    if (check.effect == Effect::Restarts || pairTried) {
+        page.streak = 0;
+        page.streakAnswers.clear();
+        return false;
+    }
+    ++page.streak;
+    if (std::find(page.streakAnswers.begin(), page.streakAnswers.end(), check.answer)
+        == page.streakAnswers.end())
+        page.streakAnswers.push_back(check.answer);
+    if (page.discovered || page.revealed || page.streak < streakForDiscovery
+        || page.streakAnswers.size() < 2)
+        return false;
+    page.discovered = true;
+    return true;
 }
 
 void Notebook::markRevealed()
@@ -143,11 +137,33 @@ void Notebook::restore(std::vector<Page> pages)
     changed();
 }
 
+std::string machineCannotCalculate(const std::vector<int>& trials)
+{
+    std::string numbers;
+    for (std::size_t i = 0; i < trials.size(); ++i) {
+        if (i > 0)
+            //: between the last two numbers of a list: "5, 6 e 9"
+            numbers += i + 1 == trials.size() ? translate("Notebook", " e ") : ", ";
+        numbers += std::to_string(trials[i]);
+    }
+    if (trials.size() == 1)
+        //: %1 is the number of the one trial where the machine showed "????"
+        return fill(translate("Notebook", "la macchina non calcola con questi numeri: prova %1"),
+            { numbers });
+    //: %1 lists the trials where the machine showed "????": "5, 6 e 9"
+    return fill(
+        translate("Notebook", "la macchina non calcola con questi numeri: prove %1"), { numbers });
+}
+
 HypothesisCheck checkHypothesis(const Formula& formula, const Page& page)
 {
     HypothesisCheck check;
     bool allSmall = true;
     for (const Trial& t : page.trials) {
+        if (t.output == noValue) {
+            check.machineCannot.push_back(t.number);
+            continue;
+        }
         TrialCheck c;
         c.trial = t.number;
         c.value = formula.valueAt(t.a, t.b);
@@ -156,7 +172,7 @@ HypothesisCheck checkHypothesis(const Formula& formula, const Page& page)
         allSmall = allSmall && std::fabs(t.a) < smallInput && std::fabs(t.b) < smallInput;
         check.trials.push_back(c);
     }
-    const int total = static_cast<int>(page.trials.size());
+    const int total = static_cast<int>(check.trials.size());
     check.tryHarderInputs = total > 0 && check.agreeing == total && (total < fewTrials || allSmall);
     return check;
 }

@@ -6,9 +6,12 @@
 
 #include "core/app/level.h"
 #include "core/app/translation.h"
+#include "core/notebook/prediction.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -35,6 +38,9 @@ struct Page
     Level level;
     std::vector<Trial> trials;
     int streak = 0; // right predictions in a row on pairs not tried before
+    // The different answers of the streak: a discovery needs at least two, so that a rule is
+    // never found by predicting the same output again and again.
+    std::vector<std::string> streakAnswers;
     bool discovered = false;
     bool revealed = false;
 
@@ -64,8 +70,11 @@ struct TrialCheck
 
 struct HypothesisCheck
 {
-    std::vector<TrialCheck> trials;
+    std::vector<TrialCheck> trials; // the trials where the machine showed a number
     int agreeing = 0;
+    // The trials where the machine showed "????": it does not calculate with those numbers, so
+    // they say nothing for or against the formula.
+    std::vector<int> machineCannot;
     // Every trial agrees, but too few or too small inputs were tried to trust it yet.
     bool tryHarderInputs = false;
 };
@@ -90,11 +99,14 @@ public:
     // current page is kept for the new mechanism rather than left behind.
     void beginPage(Level level);
     // Writes an experiment on the current page; nothing is written without a page. The
-    // prediction, if any, is checked and cleared.
+    // prediction, if any, is checked and cleared: `possible` tells, only when asked, what the
+    // mechanism could have shown for these inputs.
     TrialOutcome record(const std::string& first, const std::string& second, double a, double b,
-        const std::string& output);
+        const std::string& output, const std::function<PossibleOutputs()>& possible = {});
 
-    void setPrediction(std::string text) { m_prediction = std::move(text); }
+    // The prediction for the next experiment; a text that is no prediction is refused with the
+    // reason, in the language in use, and the prediction is then cleared. "" clears it.
+    std::optional<std::string> setPrediction(std::string text);
     const std::string& prediction() const { return m_prediction; }
     void markRevealed();
     // Puts back the pages of a notebook kept from an earlier session, in place of these.
@@ -106,19 +118,16 @@ public:
 
 private:
     void changed();
+    static bool followStreak(Page& page, const PredictionCheck& check, bool pairTried);
 
     std::vector<Page> m_pages;
     NotebookObserver* m_observer = nullptr;
     std::string m_prediction;
 };
 
-// A number as the pupil writes it: optional sign, digits, a decimal point or comma, digits;
-// blanks around it. Nothing for any other text.
-std::optional<double> readPupilNumber(const std::string& text);
-
-// Whether a predicted or computed value is what the output display shows: "????" only for
-// no value, a number when it reads the same in the display's own form.
-bool sameAsDisplayed(std::optional<double> value, const std::string& output);
+// The trials where the machine showed "????", as a hypothesis check lists them apart:
+// "la macchina non calcola con questi numeri: prove 5 e 6", in the language in use.
+std::string machineCannotCalculate(const std::vector<int>& trials);
 
 // Checks a formula against every trial of a page.
 HypothesisCheck checkHypothesis(const Formula& formula, const Page& page);

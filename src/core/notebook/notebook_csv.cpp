@@ -6,6 +6,7 @@
 
 #include "core/app/translation.h"
 #include "core/notebook/notebook.h"
+#include "core/values/number_text.h"
 #include "core/values/value.h"
 
 #include <algorithm>

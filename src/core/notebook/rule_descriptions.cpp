@@ -10,6 +10,11 @@
 #include "core/mechanisms/mechanisms.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/rule_terms.h"
+#include "core/values/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace quorvel {
 namespace {
@@ -47,15 +52,28 @@ RuleDescription d01(const Machine& m)
     return calculates(operation(op(m), first(), second(), Quotient::RoundedDown));
 }
 
-// The first result, then the second operation with y.
+// The first result, then the second operation with y; the second operation is drawn at the
+// first experiment, and until then only the first can be told.
 RuleDescription twoSteps(const Machine& m, const Term& x, const Term& y)
 {
     const auto firstStep = operation(op(m), first(), x, Quotient::RoundedDown);
-    const Term result
-        = term(QV_TRANSLATE_NOOP("Rules", "il risultato"), firstStep ? firstStep->formula : "");
-    const auto both = operation(secondSymbolInForce(m), result, y, Quotient::RoundedDown);
-    if (!firstStep || !both)
+    if (!firstStep)
         return noResult();
+    const std::optional<std::string> second = secondSymbolInForce(m);
+    if (!second) {
+        //: %1 is a calculation with the two numbers, %2 a number or "il secondo numero"
+        RuleDescription rule { fill(translate("Rules",
+                                        "La macchina calcola %1; poi fa un'altra operazione tra il "
+                                        "risultato e %2, che sceglie a caso al primo esperimento."),
+                                   { firstStep->words, y.words }),
+            false, {}, "", "", {} };
+        return rule;
+    }
+    const Term result = term(QV_TRANSLATE_NOOP("Rules", "il risultato"), firstStep->formula);
+    const auto both = operation(*second, result, y, Quotient::RoundedDown);
+    if (!both)
+        return fixed(fill(translate("Rules", "La macchina calcola %1."), { firstStep->words }),
+            firstStep->formula);
     //: %1 is a calculation with the two numbers, %2 one with its result
     return fixed(fill(translate("Rules", "La macchina calcola %1; poi calcola %2."),
                      { firstStep->words, both->words }),
@@ -84,9 +102,15 @@ RuleDescription d06(const Machine& m)
     return calculates(operation(s, first(), squareOf(second()), Quotient::RoundedDown));
 }
 
+// Half of a sum may end in ",5": every operation but the rounded-down quotient keeps it.
 RuleDescription d11(const Machine& m)
 {
-    return calculates(operation(op(m), mean(), c2(m), Quotient::RoundedDown));
+    const std::string symbol = op(m);
+    const auto calculation = operation(symbol, mean(), c2(m), Quotient::RoundedDown);
+    RuleDescription rule = calculates(calculation);
+    if (calculation && symbol != ":")
+        rule.text += " " + translate("Rules", "Il risultato può avere la virgola.");
+    return rule;
 }
 
 Term remainderAB()
@@ -107,13 +131,27 @@ RuleDescription withC2(const Machine& m, const Term& x)
     return calculates(operation(op(m), x, c2(m), Quotient::Plain));
 }
 
+// The remainder first, then the operation in force with c2: two steps, so that the sentence
+// never reads as the remainder of a longer division.
+RuleDescription remainderThen(const Machine& m, const Term& remainderTerm)
+{
+    const Term theRemainder = term(QV_TRANSLATE_NOOP("Rules", "il resto"), remainderTerm.formula);
+    const auto then = operation(op(m), theRemainder, c2(m), Quotient::Plain);
+    if (!then)
+        return noResult();
+    //: %1 is a remainder in words, %2 a calculation with it
+    return fixed(fill(translate("Rules", "La macchina calcola %1; poi calcola %2."),
+                     { remainderTerm.words, then->words }),
+        then->formula);
+}
+
 RuleDescription d18(const Machine& m)
 {
-    return withC2(m, remainderAB());
+    return remainderThen(m, remainderAB());
 }
 RuleDescription d19(const Machine& m)
 {
-    return withC2(m, remainderBA());
+    return remainderThen(m, remainderBA());
 }
 RuleDescription d22(const Machine& m)
 {
@@ -126,18 +164,18 @@ RuleDescription d23(const Machine& m)
 
 RuleDescription d28(const Machine&)
 {
-    return between(
-        translate("Rules",
-            "Il risultato è un numero intero a caso tra la differenza dei due numeri (il "
-            "più grande meno il più piccolo) e la loro somma."),
+    return between(translate("Rules",
+                       "Il risultato è un numero intero a caso dalla differenza dei due numeri (si "
+                       "toglie sempre il numero minore dal maggiore) fino alla loro somma, "
+                       "compresi."),
         "diff(A; B)", "A + B");
 }
 
 RuleDescription d29(const Machine&)
 {
-    return between(
-        translate(
-            "Rules", "Il risultato è il più grande dei due numeri più un numero a caso da 1 a 80."),
+    return between(translate("Rules",
+                       "Il risultato è il più grande dei due numeri più un numero intero a caso da "
+                       "1 fino a 80, compresi."),
         "max(A; B) + 1", "max(A; B) + 80");
 }
 
@@ -145,7 +183,7 @@ RuleDescription d30(const Machine&)
 {
     return between(translate("Rules",
                        "Il risultato è un numero intero a caso da 0 fino al più piccolo dei due "
-                       "numeri meno 1 (ma mai sotto lo 0)."),
+                       "numeri meno 1, compresi (ma mai sotto lo 0)."),
         "0", "max(min(A; B) - 1; 0)");
 }
 
@@ -157,8 +195,9 @@ RuleDescription d31(const Machine& m)
     if (s == "+")
         //: %1 and %2 are numbers
         return fixed(fill(translate("Rules",
-                              "La macchina aggiunge %1 al primo numero e %2 al secondo, poi fa la "
-                              "somma dei due risultati."),
+                              "La macchina calcola la somma del primo numero e di %1 e la somma "
+                              "del secondo numero e di %2; poi calcola la somma dei due "
+                              "risultati."),
                          { x.words, y.words }),
             "(A + " + x.formula + ") + (B + " + y.formula + ")");
     if (s == "*")
@@ -171,17 +210,18 @@ RuleDescription d31(const Machine& m)
     if (s == ":")
         //: %1 and %2 are numbers
         return fixed(fill(translate("Rules",
-                              "La macchina divide il primo numero per %1 e il secondo per %2, "
-                              "tenendo le parti intere; poi divide il primo risultato per il "
-                              "secondo e ne tiene la parte intera."),
+                              "La macchina divide il primo numero per %1 e il secondo per %2, e "
+                              "toglie ai due risultati la parte dopo la virgola; poi divide il "
+                              "primo risultato per il secondo, e toglie di nuovo la parte dopo la "
+                              "virgola."),
                          { x.words, y.words }),
             "intero(intero(A : " + x.formula + ") : intero(B : " + y.formula + "))");
     if (s == "-")
         //: %1 and %2 are numbers
         return fixed(fill(translate("Rules",
                               "La macchina calcola la differenza tra il primo numero e %1 e quella "
-                              "tra il secondo numero e %2, poi la differenza tra i due risultati "
-                              "(sempre il più grande meno il più piccolo)."),
+                              "tra il secondo numero e %2; poi la differenza tra i due risultati "
+                              "(si toglie sempre il numero minore dal maggiore)."),
                          { x.words, y.words }),
             "diff(diff(A; " + x.formula + "); diff(B; " + y.formula + "))");
     return noResult();
@@ -217,8 +257,8 @@ RuleDescription d36(const Machine& m)
 
 RuleDescription d37(const Machine&)
 {
-    return { translate("Rules", "Il risultato è, a caso, il primo o il secondo numero."),
-        { "A", "B" }, "", "" };
+    return { translate("Rules", "Il risultato è, a caso, il primo o il secondo numero."), true,
+        { "A", "B" }, "", "", {} };
 }
 
 RuleDescription d38(const Machine& m)
@@ -232,14 +272,14 @@ RuleDescription d38(const Machine& m)
     //: %1 is a calculation with the chosen number
     return { fill(translate("Rules", "La macchina sceglie a caso uno dei due numeri e calcola %1."),
                  { words->words }),
-        { fromA->formula, fromB->formula }, "", "" };
+        true, { fromA->formula, fromB->formula }, "", "", {} };
 }
 
 RuleDescription d39(const Machine&)
 {
     return { translate(
                  "Rules", "Il risultato è, a caso, il quadrato del primo o del secondo numero."),
-        { "A^2", "B^2" }, "", "" };
+        true, { "A^2", "B^2" }, "", "", {} };
 }
 
 RuleDescription d41(const Machine& m)
@@ -248,7 +288,7 @@ RuleDescription d41(const Machine& m)
     //: %1 is a number
     return between(fill(translate("Rules",
                             "Il risultato è un numero intero a caso tra il più grande dei due "
-                            "numeri e %1."),
+                            "numeri e %1, compresi tutti e due."),
                        { c.words }),
         "min(max(A; B); " + c.formula + ")", "max(max(A; B); " + c.formula + ")");
 }
@@ -261,7 +301,7 @@ RuleDescription d42(const Machine& m)
         return { translate("Rules",
                      "La macchina sceglie a caso tre calcoli al primo esperimento e poi li usa "
                      "sempre: due con i numeri nascosti e uno che unisce i risultati."),
-            {}, "", "" };
+            false, {}, "", "", {} };
     const Term x = calculationOrZero(s.chainOp1, first(), c1(m));
     const Term y = calculationOrZero(s.chainOp2, second(), c2(m));
     const Term results[] = { term(QV_TRANSLATE_NOOP("Rules", "il primo risultato"), x.formula),
@@ -288,7 +328,7 @@ RuleDescription d43(const Machine& m)
                           "La macchina sceglie a caso, al primo esperimento, un'operazione da fare "
                           "con i due numeri e con %1."),
                      { c.words }),
-            {}, "", "" };
+            false, {}, "", "", {} };
     if (op == "+")
         //: %1 is a number joined to "di" ("di 7"), %2 the number on its own
         return fixed(fill(translate("Rules", "La macchina calcola la somma dei due numeri e %1."),
@@ -306,16 +346,18 @@ RuleDescription d43(const Machine& m)
                           "La macchina mette i due numeri in un ordine a caso; al primo toglie %1 "
                           "e poi il secondo, e tiene il risultato senza il segno meno."),
                      { c.words }),
-            { "abs(A - " + c.formula + " - B)", "abs(B - " + c.formula + " - A)" }, "", "" };
+            true, { "abs(A - " + c.formula + " - B)", "abs(B - " + c.formula + " - A)" }, "", "",
+            {} };
     //: %1 is a number
     return { fill(translate("Rules",
                       "La macchina mette i due numeri in un ordine a caso; divide il primo per %1 "
-                      "e ne tiene la parte intera, poi la divide per il secondo e tiene di nuovo "
-                      "la parte intera."),
+                      "senza la parte dopo la virgola, poi divide questo risultato per il "
+                      "secondo, di nuovo senza la parte dopo la virgola."),
                  { c.words }),
+        true,
         { "intero(intero(A : " + c.formula + ") : B)",
             "intero(intero(B : " + c.formula + ") : A)" },
-        "", "" };
+        "", "", {} };
 }
 
 RuleDescription d46(const Machine& m)
@@ -368,8 +410,8 @@ const FixedRule fixedRules[] = {
         "min(max(A - B; 0); 1) + A * (1 - min(abs(A - B); 1))" },
     { calc10,
         QV_TRANSLATE_NOOP("Rules",
-            "La macchina calcola la media dei due numeri: la loro somma divisa per 2 (anche con la "
-            "virgola)."),
+            "La macchina calcola la media dei due numeri: la loro somma divisa per 2 (il risultato "
+            "può avere la virgola)."),
         "(A + B) : 2" },
     { calc15,
         QV_TRANSLATE_NOOP("Rules", "La macchina calcola il quadrato della somma dei due numeri."),
@@ -380,9 +422,9 @@ const FixedRule fixedRules[] = {
         "(A - B)^2" },
     { calc17,
         QV_TRANSLATE_NOOP("Rules",
-            "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, e ne "
-            "tiene "
-            "la parte intera."),
+            "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, senza "
+            "la "
+            "parte dopo la virgola."),
         "intero(radice(A^2 + B^2))" },
     { calc20,
         QV_TRANSLATE_NOOP(
@@ -401,10 +443,8 @@ const FixedRule fixedRules[] = {
         "A^2 + B^2" },
     { calc27,
         QV_TRANSLATE_NOOP("Rules",
-            "La macchina calcola la differenza tra i quadrati dei due numeri (il più grande meno "
-            "il "
-            "più "
-            "piccolo)."),
+            "La macchina calcola la differenza tra i quadrati dei due numeri (si toglie sempre il "
+            "numero minore dal maggiore)."),
         "diff(A^2; B^2)" },
     { calc33, QV_TRANSLATE_NOOP("Rules", "Il risultato è il quadrato del primo numero."), "A^2" },
     { calc34, QV_TRANSLATE_NOOP("Rules", "Il risultato è il quadrato del secondo numero."), "B^2" },
@@ -446,6 +486,120 @@ const std::pair<Mechanism, Describer> describers[] = {
     { calc47, d47 },
 };
 
+// The largest second number a 16-bit calculation of the machine takes with the constant c
+// before it overflows: c + B for code 1, c × B for code 2, B − c for code 3; the 16-bit range
+// itself for the quotient, which is worked in doubles.
+double secondBound16(const Value& code, int c)
+{
+    constexpr double top = 32767;
+    const double k = code.number();
+    if (k == 1)
+        return std::min(top, top - c);
+    if (k == 2 && c != 0)
+        return std::min(top, std::floor((c > 0 ? top : top + 1) / std::abs(c)));
+    if (k == 3)
+        return std::min(top, top + c);
+    return top;
+}
+
+// The code of the calculation a symbol of the operation in force stands for in a 16-bit
+// calculation with the second number.
+Value codeOfSymbol(const std::string& symbol)
+{
+    return Value::int16(symbol == "+" ? 1 : symbol == "*" ? 2 : symbol == "-" ? 3 : 4);
+}
+
+constexpr double largestSecond = 32767;
+constexpr double largestRemainderOperand = 2147483647;
+
+// Where each mechanism shows "????" although its words give a number.
+std::vector<Limit> limitsOf(Mechanism mechanism, const Machine& m)
+{
+    using K = Limit::Kind;
+    const MachineState& s = m.state();
+    if (mechanism == calc33 || mechanism == calc35)
+        return {}; // they never read the second number
+    if (mechanism == calc06)
+        return { { K::SecondAbove, 181 } }; // its square must stay within 32767
+    if (mechanism == calc31)
+        return { { K::SecondAbove,
+            secondBound16(codeOfSymbol(symbolInForce(s, s.calc31Count)), s.c2()) } };
+    if (mechanism == calc36)
+        return { { K::SecondAbove, secondBound16(s.opCode, s.c2()) } };
+    if (mechanism == calc42 && s.chainCount >= Value::int16(1))
+        return { { K::SecondAbove, secondBound16(s.chainOp2, s.c2()) } };
+    std::vector<Limit> limits { { K::SecondAbove, largestSecond } };
+    for (const Mechanism remainderOfFirst : { calc07, calc08, calc18, calc19, calc20, calc21 })
+        if (mechanism == remainderOfFirst)
+            limits.push_back({ K::FirstAbove, largestRemainderOperand });
+    if (mechanism == calc44 || mechanism == calc46) {
+        limits.push_back({ K::EitherZero });
+        limits.push_back({ K::CommonMultipleAbove, largestRemainderOperand });
+    }
+    if (mechanism == calc45 || mechanism == calc47) {
+        limits.push_back({ K::EitherZero });
+        limits.push_back({ K::FirstAbove, largestRemainderOperand });
+    }
+    return limits;
+}
+
+std::string bound(double b)
+{
+    return formatNumber(b, 15, '.');
+}
+
+// The last sentence of a rule: when the machine shows "????".
+std::string limitsSentence(const std::vector<Limit>& limits)
+{
+    std::vector<std::string> clauses;
+    for (const Limit& limit : limits) {
+        switch (limit.kind) {
+        case Limit::Kind::SecondAbove:
+            //: %1 is a number
+            clauses.push_back(fill(translate("Rules", "se il secondo numero è più grande di %1"),
+                { bound(limit.bound) }));
+            break;
+        case Limit::Kind::FirstAbove:
+            //: %1 is a number
+            clauses.push_back(fill(translate("Rules", "se il primo numero è più grande di %1"),
+                { bound(limit.bound) }));
+            break;
+        case Limit::Kind::EitherZero:
+            clauses.push_back(translate("Rules", "se uno dei due numeri è 0"));
+            break;
+        case Limit::Kind::CommonMultipleAbove:
+            //: %1 is a number
+            clauses.push_back(
+                fill(translate("Rules", "se il minimo comune multiplo è più grande di %1"),
+                    { bound(limit.bound) }));
+            break;
+        }
+    }
+    switch (clauses.size()) {
+    case 0:
+        return "";
+    case 1:
+        //: %1 is when: "se il secondo numero è più grande di 32767"
+        return fill(translate("Rules", "La macchina mostra «????» %1."), { clauses[0] });
+    case 2:
+        //: %1 and %2 are when: "se il secondo numero è più grande di 32767"
+        return fill(
+            translate("Rules", "La macchina mostra «????» %1 o %2."), { clauses[0], clauses[1] });
+    default:
+        //: %1, %2 and %3 are when: "se il secondo numero è più grande di 32767"
+        return fill(translate("Rules", "La macchina mostra «????» %1, %2 o %3."),
+            { clauses[0], clauses[1], clauses[2] });
+    }
+}
+
+std::optional<double> lowestCommonMultiple(double a, double b)
+{
+    if (a < 1 || b < 1 || a != std::floor(a) || b != std::floor(b) || a > 9e15 || b > 9e15)
+        return std::nullopt;
+    const auto x = static_cast<long long>(a), y = static_cast<long long>(b);
+    return a / static_cast<double>(std::gcd(x, y)) * b;
+}
+
 // The formulas with the functions' names of the language in use.
 RuleDescription inLanguage(RuleDescription rule)
 {
@@ -456,23 +610,92 @@ RuleDescription inLanguage(RuleDescription rule)
     return rule;
 }
 
+// The rule of a mechanism, with its limits, told in its last sentence.
+std::optional<RuleDescription> describeMechanism(Mechanism mechanism, const Machine& m)
+{
+    std::optional<RuleDescription> rule;
+    for (const FixedRule& fixedRule : fixedRules)
+        if (fixedRule.mechanism == mechanism)
+            rule = fixed(translate("Rules", fixedRule.text), fixedRule.formula);
+    for (const auto& [candidate, describe] : describers)
+        if (candidate == mechanism)
+            rule = describe(m);
+    if (!rule)
+        return std::nullopt;
+    if (rule->known && rule->outcomes != noResult().outcomes) {
+        rule->limits = limitsOf(mechanism, m);
+        if (const std::string limits = limitsSentence(rule->limits); !limits.empty())
+            rule->text += " " + limits;
+    }
+    return inLanguage(*rule);
+}
+
 } // namespace
 
 std::optional<RuleDescription> describeRule(const Machine& m)
 {
     try {
-        const Mechanism mechanism = selectMechanism(m.state());
-        for (const FixedRule& rule : fixedRules)
-            if (rule.mechanism == mechanism)
-                return inLanguage(fixed(translate("Rules", rule.text), rule.formula));
-        for (const auto& [candidate, describe] : describers)
-            if (candidate == mechanism)
-                return inLanguage(describe(m));
-        return std::nullopt;
+        return describeMechanism(selectMechanism(m.state()), m);
     } catch (const MechanismFault&) {
         // A code or scheme held as a text that spells no number: the experiment faults too.
         return inLanguage(noResult());
     }
+}
+
+bool showsNoValue(const RuleDescription& rule, double a, double b)
+{
+    for (const Limit& limit : rule.limits) {
+        switch (limit.kind) {
+        case Limit::Kind::SecondAbove:
+            if (b > limit.bound)
+                return true;
+            break;
+        case Limit::Kind::FirstAbove:
+            if (a > limit.bound)
+                return true;
+            break;
+        case Limit::Kind::EitherZero:
+            if (a < 1 || b < 1)
+                return true;
+            break;
+        case Limit::Kind::CommonMultipleAbove: {
+            const auto multiple = lowestCommonMultiple(a, b);
+            if (a >= 1 && b >= 1 && (!multiple || *multiple > limit.bound))
+                return true;
+            break;
+        }
+        }
+    }
+    return false;
+}
+
+PossibleOutputs possibleOutputs(const RuleDescription& rule, double a, double b)
+{
+    PossibleOutputs out;
+    out.varies = rule.outcomes.size() > 1 || !rule.low.empty();
+    if (!out.varies)
+        return out;
+    if (showsNoValue(rule, a, b)) {
+        out.members = { std::nullopt };
+        return out;
+    }
+    const auto valueOf = [&](const std::string& text) -> std::optional<double> {
+        auto read = Formula::read(text);
+        if (const Formula* formula = std::get_if<Formula>(&read))
+            return formula->valueAt(a, b);
+        return std::nullopt;
+    };
+    if (!rule.low.empty()) {
+        const auto low = valueOf(rule.low), high = valueOf(rule.high);
+        if (low && high)
+            out.range = std::pair { *low, *high };
+        else
+            out.members = { std::nullopt };
+        return out;
+    }
+    for (const std::string& outcome : rule.outcomes)
+        out.members.push_back(valueOf(outcome));
+    return out;
 }
 
 } // namespace quorvel

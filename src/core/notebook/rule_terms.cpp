@@ -70,22 +70,26 @@ std::optional<Term> operation(const std::string& s, const Term& x, const Term& y
     if (s == "-")
         //: %1 and %2 are two quantities ("il primo numero", "7")
         return Term { fill(translate("Rules",
-                               "la differenza tra %1 e %2 (il più grande meno il più piccolo)"),
+                               "la differenza tra %1 e %2 (si toglie sempre il numero minore dal "
+                               "maggiore)"),
                           { x.words, y.words }),
             "diff(" + x.formula + "; " + y.formula + ")" };
     if (s == ":" && q == Quotient::Plain)
-        //: %1 and %2 are two quantities ("il primo numero", "7")
-        return Term { fill(translate("Rules", "%1 diviso %2 (anche con la virgola)"),
-                          { x.words, y.words }),
-            fx + " : " + fy };
-    if (s == ":") {
-        //: %1 and %2 are two quantities ("il primo numero", "7")
-        const std::string quotient = fill(translate("Rules", "%1 diviso %2"), { x.words, y.words });
-        //: %1 is a division in words joined to "di" ("del primo numero diviso 7"), %2 the
-        //: same division on its own ("il primo numero diviso 7")
-        return Term { fill(translate("Rules", "la parte intera %1"), { of(quotient), quotient }),
+        //: %1 is the dividend joined to "di" ("del primo numero"), %2 the divisor ("7"); %3 and
+        //: %4 the same on their own: use the ones your language needs.
+        return Term {
+            fill(translate("Rules", "la divisione %1 per %2 (il risultato può avere la virgola)"),
+                { of(x.words), y.words, x.words, y.words }),
+            fx + " : " + fy
+        };
+    if (s == ":")
+        //: %1 is the dividend joined to "di" ("del primo numero"), %2 the divisor ("7"); %3 and
+        //: %4 the same on their own: use the ones your language needs.
+        return Term { fill(translate("Rules",
+                               "il risultato della divisione %1 per %2, senza la parte dopo la "
+                               "virgola"),
+                          { of(x.words), y.words, x.words, y.words }),
             "intero(" + fx + " : " + fy + ")" };
-    }
     return std::nullopt;
 }
 
@@ -107,12 +111,12 @@ Term calculationOrZero(const Value& code, const Term& x, const Term& y)
 RuleDescription noResult()
 {
     return { translate("Rules", "La macchina non riesce a calcolare niente: mostra sempre «????»."),
-        { "0 : 0" }, "", "" };
+        true, { "0 : 0" }, "", "", {} };
 }
 
 RuleDescription fixed(const std::string& sentence, const std::string& formula)
 {
-    return { sentence, { formula }, "", "" };
+    return { sentence, true, { formula }, "", "", {} };
 }
 
 RuleDescription calculates(const std::optional<Term>& t)
@@ -126,7 +130,7 @@ RuleDescription calculates(const std::optional<Term>& t)
 RuleDescription between(
     const std::string& sentence, const std::string& low, const std::string& high)
 {
-    return { sentence, {}, low, high };
+    return { sentence, true, {}, low, high, {} };
 }
 
 std::string symbolInForce(const MachineState& s, const Value& counter)
@@ -138,13 +142,15 @@ std::string symbolInForce(const MachineState& s, const Value& counter)
     return s.opSymbol;
 }
 
-std::string secondSymbolInForce(const Machine& m)
+std::optional<std::string> secondSymbolInForce(const Machine& m)
 {
     const MachineState& s = m.state();
     if (s.secondOpCount + Value::int16(1) <= Value::int16(1)) {
-        const int index = s.loadedFromFile ? s.secondOpIndex : m.clockOperation();
-        if (const char* symbol = symbolForIndex(Value::int16(index)))
-            return symbol;
+        // The next run chooses it: from a saved mechanism that had drawn it, or from the clock.
+        if (!s.loadedFromFile || s.secondOpIndex == 0)
+            return std::nullopt;
+        const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex));
+        return symbol ? std::optional<std::string>(symbol) : std::nullopt;
     }
     return s.secondOpSymbol;
 }

@@ -58,7 +58,8 @@ RuleDescription between(
 // The symbol an operation-driven mechanism uses at its next run: chosen again from the
 // operation code while its counter has not passed 1, or when it has none.
 std::string symbolInForce(const MachineState& s, const Value& counter);
-// The second operation of calc03 and calc04 at their next run.
-std::string secondSymbolInForce(const Machine& m);
+// The second operation of calc03 and calc04 at their next run; nothing while it is still to be
+// drawn (at their first experiment, unless a saved mechanism brought it).
+std::optional<std::string> secondSymbolInForce(const Machine& m);
 
 } // namespace quorvel

@@ -7,6 +7,7 @@
 #include "core/app/translation.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -89,6 +90,15 @@ std::error_code systemError()
     return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
 
+// Eight hexadecimal digits drawn at random, for a temporary file's name.
+std::string randomName(std::random_device& random)
+{
+    char digits[8];
+    const auto written = std::to_chars(digits, digits + sizeof digits, random(), 16);
+    const std::string drawn(digits, written.ptr);
+    return std::string(8 - drawn.size(), '0') + drawn;
+}
+
 #if defined(__unix__) || defined(__APPLE__)
 
 // Writes the contents to a new temporary file of its own beside the target, created
@@ -99,9 +109,8 @@ std::error_code writeTemporary(const fs::path& folder, const std::string& conten
     std::random_device random;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        char name[16];
-        std::snprintf(name, sizeof name, "%08x", static_cast<unsigned>(random()));
-        temp = folder / (std::string(temporaryPrefix) + name + std::string(temporarySuffix));
+        temp = folder
+            / (std::string(temporaryPrefix) + randomName(random) + std::string(temporarySuffix));
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return systemError();
@@ -140,9 +149,8 @@ std::error_code writeTemporary(
     const fs::path& folder, const std::string& contents, std::optional<fs::perms>, fs::path& temp)
 {
     std::random_device random;
-    char name[16];
-    std::snprintf(name, sizeof name, "%08x", static_cast<unsigned>(random()));
-    temp = folder / (std::string(temporaryPrefix) + name + std::string(temporarySuffix));
+    temp = folder
+        / (std::string(temporaryPrefix) + randomName(random) + std::string(temporarySuffix));
     errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     out << contents;

@@ -7,6 +7,7 @@
 #include "core/app/machine_state.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/mechanisms/operations.h"
+#include "core/values/number_text.h"
 
 #include <charconv>
 #include <istream>
@@ -82,9 +83,9 @@ std::string mechanismRecord(const MachineState& s)
 {
     if (s.activeLevel.isNone())
         return "";
-    return s.activeLevel.name() + ',' + std::to_string(s.c1()) + ',' + std::to_string(s.c2()) + ','
+    return s.activeLevel.name() + ',' + wholeText(s.c1()) + ',' + wholeText(s.c2()) + ','
         + fieldText(s.opCode) + ',' + fieldText(s.partOpCode) + ',' + fieldText(s.joinOpCode) + ','
-        + std::to_string(s.secondOpIndex) + ',' + fieldText(s.activeScheme());
+        + wholeText(s.secondOpIndex) + ',' + fieldText(s.activeScheme());
 }
 
 void writeMechanismLine(std::ostream& out, const std::string& record)
@@ -137,8 +138,16 @@ std::optional<MechanismRecord> parseMechanismRecord(std::string_view record)
         rest = last ? std::string_view() : rest.substr(comma + 1);
     }
 
-    const int scheme = result.numbers[MechanismRecord::Scheme];
+    using R = MechanismRecord;
+    const int scheme = result.numbers[R::Scheme];
     if (scheme < 1 || scheme > schemes)
+        return std::nullopt;
+    // The game writes operation codes 1 to 4, and 0 for a second operation not drawn yet: any
+    // other code would hide a calculation no rule describes.
+    for (const R::Field code : { R::OpCode, R::PartOpCode, R::JoinOpCode })
+        if (result.numbers[code] < 1 || result.numbers[code] > 4)
+            return std::nullopt;
+    if (result.numbers[R::SecondOpIndex] < 0 || result.numbers[R::SecondOpIndex] > 4)
         return std::nullopt;
     return result;
 }
@@ -164,6 +173,10 @@ void restoreMechanism(MachineState& s, const MechanismRecord& record)
     s.altOpSymbol = inTable ? altSymbolForIndex(op) : "";
     if (const char* second = symbolForIndex(Value::int16(s.secondOpIndex)))
         s.secondOpSymbol = second;
+    // A mechanism saved before its second operation was drawn draws it at its next run, as it
+    // would have without the save.
+    if (s.secondOpIndex == 0)
+        s.secondOpCount = Value::int16(0);
 }
 
 } // namespace quorvel

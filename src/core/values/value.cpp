@@ -4,9 +4,10 @@
 
 #include "core/values/value.h"
 
+#include "core/values/number_text.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace quorvel {
@@ -298,49 +299,6 @@ bool spellsNumber(std::string_view text, double* out)
     if (out)
         *out = value;
     return true;
-}
-
-std::string formatNumber(double v, int digits, char decimalSeparator)
-{
-    if (v == 0)
-        return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, v);
-    std::string s(buffer);
-    const std::size_t e = s.find('e');
-    const int exponent = std::stoi(s.substr(e + 1));
-    std::string mantissa = s.substr(0, e);
-    const bool negative = mantissa[0] == '-';
-    if (negative)
-        mantissa.erase(0, 1);
-    std::string sig; // the significant digits, trailing zeros dropped
-    for (char c : mantissa)
-        if (c != '.')
-            sig += c;
-    while (sig.size() > 1 && sig.back() == '0')
-        sig.pop_back();
-
-    std::string out;
-    if (exponent >= digits || exponent < -5) {
-        out = sig.substr(0, 1);
-        if (sig.size() > 1)
-            out += decimalSeparator + sig.substr(1);
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += exp;
-    } else if (exponent < 0) {
-        out = "0";
-        out += decimalSeparator;
-        out += std::string(static_cast<std::size_t>(-exponent - 1), '0') + sig;
-    } else {
-        const auto intDigits = static_cast<std::size_t>(exponent + 1);
-        if (sig.size() <= intDigits) {
-            out = sig + std::string(intDigits - sig.size(), '0');
-        } else {
-            out = sig.substr(0, intDigits) + decimalSeparator + sig.substr(intDigits);
-        }
-    }
-    return negative ? "-" + out : out;
 }
 
 } // namespace quorvel

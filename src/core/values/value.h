@@ -109,8 +109,4 @@ double readLeadingNumber(std::string_view text);
 // Whether a text spells a number (blanks around it allowed), and its value.
 bool spellsNumber(std::string_view text, double* out = nullptr);
 
-// The shortest decimal form of a number with at most `digits` significant digits; large and
-// tiny numbers in the E+NN form.
-std::string formatNumber(double v, int digits, char decimalSeparator);
-
 } // namespace quorvel

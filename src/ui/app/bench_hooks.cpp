@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <charconv>
 
 #include <chrono>
 #include <cstdio>
@@ -46,7 +47,11 @@ protected:
 private:
     void report()
     {
-        std::fprintf(stderr, "first-paint %.2f\n", (steadyNanoseconds() - m_startNs) / 1e6);
+        char milliseconds[32];
+        const auto written = std::to_chars(milliseconds, milliseconds + sizeof milliseconds,
+            (steadyNanoseconds() - m_startNs) / 1e6, std::chars_format::fixed, 2);
+        std::fprintf(stderr, "first-paint %.*s\n", static_cast<int>(written.ptr - milliseconds),
+            milliseconds);
         if (m_exitAfterMs >= 0)
             QTimer::singleShot(
                 m_exitAfterMs, QCoreApplication::instance(), &QCoreApplication::quit);

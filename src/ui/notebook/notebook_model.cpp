@@ -4,6 +4,7 @@
 
 #include "ui/notebook/notebook_model.h"
 
+#include "core/values/number_text.h"
 #include "core/values/value.h"
 
 #include <QBrush>

@@ -6,6 +6,7 @@
 
 #include "core/app/machine.h"
 #include "core/notebook/formula.h"
+#include "core/notebook/rule_descriptions.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
 
@@ -336,13 +337,20 @@ void NotebookPanel::checkHypothesis()
     }
     const HypothesisCheck check = quorvel::checkHypothesis(std::get<Formula>(read), *page);
     const int total = static_cast<int>(check.trials.size());
-    //: %1 trials agree with the formula, out of the page's %2
-    QString text = tr("La formula vale per %1 prove su %2.")
-                       .arg(QString::number(check.agreeing), QString::number(total));
+    QString text = check.agreeing == 1
+        //: one trial agrees with the formula, out of the page's %2
+        ? tr("La formula vale per %1 prova su %2.")
+        //: %1 trials agree with the formula, out of the page's %2
+        : tr("La formula vale per %1 prove su %2.");
+    text = text.arg(QString::number(check.agreeing), QString::number(total));
+    if (!check.machineCannot.empty()) {
+        const QString cannot = QString::fromStdString(machineCannotCalculate(check.machineCannot));
+        text += " " + cannot.left(1).toUpper() + cannot.mid(1) + ".";
+    }
     if (check.tryHarderInputs)
         text += " "
-            + tr("Prova anche con numeri grandi, con lo zero, con due numeri uguali e con il "
-                 "primo più piccolo del secondo: potrebbero smentirla!");
+            + tr("Prova anche con numeri più grandi (per esempio tra 10 e 100), con lo zero, con "
+                 "due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!");
     m_model->setHypothesis(check);
     say(text, check.agreeing == total ? good : bad);
 }
@@ -357,6 +365,12 @@ void NotebookPanel::announce(const QString& text, bool after)
 
 void NotebookPanel::revealRule()
 {
+    // A rule that waits for the first experiment's draw cannot be told yet: asking first
+    // whether to tell it would promise what cannot be given.
+    if (const auto rule = describeRule(m_machine); rule && !rule->known) {
+        say(QString::fromStdString(m_machine.revealRule().text), ink);
+        return;
+    }
     if (m_revealGuard) {
         if (const std::optional<QString> refusal = m_revealGuard()) {
             say(*refusal, ink);
@@ -367,9 +381,12 @@ void NotebookPanel::revealRule()
         tr("Vuoi davvero vedere la regola?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (const auto rule = m_machine.revealRule()) {
-        say(tr("La regola: %1").arg(QString::fromStdString(*rule)), ink);
+    const Machine::Reveal reveal = m_machine.revealRule();
+    if (reveal.result == Machine::Reveal::Result::Told) {
+        say(tr("La regola: %1").arg(QString::fromStdString(reveal.text)), ink);
         emit ruleRevealed();
+    } else if (reveal.result == Machine::Reveal::Result::NotYet) {
+        say(QString::fromStdString(reveal.text), ink);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/notebook/notebook_plot.h"
 
 #include "core/notebook/notebook.h"
+#include "core/values/number_text.h"
 
 #include <QApplication>
 #include <QChart>
@@ -48,7 +49,7 @@ Points pointsOf(const Page* page, bool againstSecond)
     if (!page)
         return p;
     for (const Trial& t : page->trials) {
-        const auto y = readPupilNumber(t.output);
+        const auto y = readShownNumber(t.output);
         if (!y || !std::isfinite(t.a) || !std::isfinite(t.b))
             continue;
         const double x = againstSecond ? t.b : t.a;

@@ -5,6 +5,7 @@
 #include "ui/notebook/notebook_print.h"
 
 #include "core/notebook/notebook.h"
+#include "core/values/number_text.h"
 #include "core/values/value.h"
 
 #include <QCoreApplication>
