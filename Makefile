@@ -62,6 +62,7 @@ test: deps format-check licence-check
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEL_WERROR=ON)
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD)
 	@JOBS=$(JOBS) bash scripts/run-tests.sh $(BUILD) tests
+	@LC_ALL=it_IT.UTF-8 TEST_LOG=ctest-it.log JOBS=$(JOBS) bash scripts/run-tests.sh $(BUILD) "tests in Italian" -LE install
 	@$(MAKE) fuzz FUZZ_SECONDS=30
 	@$(MAKE) sanitize
 

@@ -15,8 +15,24 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
     desktop-file-utils appstream dpkg-dev reuse
-    clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools
+    clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools locales
 )
+
+# The pupils' computers run Italian: the tests run a second time under it_IT.UTF-8.
+italian_locale() {
+    if locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
+        return 0
+    fi
+    echo "Making the it_IT.UTF-8 locale"
+    local run=()
+    if [ "$(id -u)" -ne 0 ]; then
+        run=(sudo)
+    fi
+    if [ -f /etc/locale.gen ] && ! grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen; then
+        echo 'it_IT.UTF-8 UTF-8' | "${run[@]}" tee -a /etc/locale.gen > /dev/null
+    fi
+    "${run[@]}" localedef -i it_IT -f UTF-8 it_IT.UTF-8
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,6 +42,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+    italian_locale
     exit 0
 fi
 
@@ -37,3 +54,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+italian_locale

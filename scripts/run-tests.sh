@@ -11,7 +11,7 @@ set -uo pipefail
 folder=$1
 title=$2
 shift 2
-log="$folder/ctest.log"
+log="$folder/${TEST_LOG:-ctest.log}"
 (cd "$folder" && ctest --output-on-failure -j "${JOBS:-$(nproc)}" "$@") > "$log" 2>&1
 status=$?
 if [ $status -ne 0 ]; then

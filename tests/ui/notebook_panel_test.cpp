@@ -6,6 +6,7 @@
 // the discovery, a hypothesis checked, the rule revealed, pages, the export, and the window
 // growing by the panel.
 #include "core/notebook/notebook.h"
+#include "core/storage/mechanism_file.h"
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
@@ -21,6 +22,8 @@
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace quorvel {
 namespace {
@@ -80,6 +83,69 @@ TEST_F(NotebookWindow, WritesTrialsChecksPredictionsAndDiscovers)
     EXPECT_TRUE(panel->pageTitle().endsWith("· scoperta"));
     ASSERT_NE(panel->plot(), nullptr); // the documents module was found
     EXPECT_EQ(panel->plot()->pointCount(), 5);
+}
+
+TEST_F(NotebookWindow, WhatIsNoPredictionStopsTheExperimentAndIsNeverWritten)
+{
+    predict("tre", "3", "9");
+    EXPECT_EQ(panel->model().rowCount(), 0); // the pupil corrects it before the pair is tried
+    EXPECT_TRUE(panel->verdictText().contains("«tre»")) << panel->verdictText().toStdString();
+    EXPECT_EQ(panel->predictionField().text(), "tre");
+    panel->predictionField().clear();
+    predict("9", "3", "9");
+    ASSERT_EQ(panel->model().rowCount(), 1);
+    EXPECT_EQ(cell(0, NotebookModel::PredictionColumn), "9 ✓");
+}
+
+// On a computer set to Italian, as QApplication sets the C library's locale from LANG: the
+// numbers read and write as in any other language, with the decimal comma where a pupil sees
+// one and the point in files.
+TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_TRUE(std::setlocale(LC_ALL, "it_IT.UTF-8"));
+    QLocale::setDefault(QLocale::Italian);
+    {
+        testing::Recorder recorder;
+        testing::FakeSpeaker speaker { recorder };
+        testing::FakeCharacterService characters { recorder };
+        characters.available = false;
+        MachineForm form { programFolder, speaker, characters };
+        form.notebook()->setShown(true);
+        NotebookPanel* panel = form.notebook()->panel();
+        form.machine().livelloClick(2);
+        form.machine().state().setScheme(Level::number(2), Value::int16(7)); // the mean
+        const auto predict = [&](const QString& prediction, const char* a, const char* b) {
+            form.machine().Label3_Click();
+            form.machine().canc2_Click();
+            form.machine().typeDigits(Keypad::First, a);
+            form.machine().typeDigits(Keypad::Second, b);
+            QTest::keyClicks(&panel->predictionField(), prediction);
+            QTest::keyClick(&panel->predictionField(), Qt::Key_Return);
+            return form.machine().text(Control::usc);
+        };
+        EXPECT_EQ(predict("3", "3", "3"), "3");
+        EXPECT_EQ(predict("4,5", "4", "5"), "4,5");
+        EXPECT_EQ(predict("6", "5", "7"), "6");
+        EXPECT_TRUE(form.machine().notebook().currentPage()->discovered);
+        panel->hypothesisField().setText("(A + B) : 2");
+        panel->checkHypothesis();
+        EXPECT_TRUE(panel->verdictText().startsWith("La formula vale per 3 prove su 3."));
+        MachineState& s = form.machine().state();
+        s.partOpCode = Value::single(3); // drawn codes are single precision
+        const std::string italian = mechanismRecord(s);
+        std::setlocale(LC_ALL, "C");
+        EXPECT_EQ(italian, mechanismRecord(s));
+        EXPECT_EQ(italian.find(".,"), std::string::npos) << italian;
+        std::setlocale(LC_ALL, "it_IT.UTF-8");
+        QTemporaryDir folder;
+        form.notebook()->exportCsv(folder.filePath("quaderno.csv"));
+        QFile csv(folder.filePath("quaderno.csv"));
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(csv.readAll().contains(";4;5;4,5;4,5;giusta;scoperta\r\n"));
+    }
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)

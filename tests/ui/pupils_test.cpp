@@ -14,6 +14,7 @@
 #include "ui/notebook/class_progress.h"
 #include "ui/notebook/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/pupil_chooser.h"
 #include "ui/notebook/pupil_session.h"
@@ -425,6 +426,30 @@ TEST_F(Pupils, APupilFindsNotebookAndCardsAsLeftAfterARestart)
     ASSERT_EQ(now.size(), pages.size());
     EXPECT_EQ(now.back().trials.size(), pages.back().trials.size());
     EXPECT_TRUE(now.back().discovered);
+}
+
+// 309 digits and more are too many for a double: the trial is kept with an infinite first
+// number, and the pupil's notebook opens, shows it and exports it as ever.
+TEST_F(Pupils, ANumberTooLargeForTheMachineNeverStopsThePupil)
+{
+    addAndChoose("Marta");
+    window().machine().chooseScheme(1, 5);
+    predict("", std::string(400, '9'), "3");
+    predict(QString::fromStdString(std::string(400, '7')), "3", "4");
+    rebuild();
+    window().findChild<PupilChooser*>()->play();
+    ASSERT_EQ(pupils().player(), "Marta");
+    const NotebookModel& model = panel().model();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.index(0, NotebookModel::FirstColumn).data().toString(), "∞");
+    EXPECT_EQ(model.index(0, NotebookModel::OutputColumn).data().toString(), "????");
+    EXPECT_EQ(model.index(1, NotebookModel::PredictionColumn).data().toString(),
+        QString::fromStdString(std::string(400, '7')) + " ✗");
+    const QString path = data.dir.filePath("quaderno.csv");
+    window().notebook()->exportCsv(path);
+    QFile csv(path);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().contains("Meccanismo 1;1;1;∞;3;????;;;"));
 }
 
 TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)

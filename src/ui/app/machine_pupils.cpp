@@ -58,6 +58,11 @@ void MachineForm::startPupils()
 
 void MachineForm::exp_Click()
 {
+    // A prediction the notebook cannot read stops the experiment, so the pupil can correct it
+    // before the pair is tried.
+    if (NotebookPanel* notebook = m_notebook->panel();
+        notebook && m_notebook->isShown() && !notebook->takePrediction())
+        return;
     m_machine->exp_Click();
     m_pupils->afterExperiment();
 }

@@ -355,6 +355,18 @@ void NotebookPanel::checkHypothesis()
     say(text, check.agreeing == total ? good : bad);
 }
 
+bool NotebookPanel::takePrediction()
+{
+    const std::string text = m_prediction->text().toStdString();
+    if (const auto problem = m_machine.notebook().setPrediction(text)) {
+        say(QString::fromStdString(*problem), bad);
+        m_prediction->setFocus();
+        m_prediction->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void NotebookPanel::announce(const QString& text, bool after)
 {
     if (after && !m_verdict->text().isEmpty())

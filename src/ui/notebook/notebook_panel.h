@@ -44,6 +44,10 @@ public:
     // Null when the documents module is missing.
     PagePlot* plot() { return m_plot; }
     QLineEdit& predictionField() { return *m_prediction; }
+    // Hands the prediction field's text to the notebook before an experiment: false, with the
+    // reason said in the notebook and the field ready to be corrected, for a text that is no
+    // prediction ("tre"), which is then never written in the notebook.
+    bool takePrediction();
     QLineEdit& hypothesisField() { return *m_hypothesis; }
     QString pageTitle() const;
     QString statusText() const;

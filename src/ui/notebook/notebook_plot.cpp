@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QLegendMarker>
+#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -76,6 +77,12 @@ NotebookPlot::NotebookPlot(char decimalSeparator, QWidget* parent)
     chart()->setMargins(QMargins(2, 2, 2, 2));
     chart()->setBackgroundRoundness(0);
     m_legendFont = chart()->legend()->font();
+    // The axes write their numbers with the display's separator, and without the groups of
+    // thousands a pupil never sees on the machine.
+    QLocale numbers = decimalSeparator == ',' ? QLocale(QLocale::Italian) : QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart()->setLocale(numbers);
+    chart()->setLocalizeNumbers(true);
     redraw();
 }
 
