@@ -58,6 +58,11 @@
         <source>scrivi una formula con A e B, per esempio A + B</source>
         <translation>write a formula with A and B, for example A + B</translation>
     </message>
+    <message>
+        <source>il segno «%1» separa i numeri dentro le parentesi di una funzione, come in max(A%1 B)</source>
+        <extracomment>%1 is the separator the pupil typed, &quot;;&quot; or &quot;,&quot;</extracomment>
+        <translation>the sign “%1” separates the numbers inside a function&apos;s brackets, as in max(A%1 B)</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>

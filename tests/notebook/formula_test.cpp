@@ -52,6 +52,13 @@ TEST(Formula, ReadsTheSchoolNotation)
         { "intero(-7 : 2)", 0, 0, -4 }, // rounded down, as the machine does
         { "diff(A; B)", 3, 10, 7 },
         { "abs(A - B)", 3, 10, 7 },
+        // Separators between a function's numbers, wherever the function stands.
+        { "max(A; (B))", 3, 8, 8 },
+        { "max(min(A; B); 3)", 5, 8, 5 },
+        { "mcd(A, B)", 12, 18, 6 },
+        { "mcm(A; max(B; 2))", 4, 6, 12 },
+        { "max(2,5; A)", 1, 0, 2.5 }, // a decimal comma among a function's numbers
+        { "2,5 x A", 2, 0, 5 },
     };
     for (const Row& r : rows) {
         const auto v = valueOf(r.text, r.a, r.b);
@@ -87,6 +94,28 @@ TEST(Formula, PointsAtTheMistakeInItalian)
         { "max(A)", "la funzione vuole più numeri tra le parentesi", 6 },
         { ")", "c'è una parentesi fuori posto", 1 },
         { "  ", "scrivi una formula con A e B, per esempio A + B", 0 },
+        // A separator outside a function's parentheses: muparser would take the last part.
+        { "1; A + B",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            2 },
+        { "A; B",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            2 },
+        { "A, B",
+            "il segno «,» separa i numeri dentro le parentesi di una funzione, come in max(A, B)",
+            2 },
+        { "A + 1, 2",
+            "il segno «,» separa i numeri dentro le parentesi di una funzione, come in max(A, B)",
+            6 },
+        { "(A; B)",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            3 },
+        { "max((A; B))",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            7 },
+        { "max(A; B); 3",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            10 },
     };
     for (const Row& r : rows) {
         auto read = Formula::read(r.text);

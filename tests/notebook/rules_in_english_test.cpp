@@ -263,6 +263,8 @@ TEST_F(InEnglish, FormulaMistakesAreExplainedInEnglish)
         { "(A + B", "a closing bracket is missing" },
         { "A + $", "this sign can't be used in a formula" },
         { "whole(A; B)", "the function has too many numbers in its brackets" },
+        { "A; B",
+            "the sign “;” separates the numbers inside a function's brackets, as in max(A; B)" },
     };
     for (const auto& [formula, message] : rows) {
         const auto read = Formula::read(formula);

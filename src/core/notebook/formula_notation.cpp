@@ -24,18 +24,34 @@ bool isDigit(char32_t c)
     return c >= '0' && c <= '9';
 }
 
-// The formula in the parser's notation as it is being written.
+// The formula in the parser's notation as it is written, and what it needs to know of what
+// it has written so far.
 struct Translation
 {
     std::string text;
     std::vector<int> positions;
     std::optional<FormulaError> error;
+    // For each parenthesis still open, whether it holds a function's numbers.
+    std::vector<bool> openParentheses;
 
     void put(char c, int position)
     {
+        if (c == '(')
+            openParentheses.push_back(std::islower(static_cast<unsigned char>(lastSign())) != 0);
+        else if (c == ')' && !openParentheses.empty())
+            openParentheses.pop_back();
         text += c;
         positions.push_back(position);
     }
+
+    // The last sign written so far, spaces aside; 0 before the first.
+    char lastSign() const
+    {
+        const std::size_t at = text.find_last_not_of(' ');
+        return at == std::string::npos ? 0 : text[at];
+    }
+
+    bool insideFunction() const { return !openParentheses.empty() && openParentheses.back(); }
 };
 
 // One character of UTF-8 text, as a code point, and how many bytes it takes.
@@ -108,6 +124,29 @@ char translateSign(char32_t c, char32_t previous, char32_t next)
     return c == '\t' ? ' ' : 0;
 }
 
+// One sign of the pupil's formula in the parser's notation, or why it cannot stand where it
+// is: a separator stands only between a function's numbers.
+void translateSignAt(char32_t c, char32_t previous, char32_t next, int position, Translation& out)
+{
+    const char sign = translateSign(c, previous, next);
+    if (!sign) {
+        out.error
+            = FormulaError { translate("Formula", "questo segno non si può usare in una formula"),
+                  position };
+        return;
+    }
+    if (sign == ',' && !out.insideFunction()) {
+        //: %1 is the separator the pupil typed, ";" or ","
+        out.error = FormulaError { fill(translate("Formula",
+                                            "il segno «%1» separa i numeri dentro le parentesi "
+                                            "di una funzione, come in max(A%1 B)"),
+                                       { std::string(1, static_cast<char>(c)) }),
+            position };
+        return;
+    }
+    out.put(sign, position);
+}
+
 } // namespace
 
 const FunctionName* functionNamed(std::string_view name)
@@ -170,12 +209,7 @@ ParserNotation toParserNotation(std::string_view text)
             if (out.error)
                 break;
             const char32_t next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
-            if (const char sign = translateSign(c, previous, next))
-                out.put(sign, position);
-            else
-                out.error = FormulaError {
-                    translate("Formula", "questo segno non si può usare in una formula"), position
-                };
+            translateSignAt(c, previous, next, position, out);
         }
         previous = c;
     }
