@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>manca un segno di operazione prima di «%1»</source>
-        <extracomment>%1 is a number, a letter or a function&apos;s name from the formula</extracomment>
+        <extracomment>%1 is a number, a letter, a function&apos;s name or a parenthesis from the formula</extracomment>
         <translation>an operation sign is missing before “%1”</translation>
     </message>
     <message>

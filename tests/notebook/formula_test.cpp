@@ -59,6 +59,8 @@ TEST(Formula, ReadsTheSchoolNotation)
         { "mcm(A; max(B; 2))", 4, 6, 12 },
         { "max(2,5; A)", 1, 0, 2.5 }, // a decimal comma among a function's numbers
         { "2,5 x A", 2, 0, 5 },
+        { "2 x (A + B)", 3, 4, 14 },
+        { "-(A - B)", 3, 4, 1 },
     };
     for (const Row& r : rows) {
         const auto v = valueOf(r.text, r.a, r.b);
@@ -116,6 +118,12 @@ TEST(Formula, PointsAtTheMistakeInItalian)
         { "max(A; B); 3",
             "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
             10 },
+        // A parenthesis opening straight after a number, a letter or a parenthesis.
+        { "2(A+B)", "manca un segno di operazione prima di «(»", 2 },
+        { "A (B)", "manca un segno di operazione prima di «(»", 3 },
+        { "2,5(A)", "manca un segno di operazione prima di «(»", 4 },
+        { "(A+B)(A-B)", "manca un segno di operazione prima di «(»", 6 },
+        { "max(A; B)(2)", "manca un segno di operazione prima di «(»", 10 },
     };
     for (const Row& r : rows) {
         auto read = Formula::read(r.text);

@@ -265,6 +265,7 @@ TEST_F(InEnglish, FormulaMistakesAreExplainedInEnglish)
         { "whole(A; B)", "the function has too many numbers in its brackets" },
         { "A; B",
             "the sign “;” separates the numbers inside a function's brackets, as in max(A; B)" },
+        { "2(A + B)", "an operation sign is missing before “(”" },
     };
     for (const auto& [formula, message] : rows) {
         const auto read = Formula::read(formula);

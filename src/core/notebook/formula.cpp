@@ -88,8 +88,7 @@ std::string whatWentWrong(const mu::ParserError& e)
     case mu::ecUNEXPECTED_VAL:
     case mu::ecUNEXPECTED_VAR:
     case mu::ecUNEXPECTED_FUN:
-        //: %1 is a number, a letter or a function's name from the formula
-        return fill(translate("Formula", "manca un segno di operazione prima di «%1»"), { token });
+        return missingSignBefore(token);
     case mu::ecUNEXPECTED_PARENS:
         return translate("Formula", "c'è una parentesi fuori posto");
     case mu::ecMISSING_PARENS:

@@ -51,6 +51,14 @@ struct Translation
         return at == std::string::npos ? 0 : text[at];
     }
 
+    // Whether the text so far ends with a number, A, B or a closed parenthesis: something
+    // that an operation sign must follow before another parenthesis opens.
+    bool endsWithOperand() const
+    {
+        const char c = lastSign();
+        return (c >= '0' && c <= '9') || c == '.' || c == 'A' || c == 'B' || c == ')';
+    }
+
     bool insideFunction() const { return !openParentheses.empty() && openParentheses.back(); }
 };
 
@@ -125,7 +133,8 @@ char translateSign(char32_t c, char32_t previous, char32_t next)
 }
 
 // One sign of the pupil's formula in the parser's notation, or why it cannot stand where it
-// is: a separator stands only between a function's numbers.
+// is: a separator stands only between a function's numbers, and a parenthesis that opens
+// after a number, a letter or another parenthesis wants an operation sign before it.
 void translateSignAt(char32_t c, char32_t previous, char32_t next, int position, Translation& out)
 {
     const char sign = translateSign(c, previous, next);
@@ -133,6 +142,10 @@ void translateSignAt(char32_t c, char32_t previous, char32_t next, int position,
         out.error
             = FormulaError { translate("Formula", "questo segno non si può usare in una formula"),
                   position };
+        return;
+    }
+    if (sign == '(' && out.endsWithOperand()) {
+        out.error = FormulaError { missingSignBefore("("), position };
         return;
     }
     if (sign == ',' && !out.insideFunction()) {
@@ -184,6 +197,12 @@ std::string lower(std::string word)
     for (char& c : word)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return word;
+}
+
+std::string missingSignBefore(const std::string& token)
+{
+    //: %1 is a number, a letter, a function's name or a parenthesis from the formula
+    return fill(translate("Formula", "manca un segno di operazione prima di «%1»"), { token });
 }
 
 // The pupil's notation in the parser's, character by character.

@@ -46,4 +46,7 @@ struct ParserNotation
 
 ParserNotation toParserNotation(std::string_view text);
 
+// What the pupil is told when an operation sign is missing before token.
+std::string missingSignBefore(const std::string& token);
+
 } // namespace quorvel
