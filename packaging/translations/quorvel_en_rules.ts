@@ -63,6 +63,11 @@
         <extracomment>%1 is the separator the pupil typed, &quot;;&quot; or &quot;,&quot;</extracomment>
         <translation>the sign “%1” separates the numbers inside a function&apos;s brackets, as in max(A%1 B)</translation>
     </message>
+    <message>
+        <source>per le potenze usa il segno ^: al posto di «%1» scrivi ^%2</source>
+        <extracomment>%1 is the small raised number the pupil typed (&quot;²&quot;), %2 the same in ordinary digits</extracomment>
+        <translation>for powers use the sign ^: instead of “%1” write ^%2</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>

@@ -124,6 +124,11 @@ TEST(Formula, PointsAtTheMistakeInItalian)
         { "2,5(A)", "manca un segno di operazione prima di «(»", 4 },
         { "(A+B)(A-B)", "manca un segno di operazione prima di «(»", 6 },
         { "max(A; B)(2)", "manca un segno di operazione prima di «(»", 10 },
+        // A power written as on paper.
+        { "A²", "per le potenze usa il segno ^: al posto di «²» scrivi ^2", 2 },
+        { "A³ + B", "per le potenze usa il segno ^: al posto di «³» scrivi ^3", 2 },
+        { "(A + B)²", "per le potenze usa il segno ^: al posto di «²» scrivi ^2", 8 },
+        { "2 × A¹⁰", "per le potenze usa il segno ^: al posto di «¹⁰» scrivi ^10", 6 },
     };
     for (const Row& r : rows) {
         auto read = Formula::read(r.text);

@@ -266,6 +266,7 @@ TEST_F(InEnglish, FormulaMistakesAreExplainedInEnglish)
         { "A; B",
             "the sign “;” separates the numbers inside a function's brackets, as in max(A; B)" },
         { "2(A + B)", "an operation sign is missing before “(”" },
+        { "A²", "for powers use the sign ^: instead of “²” write ^2" },
     };
     for (const auto& [formula, message] : rows) {
         const auto read = Formula::read(formula);

@@ -132,6 +132,41 @@ char translateSign(char32_t c, char32_t previous, char32_t next)
     return c == '\t' ? ' ' : 0;
 }
 
+// The digit a superscript stands for (¹, ², ³, ⁴...), or -1 for any other character.
+int superscriptDigit(char32_t c)
+{
+    if (c == U'\u00B9')
+        return 1;
+    if (c == U'\u00B2' || c == U'\u00B3')
+        return static_cast<int>(c - U'\u00B2') + 2;
+    if (c == U'\u2070' || (c >= U'\u2074' && c <= U'\u2079'))
+        return static_cast<int>(c - U'\u2070');
+    return -1;
+}
+
+// A power written as on paper, A² or A¹⁰, from the superscript that starts at the byte at:
+// the pupil is shown how to write it with ^.
+FormulaError powerWithoutCaret(std::string_view text, std::size_t at, int position)
+{
+    std::string typed;
+    std::string exponent;
+    while (at < text.size()) {
+        std::size_t length = 1;
+        const int digit = superscriptDigit(decode(text, at, length));
+        if (digit < 0)
+            break;
+        typed += text.substr(at, length);
+        exponent += static_cast<char>('0' + digit);
+        at += length;
+    }
+    //: %1 is the small raised number the pupil typed ("²"), %2 the same in ordinary digits
+    return FormulaError {
+        fill(translate("Formula", "per le potenze usa il segno ^: al posto di «%1» scrivi ^%2"),
+            { typed, exponent }),
+        position
+    };
+}
+
 // One sign of the pupil's formula in the parser's notation, or why it cannot stand where it
 // is: a separator stands only between a function's numbers, and a parenthesis that opens
 // after a number, a letter or another parenthesis wants an operation sign before it.
@@ -227,6 +262,10 @@ ParserNotation toParserNotation(std::string_view text)
             word.clear();
             if (out.error)
                 break;
+            if (superscriptDigit(c) >= 0) {
+                out.error = powerWithoutCaret(text, at - length, position);
+                break;
+            }
             const char32_t next = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
             translateSignAt(c, previous, next, position, out);
         }
