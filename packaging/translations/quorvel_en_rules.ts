@@ -68,6 +68,11 @@
         <extracomment>%1 is the small raised number the pupil typed (&quot;²&quot;), %2 the same in ordinary digits</extracomment>
         <translation>for powers use the sign ^: instead of “%1” write ^%2</translation>
     </message>
+    <message>
+        <source>la formula è troppo lunga: al massimo %1 caratteri</source>
+        <extracomment>%1 is the largest number of characters a formula may have</extracomment>
+        <translation>the formula is too long: %1 characters at most</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>

@@ -139,5 +139,37 @@ TEST(Formula, PointsAtTheMistakeInItalian)
     }
 }
 
+// The length is counted in characters, not in bytes: × takes two.
+TEST(Formula, ReadsAFormulaOfAThousandCharacters)
+{
+    std::string sums = "A";
+    std::string products = "A"; // in 1333 bytes
+    for (int i = 0; i < 333; ++i) {
+        sums += "+ A";
+        products += "×1 ";
+    }
+    EXPECT_EQ(valueOf(sums, 2, 0), 334 * 2.0);
+    EXPECT_EQ(valueOf(products, 2, 0), 2.0);
+}
+
+// A very long formula is turned down for its length, at its first character beyond the limit,
+// before the parser sees it (whose own limit is twenty thousand characters).
+TEST(Formula, TurnsDownAFormulaTooLong)
+{
+    std::string justOver = "A";
+    for (int i = 0; i < 500; ++i)
+        justOver += "+A";
+    std::string huge = "A";
+    for (int i = 0; i < 10000; ++i)
+        huge += "+A";
+    for (const std::string& text : { justOver, huge }) {
+        auto read = Formula::read(text);
+        ASSERT_TRUE(std::holds_alternative<FormulaError>(read)) << text.size();
+        const auto& error = std::get<FormulaError>(read);
+        EXPECT_EQ(error.message, "la formula è troppo lunga: al massimo 1000 caratteri");
+        EXPECT_EQ(error.position, 1001);
+    }
+}
+
 } // namespace
 } // namespace quorvel

@@ -7,6 +7,8 @@
 #include "core/app/translation.h"
 
 #include <cctype>
+#include <charconv>
+#include <iterator>
 #include <utility>
 
 namespace quorvel {
@@ -23,6 +25,10 @@ bool isDigit(char32_t c)
 {
     return c >= '0' && c <= '9';
 }
+
+// The longest formula read, in characters: a pupil's rule rarely takes more than a couple of
+// hundred. The parser has a limit of its own, far beyond this one.
+constexpr int longestFormula = 1000;
 
 // The formula in the parser's notation as it is written, and what it needs to know of what
 // it has written so far.
@@ -130,6 +136,18 @@ char translateSign(char32_t c, char32_t previous, char32_t next)
     if (c == U'\u2212')
         return '-';
     return c == '\t' ? ' ' : 0;
+}
+
+// The formula is longer than the reader takes; position is its first character beyond that.
+FormulaError tooLong(int position)
+{
+    char digits[16];
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), longestFormula).ptr;
+    //: %1 is the largest number of characters a formula may have
+    return FormulaError { fill(translate(
+                                   "Formula", "la formula è troppo lunga: al massimo %1 caratteri"),
+                              { std::string_view(digits, static_cast<std::size_t>(end - digits)) }),
+        position };
 }
 
 // The digit a superscript stands for (¹, ², ³, ⁴...), or -1 for any other character.
@@ -252,7 +270,10 @@ ParserNotation toParserNotation(std::string_view text)
         std::size_t length = 1;
         const char32_t c = decode(text, at, length);
         at += length;
-        ++position;
+        if (++position > longestFormula) {
+            out.error = tooLong(position);
+            break;
+        }
         if (isLetter(c)) {
             wordStart = word.empty() ? position : wordStart;
             word += static_cast<char>(c);
