@@ -57,6 +57,7 @@ TEST(Formula, ReadsTheSchoolNotation)
         { "max(min(A; B); 3)", 5, 8, 5 },
         { "mcd(A, B)", 12, 18, 6 },
         { "mcm(A; max(B; 2))", 4, 6, 12 },
+        { "max (A; B)", 3, 8, 8 }, // a space before a function's parenthesis
         { "max(2,5; A)", 1, 0, 2.5 }, // a decimal comma among a function's numbers
         { "2,5 x A", 2, 0, 5 },
         { "2 x (A + B)", 3, 4, 14 },

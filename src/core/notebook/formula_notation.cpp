@@ -42,9 +42,15 @@ struct Translation
 
     void put(char c, int position)
     {
-        if (c == '(')
-            openParentheses.push_back(std::islower(static_cast<unsigned char>(lastSign())) != 0);
-        else if (c == ')' && !openParentheses.empty())
+        if (c == '(') {
+            const bool afterFunction = std::islower(static_cast<unsigned char>(lastSign())) != 0;
+            // The parser wants a function's parenthesis straight after its name.
+            while (afterFunction && text.back() == ' ') {
+                text.pop_back();
+                positions.pop_back();
+            }
+            openParentheses.push_back(afterFunction);
+        } else if (c == ')' && !openParentheses.empty())
             openParentheses.pop_back();
         text += c;
         positions.push_back(position);
