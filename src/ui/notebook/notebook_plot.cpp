@@ -40,6 +40,9 @@ void fit(QValueAxis* axis, double low, double high)
 struct Points
 {
     std::map<double, QList<QPointF>> byColour;
+    // The values in the order the page first met them: each keeps its colour from one
+    // experiment to the next, whatever values come after it.
+    std::vector<double> firstMet;
     double xLow = 0, xHigh = 1, yLow = 0, yHigh = 1;
     int count = 0;
 };
@@ -58,6 +61,8 @@ Points pointsOf(const Page* page, bool againstSecond)
         // The last colour gathers the values beyond the others.
         if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) >= colourCount - 1)
             key = HUGE_VAL;
+        if (!p.byColour.count(key) && !std::isinf(key))
+            p.firstMet.push_back(key);
         p.byColour[key].append(QPointF(x, *y));
         p.xLow = std::min(p.xLow, x), p.xHigh = std::max(p.xHigh, x);
         p.yLow = std::min(p.yLow, *y), p.yHigh = std::max(p.yHigh, *y);
@@ -113,6 +118,14 @@ void NotebookPlot::scaleText()
     chart()->legend()->setFont(scaled(m_legendFont));
 }
 
+void NotebookPlot::setHighContrast(bool on)
+{
+    chart()->setTheme(on ? QChart::ChartThemeHighContrast : QChart::ChartThemeLight);
+    chart()->setBackgroundRoundness(0);
+    m_legendFont = chart()->legend()->font();
+    redraw();
+}
+
 void NotebookPlot::showPage(const Page* page)
 {
     m_page = page;
@@ -149,15 +162,18 @@ void NotebookPlot::redraw()
     const QString colouredBy = m_againstSecond ? tr("primo %1")
                                                //: the points whose second number is %1
                                                : tr("secondo %1");
-    int i = 0;
     for (const auto& [key, list] : points.byColour) {
+        const auto met = std::find(points.firstMet.begin(), points.firstMet.end(), key);
+        const auto colour = static_cast<std::size_t>(std::isinf(key)
+                ? colourCount - 1
+                : std::distance(points.firstMet.begin(), met) % colourCount);
         auto* series = new QScatterSeries;
         series->setMarkerSize(9);
         series->append(list);
         series->setName(std::isinf(key)
                 ? tr("altri")
                 : colouredBy.arg(QString::number(key).replace('.', m_separator)));
-        series->setColor(colours[i++ % colourCount]);
+        series->setColor(colours[colour]);
         c->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
