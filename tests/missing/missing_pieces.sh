@@ -34,7 +34,8 @@ run() {
     (
         cd "$here" || exit 99
         [ "$here" = "$work/gone" ] && rmdir "$work/gone" # the current folder disappears
-        env QT_QPA_PLATFORM=offscreen ${voice:+ESPEAK_DATA_PATH=$voice} \
+        env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+            ${voice:+ESPEAK_DATA_PATH=$voice} \
             "$dir/quorvel_monkey" --events 300 --seed 11 --sound > /dev/null 2> "$err"
     )
     local status=$?
