@@ -121,6 +121,11 @@
         <source>Tabelle (*.csv)</source>
         <translation>Tables (*.csv)</translation>
     </message>
+    <message>
+        <source>Ho esportato i progressi in «%1».</source>
+        <extracomment>%1 is the file written</extracomment>
+        <translation>I have exported the progress to “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ClassRulesDialog</name>
@@ -269,6 +274,16 @@
     <message>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ho esportato il quaderno in «%1».</source>
+        <extracomment>%1 is the file written</extracomment>
+        <translation>I have exported the notebook to “%1”.</translation>
+    </message>
+    <message>
+        <source>Ho salvato il quaderno in PDF in «%1».</source>
+        <extracomment>%1 is the file written</extracomment>
+        <translation>I have saved the notebook as a PDF in “%1”.</translation>
     </message>
 </context>
 <context>

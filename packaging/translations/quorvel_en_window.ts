@@ -216,6 +216,11 @@
         <extracomment>%1 is the name of the pupil who plays</extracomment>
         <translation>Quorvel - %1 is playing</translation>
     </message>
+    <message>
+        <source>Ho salvato il meccanismo in «%1».</source>
+        <extracomment>%1 is the file the mechanism was saved in</extracomment>
+        <translation>I have saved the mechanism in “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::OpenPanel</name>

@@ -59,6 +59,7 @@ struct FakeNarrator : Narrator, Recording
     void Play(const std::string& name) override { record("Play " + name); }
     void MoveTo(std::int16_t x, std::int16_t y) override { record("MoveTo " + n(x) + " " + n(y)); }
     void setTop(std::int16_t y) override { record("Top " + n(y)); }
+    void StopAll() override { record("StopAll"); }
     void setLanguageID(int id) override { record("LanguageID " + n(id)); }
     void setFontName(const std::string& name) override { record("FontName " + name); }
     void setFontSize(int size) override { record("FontSize " + n(size)); }

@@ -164,7 +164,10 @@ TEST(MachineNotebook, TheWizardCongratulatesOnTheDiscovery)
     }
     EXPECT_TRUE(rig.machine.lastOutcome().discovery);
     EXPECT_TRUE(rig.machine.notebook().currentPage()->discovered);
-    EXPECT_NE(std::find(rig.log().begin(), rig.log().end(), "Play congratulate"), rig.log().end());
+    // He stops whatever he was saying, then congratulates.
+    const auto stop = std::find(rig.log().begin(), rig.log().end(), "StopAll");
+    ASSERT_NE(stop, rig.log().end());
+    EXPECT_NE(std::find(stop, rig.log().end(), "Play congratulate"), rig.log().end());
     EXPECT_EQ(rig.machine.revealRule().text,
         "Il risultato è il più grande dei due numeri. La macchina mostra «????» se il secondo "
         "numero è più grande di 32767.");

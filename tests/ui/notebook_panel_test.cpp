@@ -14,6 +14,8 @@
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/storage/mechanism_folder.h"
+#include "window_test.h"
 
 #include <QAbstractSeries>
 #include <QChart>
@@ -234,6 +236,28 @@ TEST_F(NotebookWindow, KeepsEarlierPagesToLookAt)
     EXPECT_TRUE(panel->statusText().startsWith("Una pagina di prima"));
     predict("", "5", "5"); // the page looked at stays in view
     EXPECT_EQ(panel->model().rowCount(), 1);
+}
+
+// The exports start in the pupils' shared folder, never the program's working folder, and the
+// notebook says where the file went.
+TEST_F(NotebookWindow, ExportsStartInTheSharedFolderAndSayWhereTheyWent)
+{
+    testing::TemporaryDocuments documents;
+    predict("", "3", "9");
+    QString started;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            started = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    form.findChild<QAction*>("esportaCsv")->trigger();
+    EXPECT_EQ(started, QDir(documents.path()).filePath("Quorvel"));
+    QTemporaryDir folder;
+    form.notebook()->exportCsv(folder.filePath("quaderno.csv"));
+    EXPECT_EQ(panel->verdictText(),
+        "Ho esportato il quaderno in «" + folder.filePath("quaderno.csv") + "».");
+    EXPECT_EQ(MechanismFolder::forExporting(), folder.path()) << "the next export starts there";
 }
 
 TEST_F(NotebookWindow, ExportsATableAndAPdfForTheTeacher)

@@ -130,8 +130,10 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name)
     n.Hide();
 }
 
+// A discovery is a moment: he stops whatever he was saying to congratulate the pupil.
 void sceneDiscovery(Narrator& n)
 {
+    n.StopAll();
     n.Show();
     n.Play("congratulate");
     n.Speak(translate("Scenes",

@@ -46,6 +46,7 @@ public:
     void Play(const std::string&) override { }
     void MoveTo(std::int16_t, std::int16_t) override { }
     void setTop(std::int16_t) override { }
+    void StopAll() override { }
     void setLanguageID(int) override { }
     void setFontName(const std::string&) override { }
     void setFontSize(int) override { }

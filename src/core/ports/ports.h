@@ -44,6 +44,8 @@ public:
     virtual void Play(const std::string& animation) = 0;
     virtual void MoveTo(std::int16_t x, std::int16_t y) = 0;
     virtual void setTop(std::int16_t y) = 0;
+    // Ends what he is doing, a sentence included, and drops every request still waiting.
+    virtual void StopAll() = 0;
     virtual void setLanguageID(int id) = 0;
     virtual void setFontName(const std::string& name) = 0;
     virtual void setFontSize(int size) = 0;

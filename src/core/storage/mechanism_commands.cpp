@@ -60,25 +60,28 @@ fs::path mechanismFilePath(const std::string& typed)
     return pathFromUtf8(ending == ".txt" ? typed : typed + ".txt");
 }
 
-void saveMechanism(Machine& m, SaveDialog& dialog)
+std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog)
 {
     MessageBox& messages = m.ports().messages;
     const std::string record = mechanismRecord(m.state());
     if (record.empty()) {
         messages.show(translate("Storage", nothingToSave));
-        return;
+        return std::nullopt;
     }
     const std::optional<std::string> typed = dialog.askSavePath(translate("Storage", fileFilter));
     if (!typed || typed->empty())
-        return; // cancelled: nothing is written
+        return std::nullopt; // cancelled: nothing is written
 
     const fs::path target = mechanismFilePath(*typed);
     std::ostringstream line;
     writeMechanismLine(line, record);
-    if (const std::error_code error = replaceFile(target, line.str()))
+    if (const std::error_code error = replaceFile(target, line.str())) {
         //: %1 is the file; %2 is why, such as "il disco è pieno"
         messages.show(fill(translate("Storage", "Il meccanismo non è stato salvato in «%1»: %2."),
             { utf8FromPath(target), reasonFor(error) }));
+        return std::nullopt;
+    }
+    return target;
 }
 
 bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -14,7 +15,8 @@ class SaveDialog;
 
 // "salvameccanismo" (`salvameccanismo_Click`): asks for a name and writes the mechanism in
 // force to it, replacing the file as a whole. Never changes the machine's state.
-void saveMechanism(Machine& m, SaveDialog& dialog);
+// The file written, when one was.
+std::optional<std::filesystem::path> saveMechanism(Machine& m, SaveDialog& dialog);
 
 // The path a typed name is saved to: ".txt" added unless the name already ends in it.
 std::filesystem::path mechanismFilePath(const std::string& typed);

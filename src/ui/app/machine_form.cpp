@@ -24,6 +24,7 @@
 #include "ui/storage/open_panel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -351,7 +352,11 @@ void MachineForm::Label1_Click()
 }
 void MachineForm::salvameccanismo_Click()
 {
-    saveMechanism(*m_machine, *m_saveDialog);
+    if (const auto saved = saveMechanism(*m_machine, *m_saveDialog))
+        //: %1 is the file the mechanism was saved in
+        m_notebook->announce(
+            tr("Ho salvato il meccanismo in «%1».")
+                .arg(QDir::toNativeSeparators(QString::fromStdU16String(saved->u16string()))));
     // Saving and opening share the folder: the open panel shows the file just saved.
     if (!m_saveDialog->chosenFolder().isEmpty())
         m_frame2->setFolder(m_saveDialog->chosenFolder());

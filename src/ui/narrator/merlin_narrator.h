@@ -54,6 +54,7 @@ public:
     void setLanguageID(int id) override;
     void setFontName(const std::string& name) override;
     void setFontSize(int size) override;
+    void StopAll() override { skip(); }
 
     // Where the character stands before any request places it (scene pixels, top-left), and
     // where he goes back to after each scene and after "Salta": his place at rest.

@@ -6,13 +6,16 @@
 
 #include "core/ports/collection_store.h"
 #include "core/storage/file_replace.h"
+#include "ui/storage/mechanism_folder.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -133,6 +136,11 @@ ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->setWordWrap(true);
     layout->addWidget(m_table, 1);
+    m_said = new QLabel(this); // where the last export went
+    m_said->setObjectName("esportato");
+    m_said->setWordWrap(true);
+    m_said->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_said);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* csv = buttons->addButton(tr("&Esporta CSV..."), QDialogButtonBox::ActionRole);
     csv->setObjectName("esportaProgressi");
@@ -148,8 +156,13 @@ bool ClassProgress::exportCsv(const QString& path)
     const QByteArray csv = progressCsv(m_rows);
     const std::error_code problem = replaceFile(
         std::filesystem::path(path.toStdU16String()), std::string(csv.constData(), csv.size()));
-    if (!problem)
+    if (!problem) {
+        MechanismFolder::rememberExport(path);
+        //: %1 is the file written
+        m_said->setText(
+            tr("Ho esportato i progressi in «%1».").arg(QDir::toNativeSeparators(path)));
         return true;
+    }
     //: %1 is the file, %2 why it could not be written
     QMessageBox::warning(this, "Quorvel",
         tr("I progressi non sono stati esportati in «%1»: %2.")
@@ -159,8 +172,8 @@ bool ClassProgress::exportCsv(const QString& path)
 
 void ClassProgress::askExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Esporta i progressi della classe"), "progressi.csv", tr("Tabelle (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Esporta i progressi della classe"),
+        QDir(MechanismFolder::forExporting()).filePath("progressi.csv"), tr("Tabelle (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QStandardItemModel;
+class QLabel;
 class QTableView;
 
 namespace quorvel {
@@ -51,6 +52,7 @@ private:
 
     std::vector<ProgressRow> m_rows;
     QStandardItemModel* m_model = nullptr;
+    QLabel* m_said = nullptr;
     QTableView* m_table = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/notebook/notebook_dock.h"
 
 #include "ui/app/machine_face.h"
+#include "ui/storage/mechanism_folder.h"
 
 #include "core/app/machine.h"
 #include "core/notebook/notebook_csv.h"
@@ -14,6 +15,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -184,11 +186,16 @@ void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
 void NotebookDock::exportCsv(const QString& path)
 {
     if (const std::error_code problem
-        = replaceFile(pathOf(path), notebookCsv(m_machine.notebook())))
+        = replaceFile(pathOf(path), notebookCsv(m_machine.notebook()))) {
         //: %1 is the file, %2 why it could not be written
         m_messages.show(tr("Il quaderno non è stato esportato in «%1»: %2.")
                             .arg(path, QString::fromStdString(reasonFor(problem)))
                             .toStdString());
+        return;
+    }
+    MechanismFolder::rememberExport(path);
+    //: %1 is the file written
+    announce(tr("Ho esportato il quaderno in «%1».").arg(QDir::toNativeSeparators(path)));
 }
 
 void NotebookDock::savePdf(const QString& path)
@@ -198,25 +205,31 @@ void NotebookDock::savePdf(const QString& path)
         m_messages.show(withoutDocuments());
         return;
     }
-    if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path))
+    if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path)) {
         //: %1 is the file
         m_messages.show(tr("Il quaderno non è stato salvato in «%1»: il file non si può scrivere.")
                             .arg(path)
                             .toStdString());
+        return;
+    }
+    MechanismFolder::rememberExport(path);
+    //: %1 is the file written
+    announce(tr("Ho salvato il quaderno in PDF in «%1».").arg(QDir::toNativeSeparators(path)));
 }
 
 void NotebookDock::askExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        &m_window, tr("Esporta il quaderno"), "quaderno.csv", tr("Tabelle (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Esporta il quaderno"),
+        QDir(MechanismFolder::forExporting()).filePath("quaderno.csv"), tr("Tabelle (*.csv)"));
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }
 
 void NotebookDock::askSavePdf()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        &m_window, tr("Salva il quaderno in PDF"), "quaderno.pdf", tr("Documenti PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Salva il quaderno in PDF"),
+        QDir(MechanismFolder::forExporting()).filePath("quaderno.pdf"),
+        tr("Documenti PDF (*.pdf)"));
     if (!path.isEmpty())
         savePdf(path.endsWith(".pdf", Qt::CaseInsensitive) ? path : path + ".pdf");
 }

@@ -13,10 +13,11 @@ namespace quorvel {
 namespace {
 
 constexpr const char* folderKey = "meccanismi/cartella";
+constexpr const char* exportKey = "esportazioni/cartella";
 
-QString remembered()
+QString remembered(const char* key = folderKey)
 {
-    const QString folder = QSettings().value(folderKey).toString();
+    const QString folder = QSettings().value(key).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : MechanismFolder::firstFolder();
 }
 
@@ -49,6 +50,18 @@ QString MechanismFolder::forSaving()
 QString MechanismFolder::forOpening()
 {
     return nearestExisting(remembered());
+}
+
+QString MechanismFolder::forExporting()
+{
+    const QString folder = remembered(exportKey);
+    QDir().mkpath(folder);
+    return nearestExisting(folder);
+}
+
+void MechanismFolder::rememberExport(const QString& file)
+{
+    QSettings().setValue(exportKey, QDir::cleanPath(QFileInfo(file).absolutePath()));
 }
 
 void MechanismFolder::remember(const QString& folder)

@@ -24,6 +24,11 @@ public:
 
     // The folder before anything was saved or opened: "Quorvel" in the documents folder.
     static QString firstFolder();
+
+    // Where the notebook's and the class's exports start: the last folder one went to, or the
+    // same "Quorvel" folder at first (never the program's working folder).
+    static QString forExporting();
+    static void rememberExport(const QString& file);
 };
 
 } // namespace quorvel
