@@ -162,8 +162,11 @@ bool numberRight(const Prediction& p, const std::string& output)
 std::optional<Prediction> readPrediction(std::string_view text)
 {
     const std::vector<std::string> w = words(text);
-    if (w.size() == 1 && w[0] == noValue)
-        return Prediction { Prediction::Kind::NoValue };
+    if (w.size() == 1 && w[0] == noValue) {
+        Prediction none;
+        none.kind = Prediction::Kind::NoValue;
+        return none;
+    }
     if (w.size() == 1) {
         const auto number = readPupilNumber(w[0]);
         if (!number)
