@@ -63,6 +63,24 @@ std::string RawDatabase::single(const std::string& sql)
     return result;
 }
 
+Trial trialOf(const Page& page, int t, const std::string& filler)
+{
+    Trial trial;
+    trial.number = static_cast<int>(page.trials.size()) + 1;
+    trial.first = std::to_string(t) + filler;
+    trial.second = "0" + std::to_string(page.number);
+    trial.a = t;
+    trial.b = page.number;
+    trial.output = t % 5 == 0 ? "????" : std::to_string(t + page.number);
+    if (t % 3 == 0) {
+        trial.prediction = "1,5";
+        trial.predictionRight = t % 2 == 0;
+    }
+    trial.id = page.id + "/" + std::to_string(t);
+    trial.made = page.begun + t;
+    return trial;
+}
+
 std::string fileBytes(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/notebook/notebook.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -40,6 +42,10 @@ public:
 private:
     sqlite3* m_db = nullptr;
 };
+
+// Trial t of a page, written after the page's others: made t microseconds after the page
+// began, with an id that names both; every third one predicted, every fifth one "????".
+Trial trialOf(const Page& page, int t, const std::string& filler = "");
 
 std::string fileBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -63,6 +63,57 @@ constexpr const char* version3 = R"(
     ALTER TABLE pages ADD COLUMN streak_answers TEXT NOT NULL DEFAULT '';
 )";
 
+// Version 4: pages and trials have ids of their own, made where they were made, and are kept
+// in the order they were made: two copies playing as one pupil add to the notebook side by side
+// and never write over each other. Trials are only ever added. The pages and trials kept before
+// keep their order: a page's number and a trial's stand for the time they began or were made.
+// Empty pages, which nothing needs, are left behind.
+constexpr const char* version4 = R"(
+    CREATE TABLE pages_by_id (
+        id INTEGER PRIMARY KEY,
+        uid TEXT NOT NULL UNIQUE,
+        profile INTEGER NOT NULL REFERENCES profiles (id) ON DELETE CASCADE,
+        begun INTEGER NOT NULL,
+        level INTEGER NOT NULL,
+        streak INTEGER NOT NULL,
+        streak_answers TEXT NOT NULL DEFAULT '',
+        discovered INTEGER NOT NULL,
+        revealed INTEGER NOT NULL);
+    INSERT INTO pages_by_id (uid, profile, begun, level, streak, streak_answers, discovered,
+            revealed)
+        SELECT lower(hex(randomblob(16))), profile, number, level, streak, streak_answers,
+            discovered, revealed
+        FROM pages
+        WHERE revealed OR EXISTS (SELECT 1 FROM trials
+            WHERE trials.profile = pages.profile AND trials.page = pages.number)
+        ORDER BY profile, number;
+    CREATE TABLE trials_by_id (
+        id INTEGER PRIMARY KEY,
+        uid TEXT NOT NULL UNIQUE,
+        page INTEGER NOT NULL REFERENCES pages_by_id (id) ON DELETE CASCADE,
+        made INTEGER NOT NULL,
+        first TEXT NOT NULL,
+        second TEXT NOT NULL,
+        a REAL,
+        b REAL,
+        output TEXT NOT NULL,
+        prediction TEXT,
+        prediction_right INTEGER NOT NULL);
+    INSERT INTO trials_by_id (uid, page, made, first, second, a, b, output, prediction,
+            prediction_right)
+        SELECT lower(hex(randomblob(16))), pages_by_id.id, trials.number, first, second, a, b,
+            output, prediction, prediction_right
+        FROM trials JOIN pages_by_id
+            ON pages_by_id.profile = trials.profile AND pages_by_id.begun = trials.page
+        ORDER BY pages_by_id.id, trials.number;
+    DROP TABLE trials;
+    DROP TABLE pages;
+    ALTER TABLE pages_by_id RENAME TO pages;
+    ALTER TABLE trials_by_id RENAME TO trials;
+    CREATE INDEX pages_in_order ON pages (profile, begun, uid);
+    CREATE INDEX trials_in_order ON trials (page, made, uid);
+)";
+
 // The local date and time as "2026-12-07-143005", for the name of a damaged file set aside.
 std::string stamp()
 {
@@ -106,6 +157,8 @@ const char* schemaStep(int version)
         return version2;
     case 3:
         return version3;
+    case 4:
+        return version4;
     default:
         return nullptr;
     }
