@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -44,23 +46,48 @@ struct Points
     int count = 0;
 };
 
+// A point drawn again over itself adds nothing, and every point drawn is a marker of its own
+// that costs the plot time: a page of 100 000 trials took minutes. The plot shows the last
+// `mostPoints` different points, which is more than a pupil can tell apart anyway.
+constexpr std::size_t mostPoints = 1000;
+
+struct Point
+{
+    double x, y, colour;
+    auto operator<=>(const Point&) const = default;
+};
+
+// The last different points of the page, in the order their trials were made.
+std::vector<Point> lastPoints(const Page& page, bool againstSecond)
+{
+    std::vector<Point> points;
+    std::set<Point> seen;
+    for (auto t = page.trials.rbegin(); t != page.trials.rend() && points.size() < mostPoints;
+         ++t) {
+        const auto y = readShownNumber(t->output);
+        if (!y || !std::isfinite(t->a) || !std::isfinite(t->b))
+            continue;
+        const Point p { againstSecond ? t->b : t->a, *y, againstSecond ? t->a : t->b };
+        if (seen.insert(p).second)
+            points.push_back(p);
+    }
+    std::reverse(points.begin(), points.end());
+    return points;
+}
+
 Points pointsOf(const Page* page, bool againstSecond)
 {
     Points p;
     if (!page)
         return p;
-    for (const Trial& t : page->trials) {
-        const auto y = readShownNumber(t.output);
-        if (!y || !std::isfinite(t.a) || !std::isfinite(t.b))
-            continue;
-        const double x = againstSecond ? t.b : t.a;
-        double key = againstSecond ? t.a : t.b;
+    for (const Point& point : lastPoints(*page, againstSecond)) {
+        double key = point.colour;
         // The last colour gathers the values beyond the others.
         if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) >= colourCount - 1)
             key = HUGE_VAL;
-        p.byColour[key].append(QPointF(x, *y));
-        p.xLow = std::min(p.xLow, x), p.xHigh = std::max(p.xHigh, x);
-        p.yLow = std::min(p.yLow, *y), p.yHigh = std::max(p.yHigh, *y);
+        p.byColour[key].append(QPointF(point.x, point.y));
+        p.xLow = std::min(p.xLow, point.x), p.xHigh = std::max(p.xHigh, point.x);
+        p.yLow = std::min(p.yLow, point.y), p.yHigh = std::max(p.yHigh, point.y);
         ++p.count;
     }
     return p;
