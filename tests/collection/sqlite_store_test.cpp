@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
+#include <functional>
 #include <set>
 
 namespace quorvel {
@@ -382,6 +385,92 @@ TEST(SqliteStore, SetsADamagedFileAsideAndStartsAFreshOne)
             }
         }
         EXPECT_EQ(aside, 1);
+    }
+}
+
+// A write that meets damage checks the whole file again: only a file really damaged is said
+// to be, and it is repaired at the next start.
+TEST(SqliteStore, AWriteThatMeetsDamageChecksTheFileAgain)
+{
+    TempFolder folder;
+    {
+        SqliteStore store(folder.path());
+        store.addProfile("Anna");
+    }
+    const auto file = folder.path() / SqliteStore::fileName;
+    const auto faultOf = [](SqliteConnection& db) {
+        try {
+            db.fail(SQLITE_CORRUPT);
+        } catch (const StoreFault& fault) {
+            return std::string(fault.what());
+        }
+        return std::string();
+    };
+    SqliteConnection whole(file, 50);
+    EXPECT_EQ(faultOf(whole),
+        "L'archivio di Quorvel non funziona (errore 11): l'ultima modifica non è stata salvata.");
+    // An index whose entries are not what its definition says.
+    RawDatabase(file).execute("CREATE INDEX profiles_by_id ON profiles (id);"
+                              "PRAGMA writable_schema = ON;"
+                              "UPDATE sqlite_schema SET sql = 'CREATE INDEX profiles_by_id ON "
+                              "profiles (name)' WHERE name = 'profiles_by_id';");
+    SqliteConnection damaged(file, 50);
+    EXPECT_EQ(
+        faultOf(damaged), "L'archivio di Quorvel è rovinato: riavvia il programma per ripararlo.");
+}
+
+// Whatever stands where the database or its folder should be, the message names it.
+TEST(SqliteStore, SaysWhatStandsWhereTheDatabaseShouldBe)
+{
+    namespace fs = std::filesystem;
+    const struct
+    {
+        const char* what;
+        std::function<fs::path(const fs::path&)> place; // gives the folder to open
+        std::string message; // its beginning; @ stands for the test's folder
+    } cases[] = {
+        { "a folder in place of the database",
+            [](const fs::path& at) {
+                fs::create_directories(at / SqliteStore::fileName);
+                return at;
+            },
+            "Al posto dell'archivio di Quorvel («@/quorvel.db») c'è una cartella: spostala o "
+            "cambiale nome, oppure chiedi aiuto all'insegnante." },
+        { "a link to a file that is not there",
+            [](const fs::path& at) {
+                fs::create_symlink(at / "chiavetta" / "quorvel.db", at / SqliteStore::fileName);
+                return at;
+            },
+            "L'archivio di Quorvel («@/quorvel.db») è un collegamento a «@/chiavetta/quorvel.db», "
+            "che non c'è: forse è su un disco staccato." },
+        { "a pipe in place of the database",
+            [](const fs::path& at) {
+                mkfifo((at / SqliteStore::fileName).c_str(), 0644);
+                return at;
+            },
+            "Al posto dell'archivio di Quorvel («@/quorvel.db») c'è un file speciale, che non "
+            "può fare da archivio." },
+        { "a file in place of the data folder",
+            [](const fs::path& at) {
+                writeBytes(at / "Quorvel", "x");
+                return at / "Quorvel" / "Quorvel";
+            },
+            "Non posso creare la cartella «@/Quorvel/Quorvel» per l'archivio di Quorvel: "
+            "«@/Quorvel» è un file, non una cartella." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const fs::path at = c.place(folder.path());
+        std::string expected = c.message;
+        for (std::size_t i; (i = expected.find('@')) != std::string::npos;)
+            expected.replace(i, 1, folder.path().string());
+        try {
+            SqliteStore store(at);
+            ADD_FAILURE() << "opened";
+        } catch (const StoreFault& fault) {
+            EXPECT_EQ(std::string(fault.what()).substr(0, expected.size()), expected);
+        }
     }
 }
 

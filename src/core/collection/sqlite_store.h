@@ -33,10 +33,12 @@ public:
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,
-    // or a damaged one, is renamed aside with the date and time ("quorvel-guasto-...db") and a
-    // fresh database is started: notice() then says so. Throws a StoreFault when the database
-    // is locked by another copy for longer than the wait, when the folder cannot be written,
-    // or when a newer Quorvel made the database (then it is left as it is).
+    // or a damaged one (SQLite's whole check says so), is renamed aside with the date and time
+    // ("quorvel-guasto-...db") and a fresh database is started with whatever can still be read
+    // of it: notice() then says what was copied and what was not. Throws a StoreFault when the
+    // database is locked by another copy for longer than the wait, when the folder cannot be
+    // written, when something that cannot be a database stands in its place, or when a newer
+    // Quorvel made the database (then it is left as it is).
     explicit SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions options = {});
 
     // What happened while opening, for the pupil; empty when all went well.
@@ -73,8 +75,11 @@ private:
         bool sameTrials(const Page& page) const;
     };
 
+    void makeFolder(const std::filesystem::path& folder);
+    void checkFile() const;
+    void startAgainFromDamaged(const SqliteStoreOptions& options);
     void openHealthy(const SqliteStoreOptions& options);
-    void moveAside();
+    std::filesystem::path moveAside();
     void migrate();
     long long profileId(const std::string& profile);
     std::optional<std::string> setting(const std::string& key);
