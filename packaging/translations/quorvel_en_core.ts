@@ -190,6 +190,15 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <extracomment>%1 is 1: one trial agrees with the formula; %2 how many trials there are</extracomment>
         <translation>holds for %1 trial out of %2</translation>
     </message>
+    <message>
+        <source>il nome non può contenere caratteri invisibili, come la tabulazione</source>
+        <translation>a name cannot hold invisible characters, such as the tab</translation>
+    </message>
+    <message>
+        <source>(sostituito)</source>
+        <extracomment>after &quot;esportato: PATH&quot;: the file that was there was replaced</extracomment>
+        <translation>(replaced)</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -441,6 +450,18 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <source>E&apos; attivo il meccanismo recuperato  %1</source>
         <extracomment>the status line; %1 is the name of the mechanism opened</extracomment>
         <translation>Using the saved mechanism %1</translation>
+    </message>
+    <message>
+        <source>non è un file normale e non si può sostituire</source>
+        <translation>it is not a plain file and cannot be replaced</translation>
+    </message>
+    <message>
+        <source>nel percorso c&apos;è un file al posto di una cartella</source>
+        <translation>there is a file where a folder of the path should be</translation>
+    </message>
+    <message>
+        <source>i collegamenti girano in tondo e non portano a nessun file</source>
+        <translation>the links go round in a circle and lead to no file</translation>
     </message>
 </context>
 <context>
