@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>manca un segno di operazione prima di «%1»</source>
-        <extracomment>%1 is a number, a letter or a function&apos;s name from the formula</extracomment>
+        <extracomment>%1 is a number, a letter, a function&apos;s name or a parenthesis from the formula</extracomment>
         <translation>an operation sign is missing before “%1”</translation>
     </message>
     <message>
@@ -57,6 +57,21 @@
     <message>
         <source>scrivi una formula con A e B, per esempio A + B</source>
         <translation>write a formula with A and B, for example A + B</translation>
+    </message>
+    <message>
+        <source>il segno «%1» separa i numeri dentro le parentesi di una funzione, come in max(A%1 B)</source>
+        <extracomment>%1 is the separator the pupil typed, &quot;;&quot; or &quot;,&quot;</extracomment>
+        <translation>the sign “%1” separates the numbers inside a function&apos;s brackets, as in max(A%1 B)</translation>
+    </message>
+    <message>
+        <source>per le potenze usa il segno ^: al posto di «%1» scrivi ^%2</source>
+        <extracomment>%1 is the small raised number the pupil typed (&quot;²&quot;), %2 the same in ordinary digits</extracomment>
+        <translation>for powers use the sign ^: instead of “%1” write ^%2</translation>
+    </message>
+    <message>
+        <source>la formula è troppo lunga: al massimo %1 caratteri</source>
+        <extracomment>%1 is the largest number of characters a formula may have</extracomment>
+        <translation>the formula is too long: %1 characters at most</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,16 @@ TEST(Formula, ReadsTheSchoolNotation)
         { "intero(-7 : 2)", 0, 0, -4 }, // rounded down, as the machine does
         { "diff(A; B)", 3, 10, 7 },
         { "abs(A - B)", 3, 10, 7 },
+        // Separators between a function's numbers, wherever the function stands.
+        { "max(A; (B))", 3, 8, 8 },
+        { "max(min(A; B); 3)", 5, 8, 5 },
+        { "mcd(A, B)", 12, 18, 6 },
+        { "mcm(A; max(B; 2))", 4, 6, 12 },
+        { "max (A; B)", 3, 8, 8 }, // a space before a function's parenthesis
+        { "max(2,5; A)", 1, 0, 2.5 }, // a decimal comma among a function's numbers
+        { "2,5 x A", 2, 0, 5 },
+        { "2 x (A + B)", 3, 4, 14 },
+        { "-(A - B)", 3, 4, 1 },
     };
     for (const Row& r : rows) {
         const auto v = valueOf(r.text, r.a, r.b);
@@ -87,6 +97,39 @@ TEST(Formula, PointsAtTheMistakeInItalian)
         { "max(A)", "la funzione vuole più numeri tra le parentesi", 6 },
         { ")", "c'è una parentesi fuori posto", 1 },
         { "  ", "scrivi una formula con A e B, per esempio A + B", 0 },
+        // A separator outside a function's parentheses: muparser would take the last part.
+        { "1; A + B",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            2 },
+        { "A; B",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            2 },
+        { "A, B",
+            "il segno «,» separa i numeri dentro le parentesi di una funzione, come in max(A, B)",
+            2 },
+        { "A + 1, 2",
+            "il segno «,» separa i numeri dentro le parentesi di una funzione, come in max(A, B)",
+            6 },
+        { "(A; B)",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            3 },
+        { "max((A; B))",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            7 },
+        { "max(A; B); 3",
+            "il segno «;» separa i numeri dentro le parentesi di una funzione, come in max(A; B)",
+            10 },
+        // A parenthesis opening straight after a number, a letter or a parenthesis.
+        { "2(A+B)", "manca un segno di operazione prima di «(»", 2 },
+        { "A (B)", "manca un segno di operazione prima di «(»", 3 },
+        { "2,5(A)", "manca un segno di operazione prima di «(»", 4 },
+        { "(A+B)(A-B)", "manca un segno di operazione prima di «(»", 6 },
+        { "max(A; B)(2)", "manca un segno di operazione prima di «(»", 10 },
+        // A power written as on paper.
+        { "A²", "per le potenze usa il segno ^: al posto di «²» scrivi ^2", 2 },
+        { "A³ + B", "per le potenze usa il segno ^: al posto di «³» scrivi ^3", 2 },
+        { "(A + B)²", "per le potenze usa il segno ^: al posto di «²» scrivi ^2", 8 },
+        { "2 × A¹⁰", "per le potenze usa il segno ^: al posto di «¹⁰» scrivi ^10", 6 },
     };
     for (const Row& r : rows) {
         auto read = Formula::read(r.text);
@@ -94,6 +137,38 @@ TEST(Formula, PointsAtTheMistakeInItalian)
         const auto& error = std::get<FormulaError>(read);
         EXPECT_EQ(error.message, r.message) << r.text;
         EXPECT_EQ(error.position, r.position) << r.text;
+    }
+}
+
+// The length is counted in characters, not in bytes: × takes two.
+TEST(Formula, ReadsAFormulaOfAThousandCharacters)
+{
+    std::string sums = "A";
+    std::string products = "A"; // in 1333 bytes
+    for (int i = 0; i < 333; ++i) {
+        sums += "+ A";
+        products += "×1 ";
+    }
+    EXPECT_EQ(valueOf(sums, 2, 0), 334 * 2.0);
+    EXPECT_EQ(valueOf(products, 2, 0), 2.0);
+}
+
+// A very long formula is turned down for its length, at its first character beyond the limit,
+// before the parser sees it (whose own limit is twenty thousand characters).
+TEST(Formula, TurnsDownAFormulaTooLong)
+{
+    std::string justOver = "A";
+    for (int i = 0; i < 500; ++i)
+        justOver += "+A";
+    std::string huge = "A";
+    for (int i = 0; i < 10000; ++i)
+        huge += "+A";
+    for (const std::string& text : { justOver, huge }) {
+        auto read = Formula::read(text);
+        ASSERT_TRUE(std::holds_alternative<FormulaError>(read)) << text.size();
+        const auto& error = std::get<FormulaError>(read);
+        EXPECT_EQ(error.message, "la formula è troppo lunga: al massimo 1000 caratteri");
+        EXPECT_EQ(error.position, 1001);
     }
 }
 

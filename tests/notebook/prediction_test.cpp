@@ -138,7 +138,8 @@ TEST(Prediction, ASetIsRightWhenItIsExactlyWhatTheMachineCanGive)
         { "da 10 a 4999", wide, false, Effect::Restarts },
     };
     for (const Row& r : rows) {
-        const PredictionCheck c = checkPrediction(*readPrediction(r.prediction), r.output, r.possible);
+        const PredictionCheck c
+            = checkPrediction(*readPrediction(r.prediction), r.output, r.possible);
         EXPECT_EQ(c.right, r.right) << r.prediction;
         EXPECT_EQ(c.effect, r.effect) << r.prediction;
     }

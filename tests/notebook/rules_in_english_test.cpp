@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 namespace quorvel::testing {
 namespace {
@@ -256,13 +257,18 @@ TEST_F(InEnglish, FormulasShownWithEnglishNames)
 
 TEST_F(InEnglish, FormulaMistakesAreExplainedInEnglish)
 {
-    const std::pair<const char*, const char*> rows[] = {
+    const std::pair<std::string, const char*> rows[] = {
         { "", "write a formula with A and B, for example A + B" },
         { "A + C", "I don't know “C”: use A for the first number and B for the second" },
         { "AB", "an operation sign is missing between “A” and “B”" },
         { "(A + B", "a closing bracket is missing" },
         { "A + $", "this sign can't be used in a formula" },
         { "whole(A; B)", "the function has too many numbers in its brackets" },
+        { "A; B",
+            "the sign “;” separates the numbers inside a function's brackets, as in max(A; B)" },
+        { "2(A + B)", "an operation sign is missing before “(”" },
+        { "A²", "for powers use the sign ^: instead of “²” write ^2" },
+        { std::string(1001, '1'), "the formula is too long: 1000 characters at most" },
     };
     for (const auto& [formula, message] : rows) {
         const auto read = Formula::read(formula);

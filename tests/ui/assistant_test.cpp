@@ -134,7 +134,7 @@ TEST_F(Assistant, CaptionsWriteOutWhatHeSaysUntilTurnedOff)
     merlin.advance(499);
     EXPECT_EQ(form.captions()->text(), "");
     merlin.advance(1);
-    EXPECT_EQ(form.captions()->text(), "ciao a tutti");
+    EXPECT_EQ(form.captions()->text(), "Ciao a tutti");
     const int faceHeight = form.face()->height();
     item("sottotitoli")->trigger();
     QCoreApplication::processEvents();

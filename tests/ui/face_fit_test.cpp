@@ -25,7 +25,7 @@ const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
 // Face sizes: the design (default and minimum width), a 1366x768 screen maximised, a 1920x1080
 // screen maximised, twice the design, and shapes wider and taller than the design.
 const QSize faceSizes[] = { MachineFace::designSize, { 1366, 695 }, { 1920, 1005 },
-    MachineFace::designSize * 2, { 1600, 529 }, { 785, 1000 } };
+    MachineFace::designSize * 2, { 1600, 529 }, { 935, 1000 } };
 
 class Face : public ::testing::Test
 {

@@ -207,8 +207,9 @@ protected:
 
 TEST_F(LanguageMenu, ChoosingEnglishKeepsItForTheNextStartAndSaysSo)
 {
-    // The window was built with no choice kept: the locale's language is ticked.
-    const bool english = chosenLanguage() == Language::english;
+    // The language in force is ticked (the locale's here, no choice being kept, as --lingua
+    // would also have it).
+    const bool english = currentLanguage() == Language::english;
     EXPECT_EQ(control<QAction>("linguaEnglish")->isChecked(), english);
     EXPECT_EQ(control<QAction>("linguaItaliano")->isChecked(), !english);
     const EnvironmentVariable all("LC_ALL", "C");

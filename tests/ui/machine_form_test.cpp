@@ -87,8 +87,8 @@ TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
     }
     EXPECT_EQ(form.menuBar()->font().pixelSize(), 2 * menuFont);
     // Wider than the design's proportions: the height decides and the face is centred.
-    showWithFace({ 1600, 1058 });
-    EXPECT_EQ(control("i1")->geometry(), QRect(15 + 496, 624, 194, 178));
+    showWithFace({ 2000, 1058 });
+    EXPECT_EQ(control("i1")->geometry(), QRect(65 + 496, 624, 194, 178));
     clickOn("Label1"); // the information panel lies above the clip; its X closes it
     EXPECT_FALSE(control("Frame1")->isVisible());
     clickOn("shock");

@@ -19,6 +19,7 @@
 #include <QAbstractSeries>
 #include <QChart>
 #include <QChartView>
+#include <QScatterSeries>
 #include <QtTest/QTest>
 #include <QtWidgets>
 
@@ -80,7 +81,7 @@ TEST_F(NotebookWindow, WritesTrialsChecksPredictionsAndDiscovers)
     predict("8", "8", "1");
     predict("12", "4", "12");
     predict("6", "6", "6");
-    EXPECT_EQ(panel->statusText(), "<b>Hai scoperto la regola!</b>");
+    EXPECT_TRUE(panel->statusText().startsWith("Hai scoperto la regola!"));
     EXPECT_TRUE(panel->pageTitle().endsWith("· scoperta"));
     ASSERT_NE(panel->plot(), nullptr); // the documents module was found
     EXPECT_EQ(panel->plot()->pointCount(), 5);
@@ -161,6 +162,25 @@ TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)
     ASSERT_EQ(series.size(), 6);
     EXPECT_EQ(series.front()->name(), "secondo 1");
     EXPECT_EQ(series.back()->name(), "altri");
+}
+
+// A value keeps its colour from one experiment to the next, whatever comes after it.
+TEST_F(NotebookWindow, ThePlotKeepsEachValuesColour)
+{
+    auto* view = qobject_cast<QChartView*>(panel->plot()->widget());
+    ASSERT_NE(view, nullptr);
+    const auto colourOf = [&](const QString& name) {
+        for (QAbstractSeries* s : view->chart()->series())
+            if (s->name() == name)
+                return static_cast<QScatterSeries*>(s)->color();
+        return QColor();
+    };
+    predict("", "4", "5");
+    const QColor five = colourOf("secondo 5");
+    predict("", "4", "3"); // comes before 5 in the legend
+    predict("", "4", "1");
+    EXPECT_EQ(colourOf("secondo 5"), five);
+    EXPECT_NE(colourOf("secondo 3"), five);
 }
 
 // A page of very many trials draws its last thousand different points: a point drawn again

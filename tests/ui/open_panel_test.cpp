@@ -236,12 +236,13 @@ TEST_F(Panel, StaysWholeOnTheFaceWhereverItIsDroppedAndAtEverySize)
         EXPECT_EQ(panel->geometry(), QRect(corner, QSize(385, 281))) << at.x() << "," << at.y();
     }
     // Larger, smaller, and of other proportions: the panel stays whole on the face.
-    for (const QSize face : { QSize(1570, 1058), QSize(785, 800), QSize(1000, 529) }) {
+    for (const QSize face : { QSize(1870, 1058), QSize(935, 800), QSize(1200, 529) }) {
         showWithFace(face);
         EXPECT_TRUE(form.face()->rect().contains(panel->geometry())) << face.width();
     }
-    drop({ 990, 10 }); // beyond the design's proportions, to the right of the machine
+    drop({ 1190, 10 }); // beyond the design's proportions, to the right of the machine
     EXPECT_TRUE(form.face()->rect().contains(panel->geometry()));
+    EXPECT_FALSE(panel->geometry().intersects(form.face()->stageArea())) << "the wizard's place";
 }
 
 TEST_F(Panel, ForgetsItsListsWhenClosedAndReadsThemAgainWhenOpened)

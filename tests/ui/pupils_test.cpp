@@ -337,6 +337,28 @@ TEST_F(Pupils, TheClassRulesGovernTheLevelsAndTheReveal)
         recorder.log, [](const std::string& line) { return line.starts_with("Speak"); }));
 }
 
+// Why the rule cannot be told yet follows the trials made, and goes once it can be told.
+TEST_F(Pupils, TheReasonNotToRevealYetFollowsTheTrials)
+{
+    unlockDesk("2468");
+    answer<ClassRulesDialog>([](ClassRulesDialog& dialog) {
+        dialog.findChild<QComboBox*>("quandoRivelare")->setCurrentIndex(1); // after 10 trials
+        dialog.keep();
+    });
+    window().desk().classRules();
+    window().machine().chooseScheme(1, 5);
+    predict("", "3", "4");
+    panel().revealRule();
+    EXPECT_EQ(panel().verdictText(),
+        "Prima fai almeno 10 prove con questo meccanismo: finora ne hai fatta 1.");
+    predict("", "5", "4");
+    EXPECT_EQ(panel().verdictText(),
+        "Prima fai almeno 10 prove con questo meccanismo: finora ne hai fatte 2.");
+    for (int a = 10; a < 18; ++a)
+        predict("", std::to_string(a), "4");
+    EXPECT_EQ(panel().verdictText(), "") << "ten trials: the rule may be revealed now";
+}
+
 TEST_F(Pupils, ClassRulesKeepAtLeastOneLevel)
 {
     ClassRulesDialog dialog(pupils());

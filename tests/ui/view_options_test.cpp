@@ -72,6 +72,25 @@ TEST_F(View, HighContrastKeepsEveryTextAtSevenToOne)
         EXPECT_GE(contrastRatio(text, ground), 7.0)
             << name.toStdString() << ": " << text.name().toStdString() << " on "
             << ground.name().toStdString();
+    // The notebook beside it, its plot, the menus and the dialogs follow.
+    form.notebook()->setShown(true);
+    QWidget* panel = form.notebook()->panel();
+    QCoreApplication::processEvents(); // a new palette reaches the widgets with the events
+    QList<QWidget*> widgets = panel->findChildren<QWidget*>();
+    widgets << panel << form.menuBar();
+    for (QWidget* w : widgets) {
+        const QPalette p = w->palette();
+        EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)), 7.0)
+            << w->objectName().toStdString() << " " << w->metaObject()->className() << " "
+            << p.color(QPalette::WindowText).name().toStdString() << " on "
+            << p.color(QPalette::Window).name().toStdString() << " group " << p.currentColorGroup();
+        EXPECT_GE(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)), 7.0)
+            << w->objectName().toStdString() << " " << w->metaObject()->className();
+    }
+    QMessageBox box(&form);
+    EXPECT_GE(contrastRatio(
+                  box.palette().color(QPalette::WindowText), box.palette().color(QPalette::Window)),
+        7.0);
     trigger("altoContrasto");
     EXPECT_FALSE(form.face()->isPlain());
     EXPECT_EQ(colourPairs(), usual);

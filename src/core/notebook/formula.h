@@ -25,7 +25,8 @@ struct FormulaError
 // multiplication, : and / for division, ^ for powers, parentheses, and the functions max, min,
 // resto (the remainder), radice (the square root), intero (the whole part, rounded down), diff
 // (the difference of the larger and the smaller number), abs, mcm and mcd (the least common
-// multiple and the greatest common divisor). A function's numbers are separated by ";" or ",".
+// multiple and the greatest common divisor). A function's numbers are separated by ";" or ",",
+// which separate nothing outside a function's parentheses.
 // The functions' English names are read too, whatever the language in use, so that a formula
 // written in either language still reads: remainder, root, whole, lcm, and hcf or gcd.
 class Formula

@@ -163,9 +163,9 @@ std::optional<Prediction> readPrediction(std::string_view text)
 {
     const std::vector<std::string> w = words(text);
     if (w.size() == 1 && w[0] == noValue) {
-        Prediction none;
-        none.kind = Prediction::Kind::NoValue;
-        return none;
+        Prediction p;
+        p.kind = Prediction::Kind::NoValue;
+        return p;
     }
     if (w.size() == 1) {
         const auto number = readPupilNumber(w[0]);

@@ -78,6 +78,7 @@ void AssistantControls::attach(MerlinNarrator& merlin)
 {
     m_merlin = &merlin;
     merlin.setVoiceOn(m_voice->isChecked());
+    merlin.setBalloonOn(!m_captions->isChecked());
     merlin.setStage(stage());
     connect(&merlin, &MerlinNarrator::caption, &m_strip, &CaptionStrip::setText);
     connect(&merlin, &MerlinNarrator::busyChanged, m_skip, &QAction::setEnabled);
@@ -96,6 +97,9 @@ void AssistantControls::setCaptionsOn(bool on)
 {
     QSettings().setValue(captionsKey, on);
     m_strip.setVisible(on);
+    // One text to read: the captions below the machine, or his balloon on the stage.
+    if (m_merlin)
+        m_merlin->setBalloonOn(!on);
 }
 
 double AssistantControls::scale() const
@@ -120,7 +124,9 @@ Stage AssistantControls::stage() const
     if (bar->isVisible())
         stage.menuBar = QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
     stage.window = m_window.frameGeometry();
-    stage.machineWidth = design.width();
+    stage.machineWidth = MachineFace::machineSize.width();
+    const QRect room = m_face.stageArea();
+    stage.room = QRect(m_face.mapToGlobal(room.topLeft()), room.size());
     stage.besideMachine = std::max(0,
         m_window.mapToGlobal(QPoint(m_window.width(), 0)).x()
             - m_face.mapToGlobal(QPoint(m_face.width(), 0)).x());

@@ -37,6 +37,8 @@ public:
     Stage stage() const;
     // The window's scale, by the face's size at 100 %.
     double scale() const;
+    // Tells the wizard where his stage is now.
+    void updateStage();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,7 +47,6 @@ private:
     void setVoiceOn(bool on);
     void setCaptionsOn(bool on);
     void fitStrip();
-    void updateStage();
 
     QMainWindow& m_window;
     MachineFace& m_face;

@@ -122,6 +122,13 @@ QPoint MachineFace::toTwips(QPoint pixels) const
         static_cast<int>(std::lround(local.x() * k)), static_cast<int>(std::lround(local.y() * k)));
 }
 
+QRect MachineFace::stageArea() const
+{
+    const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * m_scale)); };
+    return QRect(offset() + QPoint(scaled(machineSize.width()), 0),
+        QSize(scaled(stageWidth), scaled(machineSize.height())));
+}
+
 QRect MachineFace::drawnArea() const
 {
     QRect drawn;

@@ -17,9 +17,13 @@ class MachineFace : public QWidget
 {
     Q_OBJECT
 public:
-    // The client area the layout is designed for: 11775 x 7935 twips. The controls reach
-    // 11535 twips across; the panel behind the command keys and a margin take the rest.
-    static constexpr QSize designSize { 785, 529 };
+    // The machine the layout is designed for: 11775 x 7935 twips. The controls reach 11535
+    // twips across; the panel behind the command keys and a margin take the rest.
+    static constexpr QSize machineSize { 785, 529 };
+    // The wizard's stage at the machine's right, as tall as the machine: he stands there and
+    // never on a control. The face is the machine and its stage, scaled together.
+    static constexpr int stageWidth = 150;
+    static constexpr QSize designSize { machineSize.width() + stageWidth, machineSize.height() };
     // The inside of the lamps' rail: the lamps on it are drawn on this colour.
     static QColor railColour() { return QColor(0x10, 0x19, 0x4A); }
 
@@ -35,6 +39,8 @@ public:
     QPoint toTwips(QPoint pixels) const;
     // Everything the face draws and every control shown on it, in the face's pixels.
     QRect drawnArea() const;
+    // The wizard's stage, in the face's pixels.
+    QRect stageArea() const;
 
 signals:
     void clickedOnSurface();

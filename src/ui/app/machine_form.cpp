@@ -235,6 +235,7 @@ void MachineForm::buildPanels()
     m_frame2->setDropBounds([this] {
         QRect area({}, MachineFace::designSize.scaled(m_face->size(), Qt::KeepAspectRatio));
         area.moveCenter(m_face->rect().center());
+        area.setRight(m_face->stageArea().left() - 1); // the panel stays on the machine
         return area;
     });
     connect(m_frame2, &OpenPanel::droppedAt, this, [this](QPoint global) {
@@ -387,7 +388,7 @@ void MachineForm::Command1_Click()
 // the machine's face, which the window shows at every size.
 void MachineForm::Form_DragDrop(QPoint twips)
 {
-    const QSize face = MachineFace::designSize * ScaledLayout::twipsPerPixel;
+    const QSize face = MachineFace::machineSize * ScaledLayout::twipsPerPixel;
     QRect frame = m_face->layout().twipsOf(m_frame2);
     frame.moveTo(std::clamp(twips.x() - frame.width() / 2, 0, face.width() - frame.width()),
         std::clamp(twips.y() - frame.height() / 2, 0, face.height() - frame.height()));

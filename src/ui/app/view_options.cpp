@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +51,38 @@ double luminance(QColor c)
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
+// White words on black, yellow for what is chosen, grey at 8:1 for what cannot be used.
+QPalette highContrastPalette()
+{
+    QPalette p;
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        p.setColor(group, QPalette::Window, Qt::black);
+        p.setColor(group, QPalette::WindowText, Qt::white);
+        p.setColor(group, QPalette::Base, Qt::black);
+        p.setColor(group, QPalette::AlternateBase, QColor("#202020"));
+        p.setColor(group, QPalette::Text, Qt::white);
+        p.setColor(group, QPalette::Button, Qt::black);
+        p.setColor(group, QPalette::ButtonText, Qt::white);
+        p.setColor(group, QPalette::Highlight, QColor("#FFFF00"));
+        p.setColor(group, QPalette::HighlightedText, Qt::black);
+        p.setColor(group, QPalette::ToolTipBase, Qt::black);
+        p.setColor(group, QPalette::ToolTipText, Qt::white);
+        p.setColor(group, QPalette::PlaceholderText, QColor("#C0C0C0"));
+        p.setColor(group, QPalette::Link, QColor("#80C0FF"));
+        p.setColor(group, QPalette::BrightText, QColor("#FFFF00"));
+        p.setColor(group, QPalette::Light, QColor("#FFFFFF"));
+        p.setColor(group, QPalette::Mid, QColor("#A0A0A0"));
+        p.setColor(group, QPalette::Dark, QColor("#A0A0A0"));
+    }
+    p.setColor(QPalette::Disabled, QPalette::Window, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::Base, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::Button, Qt::black);
+    for (const QPalette::ColorRole role :
+        { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText })
+        p.setColor(QPalette::Disabled, role, QColor("#A0A0A0"));
+    return p;
+}
+
 } // namespace
 
 double contrastRatio(QColor a, QColor b)
@@ -69,6 +102,7 @@ ViewOptions::ViewOptions(
 {
     if (const auto* status = m_face.findChild<StatusLabel*>())
         m_statusPalette = status->palette();
+    m_normalPalette = QApplication::palette();
 }
 
 void ViewOptions::addMenu(QMenuBar& bar)
@@ -93,14 +127,14 @@ void ViewOptions::addLanguageMenu(QMenu& view)
     QMenu* menu = view.addMenu(tr("&Lingua"));
     menu->setObjectName("menuLingua");
     auto* group = new QActionGroup(menu);
-    const Language chosen = chosenLanguage();
     for (const auto& [language, name, id] :
         { std::tuple { Language::italian, "&Italiano", "linguaItaliano" },
             std::tuple { Language::english, "&English", "linguaEnglish" } }) {
         QAction* action = menu->addAction(QString::fromUtf8(name));
         action->setObjectName(QLatin1String(id));
         action->setCheckable(true);
-        action->setChecked(language == chosen);
+        // The language in force, as --lingua may have asked, not only the one remembered.
+        action->setChecked(language == currentLanguage());
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, language = language] {
             if (language == chosenLanguage())
@@ -138,6 +172,9 @@ void ViewOptions::setHighContrast(bool on)
     QSettings().setValue(contrastKey, on);
     m_face.setPlain(on);
     colourFace(on);
+    // The notebook, the menus and every dialog follow: light words on black, 7:1 or more.
+    QApplication::setPalette(on ? highContrastPalette() : m_normalPalette);
+    m_notebook.setHighContrast(on);
 }
 
 // Red keys stay red and blue keys blue, each at its own high-contrast pair.

@@ -57,6 +57,7 @@ private:
     QAction* m_contrast = nullptr;
     QAction* m_large = nullptr;
     QPalette m_statusPalette; // the status line's own colours, taken when the face is built
+    QPalette m_normalPalette; // the program's colours without the high contrast
 };
 
 // The contrast of two colours by their relative luminance: 1 for equal ones, 21 for black on

@@ -52,6 +52,8 @@ public:
     virtual void showPage(const Page* page) = 0;
     virtual void setAgainstSecond(bool againstSecond) = 0;
     virtual int pointCount() const = 0;
+    // The chart in black and white with strong colours, for the high contrast.
+    virtual void setHighContrast(bool on) = 0;
 };
 
 class DocumentModule

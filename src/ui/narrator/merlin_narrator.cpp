@@ -241,6 +241,7 @@ void MerlinNarrator::complete()
     if (done.kind == Kind::Hide) {
         m_shown = false;
         m_windows.setWizardUp(false);
+        goToRest(); // the next scene shows him there
     } else if (done.kind == Kind::MoveTo) {
         m_position = done.to;
     } else if (done.kind == Kind::Speak) {
@@ -293,12 +294,23 @@ void MerlinNarrator::showWindows()
     m_windows.setWizardUp(true);
 }
 
+void MerlinNarrator::goToRest()
+{
+    if (m_position == m_restPosition)
+        return;
+    m_position = m_restPosition;
+    m_windows.place(m_position);
+}
+
 void MerlinNarrator::noteBusy()
 {
     const bool busy = isBusy();
     if (busy == m_busy)
         return;
     m_busy = busy;
+    // The scene is over: he goes back to his place at rest, off wherever it took him.
+    if (!busy && m_shown)
+        goToRest();
     emit busyChanged(busy);
 }
 

@@ -55,7 +55,8 @@ public:
     void setFontName(const std::string& name) override;
     void setFontSize(int size) override;
 
-    // Where the character stands before any request places it (scene pixels, top-left).
+    // Where the character stands before any request places it (scene pixels, top-left), and
+    // where he goes back to after each scene and after "Salta": his place at rest.
     void setPosition(QPoint topLeft);
     // Where scene positions land on the screen; the desktop itself until a window says.
     void setStage(const Stage& stage);
@@ -63,6 +64,8 @@ public:
 
     // Without the voice the texts keep the voice's timing; only the sound is left out.
     void setVoiceOn(bool on);
+    // Whether his balloon writes what he says; off, the captions below the machine do.
+    void setBalloonOn(bool on);
     bool voiceOn() const { return m_voiceOn; }
     // Ends the running request at once, a speech included, and drops every waiting one.
     void skip();
@@ -121,6 +124,7 @@ private:
     void refresh();
     void settle(const Activity& a);
     void showWindows();
+    void goToRest();
     void noteBusy();
     void updateTimer();
 
@@ -133,6 +137,7 @@ private:
     quint64 m_nextTicket = 1;
     static constexpr std::size_t maxWaitingRequests = 400;
     QPointF m_position;
+    QPointF m_restPosition { 0, 100 }; // at the top of his stage, as every scene begins
     std::optional<Side> m_pointing; // where the last gesture at this place pointed
     bool m_shown = false;
     bool m_voiceOn = true;

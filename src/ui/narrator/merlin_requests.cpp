@@ -67,7 +67,13 @@ void MerlinNarrator::setPosition(QPoint topLeft)
     if (m_activity && m_activity->kind == NarratorRequest::Kind::MoveTo)
         m_activity->from = topLeft;
     m_position = topLeft;
+    m_restPosition = topLeft;
     m_windows.place(m_position);
+}
+
+void MerlinNarrator::setBalloonOn(bool on)
+{
+    m_windows.setBalloonAllowed(on);
 }
 
 void MerlinNarrator::setStage(const Stage& stage)

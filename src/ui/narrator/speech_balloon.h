@@ -26,14 +26,18 @@ public:
     void setTextFont(const QFont& font);
     void setScale(double scale);
     double scale() const { return m_scale; }
+    // On a stage of this size (screen pixels) the balloon stands above or below the character,
+    // as wide as the stage; an invalid size frees it to stand beside him.
+    void setRoom(QSize room);
     // Takes a new text with nothing of it showing yet.
     void present(const QString& text);
     void setRevealed(int characters);
     QString shownText() const { return m_text.left(m_revealed); }
     const QString& text() const { return m_text; }
-    // Stands at topLeft on that side of the character, the tail towards its mouth's row
-    // (screen points).
-    void placeAt(QPoint topLeft, Side side, int mouthY);
+    // Stands at topLeft on that side of the character, the tail towards its mouth (screen
+    // points).
+    void placeAt(QPoint topLeft, Side side, QPoint mouth);
+    Side side() const { return m_side; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,8 +54,10 @@ private:
     QString m_text;
     int m_revealed = 0;
     QSize m_bodySize;
-    bool m_tailOnLeft = true;
-    int m_tailY = 0;
+    QSize m_room;
+    double m_shrink = 1; // the font, smaller for a long sentence on a small stage
+    Side m_side = Side::Right; // where the balloon stands from the character
+    int m_tailAt = 0;
 };
 
 } // namespace quorvel

@@ -4,6 +4,8 @@
 
 #include "ui/narrator/speech_timeline.h"
 
+#include "core/narrator/readable_speech.h"
+
 #include <algorithm>
 
 namespace quorvel {
@@ -19,10 +21,17 @@ constexpr int msForMarksOnly = 200;
 SpeechTimeline::SpeechTimeline(
     const std::vector<SpeechPiece>& pieces, const std::vector<int>& pieceMs)
 {
+    // The pupil reads the runs tidied, each shown while it is said.
+    std::vector<std::string> runs;
+    for (const SpeechPiece& piece : pieces)
+        if (!piece.isPause())
+            runs.push_back(piece.text);
+    const std::vector<std::string> readable = readablePieces(runs);
+    std::size_t run = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const int duration = i < pieceMs.size() ? std::max(0, pieceMs[i]) : 0;
         if (!pieces[i].isPause())
-            addText(QString::fromStdString(pieces[i].text), m_totalMs, duration);
+            addText(QString::fromStdString(readable[run++]), m_totalMs, duration);
         m_totalMs += duration;
     }
     if (m_firstWordMs < 0)

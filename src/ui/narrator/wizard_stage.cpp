@@ -67,10 +67,22 @@ Stage Stage::desktop()
     return stage;
 }
 
+// On the stage: at the height the scene asks, as near as the stage allows, across its middle.
+QRect onTheStage(const Stage& stage, QPointF scenePosition, QSize size)
+{
+    const QRect& room = stage.room;
+    const int top = stage.origin.y() + scaled(scenePosition.y(), stage.scale);
+    return QRect(QPoint(room.left() + std::max(0, (room.width() - size.width()) / 2),
+                     clampInto(top, size.height(), room.top(), room.height())),
+        size);
+}
+
 QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize)
 {
     const QSize size(
         scaled(naturalSize.width(), stage.scale), scaled(naturalSize.height(), stage.scale));
+    if (!stage.room.isEmpty())
+        return onTheStage(stage, scenePosition, size);
     const int beside = stage.machineWidth > 0 && scenePosition.x() >= stage.machineWidth
         ? stage.besideMachine
         : 0;
@@ -85,6 +97,10 @@ QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize)
 
 Side balloonSide(const Stage& stage, QRect wizard, QSize balloon, std::optional<Side> pointing)
 {
+    if (!stage.room.isEmpty())
+        return wizard.top() - stage.room.top() > stage.room.bottom() - wizard.bottom()
+            ? Side::Above
+            : Side::Below;
     // Where he points is the key he names: the balloon never goes there, even when it must
     // then lean on the screen's edge over a part of him.
     if (pointing)
@@ -104,6 +120,16 @@ Side balloonSide(const Stage& stage, QRect wizard, QSize balloon, std::optional<
 
 QPoint balloonTopLeft(const Stage& stage, QRect wizard, QPoint mouth, QSize balloon, Side side)
 {
+    if (!stage.room.isEmpty() && (side == Side::Above || side == Side::Below)) {
+        // Right above his hat or below his feet, its tail towards him, inside the stage.
+        const QRect& room = stage.room;
+        const int gap = scaled(balloonGap, stage.scale);
+        const int top = side == Side::Above ? wizard.top() - gap - balloon.height()
+                                            : wizard.bottom() + 1 + gap;
+        return { clampInto(
+                     mouth.x() - balloon.width() / 2, balloon.width(), room.left(), room.width()),
+            clampInto(top, balloon.height(), room.top(), room.height()) };
+    }
     QRect r = balloonRect(wizard, balloon, side, stage.scale);
     r.moveTop(mouth.y() - balloon.height() / 3);
     const QRect& room = stage.screen;

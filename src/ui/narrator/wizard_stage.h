@@ -13,7 +13,8 @@
 
 namespace quorvel {
 
-enum class Side { Left, Right };
+// Where the balloon stands from the wizard, and the way he points.
+enum class Side { Left, Right, Above, Below };
 
 // Where the scenes' positions land on the screen. A scene places the wizard by offsets from the
 // machine window's top-left corner at 100 %; the window says where that corner is, how large it
@@ -31,6 +32,9 @@ struct Stage
     // screen pixels of the window (the notebook, when open) lie beyond it.
     int machineWidth = 0;
     int besideMachine = 0;
+    // The wizard's own stage beside the machine, on the screen: he and his balloon stay inside
+    // it, so they never cover a control. Empty without one: then the rules above place them.
+    QRect room;
 
     // The primary screen, no window.
     static Stage desktop();
@@ -42,7 +46,8 @@ struct Stage
 QRect wizardRect(const Stage& stage, QPointF scenePosition, QSize naturalSize);
 
 // The side of the wizard for a balloon of this size: away from where he points; without a
-// gesture, the side with room on the screen that covers less of the window.
+// gesture, the side with room on the screen that covers less of the window. On a stage, above
+// or below him, where there is more room.
 Side balloonSide(const Stage& stage, QRect wizard, QSize balloon, std::optional<Side> pointing);
 
 // The balloon's top-left corner on that side, its tail near the wizard's mouth, off the menu

@@ -26,6 +26,7 @@ void WizardWindows::setStage(const Stage& stage)
     m_stage = stage;
     m_character->setScale(stage.scale);
     m_balloon->setScale(stage.scale);
+    m_balloon->setRoom(stage.room.isEmpty() ? QSize() : stage.room.size());
     place(m_scenePosition);
     applyVisibility();
 }
@@ -56,6 +57,12 @@ void WizardWindows::setBalloonUp(bool up)
     applyVisibility();
 }
 
+void WizardWindows::setBalloonAllowed(bool allowed)
+{
+    m_balloonAllowed = allowed;
+    applyVisibility();
+}
+
 void WizardWindows::place(QPointF scenePosition)
 {
     m_scenePosition = scenePosition;
@@ -76,13 +83,13 @@ void WizardWindows::placeBalloon()
     const QRect wizard = wizardOnScreen();
     const QPoint mouth = wizard.topLeft() + m_character->mouth();
     m_balloon->placeAt(balloonTopLeft(m_stage, wizard, mouth, m_balloon->size(), m_balloonSide),
-        m_balloonSide, mouth.y());
+        m_balloonSide, mouth);
 }
 
 void WizardWindows::applyVisibility()
 {
     const bool wizard = m_wizardUp && m_stage.visible;
-    const bool balloon = m_balloonUp && m_stage.visible;
+    const bool balloon = m_balloonUp && m_balloonAllowed && m_stage.visible;
     if (m_character->isVisible() != wizard)
         m_character->setVisible(wizard);
     if (m_balloon->isVisible() != balloon)

@@ -40,6 +40,8 @@ public:
     void presentBalloon(const QString& text, std::optional<Side> pointing);
     void setBalloonUp(bool up);
     bool balloonUp() const { return m_balloonUp; }
+    // Whether the balloon may show at all: it steps aside while the captions write the text.
+    void setBalloonAllowed(bool allowed);
 
     // Places both windows for the wizard standing at this scene position.
     void place(QPointF scenePosition);
@@ -55,6 +57,7 @@ private:
     QPointF m_scenePosition;
     bool m_wizardUp = false;
     bool m_balloonUp = false;
+    bool m_balloonAllowed = true;
     Side m_balloonSide = Side::Right;
 };
 

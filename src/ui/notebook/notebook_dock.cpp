@@ -4,6 +4,8 @@
 
 #include "ui/notebook/notebook_dock.h"
 
+#include "ui/app/machine_face.h"
+
 #include "core/app/machine.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/storage/file_replace.h"
@@ -101,24 +103,42 @@ void NotebookDock::setShown(bool shown)
             m_panel, &NotebookPanel::experimentRequested, this, &NotebookDock::experimentRequested);
         connect(m_panel, &NotebookPanel::ruleRevealed, this, &NotebookDock::ruleRevealed);
         m_panel->setRevealGuard(m_revealGuard);
+        m_panel->setHighContrast(m_highContrast);
     }
     // Taken first: showing the panel may grow the window to its minimum at once.
     const int before = m_window.width();
-    m_panel->setFixedWidth(m_width);
+    const int was = m_panel->width();
+    const int width = widthOnScreen();
+    m_panel->setFixedWidth(width);
     m_panel->setVisible(shown);
-    resizeWindow(before + (shown ? m_width : -m_width));
+    resizeWindow(before + (shown ? width : -was));
 }
 
 void NotebookDock::setWidth(int width)
 {
-    const int change = width - m_width;
     m_width = width;
-    if (!m_panel || change == 0)
+    if (!m_panel)
+        return;
+    const int was = m_panel->width();
+    const int now = widthOnScreen();
+    if (now == was)
         return;
     const int before = m_window.width();
-    m_panel->setFixedWidth(width);
+    m_panel->setFixedWidth(now);
     if (isShown())
-        resizeWindow(before + change);
+        resizeWindow(before + now - was);
+}
+
+// As wide as asked, but never so wide that the window, with the machine at its smallest, would
+// leave the screen: then the notebook is narrower, its table scrolls.
+int NotebookDock::widthOnScreen() const
+{
+    const QScreen* screen = m_window.screen();
+    if (!screen)
+        return m_width;
+    const int frame = m_window.frameGeometry().width() - m_window.width();
+    const int room = screen->availableGeometry().width() - frame - MachineFace::designSize.width();
+    return std::max(narrowestWidth, std::min(m_width, room));
 }
 
 // The window grows or shrinks by the panel, so the face keeps its size, and stays on its
@@ -145,6 +165,13 @@ void NotebookDock::announce(const QString& text, bool after)
 {
     if (m_panel)
         m_panel->announce(text, after);
+}
+
+void NotebookDock::setHighContrast(bool on)
+{
+    m_highContrast = on;
+    if (m_panel)
+        m_panel->setHighContrast(on);
 }
 
 void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)

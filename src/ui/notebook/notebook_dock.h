@@ -45,6 +45,7 @@ public:
     // Says something briefly in the notebook, when it is open.
     void announce(const QString& text, bool after = false);
     void setRevealGuard(NotebookPanel::RevealGuard guard);
+    void setHighContrast(bool on);
 
 signals:
     void experimentRequested();
@@ -55,6 +56,10 @@ private:
     void askSavePdf();
     void print();
     void resizeWindow(int width);
+    int widthOnScreen() const;
+
+    // The narrowest the panel is made to fit a small screen.
+    static constexpr int narrowestWidth = 320;
 
     QMainWindow& m_window;
     QBoxLayout& m_row;
@@ -63,6 +68,7 @@ private:
     NotebookPanel* m_panel = nullptr;
     QAction* m_toggle = nullptr;
     NotebookPanel::RevealGuard m_revealGuard;
+    bool m_highContrast = false;
     int m_width;
 };
 

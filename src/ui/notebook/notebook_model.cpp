@@ -96,6 +96,10 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
         : nullptr;
     if (role == Qt::BackgroundRole && check)
         return QBrush(check->agrees ? agreeing : disagreeing);
+    // Dark words on the light green and red, whatever the palette's words (white in the high
+    // contrast).
+    if (role == Qt::ForegroundRole && check)
+        return QBrush(Qt::black);
     if (role == Qt::TextAlignmentRole)
         return QVariant(Qt::AlignCenter);
     // The marks in words, for a tooltip and for a screen reader.

@@ -11,6 +11,7 @@
 #include "ui/notebook/notebook_model.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -234,6 +235,7 @@ void NotebookPanel::notebookChanged()
         if (m_model->rowCount() > 0)
             m_table->scrollToBottom();
     }
+    updateRefusal();
     // The notebook clears the prediction after each experiment; so does the field.
     if (m_prediction->text().toStdString() != m_machine.notebook().prediction())
         m_prediction->setText(QString::fromStdString(m_machine.notebook().prediction()));
@@ -264,7 +266,7 @@ void NotebookPanel::showPage(int index)
     if (m_plot)
         m_plot->showPage(shownPage());
     m_table->scrollToBottom();
-    say("", ink);
+    say("");
     updateStatus();
 }
 
@@ -273,12 +275,14 @@ void NotebookPanel::updateStatus()
     const Page* page = shownPage();
     const bool current = page && page == m_machine.notebook().currentPage();
     m_reveal->setEnabled(current && !page->revealed);
+    showDiscovery(page && page->discovered);
     if (!page) {
         m_status->setText(tr("Scegli un livello e fai un esperimento: le prove si scrivono qui."));
         return;
     }
     if (page->discovered)
-        m_status->setText(tr("<b>Hai scoperto la regola!</b>"));
+        m_status->setText(tr("Hai scoperto la regola!") + "\n"
+            + tr("Tre previsioni giuste di fila, con numeri nuovi: complimenti!"));
     else if (page->revealed)
         m_status->setText(tr("La regola di questa pagina è stata rivelata."));
     else if (!current)
@@ -286,6 +290,28 @@ void NotebookPanel::updateStatus()
     else
         m_status->setText(
             tr("Indovina tre uscite di fila, con numeri nuovi, e avrai scoperto la regola."));
+}
+
+// A discovery is a moment: the page says so in large white letters on green (9:1), not in one
+// small line among the others.
+void NotebookPanel::showDiscovery(bool discovered)
+{
+    if (discovered == !m_status->styleSheet().isEmpty())
+        return;
+    if (!discovered) {
+        m_status->setStyleSheet({});
+        m_status->setFont({});
+        return;
+    }
+    QFont large = font();
+    if (large.pixelSize() > 0)
+        large.setPixelSize(large.pixelSize() * 3 / 2);
+    else
+        large.setPointSizeF(large.pointSizeF() * 1.5);
+    large.setBold(true);
+    m_status->setFont(large);
+    m_status->setStyleSheet(QStringLiteral(
+        "QLabel { background-color: #14501A; color: white; padding: 8px; border-radius: 6px; }"));
 }
 
 QString NotebookPanel::pageTitle() const
@@ -301,9 +327,18 @@ QString NotebookPanel::verdictText() const
     return m_verdict->text();
 }
 
-void NotebookPanel::say(const QString& text, const QColor& colour)
+void NotebookPanel::say(const QString& text, Tone tone)
 {
-    QPalette p = m_verdict->palette();
+    m_saysRefusal = false;
+    // On the light ground dark colours; on the high contrast's black, light ones.
+    const QColor colour = m_highContrast ? (tone == Tone::Good ? QColor("#80FF80")
+                                  : tone == Tone::Bad          ? QColor("#FF9090")
+                                                               : Qt::white)
+                                         : (tone == Tone::Good       ? good
+                                                 : tone == Tone::Bad ? bad
+                                                                     : ink);
+    // From the program's colours as they are now, high contrast or not.
+    QPalette p = QApplication::palette(m_verdict);
     p.setColor(QPalette::WindowText, colour);
     m_verdict->setPalette(p);
     m_verdict->setText(text);
@@ -322,17 +357,16 @@ void NotebookPanel::checkHypothesis()
             //: %1 is what is wrong in the formula, %2 the place of the character at fault
             say(tr("Non riesco a leggere la formula: %1 (al carattere %2).")
                     .arg(why, QString::number(problem->position)),
-                bad);
+                Tone::Bad);
         } else {
             //: %1 is what is wrong in the formula
-            say(tr("Non riesco a leggere la formula: %1.").arg(why), bad);
+            say(tr("Non riesco a leggere la formula: %1.").arg(why), Tone::Bad);
         }
         return;
     }
     const Page* page = shownPage();
     if (!page || page->trials.empty()) {
-        say(tr("Fai prima qualche esperimento: la formula si verifica sulle prove della pagina."),
-            ink);
+        say(tr("Fai prima qualche esperimento: la formula si verifica sulle prove della pagina."));
         return;
     }
     const HypothesisCheck check = quorvel::checkHypothesis(std::get<Formula>(read), *page);
@@ -352,14 +386,37 @@ void NotebookPanel::checkHypothesis()
             + tr("Prova anche con numeri più grandi (per esempio tra 10 e 100), con lo zero, con "
                  "due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!");
     m_model->setHypothesis(check);
-    say(text, check.agreeing == total ? good : bad);
+    say(text, check.agreeing == total ? Tone::Good : Tone::Bad);
+}
+
+// Why the rule cannot be revealed yet changes with every trial ("finora ne hai fatte 2"): the
+// reason shown follows, and goes once the rule may be revealed.
+void NotebookPanel::updateRefusal()
+{
+    if (!m_saysRefusal || !m_revealGuard)
+        return;
+    if (const std::optional<QString> refusal = m_revealGuard()) {
+        say(*refusal);
+        m_saysRefusal = true;
+    } else {
+        say("");
+    }
+}
+
+void NotebookPanel::setHighContrast(bool on)
+{
+    m_highContrast = on;
+    if (m_plot)
+        m_plot->setHighContrast(on);
+    say(m_verdict->text());
+    updateStatus();
 }
 
 bool NotebookPanel::takePrediction()
 {
     const std::string text = m_prediction->text().toStdString();
     if (const auto problem = m_machine.notebook().setPrediction(text)) {
-        say(QString::fromStdString(*problem), bad);
+        say(QString::fromStdString(*problem), Tone::Bad);
         m_prediction->setFocus();
         m_prediction->selectAll();
         return false;
@@ -372,7 +429,7 @@ void NotebookPanel::announce(const QString& text, bool after)
     if (after && !m_verdict->text().isEmpty())
         m_verdict->setText(m_verdict->text() + "\n" + text);
     else
-        say(text, ink);
+        say(text);
 }
 
 void NotebookPanel::revealRule()
@@ -380,12 +437,13 @@ void NotebookPanel::revealRule()
     // A rule that waits for the first experiment's draw cannot be told yet: asking first
     // whether to tell it would promise what cannot be given.
     if (const auto rule = describeRule(m_machine); rule && !rule->known) {
-        say(QString::fromStdString(m_machine.revealRule().text), ink);
+        say(QString::fromStdString(m_machine.revealRule().text));
         return;
     }
     if (m_revealGuard) {
         if (const std::optional<QString> refusal = m_revealGuard()) {
-            say(*refusal, ink);
+            say(*refusal);
+            m_saysRefusal = true;
             return;
         }
     }
@@ -395,10 +453,10 @@ void NotebookPanel::revealRule()
         return;
     const Machine::Reveal reveal = m_machine.revealRule();
     if (reveal.result == Machine::Reveal::Result::Told) {
-        say(tr("La regola: %1").arg(QString::fromStdString(reveal.text)), ink);
+        say(tr("La regola: %1").arg(QString::fromStdString(reveal.text)));
         emit ruleRevealed();
     } else if (reveal.result == Machine::Reveal::Result::NotYet) {
-        say(QString::fromStdString(reveal.text), ink);
+        say(QString::fromStdString(reveal.text));
     }
 }
 

@@ -58,6 +58,8 @@ public:
     // What the class rules say of "Rivela la regola" now: why not, or nothing when it may.
     using RevealGuard = std::function<std::optional<QString>()>;
     void setRevealGuard(RevealGuard guard) { m_revealGuard = std::move(guard); }
+    // Light words on a dark ground, at 7:1 or more, as the face's high contrast asks.
+    void setHighContrast(bool on);
 
 public slots:
     void showPage(int index);
@@ -84,9 +86,14 @@ private:
     void fitColumns();
     void updatePages();
     void updateStatus();
-    void say(const QString& text, const QColor& colour);
+    enum class Tone { Plain, Good, Bad };
+    void say(const QString& text, Tone tone = Tone::Plain);
+    void updateRefusal();
+    void showDiscovery(bool discovered);
     const Page* shownPage() const;
 
+    bool m_highContrast = false;
+    bool m_saysRefusal = false; // the verdict is why the rule cannot be revealed yet
     Machine& m_machine;
     NotebookModel* m_model = nullptr;
     PagePlot* m_plot = nullptr;

@@ -42,6 +42,9 @@ void fit(QValueAxis* axis, double low, double high)
 struct Points
 {
     std::map<double, QList<QPointF>> byColour;
+    // The values in the order the page first met them: each keeps its colour from one
+    // experiment to the next, whatever values come after it.
+    std::vector<double> firstMet;
     double xLow = 0, xHigh = 1, yLow = 0, yHigh = 1;
     int count = 0;
 };
@@ -75,17 +78,33 @@ std::vector<Point> lastPoints(const Page& page, bool againstSecond)
     return points;
 }
 
+// The values that have a colour of their own: the first ones the page met, so that each keeps
+// its colour from one experiment to the next, whatever values come after it, and however many
+// trials later the points drawn begin.
+std::vector<double> firstValues(const Page& page, bool againstSecond)
+{
+    std::vector<double> values;
+    for (auto t = page.trials.begin();
+         t != page.trials.end() && static_cast<int>(values.size()) < colourCount - 1; ++t) {
+        const double value = againstSecond ? t->a : t->b;
+        if (readShownNumber(t->output) && std::isfinite(t->a) && std::isfinite(t->b)
+            && std::find(values.begin(), values.end(), value) == values.end())
+            values.push_back(value);
+    }
+    return values;
+}
+
 Points pointsOf(const Page* page, bool againstSecond)
 {
     Points p;
     if (!page)
         return p;
+    p.firstMet = firstValues(*page, againstSecond);
     for (const Point& point : lastPoints(*page, againstSecond)) {
-        double key = point.colour;
         // The last colour gathers the values beyond the others.
-        if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) >= colourCount - 1)
-            key = HUGE_VAL;
-        p.byColour[key].append(QPointF(point.x, point.y));
+        const bool own
+            = std::find(p.firstMet.begin(), p.firstMet.end(), point.colour) != p.firstMet.end();
+        p.byColour[own ? point.colour : HUGE_VAL].append(QPointF(point.x, point.y));
         p.xLow = std::min(p.xLow, point.x), p.xHigh = std::max(p.xHigh, point.x);
         p.yLow = std::min(p.yLow, point.y), p.yHigh = std::max(p.yHigh, point.y);
         ++p.count;
@@ -140,6 +159,14 @@ void NotebookPlot::scaleText()
     chart()->legend()->setFont(scaled(m_legendFont));
 }
 
+void NotebookPlot::setHighContrast(bool on)
+{
+    chart()->setTheme(on ? QChart::ChartThemeHighContrast : QChart::ChartThemeLight);
+    chart()->setBackgroundRoundness(0);
+    m_legendFont = chart()->legend()->font();
+    redraw();
+}
+
 void NotebookPlot::showPage(const Page* page)
 {
     m_page = page;
@@ -176,15 +203,18 @@ void NotebookPlot::redraw()
     const QString colouredBy = m_againstSecond ? tr("primo %1")
                                                //: the points whose second number is %1
                                                : tr("secondo %1");
-    int i = 0;
     for (const auto& [key, list] : points.byColour) {
+        const auto met = std::find(points.firstMet.begin(), points.firstMet.end(), key);
+        const auto colour = static_cast<std::size_t>(std::isinf(key)
+                ? colourCount - 1
+                : std::distance(points.firstMet.begin(), met) % colourCount);
         auto* series = new QScatterSeries;
         series->setMarkerSize(9);
         series->append(list);
         series->setName(std::isinf(key)
                 ? tr("altri")
                 : colouredBy.arg(QString::number(key).replace('.', m_separator)));
-        series->setColor(colours[i++ % colourCount]);
+        series->setColor(colours[colour]);
         c->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);

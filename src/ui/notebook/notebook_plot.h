@@ -25,6 +25,7 @@ public:
     void setAgainstSecond(bool againstSecond) override;
     bool againstSecond() const { return m_againstSecond; }
     int pointCount() const override { return m_points; }
+    void setHighContrast(bool on) override;
 
 protected:
     void changeEvent(QEvent* event) override;
