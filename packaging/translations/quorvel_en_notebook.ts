@@ -376,10 +376,6 @@
         <translation>Choose a level and do an experiment: your trials are written here.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Hai scoperto la regola!&lt;/b&gt;</source>
-        <translation>&lt;b&gt;You have discovered the rule!&lt;/b&gt;</translation>
-    </message>
-    <message>
         <source>La regola di questa pagina è stata rivelata.</source>
         <translation>The rule of this page has been revealed.</translation>
     </message>
@@ -425,6 +421,14 @@
     <message>
         <source>Prova anche con numeri più grandi (per esempio tra 10 e 100), con lo zero, con due numeri uguali e con il primo più piccolo del secondo: potrebbero smentirla!</source>
         <translation>Try larger numbers too (for example between 10 and 100), zero, two equal numbers and a first number smaller than the second: they might prove it wrong!</translation>
+    </message>
+    <message>
+        <source>Hai scoperto la regola!</source>
+        <translation>You have discovered the rule!</translation>
+    </message>
+    <message>
+        <source>Tre previsioni giuste di fila, con numeri nuovi: complimenti!</source>
+        <translation>Three right predictions in a row, with new numbers: well done!</translation>
     </message>
 </context>
 <context>
