@@ -3,9 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Keeping a pupil's notebook after an experiment, as the window and the console do after each
-// one: the cost of one save when the notebook already holds N trials (pages of 30 trials).
-// It should not grow with N.
+// one: the cost of one save when the store already keeps N trials, on pages of 30 trials (a
+// year of lessons), and of reading back a notebook whose one page holds N trials. A save
+// should not grow with N; a reading should grow as N does, no faster.
+#include "core/collection/collection.h"
 #include "core/collection/sqlite_store.h"
+#include "core/values/number_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,48 +18,72 @@
 
 namespace {
 
-quorvel::Trial trialNumber(int number)
+using namespace quorvel;
+
+// An experiment on the notebook's current page, a new page every `perPage` trials.
+void experiment(Notebook& notebook, int perPage)
 {
-    return { number, std::to_string(number), "7", double(number), 7.0, std::to_string(number + 7),
-        std::nullopt, false };
+    const Page* page = notebook.currentPage();
+    if (!page || static_cast<int>(page->trials.size()) == perPage)
+        notebook.beginPage(Level::number(1));
+    const int n = static_cast<int>(notebook.currentPage()->trials.size());
+    const int a = n % 97, b = n / 97 % 89;
+    notebook.record(wholeText(a), wholeText(b), a, b, wholeText(a + b));
 }
 
-void addTrial(std::vector<quorvel::Page>& notebook)
+// A folder of its own for one benchmark, removed at the end.
+struct Folder
 {
-    if (notebook.empty() || notebook.back().trials.size() == 30) {
-        quorvel::Page page;
-        page.number = static_cast<int>(notebook.size()) + 1;
-        page.level = quorvel::Level::number(1);
-        notebook.push_back(page);
-    }
-    auto& trials = notebook.back().trials;
-    trials.push_back(trialNumber(static_cast<int>(trials.size()) + 1));
+    std::filesystem::path path = std::filesystem::temp_directory_path()
+        / ("quorvel-bench-" + std::to_string(std::random_device {}()));
+    ~Folder() { std::filesystem::remove_all(path); }
+};
+
+// The store as a pupil finds it after N trials: kept, then read back by a new session.
+void keepTrials(const std::filesystem::path& folder, long long trials, int perPage)
+{
+    SqliteStore store(folder);
+    store.addProfile("Anna");
+    Notebook notebook;
+    for (long long i = 0; i < trials; ++i)
+        experiment(notebook, perPage);
+    store.saveNotebook("Anna", notebook.pages());
 }
 
 void SaveAfterOneExperiment(benchmark::State& state)
 {
-    const auto folder = std::filesystem::temp_directory_path()
-        / ("quorvel-bench-" + std::to_string(std::random_device {}()));
-    {
-        quorvel::SqliteStore store(folder);
-        store.addProfile("Anna");
-        std::vector<quorvel::Page> notebook;
-        for (int i = 0; i < state.range(0); ++i)
-            addTrial(notebook);
-        store.saveNotebook("Anna", notebook);
-        for (auto _ : state) {
-            addTrial(notebook);
-            store.saveNotebook("Anna", notebook);
-        }
+    Folder folder;
+    keepTrials(folder.path, state.range(0), 30);
+    SqliteStore store(folder.path);
+    Collection anna(store, "Anna");
+    Notebook notebook;
+    notebook.restore(anna.savedNotebook());
+    anna.saveNotebook(notebook);
+    for (auto _ : state) {
+        experiment(notebook, 30);
+        anna.saveNotebook(notebook);
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(SaveAfterOneExperiment)
-    ->Arg(10)
-    ->Arg(100)
     ->Arg(1000)
-    ->Arg(5000)
-    ->Iterations(100)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+
+void ReadAPageOfNTrials(benchmark::State& state)
+{
+    Folder folder;
+    keepTrials(folder.path, state.range(0), 1 << 30);
+    SqliteStore store(folder.path);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.notebook("Anna"));
+}
+BENCHMARK(ReadAPageOfNTrials)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -190,6 +190,15 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <extracomment>%1 is 1: one trial agrees with the formula; %2 how many trials there are</extracomment>
         <translation>holds for %1 trial out of %2</translation>
     </message>
+    <message>
+        <source>il nome non può contenere caratteri invisibili, come la tabulazione</source>
+        <translation>a name cannot hold invisible characters, such as the tab</translation>
+    </message>
+    <message>
+        <source>(sostituito)</source>
+        <extracomment>after &quot;esportato: PATH&quot;: the file that was there was replaced</extracomment>
+        <translation>(replaced)</translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -442,6 +451,18 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <extracomment>the status line; %1 is the name of the mechanism opened</extracomment>
         <translation>Using the saved mechanism %1</translation>
     </message>
+    <message>
+        <source>non è un file normale e non si può sostituire</source>
+        <translation>it is not a plain file and cannot be replaced</translation>
+    </message>
+    <message>
+        <source>nel percorso c&apos;è un file al posto di una cartella</source>
+        <translation>there is a file where a folder of the path should be</translation>
+    </message>
+    <message>
+        <source>i collegamenti girano in tondo e non portano a nessun file</source>
+        <translation>the links go round in a circle and lead to no file</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
@@ -501,6 +522,93 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <source>L&apos;archivio di Quorvel era rovinato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <extracomment>%1 is the name of the damaged file kept aside</extracomment>
         <translation>Quorvel’s archive was damaged: I have set it aside as “%1” and started a new one.</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <extracomment>between the last two things of a list: &quot;2 giocatori, 5 carte e il PIN&quot;</extracomment>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 giocatore</source>
+        <translation>%1 pupil</translation>
+    </message>
+    <message>
+        <source>%1 giocatori</source>
+        <translation>%1 pupils</translation>
+    </message>
+    <message>
+        <source>%1 carta della collezione</source>
+        <translation>%1 card of the collection</translation>
+    </message>
+    <message>
+        <source>%1 carte della collezione</source>
+        <translation>%1 cards of the collection</translation>
+    </message>
+    <message>
+        <source>%1 prova del quaderno</source>
+        <translation>%1 trial of the notebook</translation>
+    </message>
+    <message>
+        <source>%1 prove del quaderno</source>
+        <translation>%1 trials of the notebook</translation>
+    </message>
+    <message>
+        <source>le regole della classe</source>
+        <translation>the class rules</translation>
+    </message>
+    <message>
+        <source>il PIN dell&apos;insegnante</source>
+        <translation>the teacher’s PIN</translation>
+    </message>
+    <message>
+        <source>alcuni giocatori</source>
+        <translation>some pupils</translation>
+    </message>
+    <message>
+        <source>alcune carte della collezione</source>
+        <translation>some cards of the collection</translation>
+    </message>
+    <message>
+        <source>le regole della classe o il PIN</source>
+        <translation>the class rules or the PIN</translation>
+    </message>
+    <message>
+        <source>alcune pagine del quaderno</source>
+        <translation>some pages of the notebook</translation>
+    </message>
+    <message>
+        <source>alcune prove del quaderno</source>
+        <translation>some trials of the notebook</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio di Quorvel era rovinato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo, dove ho ricopiato tutto quello che conteneva: %2.</source>
+        <extracomment>%1 is the name of the damaged file kept aside; %2 lists what was copied from it</extracomment>
+        <translation>Quorvel’s archive was damaged: I have set it aside as “%1” and started a new one, into which I copied everything it held: %2.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio di Quorvel era rovinato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo, dove ho ricopiato quello che si poteva ancora leggere: %2. Non si sono potuti leggere: %3.</source>
+        <extracomment>%1 is the name of the damaged file kept aside; %2 lists what was copied from it, %3 what could not be read</extracomment>
+        <translation>Quorvel’s archive was damaged: I have set it aside as “%1” and started a new one, into which I copied what could still be read: %2. What could not be read: %3.</translation>
+    </message>
+    <message>
+        <source>Non posso creare la cartella «%1» per l&apos;archivio di Quorvel: «%2» è un file, non una cartella.</source>
+        <extracomment>%1 is the folder; %2 is a file that stands where a folder of its path should be</extracomment>
+        <translation>I cannot create the folder “%1” for Quorvel’s archive: “%2” is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio di Quorvel («%1») è un collegamento a «%2», che non c&apos;è: forse è su un disco staccato. Chiedi aiuto all&apos;insegnante.</source>
+        <extracomment>%1 is the database&apos;s file, %2 where its link leads</extracomment>
+        <translation>Quorvel’s archive (“%1”) is a link to “%2”, which is not there: perhaps it is on a disk that was unplugged. Ask your teacher for help.</translation>
+    </message>
+    <message>
+        <source>Al posto dell&apos;archivio di Quorvel («%1») c&apos;è una cartella: spostala o cambiale nome, oppure chiedi aiuto all&apos;insegnante.</source>
+        <extracomment>%1 is the database&apos;s file</extracomment>
+        <translation>There is a folder where Quorvel’s archive (“%1”) should be: move it or rename it, or ask your teacher for help.</translation>
+    </message>
+    <message>
+        <source>Al posto dell&apos;archivio di Quorvel («%1») c&apos;è un file speciale, che non può fare da archivio. Chiedi aiuto all&apos;insegnante.</source>
+        <extracomment>%1 is the database&apos;s file</extracomment>
+        <translation>There is a special file where Quorvel’s archive (“%1”) should be, which cannot hold an archive. Ask your teacher for help.</translation>
     </message>
 </context>
 </TS>

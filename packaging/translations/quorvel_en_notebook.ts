@@ -285,6 +285,11 @@
         <extracomment>%1 is the file written</extracomment>
         <translation>I have saved the notebook as a PDF in “%1”.</translation>
     </message>
+    <message>
+        <source>Il quaderno non è stato salvato in «%1»: %2.</source>
+        <extracomment>%1 is the file, %2 why it could not be written</extracomment>
+        <translation>The notebook was not saved in ‘%1’: %2.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::NotebookModel</name>
@@ -569,6 +574,10 @@
         <source>%1 Si continua a giocare come Ospite.</source>
         <extracomment>%1 says why the player&apos;s things cannot be kept</extracomment>
         <translation>%1 You can go on playing as Guest.</translation>
+    </message>
+    <message>
+        <source>Il nome non può contenere caratteri invisibili.</source>
+        <translation>A name cannot hold invisible characters.</translation>
     </message>
 </context>
 <context>

@@ -31,15 +31,24 @@ std::string fingerprint(const Notebook& notebook)
     return f.str();
 }
 
-// A name a pupil can be called by: up to 40 bytes, no control characters.
-bool goodName(const std::string& name)
+// A name a pupil can be called by: up to 40 characters, none of them a control character. The
+// reason when not, or nothing.
+std::optional<std::string> nameProblem(const std::string& name)
 {
-    if (name.empty() || name.size() > longestName)
-        return false;
-    for (char c : name)
+    std::size_t characters = 0;
+    for (char c : name) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return false;
-    return true;
+            return translate("Console",
+                "il nome non può contenere caratteri invisibili, come la "
+                "tabulazione");
+        // UTF-8: every byte but those that go on a character starts one.
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    if (characters > longestName)
+        //: %1 is the longest a name can be, in characters
+        return fill(translate("Console", "il nome può avere al massimo %1 caratteri"),
+            { std::to_string(longestName) });
+    return std::nullopt;
 }
 
 } // namespace
@@ -89,10 +98,8 @@ SqliteStore* ConsoleCollection::database()
 
 void ConsoleCollection::chooseProfile(const std::string& name)
 {
-    if (!goodName(name)) {
-        //: %1 is the longest a name can be, in characters
-        error(fill(translate("Console", "il nome può avere al massimo %1 caratteri"),
-            { std::to_string(longestName) }));
+    if (const std::optional<std::string> problem = nameProblem(name)) {
+        error(*problem);
         return;
     }
     if (sameProfileName(name, guestName)) {

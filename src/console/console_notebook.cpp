@@ -135,13 +135,20 @@ void ConsoleNotebook::checkHypothesis(const std::string& text)
     }
 }
 
+// A command line replaces a file it is told to write without asking, as any does; the pupil
+// is told that a file was there.
 void ConsoleNotebook::exportTo(const std::string& path)
 {
+    std::error_code ignored;
+    const bool replacing = std::filesystem::exists(pathFromUtf8(path), ignored);
     if (const std::error_code problem
         = replaceFile(pathFromUtf8(path), notebookCsv(m_machine.notebook())))
         //: %1 is the file; %2 is why, such as "il disco è pieno"
         error(fill(translate("Console", "il quaderno non è stato esportato in «%1»: %2"),
             { path, reasonFor(problem) }));
+    else if (replacing)
+        //: after "esportato: PATH": the file that was there was replaced
+        m_out << "esportato: " << path << ' ' << translate("Console", "(sostituito)") << '\n';
     else
         m_out << "esportato: " << path << '\n';
 }

@@ -115,6 +115,9 @@ void ConsoleSession::run(std::istream& in)
     while (std::getline(in, line)) {
         if (!execute(line))
             return;
+        // What a command said is out before the next is read: a program that talks to the
+        // console through a pipe reads each answer as it comes.
+        m_out.flush();
     }
 }
 

@@ -131,5 +131,28 @@ TEST(ConsoleCollection, StaysTheGuestAndSaysWhyWhenTheDatabaseCannotBeMade)
     EXPECT_TRUE(out.str().ends_with("\ncollezione: 0 scoperte, 0 rivelate su 43\n"));
 }
 
+// A name is refused for what is wrong with it: too long counts characters, not bytes.
+TEST(ConsoleCollection, RefusesANameForWhatIsWrongWithIt)
+{
+    const testing::TempFolder folder;
+    const std::pair<std::string, std::string> rows[] = {
+        { "Ma\tria",
+            "errore: il nome non può contenere caratteri invisibili, come la tabulazione" },
+        { "Ma\x01ria",
+            "errore: il nome non può contenere caratteri invisibili, come la tabulazione" },
+        { std::string(41, 'a'), "errore: il nome può avere al massimo 40 caratteri" },
+        { std::string(40, 'a'), "profilo: " + std::string(40, 'a') },
+        { "Zoë" + std::string(37, 'e'), "profilo: Zoë" + std::string(37, 'e') },
+    };
+    for (const auto& [name, answer] : rows) {
+        std::ostringstream out;
+        ConsoleOptions options;
+        options.dataFolder = folder.path();
+        ConsoleSession session(options, out);
+        session.execute("profilo " + name);
+        EXPECT_EQ(out.str(), answer + "\n") << name;
+    }
+}
+
 } // namespace
 } // namespace quorvel

@@ -3,69 +3,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The SQLite store on real files in a folder of the test's own: the schema and its migration,
-// two copies at once, damaged files, a read-only folder, a full disk and a killed writer.
+// two copies at once, damaged files, what stands in the database's place, a full disk.
 #include "collection/sqlite_test_support.h"
 #include "core/collection/sqlite_store.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
+#include <functional>
 
 namespace quorvel {
 namespace {
 
+using testing::expectSame;
 using testing::fileBytes;
+using testing::notebookOf;
 using testing::RawDatabase;
 using testing::TempFolder;
+using testing::trialOf;
 using testing::writeBytes;
-
-// A notebook of `pages` pages of `trials` trials each; every third trial predicted.
-std::vector<Page> notebookOf(int pages, int trials, const std::string& filler = "")
-{
-    std::vector<Page> notebook;
-    for (int p = 1; p <= pages; ++p) {
-        Page page;
-        page.number = p;
-        page.level = Level::number((p - 1) % Level::count + 1);
-        page.streak = p % 3;
-        if (page.streak > 0)
-            page.streakAnswers = { "4", "2..9 | 5" }; // an output, and the set of a random rule
-        page.discovered = p % 2 == 0;
-        page.revealed = p % 3 == 0;
-        for (int t = 1; t <= trials; ++t) {
-            Trial trial { t, std::to_string(t) + filler, "0" + std::to_string(p), double(t),
-                double(p), t % 5 == 0 ? "????" : std::to_string(t + p), std::nullopt, false };
-            if (t % 3 == 0) {
-                trial.prediction = "1,5";
-                trial.predictionRight = t % 2 == 0;
-            }
-            page.trials.push_back(trial);
-        }
-        notebook.push_back(page);
-    }
-    return notebook;
-}
-
-void expectSame(const std::vector<Page>& actual, const std::vector<Page>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t p = 0; p < expected.size(); ++p) {
-        const Page& a = actual[p];
-        const Page& e = expected[p];
-        EXPECT_EQ(std::tie(a.number, a.level, a.streak, a.discovered, a.revealed, a.streakAnswers),
-            std::tie(e.number, e.level, e.streak, e.discovered, e.revealed, e.streakAnswers));
-        ASSERT_EQ(a.trials.size(), e.trials.size()) << "page " << e.number;
-        for (std::size_t t = 0; t < e.trials.size(); ++t) {
-            const Trial& x = a.trials[t];
-            const Trial& y = e.trials[t];
-            EXPECT_EQ(
-                std::tie(x.number, x.first, x.second, x.output, x.prediction, x.predictionRight),
-                std::tie(y.number, y.first, y.second, y.output, y.prediction, y.predictionRight));
-            EXPECT_TRUE(x.a == y.a || (std::isnan(x.a) && std::isnan(y.a)));
-            EXPECT_TRUE(x.b == y.b || (std::isnan(x.b) && std::isnan(y.b)));
-        }
-    }
-}
 
 const Card sumCard { 1, Level::number(1), "La macchina calcola la somma.", CardWay::Discovered,
     "2026-12-07", 6 };
@@ -102,8 +60,7 @@ TEST(SqliteStore, KeepsEverythingAcrossAReopening)
         Card again = sumCard;
         again.way = CardWay::Revealed;
         EXPECT_FALSE(store.openCard("anna", again)); // the first opening stays
-        store.saveNotebook("Anna", notebookOf(9, 9));
-        store.saveNotebook("Anna", notebook); // replaces the whole notebook
+        store.saveNotebook("Anna", notebook);
         store.setClassRules(rules);
         EXPECT_TRUE(store.setPinHashIfUnset("$argon2id$hash"));
         EXPECT_FALSE(store.setPinHashIfUnset("$argon2id$other"));
@@ -116,69 +73,6 @@ TEST(SqliteStore, KeepsEverythingAcrossAReopening)
     EXPECT_TRUE(store.notebook("Zoë").empty());
     EXPECT_EQ(store.classRules(), rules);
     EXPECT_EQ(store.pinHash(), "$argon2id$hash");
-}
-
-// After every experiment only the new trial and its page's row are written: a trial kept
-// earlier, changed behind the store's back, stays as it was changed.
-TEST(SqliteStore, SavingAGrowingNotebookWritesOnlyWhatChanged)
-{
-    TempFolder folder;
-    SqliteStore store(folder.path());
-    ASSERT_TRUE(store.addProfile("Anna"));
-    std::vector<Page> notebook = notebookOf(3, 4);
-    store.saveNotebook("Anna", notebook);
-    RawDatabase raw(store.file());
-    raw.execute("UPDATE trials SET output = 'segno' WHERE page IN (1, 3) AND number = 2");
-
-    notebook[2].trials.push_back(notebookOf(3, 5)[2].trials[4]);
-    notebook[2].streak = 2;
-    notebook[2].discovered = true;
-    store.saveNotebook("Anna", notebook);
-
-    const std::vector<Page> kept = store.notebook("Anna");
-    notebook[0].trials[1].output = "segno";
-    notebook[2].trials[1].output = "segno";
-    expectSame(kept, notebook);
-}
-
-// Whatever the notebook becomes, the store ends up holding exactly it.
-TEST(SqliteStore, SavingANotebookThatChangedOtherwiseKeepsExactlyIt)
-{
-    const std::vector<Page> before = notebookOf(3, 4);
-    const auto changed = [&](auto change) {
-        std::vector<Page> after = before;
-        change(after);
-        return after;
-    };
-    const std::pair<const char*, std::vector<Page>> cases[] = {
-        { "the same", before },
-        { "a page fewer", changed([](auto& n) { n.pop_back(); }) },
-        { "no page at all", {} },
-        { "a new empty page", changed([](auto& n) { n.push_back(notebookOf(4, 0)[3]); }) },
-        { "a trial fewer", changed([](auto& n) { n[1].trials.pop_back(); }) },
-        { "another last trial", changed([](auto& n) { n[1].trials[3].output = "99"; }) },
-        { "other trials, as many more",
-            changed([](auto& n) { n[0].trials = notebookOf(1, 6, "0")[0].trials; }) },
-        { "the page revealed and its level changed", changed([](auto& n) {
-             n[2].revealed = !n[2].revealed;
-             n[2].level = Level::number(5);
-         }) },
-        { "the pages numbered anew", changed([](auto& n) {
-             n.erase(n.begin());
-             n[0].number = 1;
-             n[1].number = 2;
-         }) },
-    };
-    for (const auto& [what, after] : cases) {
-        SCOPED_TRACE(what);
-        TempFolder folder;
-        SqliteStore store(folder.path());
-        ASSERT_TRUE(store.addProfile("Anna"));
-        store.saveNotebook("Anna", before);
-        store.saveNotebook("Anna", after);
-        expectSame(store.notebook("Anna"), after);
-        expectSame(SqliteStore(folder.path()).notebook("Anna"), after);
-    }
 }
 
 TEST(SqliteStore, BringsAVersion1DatabaseUpToDateAndKeepsItsData)
@@ -260,6 +154,92 @@ TEST(SqliteStore, SetsADamagedFileAsideAndStartsAFreshOne)
             }
         }
         EXPECT_EQ(aside, 1);
+    }
+}
+
+// A write that meets damage checks the whole file again: only a file really damaged is said
+// to be, and it is repaired at the next start.
+TEST(SqliteStore, AWriteThatMeetsDamageChecksTheFileAgain)
+{
+    TempFolder folder;
+    {
+        SqliteStore store(folder.path());
+        store.addProfile("Anna");
+    }
+    const auto file = folder.path() / SqliteStore::fileName;
+    const auto faultOf = [](SqliteConnection& db) {
+        try {
+            db.fail(SQLITE_CORRUPT);
+        } catch (const StoreFault& fault) {
+            return std::string(fault.what());
+        }
+        return std::string();
+    };
+    SqliteConnection whole(file, 50);
+    EXPECT_EQ(faultOf(whole),
+        "L'archivio di Quorvel non funziona (errore 11): l'ultima modifica non è stata salvata.");
+    // An index whose entries are not what its definition says.
+    RawDatabase(file).execute("CREATE INDEX profiles_by_id ON profiles (id);"
+                              "PRAGMA writable_schema = ON;"
+                              "UPDATE sqlite_schema SET sql = 'CREATE INDEX profiles_by_id ON "
+                              "profiles (name)' WHERE name = 'profiles_by_id';");
+    SqliteConnection damaged(file, 50);
+    EXPECT_EQ(
+        faultOf(damaged), "L'archivio di Quorvel è rovinato: riavvia il programma per ripararlo.");
+}
+
+// Whatever stands where the database or its folder should be, the message names it.
+TEST(SqliteStore, SaysWhatStandsWhereTheDatabaseShouldBe)
+{
+    namespace fs = std::filesystem;
+    const struct
+    {
+        const char* what;
+        std::function<fs::path(const fs::path&)> place; // gives the folder to open
+        std::string message; // its beginning; @ stands for the test's folder
+    } cases[] = {
+        { "a folder in place of the database",
+            [](const fs::path& at) {
+                fs::create_directories(at / SqliteStore::fileName);
+                return at;
+            },
+            "Al posto dell'archivio di Quorvel («@/quorvel.db») c'è una cartella: spostala o "
+            "cambiale nome, oppure chiedi aiuto all'insegnante." },
+        { "a link to a file that is not there",
+            [](const fs::path& at) {
+                fs::create_symlink(at / "chiavetta" / "quorvel.db", at / SqliteStore::fileName);
+                return at;
+            },
+            "L'archivio di Quorvel («@/quorvel.db») è un collegamento a «@/chiavetta/quorvel.db», "
+            "che non c'è: forse è su un disco staccato." },
+        { "a pipe in place of the database",
+            [](const fs::path& at) {
+                mkfifo((at / SqliteStore::fileName).c_str(), 0644);
+                return at;
+            },
+            "Al posto dell'archivio di Quorvel («@/quorvel.db») c'è un file speciale, che non "
+            "può fare da archivio." },
+        { "a file in place of the data folder",
+            [](const fs::path& at) {
+                writeBytes(at / "Quorvel", "x");
+                return at / "Quorvel" / "Quorvel";
+            },
+            "Non posso creare la cartella «@/Quorvel/Quorvel» per l'archivio di Quorvel: "
+            "«@/Quorvel» è un file, non una cartella." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const fs::path at = c.place(folder.path());
+        std::string expected = c.message;
+        for (std::size_t i; (i = expected.find('@')) != std::string::npos;)
+            expected.replace(i, 1, folder.path().string());
+        try {
+            SqliteStore store(at);
+            ADD_FAILURE() << "opened";
+        } catch (const StoreFault& fault) {
+            EXPECT_EQ(std::string(fault.what()).substr(0, expected.size()), expected);
+        }
     }
 }
 

@@ -4,10 +4,13 @@
 
 #pragma once
 
+#include "core/notebook/notebook.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quorvel::testing {
 
@@ -40,6 +43,17 @@ public:
 private:
     sqlite3* m_db = nullptr;
 };
+
+// Trial t of a page, written after the page's others: made t microseconds after the page
+// began, with an id that names both; every third one predicted, every fifth one "????".
+Trial trialOf(const Page& page, int t, const std::string& filler = "");
+
+// A notebook of `pages` pages of `trials` trials each; every third trial predicted. Page p
+// began at p * 1000 microseconds, its trial t was made t microseconds later.
+std::vector<Page> notebookOf(int pages, int trials, const std::string& filler = "");
+
+// Expects the pages to be the same, row by row and trial by trial.
+void expectSame(const std::vector<Page>& actual, const std::vector<Page>& expected);
 
 std::string fileBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -25,7 +25,13 @@ set(data ${ACTUAL}.data)
 file(REMOVE_RECURSE ${data})
 file(MAKE_DIRECTORY ${data})
 set(ENV{XDG_DATA_HOME} ${data})
+# The files a session writes (saved mechanisms, exports) go in a folder of its own, empty at the
+# start, so that a session finds none left by an earlier run.
+set(work ${ACTUAL}.work)
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
 execute_process(COMMAND ${CONSOLE} ${options}
+    WORKING_DIRECTORY ${work}
     INPUT_FILE ${SESSION}
     OUTPUT_VARIABLE actual
     RESULT_VARIABLE status)

@@ -124,6 +124,16 @@ public:
     static float forWhole(int whole, int k) { return (static_cast<float>(whole) - 0.5f) / k; }
 };
 
+// Ids "id1", "id2", ... and a clock that reads `now` microseconds, set by the test.
+class CountingIdentity : public IdentitySource
+{
+public:
+    long long now = 1000;
+    int given = 0;
+    std::string newId() override { return "id" + std::to_string(++given); }
+    long long microsecondsNow() override { return now; }
+};
+
 // A machine wired to recording fakes, in the program folder "/q", with a random source of the
 // test's choosing: scripted draws, or the program's own generator seeded.
 template <typename Random> struct BasicRig

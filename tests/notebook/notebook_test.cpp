@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace quorvel {
 namespace {
 
@@ -37,6 +39,47 @@ TEST(Notebook, WritesTrialsOnlyOnAPageAndKeepsEmptyPagesForTheNextMechanism)
     EXPECT_EQ(n.pages()[0].trials.size(), 2u);
     EXPECT_EQ(n.pages()[0].trials[1].number, 2);
     EXPECT_EQ(n.currentPage()->title(), "Meccanismo 2");
+}
+
+// Each page and trial has an id of its own and a time after the one before it, even when the
+// computer's clock goes back or stands still: the order they were made in is never lost.
+TEST(Notebook, GivesEachPageAndTrialAnIdAndATimeAfterTheLast)
+{
+    testing::CountingIdentity identity;
+    Notebook n;
+    n.setIdentity(identity);
+    n.beginPage(Level::number(1));
+    EXPECT_EQ(std::tie(n.currentPage()->id, n.currentPage()->begun),
+        std::make_tuple(std::string("id1"), 1000LL));
+    n.beginPage(Level::number(2)); // the empty page, taken for another mechanism, is a new one
+    EXPECT_EQ(std::tie(n.currentPage()->id, n.currentPage()->begun),
+        std::make_tuple(std::string("id2"), 1000LL));
+    identity.now = 5000;
+    sum(n, 1, 2);
+    identity.now = 10; // the clock was set back
+    sum(n, 3, 4);
+    sum(n, 5, 6);
+    n.beginPage(Level::number(3));
+    const std::vector<Trial>& trials = n.pages()[0].trials;
+    ASSERT_EQ(trials.size(), 3u);
+    EXPECT_EQ(std::tie(trials[0].id, trials[0].made), std::make_tuple(std::string("id3"), 5000LL));
+    EXPECT_EQ(std::tie(trials[1].id, trials[1].made), std::make_tuple(std::string("id4"), 5001LL));
+    EXPECT_EQ(std::tie(trials[2].id, trials[2].made), std::make_tuple(std::string("id5"), 5002LL));
+    EXPECT_EQ(n.currentPage()->begun, 1001); // after the page before it began
+}
+
+TEST(SystemIdentity, GivesIdsOf128RandomBits)
+{
+    SystemIdentity identity;
+    std::set<std::string> ids;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string id = identity.newId();
+        EXPECT_EQ(id.find_first_not_of("0123456789abcdef"), std::string::npos) << id;
+        EXPECT_EQ(id.size(), 32u);
+        ids.insert(id);
+    }
+    EXPECT_EQ(ids.size(), 1000u);
+    EXPECT_GT(identity.microsecondsNow(), 1'767'225'600'000'000LL); // after 2026 began
 }
 
 TEST(Notebook, DiscoversAfterThreeRightPredictionsInARowOnNewPairs)

@@ -16,6 +16,7 @@
 #include <csignal>
 #include <random>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,6 +65,39 @@ TEST_F(FileReplace, KeepsPermissionsAndLinksAndTakesLongNames)
     const fs::path longName = folder / (std::string(246, 'm') + ".txt");
     EXPECT_FALSE(replaceFile(longName, "long"));
     EXPECT_EQ(contentsOf(longName), "long");
+}
+
+// Through any chain of links the file at its end is replaced and every link stays; what is no
+// plain file is never replaced, and the reason says what stands in the way.
+TEST_F(FileReplace, WritesThroughLinksAndRefusesWhatIsNoPlainFile)
+{
+    const fs::path target = folder / "quaderno.csv";
+    std::ofstream(target) << "old";
+    fs::create_symlink("quaderno.csv", folder / "primo.csv");
+    fs::create_symlink(folder / "primo.csv", folder / "secondo.csv");
+    ASSERT_FALSE(replaceFile(folder / "secondo.csv", "new"));
+    EXPECT_EQ(contentsOf(target), "new");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "primo.csv")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "secondo.csv")));
+    fs::create_symlink("nuovo.csv", folder / "verso-nuovo.csv");
+    ASSERT_FALSE(replaceFile(folder / "verso-nuovo.csv", "made")); // the link's file is made
+    EXPECT_EQ(contentsOf(folder / "nuovo.csv"), "made");
+
+    ASSERT_EQ(mkfifo((folder / "tubo.csv").c_str(), 0644), 0);
+    fs::create_symlink("giro-b.csv", folder / "giro-a.csv");
+    fs::create_symlink("giro-a.csv", folder / "giro-b.csv");
+    std::ofstream(folder / "file") << "x";
+    const std::pair<fs::path, const char*> refused[] = {
+        { folder / "tubo.csv", "non è un file normale e non si può sostituire" },
+        { "/dev/null", "non è un file normale e non si può sostituire" },
+        { folder / "giro-a.csv", "i collegamenti girano in tondo e non portano a nessun file" },
+        { folder / "file" / "dentro.csv", "nel percorso c'è un file al posto di una cartella" },
+        { folder / "manca" / "dentro.csv", "la cartella non esiste" },
+    };
+    for (const auto& [path, reason] : refused)
+        EXPECT_EQ(reasonFor(replaceFile(path, "new")), reason) << path;
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "tubo.csv")));
+    EXPECT_TRUE(fs::is_character_file(fs::status("/dev/null")));
 }
 
 TEST_F(FileReplace, LeavesAReadOnlyFileAsItWasAndSaysWhy)

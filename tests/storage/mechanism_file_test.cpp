@@ -227,7 +227,7 @@ TEST_F(MechanismCommands, AFailedSaveSaysWhyAndChangesNothing)
     fs::create_directories(folder / "taken.txt" / "inside");
     const std::pair<fs::path, const char*> cases[] = {
         { folder / "missing" / "prova", "la cartella non esiste." },
-        { folder / "plain" / "prova", "la cartella non esiste." },
+        { folder / "plain" / "prova", "nel percorso c'è un file al posto di una cartella." },
         { folder / "taken", "esiste già una cartella con questo nome." },
     };
     useLevel2();

@@ -5,6 +5,7 @@
 // The notebook beside the window, offscreen: trials written as they happen, predictions and
 // the discovery, a hypothesis checked, the rule revealed, pages, the export, and the window
 // growing by the panel.
+#include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
 #include "core/storage/mechanism_file.h"
 #include "fakes/fakes.h"
@@ -182,6 +183,57 @@ TEST_F(NotebookWindow, ThePlotKeepsEachValuesColour)
     predict("", "4", "1");
     EXPECT_EQ(colourOf("secondo 5"), five);
     EXPECT_NE(colourOf("secondo 3"), five);
+}
+
+// A page of very many trials draws its last thousand different points: a point drawn again
+// over itself adds nothing, and every marker costs the window time.
+TEST(NotebookPlotAlone, DrawsTheLastThousandDifferentPoints)
+{
+    DocumentModule* documents = documentModule();
+    ASSERT_NE(documents, nullptr);
+    QWidget parent;
+    PagePlot* plot = documents->createPlot('.', &parent);
+    const auto pageOf = [](int trials, int pairs) {
+        Notebook notebook;
+        notebook.beginPage(Level::number(1));
+        for (int n = 0; n < trials; ++n) {
+            const int a = n % pairs;
+            notebook.record(std::to_string(a), "1", a, 1, std::to_string(a + 1));
+        }
+        return notebook.pages().front();
+    };
+    const struct
+    {
+        int trials, pairs, drawn;
+    } cases[] = { { 30, 30, 30 }, { 3000, 10, 10 }, { 5000, 5000, 1000 } };
+    for (const auto& c : cases) {
+        const Page page = pageOf(c.trials, c.pairs);
+        plot->showPage(&page);
+        EXPECT_EQ(plot->pointCount(), c.drawn) << c.trials << " trials";
+    }
+}
+
+// A check lists only the trials where the machine showed a number: each row shows its own
+// trial's, whatever "????" came before it.
+TEST(NotebookModelAlone, ShowsEachRowItsOwnTrialsCheck)
+{
+    Notebook notebook;
+    notebook.beginPage(Level::number(1));
+    notebook.record("3", "0", 3, 0, "????");
+    notebook.record("4", "2", 4, 2, "6");
+    notebook.record("5", "5", 5, 5, "1");
+    NotebookModel model(notebook, '.');
+    model.showPage(0);
+    const auto formula = Formula::read("A + B");
+    model.setHypothesis(checkHypothesis(std::get<Formula>(formula), notebook.pages()[0]));
+    const auto cell = [&](int row, int role) {
+        return model.index(row, NotebookModel::HypothesisColumn).data(role);
+    };
+    EXPECT_FALSE(cell(0, Qt::DisplayRole).isValid());
+    EXPECT_FALSE(cell(0, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(cell(1, Qt::DisplayRole).toString(), "6");
+    EXPECT_EQ(cell(2, Qt::DisplayRole).toString(), "10");
+    EXPECT_NE(cell(1, Qt::BackgroundRole), cell(2, Qt::BackgroundRole)); // agrees; does not
 }
 
 TEST_F(NotebookWindow, ChecksAHypothesisAndPointsAtAMistake)

@@ -132,6 +132,7 @@ TEST_F(Pupils, TheChooserAddsPupilsAndRefusesWhatCannotBeAName)
         { "  Marta  ", "" },
         { "MARTA", "C'è già un giocatore con questo nome." },
         { "", "Il nome deve avere da 1 a 40 lettere." },
+        { "Ma\x01ria", "Il nome non può contenere caratteri invisibili." },
         { "ospite", "«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro." },
         { "Luca", "" },
     };
@@ -148,8 +149,8 @@ TEST_F(Pupils, TheChooserAddsPupilsAndRefusesWhatCannotBeAName)
     EXPECT_EQ(pupils().player(), "Luca");
     EXPECT_EQ(window().windowTitle(), "Quorvel - gioca Luca");
     QString why;
-    for (const QString& name : { QString(41, 'a'), QString("Ma\x01ria") })
-        EXPECT_FALSE(pupils().addPupil(name, why)) << name.toStdString();
+    EXPECT_FALSE(pupils().addPupil(QString(41, 'a'), why));
+    EXPECT_EQ(why, "Il nome deve avere da 1 a 40 lettere.");
     EXPECT_TRUE(pupils().addPupil(QString(40, u'è'), why)); // letters, not bytes
 }
 

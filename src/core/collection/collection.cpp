@@ -118,9 +118,14 @@ std::optional<Card> Collection::open(const Machine& m, CardWay way, const std::s
     return card;
 }
 
+// Only a notebook's last page is ever written on: the pages before the last one kept stay as
+// they were kept, and need not be looked at again, however many there are.
 void Collection::saveNotebook(const Notebook& notebook)
 {
-    m_store.saveNotebook(m_profile, notebook.pages());
+    const std::vector<Page>& pages = notebook.pages();
+    const std::size_t from = m_keptPages > 0 && m_keptPages <= pages.size() ? m_keptPages - 1 : 0;
+    m_store.saveNotebook(m_profile, std::span(pages).subspan(from));
+    m_keptPages = pages.size();
 }
 
 CardCounts countCards(const std::vector<Card>& cards)

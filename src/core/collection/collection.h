@@ -61,6 +61,7 @@ private:
 
     CollectionStore& m_store;
     std::string m_profile;
+    std::size_t m_keptPages = 0; // how many pages the notebook had when it was last kept
 };
 
 // How many of the cards were discovered and how many revealed.

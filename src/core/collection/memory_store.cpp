@@ -4,6 +4,8 @@
 
 #include "core/collection/memory_store.h"
 
+#include "core/collection/kept_notebook.h"
+
 #include <algorithm>
 
 namespace quorvel {
@@ -33,6 +35,18 @@ bool MemoryStore::openCard(const std::string& profile, const Card& card)
         return false;
     cards.push_back(card);
     return true;
+}
+
+std::vector<Page> MemoryStore::notebook(const std::string& profile)
+{
+    std::vector<Page> pages = m_notebooks[profile];
+    putInOrder(pages);
+    return pages;
+}
+
+void MemoryStore::saveNotebook(const std::string& profile, std::span<const Page> pages)
+{
+    keepInto(m_notebooks[profile], pages);
 }
 
 bool MemoryStore::setPinHashIfUnset(const std::string& hash)

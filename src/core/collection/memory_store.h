@@ -21,11 +21,8 @@ public:
     std::vector<Card> cards(const std::string& profile) override { return m_cards[profile]; }
     bool openCard(const std::string& profile, const Card& card) override;
 
-    std::vector<Page> notebook(const std::string& profile) override { return m_notebooks[profile]; }
-    void saveNotebook(const std::string& profile, const std::vector<Page>& pages) override
-    {
-        m_notebooks[profile] = pages;
-    }
+    std::vector<Page> notebook(const std::string& profile) override;
+    void saveNotebook(const std::string& profile, std::span<const Page> pages) override;
 
     ClassRules classRules() override { return m_rules; }
     void setClassRules(const ClassRules& rules) override { m_rules = rules; }

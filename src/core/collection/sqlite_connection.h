@@ -27,6 +27,10 @@ public:
     void execute(const char* sql);
     // The first column of the first row of a statement without parameters, as text.
     std::optional<std::string> single(const char* sql);
+    // Whether SQLite's whole check finds the database damaged: a page that is no page, an index
+    // that disagrees with its table, a file that is no database. A lock held too long by
+    // another copy is a fault of its own: it throws.
+    bool damaged() const;
     // Throws the StoreFault that matches an SQLite result code.
     [[noreturn]] void fail(int code) const;
 

@@ -5,6 +5,7 @@
 #include "core/collection/sqlite_store.h"
 
 #include "core/app/translation.h"
+#include "core/collection/sqlite_salvage.h"
 #include "core/storage/file_replace.h"
 #include "core/values/number_text.h"
 
@@ -14,54 +15,6 @@
 
 namespace quorvel {
 namespace {
-
-// Version 1: the profiles, their cards and the class's settings.
-constexpr const char* version1 = R"(
-    CREATE TABLE profiles (
-        id INTEGER PRIMARY KEY,
-        name TEXT NOT NULL UNIQUE COLLATE NOCASE);
-    CREATE TABLE cards (
-        profile INTEGER NOT NULL REFERENCES profiles (id) ON DELETE CASCADE,
-        mechanism INTEGER NOT NULL,
-        level INTEGER NOT NULL,
-        description TEXT NOT NULL,
-        way TEXT NOT NULL CHECK (way IN ('scoperta', 'rivelata')),
-        date TEXT NOT NULL,
-        trials INTEGER NOT NULL,
-        PRIMARY KEY (profile, mechanism));
-    CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL);
-)";
-
-// Version 2: each profile's notebook, page by page.
-constexpr const char* version2 = R"(
-    CREATE TABLE pages (
-        profile INTEGER NOT NULL REFERENCES profiles (id) ON DELETE CASCADE,
-        number INTEGER NOT NULL,
-        level INTEGER NOT NULL,
-        streak INTEGER NOT NULL,
-        discovered INTEGER NOT NULL,
-        revealed INTEGER NOT NULL,
-        PRIMARY KEY (profile, number));
-    CREATE TABLE trials (
-        profile INTEGER NOT NULL,
-        page INTEGER NOT NULL,
-        number INTEGER NOT NULL,
-        first TEXT NOT NULL,
-        second TEXT NOT NULL,
-        a REAL,
-        b REAL,
-        output TEXT NOT NULL,
-        prediction TEXT,
-        prediction_right INTEGER NOT NULL,
-        PRIMARY KEY (profile, page, number),
-        FOREIGN KEY (profile, page) REFERENCES pages (profile, number) ON DELETE CASCADE);
-)";
-
-// Version 3: the different answers of a page's streak of right predictions, one a line, so
-// that a discovery goes on where it was left.
-constexpr const char* version3 = R"(
-    ALTER TABLE pages ADD COLUMN streak_answers TEXT NOT NULL DEFAULT '';
-)";
 
 // The local date and time as "2026-12-07-143005", for the name of a damaged file set aside.
 std::string stamp()
@@ -73,61 +26,120 @@ std::string stamp()
     return text;
 }
 
-// Whether SQLite finds a whole database: false for a file that is no database or is damaged.
-// A lock held too long by another copy is a fault of its own, not damage.
-bool healthy(SqliteConnection& db)
-{
-    sqlite3_stmt* check = nullptr;
-    int code = sqlite3_prepare_v2(db.handle(), "PRAGMA quick_check", -1, &check, nullptr);
-    std::string result;
-    if (code == SQLITE_OK) {
-        code = sqlite3_step(check);
-        if (code == SQLITE_ROW) {
-            result = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
-            code = SQLITE_OK;
-        }
-    }
-    sqlite3_finalize(check);
-    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-        return false;
-    if (code != SQLITE_OK)
-        db.fail(code);
-    return result == "ok";
-}
-
 } // namespace
-
-const char* schemaStep(int version)
-{
-    switch (version) {
-    case 1:
-        return version1;
-    case 2:
-        return version2;
-    case 3:
-        return version3;
-    default:
-        return nullptr;
-    }
-}
 
 SqliteStore::SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions options)
     : m_file(folder / fileName)
 {
+    makeFolder(folder);
+    checkFile();
+    m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
+    if (m_db->damaged())
+        startAgainFromDamaged(options);
+    openHealthy(options);
+}
+
+namespace {
+
+// The first part of the folder's path that is there and is no folder.
+std::optional<std::filesystem::path> fileInPath(const std::filesystem::path& folder)
+{
+    for (std::filesystem::path part = folder; !part.empty() && part != part.parent_path();
+         part = part.parent_path()) {
+        std::error_code ignored;
+        const auto status = std::filesystem::status(part, ignored);
+        if (std::filesystem::exists(status))
+            return std::filesystem::is_directory(status) ? std::nullopt : std::optional(part);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void SqliteStore::makeFolder(const std::filesystem::path& folder)
+{
     std::error_code problem;
     std::filesystem::create_directories(folder, problem);
-    if (problem)
-        //: %1 is the folder; %2 is why, such as "il disco è pieno"
-        throw StoreFault(fill(
-            translate("Store", "Non posso creare la cartella «%1» per l'archivio di Quorvel: %2."),
+    if (!problem)
+        return;
+    if (const auto file = fileInPath(folder))
+        //: %1 is the folder; %2 is a file that stands where a folder of its path should be
+        throw StoreFault(fill(translate("Store",
+                                  "Non posso creare la cartella «%1» per l'archivio di Quorvel: "
+                                  "«%2» è un file, non una cartella."),
+            { utf8FromPath(folder), utf8FromPath(*file) }));
+    //: %1 is the folder; %2 is why, such as "il disco è pieno"
+    throw StoreFault(
+        fill(translate("Store", "Non posso creare la cartella «%1» per l'archivio di Quorvel: %2."),
             { utf8FromPath(folder), reasonFor(problem) }));
+}
+
+// Whatever stands where the database should be, if it cannot be a database: SQLite would only
+// say it cannot open it, or that the disk does not answer.
+void SqliteStore::checkFile() const
+{
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::file_status link = fs::symlink_status(m_file, ignored);
+    const fs::file_status status = fs::status(m_file, ignored);
+    const std::string file = utf8FromPath(m_file);
+    if (fs::is_symlink(link) && !fs::exists(status))
+        //: %1 is the database's file, %2 where its link leads
+        throw StoreFault(fill(translate("Store",
+                                  "L'archivio di Quorvel («%1») è un collegamento a «%2», che non "
+                                  "c'è: forse è su un disco staccato. Chiedi aiuto "
+                                  "all'insegnante."),
+            { file, utf8FromPath(fs::read_symlink(m_file, ignored)) }));
+    if (fs::is_directory(status))
+        //: %1 is the database's file
+        throw StoreFault(fill(translate("Store",
+                                  "Al posto dell'archivio di Quorvel («%1») c'è una cartella: "
+                                  "spostala o cambiale nome, oppure chiedi aiuto all'insegnante."),
+            { file }));
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        //: %1 is the database's file
+        throw StoreFault(fill(translate("Store",
+                                  "Al posto dell'archivio di Quorvel («%1») c'è un file speciale, "
+                                  "che non può fare da archivio. Chiedi aiuto all'insegnante."),
+            { file }));
+}
+
+namespace {
+
+// The schema version of a damaged database, as its header says; 0 when it cannot be read.
+int damagedVersion(SqliteConnection& db)
+{
+    // Without it, SQLite reads nothing of a file shorter than its header says.
+    sqlite3_exec(db.handle(), "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
+    sqlite3_stmt* read = nullptr;
+    int version = 0;
+    if (sqlite3_prepare_v2(db.handle(), "PRAGMA user_version", -1, &read, nullptr) == SQLITE_OK
+        && sqlite3_step(read) == SQLITE_ROW)
+        version = sqlite3_column_int(read, 0);
+    sqlite3_finalize(read);
+    return version;
+}
+
+} // namespace
+
+// A damaged database is set aside as it is, and a fresh one of its schema version is given all
+// that can still be read of it; it is then brought up to date as any other.
+void SqliteStore::startAgainFromDamaged(const SqliteStoreOptions& options)
+{
+    const int version = damagedVersion(*m_db);
+    m_db.reset();
+    const std::filesystem::path aside = moveAside();
     m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
-    if (!healthy(*m_db)) {
-        m_db.reset();
-        moveAside();
-        m_db = std::make_unique<SqliteConnection>(m_file, options.busyMilliseconds);
+    Rescue rescue;
+    if (version >= 1 && version <= schemaVersion) {
+        SqliteTransaction transaction(*m_db);
+        for (int step = 1; step <= version; ++step)
+            m_db->execute(schemaStep(step));
+        m_db->execute(("PRAGMA user_version = " + std::to_string(version)).c_str());
+        transaction.commit();
+        rescue = copyReadableRows(aside, *m_db);
     }
-    openHealthy(options);
+    m_notice = rescueNotice(utf8FromPath(aside.filename()), rescue, *m_db);
 }
 
 namespace {
@@ -151,7 +163,7 @@ void SqliteStore::openHealthy(const SqliteStoreOptions& options)
     migrate();
 }
 
-void SqliteStore::moveAside()
+std::filesystem::path SqliteStore::moveAside()
 {
     const std::string base = "quorvel-guasto-" + stamp();
     std::filesystem::path aside = m_file.parent_path() / (base + ".db");
@@ -174,11 +186,7 @@ void SqliteStore::moveAside()
         if (std::filesystem::exists(journal, problem))
             std::filesystem::rename(journal, journalAside, problem);
     }
-    //: %1 is the name of the damaged file kept aside
-    m_notice = fill(translate("Store",
-                        "L'archivio di Quorvel era rovinato: l'ho messo da parte come «%1» e ne "
-                        "ho cominciato uno nuovo."),
-        { utf8FromPath(aside.filename()) });
+    return aside;
 }
 
 void SqliteStore::migrate()

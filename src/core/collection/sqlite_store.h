@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace quorvel {
 
@@ -28,14 +29,16 @@ struct SqliteStoreOptions
 class SqliteStore : public CollectionStore
 {
 public:
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,
-    // or a damaged one, is renamed aside with the date and time ("quorvel-guasto-...db") and a
-    // fresh database is started: notice() then says so. Throws a StoreFault when the database
-    // is locked by another copy for longer than the wait, when the folder cannot be written,
-    // or when a newer Quorvel made the database (then it is left as it is).
+    // or a damaged one (SQLite's whole check says so), is renamed aside with the date and time
+    // ("quorvel-guasto-...db") and a fresh database is started with whatever can still be read
+    // of it: notice() then says what was copied and what was not. Throws a StoreFault when the
+    // database is locked by another copy for longer than the wait, when the folder cannot be
+    // written, when something that cannot be a database stands in its place, or when a newer
+    // Quorvel made the database (then it is left as it is).
     explicit SqliteStore(const std::filesystem::path& folder, SqliteStoreOptions options = {});
 
     // What happened while opening, for the pupil; empty when all went well.
@@ -47,25 +50,49 @@ public:
     std::vector<Card> cards(const std::string& profile) override;
     bool openCard(const std::string& profile, const Card& card) override;
     std::vector<Page> notebook(const std::string& profile) override;
-    void saveNotebook(const std::string& profile, const std::vector<Page>& pages) override;
+    void saveNotebook(const std::string& profile, std::span<const Page> pages) override;
     ClassRules classRules() override;
     void setClassRules(const ClassRules& rules) override;
     std::optional<std::string> pinHash() override;
     bool setPinHashIfUnset(const std::string& hash) override;
 
 private:
+    // A page as this connection last read or wrote it: its row, and how many of its first
+    // trials are kept, the last of them named, so that a save writes only what is new.
+    struct KeptPage
+    {
+        long long row = 0;
+        Level level;
+        int streak = 0;
+        std::vector<std::string> streakAnswers;
+        bool discovered = false;
+        bool revealed = false;
+        std::size_t trials = 0;
+        std::string lastTrial;
+
+        explicit KeptPage(long long row, const Page& page);
+        bool sameRow(const Page& page) const;
+        bool sameTrials(const Page& page) const;
+    };
+
+    void makeFolder(const std::filesystem::path& folder);
+    void checkFile() const;
+    void startAgainFromDamaged(const SqliteStoreOptions& options);
     void openHealthy(const SqliteStoreOptions& options);
-    void moveAside();
+    std::filesystem::path moveAside();
     void migrate();
     long long profileId(const std::string& profile);
     std::optional<std::string> setting(const std::string& key);
-    void writePage(long long profile, const Page& page);
-    void writeTrials(long long profile, const Page& page, std::size_t from);
-    void readTrials(const std::string& profile, std::vector<Page>& pages);
+    void readTrials(const std::string& profile, std::vector<Page>& pages,
+        const std::unordered_map<long long, std::size_t>& pageAt);
+    long long writePage(long long profile, const Page& page);
+    void updatePage(long long row, const Page& page);
+    void writeTrials(long long row, const Page& page, std::size_t from);
 
     std::filesystem::path m_file;
     std::unique_ptr<SqliteConnection> m_db;
     std::string m_notice;
+    std::unordered_map<std::string, KeptPage> m_kept; // by the page's id
 };
 
 // The schema's steps: step n brings a database of version n - 1 to version n.

@@ -40,15 +40,22 @@ void Notebook::beginPage(Level level)
 {
     if (level.isNone())
         return;
-    if (!m_pages.empty() && m_pages.back().trials.empty() && !m_pages.back().revealed) {
-        m_pages.back().level = level;
-    } else {
-        Page page;
-        page.number = static_cast<int>(m_pages.size()) + 1;
-        page.level = level;
-        m_pages.push_back(std::move(page));
+    if (m_pages.empty() || !m_pages.back().trials.empty() || m_pages.back().revealed) {
+        Page next;
+        next.number = static_cast<int>(m_pages.size()) + 1;
+        m_pages.push_back(std::move(next));
     }
+    const long long previous = m_pages.size() > 1 ? m_pages[m_pages.size() - 2].begun : 0;
+    Page& page = m_pages.back();
+    page.level = level;
+    page.id = identity().newId();
+    page.begun = timeAfter(previous);
     changed();
+}
+
+long long Notebook::timeAfter(long long earlier)
+{
+    return std::max(identity().microsecondsNow(), earlier + 1);
 }
 
 void Notebook::changed()
@@ -85,6 +92,8 @@ TrialOutcome Notebook::record(const std::string& first, const std::string& secon
     trial.a = a;
     trial.b = b;
     trial.output = output;
+    trial.id = identity().newId();
+    trial.made = timeAfter(page.trials.empty() ? page.begun : page.trials.back().made);
     if (const std::optional<Prediction> predicted = readPrediction(prediction)) {
         const PredictionCheck check
             = checkPrediction(*predicted, output, possible ? possible() : PossibleOutputs {});

@@ -6,6 +6,7 @@
 
 #include "core/app/level.h"
 #include "core/app/translation.h"
+#include "core/notebook/identity.h"
 #include "core/notebook/prediction.h"
 
 #include <functional>
@@ -18,10 +19,11 @@ namespace quorvel {
 
 class Formula;
 
-// One experiment as the pupil saw it.
+// One experiment as the pupil saw it. Once written it never changes: a trial is only ever
+// added, so two copies of the program playing as one pupil keep both their trials.
 struct Trial
 {
-    int number = 0; // from 1 on its page
+    int number = 0; // from 1 on its page: its place in the page's order
     std::string first; // the inputs as typed
     std::string second;
     double a = 0; // the numbers the machine read from them
@@ -29,12 +31,15 @@ struct Trial
     std::string output; // as displayed: a number, or "????"
     std::optional<std::string> prediction; // as typed, when the pupil predicted
     bool predictionRight = false;
+    std::string id; // its own, given when it was made
+    long long made = 0; // when, in microseconds; with the id, its place in the page's order
 };
 
-// The trials made while one mechanism was in force.
+// The trials made while one mechanism was in force, in the order they were made (by `made`,
+// then by id).
 struct Page
 {
-    int number = 0; // from 1
+    int number = 0; // from 1: its place in the notebook's order
     Level level;
     std::vector<Trial> trials;
     int streak = 0; // right predictions in a row on pairs not tried before
@@ -43,6 +48,8 @@ struct Page
     std::vector<std::string> streakAnswers;
     bool discovered = false;
     bool revealed = false;
+    std::string id; // its own, given when it began
+    long long begun = 0; // when, in microseconds; with the id, its place in the notebook
 
     // "Meccanismo 3": never the scheme or the mechanism, which would give the answer away.
     std::string title() const
@@ -95,8 +102,11 @@ class Notebook
 public:
     static constexpr int streakForDiscovery = 3;
 
+    // Ids and times come from the system unless a source is given (tests give theirs).
+    void setIdentity(IdentitySource& source) { m_identity = &source; }
+
     // The mechanism in force may have changed: later trials go on a new page. An empty
-    // current page is kept for the new mechanism rather than left behind.
+    // current page is kept for the new mechanism rather than left behind, as a new page.
     void beginPage(Level level);
     // Writes an experiment on the current page; nothing is written without a page. The
     // prediction, if any, is checked and cleared: `possible` tells, only when asked, what the
@@ -118,9 +128,15 @@ public:
 
 private:
     void changed();
+    IdentitySource& identity() { return m_identity ? *m_identity : m_systemIdentity; }
+    // A time after `earlier` however the clock was set: what one copy writes after another
+    // keeps its place after it.
+    long long timeAfter(long long earlier);
     static bool followStreak(Page& page, const PredictionCheck& check, bool pairTried);
 
     std::vector<Page> m_pages;
+    SystemIdentity m_systemIdentity;
+    IdentitySource* m_identity = nullptr;
     NotebookObserver* m_observer = nullptr;
     std::string m_prediction;
 };

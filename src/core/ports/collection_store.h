@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,9 +69,14 @@ public:
     // Opens a card; a card already open is never changed, and then the answer is false.
     virtual bool openCard(const std::string& profile, const Card& card) = 0;
 
+    // The profile's notebook in its order, the pages and trials numbered from 1 in it: every
+    // page and trial kept for the profile, whichever copy of the program wrote it.
     virtual std::vector<Page> notebook(const std::string& profile) = 0;
-    // Replaces the profile's whole notebook.
-    virtual void saveNotebook(const std::string& profile, const std::vector<Page>& pages) = 0;
+    // Keeps these pages and their trials by their ids (see keepInto): pages with trials or
+    // revealed, a page's latest streak, level and marks, and the trials not kept yet. Nothing
+    // kept is ever taken away, so two copies playing as one pupil keep each other's trials,
+    // and pages not handed over stay as they were kept.
+    virtual void saveNotebook(const std::string& profile, std::span<const Page> pages) = 0;
 
     virtual ClassRules classRules() = 0;
     virtual void setClassRules(const ClassRules& rules) = 0;

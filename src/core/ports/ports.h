@@ -96,6 +96,18 @@ public:
     virtual void reseed(int clockReading) = 0;
 };
 
+// Where the notebook's pages and trials get their identity: an id no other copy of the program
+// will ever give, however many play as one pupil at once, and the moment each was made.
+class IdentitySource
+{
+public:
+    virtual ~IdentitySource() = default;
+    // 128 random bits as 32 lowercase hexadecimal digits.
+    virtual std::string newId() = 0;
+    // Microseconds since 1970-01-01 UTC, as the computer's calendar clock reads them.
+    virtual long long microsecondsNow() = 0;
+};
+
 // The controls of the machine's face whose texts the core owns.
 enum class Control { i1, i2, Text1, Text2, usc, Label15 };
 

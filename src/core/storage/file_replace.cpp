@@ -38,8 +38,14 @@ std::string utf8FromPath(const fs::path& path)
 std::string reasonFor(std::error_code error)
 {
     using std::errc;
-    if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
+    if (error == notAPlainFile())
+        return translate("Storage", "non è un file normale e non si può sostituire");
+    if (error == errc::no_such_file_or_directory)
         return translate("Storage", "la cartella non esiste");
+    if (error == errc::not_a_directory)
+        return translate("Storage", "nel percorso c'è un file al posto di una cartella");
+    if (error == errc::too_many_symbolic_link_levels)
+        return translate("Storage", "i collegamenti girano in tondo e non portano a nessun file");
     if (error == errc::is_a_directory)
         return translate("Storage", "esiste già una cartella con questo nome");
     if (error == errc::operation_not_permitted)
@@ -164,25 +170,63 @@ void syncFolder(const fs::path&) { }
 
 } // namespace
 
-// Writes the whole file beside the target, flushed to the disk, and renames it over the
-// target, so the target holds either the old contents or the new, whatever happens. A symbolic
-// link keeps pointing where it did: the file it points to is replaced.
-std::error_code replaceFile(const fs::path& target, const std::string& contents)
+namespace {
+
+class FileProblems : public std::error_category
+{
+public:
+    const char* name() const noexcept override { return "quorvel-file"; }
+    std::string message(int) const override { return "not a plain file"; }
+};
+
+} // namespace
+
+std::error_code notAPlainFile()
+{
+    static const FileProblems problems;
+    return std::error_code(1, problems);
+}
+
+std::error_code replaceableFile(const fs::path& target, fs::path& file)
 {
     std::error_code error;
-    fs::path absolute = fs::absolute(target, error);
+    file = fs::absolute(target, error);
     if (error)
         return error;
-    if (fs::is_symlink(fs::symlink_status(absolute, error))) {
-        const fs::path pointed = fs::read_symlink(absolute, error);
-        absolute = pointed.is_absolute() ? pointed : absolute.parent_path() / pointed;
+    // A chain of links is followed to its end, however long, unless it goes round.
+    for (int links = 0; fs::is_symlink(fs::symlink_status(file, error)); ++links) {
+        if (links == 40)
+            return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+        const fs::path pointed = fs::read_symlink(file, error);
+        if (error)
+            return error;
+        file = pointed.is_absolute() ? pointed : file.parent_path() / pointed;
     }
-    const fs::file_status status = fs::status(absolute, error);
+    const fs::file_status status = fs::status(file, error);
     if (fs::is_directory(status))
         return std::make_error_code(std::errc::is_a_directory);
-    const fs::path folder = absolute.parent_path();
-    if (!fs::is_directory(folder, error))
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return notAPlainFile();
+    const fs::file_status folder = fs::status(file.parent_path(), error);
+    if (fs::exists(folder) && !fs::is_directory(folder))
+        return std::make_error_code(std::errc::not_a_directory);
+    if (!fs::is_directory(folder))
         return std::make_error_code(std::errc::no_such_file_or_directory);
+    return {};
+}
+
+// Writes the whole file beside the target, flushed to the disk, and renames it over the
+// target, so the target holds either the old contents or the new, whatever happens. A symbolic
+// link keeps pointing where it did, however many links lead on: the file at their end is
+// replaced. A pipe or a device is never replaced by a file.
+std::error_code replaceFile(const fs::path& target, const std::string& contents)
+{
+    fs::path absolute;
+    if (const std::error_code problem = replaceableFile(target, absolute))
+        return problem;
+    std::error_code error;
+    const fs::file_status status = fs::status(absolute, error);
+    const fs::path folder = absolute.parent_path();
 
     std::optional<fs::perms> perms;
     if (fs::exists(status)) {

@@ -205,6 +205,16 @@ void NotebookDock::savePdf(const QString& path)
         m_messages.show(withoutDocuments());
         return;
     }
+    // Writing a pipe would wait for a reader for ever; a folder or a missing one cannot be
+    // written either: said as the CSV export says it.
+    std::filesystem::path file;
+    if (const std::error_code problem = replaceableFile(pathOf(path), file)) {
+        //: %1 is the file, %2 why it could not be written
+        m_messages.show(tr("Il quaderno non è stato salvato in «%1»: %2.")
+                            .arg(path, QString::fromStdString(reasonFor(problem)))
+                            .toStdString());
+        return;
+    }
     if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path)) {
         //: %1 is the file
         m_messages.show(tr("Il quaderno non è stato salvato in «%1»: il file non si può scrivere.")

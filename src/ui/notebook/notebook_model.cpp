@@ -37,6 +37,7 @@ void NotebookModel::showPage(int index)
     m_page = index;
     m_rows = page() ? static_cast<int>(page()->trials.size()) : 0;
     m_check.reset();
+    m_checkOfRow.clear();
     endResetModel();
 }
 
@@ -46,18 +47,25 @@ void NotebookModel::refresh()
     if (rows > m_rows) {
         beginInsertRows({}, m_rows, rows - 1);
         m_rows = rows;
-        // A new trial makes an earlier check out of date.
-        m_check.reset();
         endInsertRows();
-        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
+        // A new trial makes an earlier check out of date.
+        if (m_check)
+            setHypothesis(std::nullopt);
     } else if (rows != m_rows) {
         showPage(m_page);
     }
 }
 
+// A check lists only the trials where the machine showed a number: each is found by its
+// trial's number, which is its row's.
 void NotebookModel::setHypothesis(std::optional<HypothesisCheck> check)
 {
     m_check = std::move(check);
+    m_checkOfRow.assign(m_check ? static_cast<std::size_t>(m_rows) : 0, nullptr);
+    if (m_check)
+        for (const TrialCheck& c : m_check->trials)
+            if (c.trial >= 1 && c.trial <= m_rows)
+                m_checkOfRow[static_cast<std::size_t>(c.trial - 1)] = &c;
     if (m_rows > 0)
         emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
 }
@@ -83,8 +91,8 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
     if (!p || index.row() >= static_cast<int>(p->trials.size()))
         return {};
     const Trial& t = p->trials[static_cast<std::size_t>(index.row())];
-    const TrialCheck* check = m_check && index.row() < static_cast<int>(m_check->trials.size())
-        ? &m_check->trials[static_cast<std::size_t>(index.row())]
+    const TrialCheck* check = index.row() < static_cast<int>(m_checkOfRow.size())
+        ? m_checkOfRow[static_cast<std::size_t>(index.row())]
         : nullptr;
     if (role == Qt::BackgroundRole && check)
         return QBrush(check->agrees ? agreeing : disagreeing);

@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 
 #include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -54,6 +55,7 @@ private:
     int m_page = -1;
     int m_rows = 0;
     std::optional<HypothesisCheck> m_check;
+    std::vector<const TrialCheck*> m_checkOfRow; // the check's result for each row, if any
 };
 
 } // namespace quorvel

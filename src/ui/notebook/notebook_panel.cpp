@@ -434,18 +434,20 @@ void NotebookPanel::announce(const QString& text, bool after)
 
 void NotebookPanel::revealRule()
 {
-    // A rule that waits for the first experiment's draw cannot be told yet: asking first
-    // whether to tell it would promise what cannot be given.
-    if (const auto rule = describeRule(m_machine); rule && !rule->known) {
-        say(QString::fromStdString(m_machine.revealRule().text));
-        return;
-    }
+    // The class rules come first, as in the console: a rule the teacher keeps hidden is never
+    // promised for after the next experiment.
     if (m_revealGuard) {
         if (const std::optional<QString> refusal = m_revealGuard()) {
             say(*refusal);
             m_saysRefusal = true;
             return;
         }
+    }
+    // A rule that waits for the first experiment's draw cannot be told yet: asking first
+    // whether to tell it would promise what cannot be given.
+    if (const auto rule = describeRule(m_machine); rule && !rule->known) {
+        say(QString::fromStdString(m_machine.revealRule().text));
+        return;
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(this, "Quorvel",
         tr("Vuoi davvero vedere la regola?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

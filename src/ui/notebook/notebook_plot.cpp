@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -47,25 +49,64 @@ struct Points
     int count = 0;
 };
 
+// A point drawn again over itself adds nothing, and every point drawn is a marker of its own
+// that costs the plot time: a page of 100 000 trials took minutes. The plot shows the last
+// `mostPoints` different points, which is more than a pupil can tell apart anyway.
+constexpr std::size_t mostPoints = 1000;
+
+struct Point
+{
+    double x, y, colour;
+    auto operator<=>(const Point&) const = default;
+};
+
+// The last different points of the page, in the order their trials were made.
+std::vector<Point> lastPoints(const Page& page, bool againstSecond)
+{
+    std::vector<Point> points;
+    std::set<Point> seen;
+    for (auto t = page.trials.rbegin(); t != page.trials.rend() && points.size() < mostPoints;
+         ++t) {
+        const auto y = readShownNumber(t->output);
+        if (!y || !std::isfinite(t->a) || !std::isfinite(t->b))
+            continue;
+        const Point p { againstSecond ? t->b : t->a, *y, againstSecond ? t->a : t->b };
+        if (seen.insert(p).second)
+            points.push_back(p);
+    }
+    std::reverse(points.begin(), points.end());
+    return points;
+}
+
+// The values that have a colour of their own: the first ones the page met, so that each keeps
+// its colour from one experiment to the next, whatever values come after it, and however many
+// trials later the points drawn begin.
+std::vector<double> firstValues(const Page& page, bool againstSecond)
+{
+    std::vector<double> values;
+    for (auto t = page.trials.begin();
+         t != page.trials.end() && static_cast<int>(values.size()) < colourCount - 1; ++t) {
+        const double value = againstSecond ? t->a : t->b;
+        if (readShownNumber(t->output) && std::isfinite(t->a) && std::isfinite(t->b)
+            && std::find(values.begin(), values.end(), value) == values.end())
+            values.push_back(value);
+    }
+    return values;
+}
+
 Points pointsOf(const Page* page, bool againstSecond)
 {
     Points p;
     if (!page)
         return p;
-    for (const Trial& t : page->trials) {
-        const auto y = readShownNumber(t.output);
-        if (!y || !std::isfinite(t.a) || !std::isfinite(t.b))
-            continue;
-        const double x = againstSecond ? t.b : t.a;
-        double key = againstSecond ? t.a : t.b;
+    p.firstMet = firstValues(*page, againstSecond);
+    for (const Point& point : lastPoints(*page, againstSecond)) {
         // The last colour gathers the values beyond the others.
-        if (!p.byColour.count(key) && static_cast<int>(p.byColour.size()) >= colourCount - 1)
-            key = HUGE_VAL;
-        if (!p.byColour.count(key) && !std::isinf(key))
-            p.firstMet.push_back(key);
-        p.byColour[key].append(QPointF(x, *y));
-        p.xLow = std::min(p.xLow, x), p.xHigh = std::max(p.xHigh, x);
-        p.yLow = std::min(p.yLow, *y), p.yHigh = std::max(p.yHigh, *y);
+        const bool own
+            = std::find(p.firstMet.begin(), p.firstMet.end(), point.colour) != p.firstMet.end();
+        p.byColour[own ? point.colour : HUGE_VAL].append(QPointF(point.x, point.y));
+        p.xLow = std::min(p.xLow, point.x), p.xHigh = std::max(p.xHigh, point.x);
+        p.yLow = std::min(p.yLow, point.y), p.yHigh = std::max(p.yHigh, point.y);
         ++p.count;
     }
     return p;

@@ -11,7 +11,8 @@
 namespace quorvel {
 
 // The shape of the rule: the outputs of a page against the first input, one colour for each
-// value of the second (or the other way round), so the pupil sees how the output grows.
+// value of the second (or the other way round), so the pupil sees how the output grows. A page
+// of very many trials shows its last few thousand different points.
 class NotebookPlot : public QChartView, public PagePlot
 {
     Q_OBJECT

@@ -23,12 +23,19 @@ std::string today()
 
 } // namespace
 
+namespace {
+
+bool hasControlCharacter(const QString& name)
+{
+    return std::any_of(
+        name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+} // namespace
+
 bool goodPupilName(const QString& name)
 {
-    if (name.isEmpty() || name.size() > longestName)
-        return false;
-    return std::none_of(
-        name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return !name.isEmpty() && name.size() <= longestName && !hasControlCharacter(name);
 }
 
 PupilSession::PupilSession(Machine& machine, MessageBox& messages, QObject* parent)
@@ -92,6 +99,10 @@ QStringList PupilSession::pupils()
 bool PupilSession::addPupil(const QString& typed, QString& why)
 {
     const QString name = typed.simplified();
+    if (hasControlCharacter(name)) {
+        why = tr("Il nome non può contenere caratteri invisibili.");
+        return false;
+    }
     if (!goodPupilName(name)) {
         why = tr("Il nome deve avere da 1 a %1 lettere.").arg(longestName);
         return false;
