@@ -15,7 +15,7 @@
 #include "core/collection/sqlite_store.h"
 #include "core/values/number_text.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,7 +65,7 @@ void measure(int trials, bool report = true)
 {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    keepPupil(std::filesystem::path(PupilSession::folder().toStdU16String()), trials);
+    keepPupil(std::filesystem::path(PupilPresenter::folder().toStdU16String()), trials);
 
     Quiet quiet;
     SystemClock clock { 10 * 3600 };
@@ -74,8 +74,8 @@ void measure(int trials, bool report = true)
     NotebookPanel panel(machine);
     panel.resize(NotebookPanel::naturalWidth, 900);
     panel.show();
-    PupilSession session(machine, quiet);
-    session.database();
+    PupilPresenter session(machine, clock, quiet, {});
+    session.open();
     QApplication::processEvents();
 
     const double cpu = cpuMilliseconds();

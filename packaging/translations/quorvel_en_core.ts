@@ -30,11 +30,6 @@
 <context>
     <name>Console</name>
     <message>
-        <source>il nome può avere al massimo %1 caratteri</source>
-        <extracomment>%1 is the longest a name can be, in characters</extracomment>
-        <translation>the name can be at most %1 characters long</translation>
-    </message>
-    <message>
         <source>%1 scoperte, %2 rivelate su %3</source>
         <extracomment>%1 cards discovered, %2 revealed, %3 cards in the whole collection</extracomment>
         <translation>%1 discovered, %2 revealed, out of %3</translation>
@@ -191,10 +186,6 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <translation>holds for %1 trial out of %2</translation>
     </message>
     <message>
-        <source>il nome non può contenere caratteri invisibili, come la tabulazione</source>
-        <translation>a name cannot hold invisible characters, such as the tab</translation>
-    </message>
-    <message>
         <source>(sostituito)</source>
         <extracomment>after &quot;esportato: PATH&quot;: the file that was there was replaced</extracomment>
         <translation>(replaced)</translation>
@@ -280,6 +271,48 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     <message>
         <source>La macchina sceglie una parte della regola al primo esperimento: fai prima un esperimento, poi potrò dirti la regola.</source>
         <translation>The machine picks part of its rule at the first experiment: do one experiment first, then I can tell you the rule.</translation>
+    </message>
+</context>
+<context>
+    <name>Pupils</name>
+    <message>
+        <source>Il nome non può contenere caratteri invisibili, come la tabulazione.</source>
+        <translation>A name cannot hold invisible characters, such as the tab.</translation>
+    </message>
+    <message>
+        <source>Il nome non può contenere segni che cambiano il verso della scrittura.</source>
+        <translation>A name cannot hold signs that change the direction of the writing.</translation>
+    </message>
+    <message>
+        <source>Scrivi il nome: almeno una lettera.</source>
+        <translation>Write the name: one letter at least.</translation>
+    </message>
+    <message>
+        <source>Il nome può avere al massimo %1 lettere.</source>
+        <extracomment>%1 is the longest a name can be, in letters</extracomment>
+        <translation>A name can have %1 letters at most.</translation>
+    </message>
+    <message>
+        <source>«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.</source>
+        <translation>‘Guest’ is the name for playing without keeping anything: choose another one.</translation>
+    </message>
+    <message>
+        <source>C&apos;è già un giocatore con questo nome.</source>
+        <translation>There is already a player with this name.</translation>
+    </message>
+    <message>
+        <source>Non sono riuscito a salvare l&apos;ultima prova di %1: %2</source>
+        <extracomment>%1 is the pupil&apos;s name, %2 why the trial could not be kept</extracomment>
+        <translation>I could not save %1&apos;s last trial: %2</translation>
+    </message>
+    <message>
+        <source>Non sono riuscito a salvare le ultime %1 prove di %2: %3</source>
+        <extracomment>%1 is how many trials, %2 the pupil&apos;s name, %3 why they could not be kept</extracomment>
+        <translation>I could not save %2&apos;s last %1 trials: %3</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
     </message>
 </context>
 <context>

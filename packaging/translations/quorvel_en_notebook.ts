@@ -549,35 +549,26 @@
     </message>
 </context>
 <context>
-    <name>quorvel::PupilSession</name>
+    <name>quorvel::PupilPresenter</name>
     <message>
         <source>Ospite</source>
         <translation>Guest</translation>
     </message>
     <message>
-        <source>Il nome deve avere da 1 a %1 lettere.</source>
-        <translation>A name must have 1 to %1 letters.</translation>
+        <source>Vuoi tenere nel tuo quaderno le prove fatte come Ospite?</source>
+        <translation>Do you want to keep the trials made as Guest in your notebook?</translation>
     </message>
     <message>
-        <source>«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.</source>
-        <translation>‘Guest’ is the name for playing without keeping anything: choose another one.</translation>
+        <source>Le prove fatte come Ospite non sono state tenute.</source>
+        <translation>The trials made as Guest were not kept.</translation>
     </message>
     <message>
-        <source>L&apos;archivio dei giocatori non si può aprire.</source>
-        <translation>The players&apos; records cannot be opened.</translation>
+        <source>Non riesco a salvare: riprovo...</source>
+        <translation>I cannot save: trying again...</translation>
     </message>
     <message>
-        <source>C&apos;è già un giocatore con questo nome.</source>
-        <translation>There is already a player with this name.</translation>
-    </message>
-    <message>
-        <source>%1 Si continua a giocare come Ospite.</source>
-        <extracomment>%1 says why the player&apos;s things cannot be kept</extracomment>
-        <translation>%1 You can go on playing as Guest.</translation>
-    </message>
-    <message>
-        <source>Il nome non può contenere caratteri invisibili.</source>
-        <translation>A name cannot hold invisible characters.</translation>
+        <source>Ora il quaderno è salvato.</source>
+        <translation>The notebook is saved now.</translation>
     </message>
 </context>
 <context>

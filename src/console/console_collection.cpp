@@ -8,15 +8,11 @@
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 
-#include <ctime>
 #include <ostream>
 #include <sstream>
 
 namespace quorvel {
 namespace {
-
-constexpr const char* guestName = "Ospite";
-constexpr std::size_t longestName = 40;
 
 // The notebook changes only at its last page: its count, and that page's counters, tell
 // whether it changed since it was kept.
@@ -31,36 +27,13 @@ std::string fingerprint(const Notebook& notebook)
     return f.str();
 }
 
-// A name a pupil can be called by: up to 40 characters, none of them a control character. The
-// reason when not, or nothing.
-std::optional<std::string> nameProblem(const std::string& name)
-{
-    std::size_t characters = 0;
-    for (char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return translate("Console",
-                "il nome non può contenere caratteri invisibili, come la "
-                "tabulazione");
-        // UTF-8: every byte but those that go on a character starts one.
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    if (characters > longestName)
-        //: %1 is the longest a name can be, in characters
-        return fill(translate("Console", "il nome può avere al massimo %1 caratteri"),
-            { std::to_string(longestName) });
-    return std::nullopt;
-}
-
 } // namespace
 
-ConsoleCollection::ConsoleCollection(Machine& machine, std::ostream& out,
-    std::filesystem::path folder, std::optional<std::string> date)
+ConsoleCollection::ConsoleCollection(
+    Machine& machine, std::ostream& out, std::filesystem::path folder, const Clock& clock)
     : m_machine(machine)
     , m_out(out)
-    , m_folder(std::move(folder))
-    , m_date(std::move(date))
-    , m_collection(std::make_unique<Collection>(m_guest, guestName))
-    , m_classroom(std::make_unique<Classroom>(m_guest))
+    , m_session(machine, clock, [folder] { return std::make_unique<SqliteStore>(folder); })
 {
 }
 
@@ -81,66 +54,57 @@ bool ConsoleCollection::run(const std::string& word, const std::string& rest)
     return true;
 }
 
-SqliteStore* ConsoleCollection::database()
+CollectionStore* ConsoleCollection::database()
 {
-    if (m_database)
-        return m_database.get();
-    try {
-        m_database = std::make_unique<SqliteStore>(m_folder);
-    } catch (const StoreFault& fault) {
-        error(fault.what());
+    CollectionStore* store = m_session.store();
+    if (!store) {
+        error(m_session.problem());
         return nullptr;
     }
-    if (!m_database->notice().empty())
-        m_out << "messaggio: " << m_database->notice() << '\n';
-    return m_database.get();
+    if (const std::string notice = m_session.takeNotice(); !notice.empty())
+        m_out << "messaggio: " << notice << '\n';
+    return store;
 }
 
-void ConsoleCollection::chooseProfile(const std::string& name)
+// "profilo NOME" plays as that pupil, added when new; the guest's name plays as the guest.
+void ConsoleCollection::chooseProfile(const std::string& typed)
 {
-    if (const std::optional<std::string> problem = nameProblem(name)) {
+    const std::string name = tidyPupilName(typed);
+    if (const std::optional<std::string> problem = pupilNameProblem(name)) {
         error(*problem);
         return;
     }
-    if (sameProfileName(name, guestName)) {
-        switchTo(m_guest, guestName);
-        m_out << "profilo: " << guestName << '\n';
+    std::string chosen = guestName;
+    if (!isGuestName(name)) {
+        if (!database())
+            return;
+        std::optional<std::string> known = m_session.knownPupil(name);
+        if (!known) {
+            const PupilSession::Added added = m_session.addPupil(name);
+            if (added.problem) {
+                error(*added.problem);
+                return;
+            }
+            known = added.name;
+        }
+        chosen = *known;
+    }
+    if (const std::optional<std::string> problem = m_session.choose(chosen)) {
+        error(*problem);
         return;
     }
-    SqliteStore* store = database();
-    if (!store)
-        return;
-    try {
-        store->addProfile(name);
-        std::string stored = name;
-        for (const std::string& p : store->profiles())
-            if (sameProfileName(p, name))
-                stored = p;
-        m_classroom = std::make_unique<Classroom>(*store);
-        switchTo(*store, stored);
-        m_out << "profilo: " << stored << '\n';
-    } catch (const StoreFault& fault) {
-        error(fault.what());
-    }
-}
-
-// The notebook of the profile left is already kept; the new profile's comes back as it was
-// left, with a new page for the mechanism in force.
-void ConsoleCollection::switchTo(CollectionStore& store, const std::string& profile)
-{
-    keepNotebook();
-    auto next = std::make_unique<Collection>(store, profile);
-    m_machine.notebook().restore(next->savedNotebook());
-    m_collection = std::move(next);
-    m_machine.beginNotebookPage();
-    m_keptNotebook = fingerprint(m_machine.notebook());
-    keepNotebook();
+    if (const std::string givenUp = m_session.takeGivenUp(); !givenUp.empty())
+        error(givenUp);
+    m_triedNotebook = fingerprint(m_machine.notebook());
+    m_out << "profilo: " << chosen << '\n';
 }
 
 void ConsoleCollection::printCollection()
 {
-    try {
-        const std::vector<Card> cards = m_collection->openCards();
+    {
+        const std::vector<Card> cards = m_session.cards();
+        if (const auto fault = m_session.takeFault())
+            return error(*fault);
         const CardCounts counts = countCards(cards);
         //: %1 cards discovered, %2 revealed, %3 cards in the whole collection
         m_out << "collezione: "
@@ -159,19 +123,15 @@ void ConsoleCollection::printCollection()
                              writtenDate(c.date) })
                   << '\n';
         }
-    } catch (const StoreFault& fault) {
-        error(fault.what());
     }
 }
 
 void ConsoleCollection::teacher(const std::string& pin)
 {
-    SqliteStore* store = database();
-    if (!store)
+    if (!database())
         return;
     try {
-        m_classroom = std::make_unique<Classroom>(*store);
-        switch (m_classroom->enterPin(pin)) {
+        switch (m_session.classroom().enterPin(pin)) {
         case Classroom::PinAnswer::FirstSet:
         case Classroom::PinAnswer::Right:
             m_teacher = true;
@@ -222,7 +182,7 @@ void ConsoleCollection::chooseScheme(const std::string& arguments)
 
 bool ConsoleCollection::allowsLevel(int level)
 {
-    if (m_classroom->levelAllowed(Level::number(level)))
+    if (m_session.classroom().levelAllowed(Level::number(level)))
         return true;
     //: %1 is the level's number
     error(fill(translate("Console", "il livello %1 non è tra quelli scelti dall'insegnante"),
@@ -233,7 +193,7 @@ bool ConsoleCollection::allowsLevel(int level)
 bool ConsoleCollection::allowsReveal()
 {
     const std::optional<std::string> refusal
-        = m_classroom->revealRefusal(m_machine.notebook().currentPage());
+        = m_session.classroom().revealRefusal(m_machine.notebook().currentPage());
     if (refusal)
         error(*refusal);
     return !refusal;
@@ -241,44 +201,34 @@ bool ConsoleCollection::allowsReveal()
 
 void ConsoleCollection::afterExperiment()
 {
-    try {
-        m_collection->afterExperiment(m_machine, today());
-    } catch (const StoreFault& fault) {
-        error(fault.what());
-    }
+    m_session.afterExperiment();
+    if (const auto fault = m_session.takeFault())
+        error(*fault);
 }
 
 void ConsoleCollection::afterReveal()
 {
-    try {
-        m_collection->afterReveal(m_machine, today());
-    } catch (const StoreFault& fault) {
-        error(fault.what());
-    }
+    m_session.afterReveal();
+    if (const auto fault = m_session.takeFault())
+        error(*fault);
 }
 
 void ConsoleCollection::keepNotebook()
 {
     const std::string now = fingerprint(m_machine.notebook());
-    if (now == m_keptNotebook)
+    if (now == m_triedNotebook)
         return;
-    try {
-        m_collection->saveNotebook(m_machine.notebook());
-        m_keptNotebook = now;
-    } catch (const StoreFault& fault) {
-        error(fault.what());
-    }
+    m_triedNotebook = now;
+    if (m_session.keepNotebook() == PupilSession::Keeping::Waiting)
+        error(m_session.problem());
 }
 
-std::string ConsoleCollection::today() const
+void ConsoleCollection::finish()
 {
-    if (m_date)
-        return *m_date;
-    const std::time_t now = std::time(nullptr);
-    char text[16] = "";
-    if (const std::tm* local = std::localtime(&now))
-        std::strftime(text, sizeof text, "%Y-%m-%d", local);
-    return text;
+    m_triedNotebook.clear();
+    keepNotebook();
+    if (m_session.waiting())
+        error(m_session.unsavedMessage());
 }
 
 void ConsoleCollection::error(const std::string& text)

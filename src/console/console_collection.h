@@ -7,6 +7,7 @@
 #include "core/collection/classroom.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
+#include "core/collection/pupil_session.h"
 #include "core/collection/sqlite_store.h"
 
 #include <filesystem>
@@ -27,10 +28,9 @@ class Machine;
 class ConsoleCollection
 {
 public:
-    // `folder` holds the database; `date` fixes the date of the cards ("YYYY-MM-DD"), or
-    // today's is used.
-    ConsoleCollection(Machine& machine, std::ostream& out, std::filesystem::path folder,
-        std::optional<std::string> date);
+    // `folder` holds the database; the clock gives the cards' date.
+    ConsoleCollection(
+        Machine& machine, std::ostream& out, std::filesystem::path folder, const Clock& clock);
     ~ConsoleCollection();
 
     // Carries out profilo, collezione, scegli and insegnante; false for any other word or a
@@ -44,29 +44,25 @@ public:
     // What follows an experiment or a reveal: the card it opened, if any.
     void afterExperiment();
     void afterReveal();
-    // Keeps the notebook when it changed since it was last kept.
+    // Keeps the notebook when it changed since it was last tried: a command that writes
+    // nothing never waits on a database another copy holds.
     void keepNotebook();
+    // At the end: says what could not be kept.
+    void finish();
 
 private:
     void chooseProfile(const std::string& name);
     void printCollection();
     void teacher(const std::string& pin);
     void chooseScheme(const std::string& arguments);
-    SqliteStore* database();
-    void switchTo(CollectionStore& store, const std::string& profile);
-    std::string today() const;
+    CollectionStore* database();
     void error(const std::string& text);
 
     Machine& m_machine;
     std::ostream& m_out;
-    std::filesystem::path m_folder;
-    std::optional<std::string> m_date;
-    MemoryStore m_guest;
-    std::unique_ptr<SqliteStore> m_database;
-    std::unique_ptr<Collection> m_collection;
-    std::unique_ptr<Classroom> m_classroom;
+    PupilSession m_session;
     bool m_teacher = false;
-    std::string m_keptNotebook; // a fingerprint of the notebook as last kept
+    std::string m_triedNotebook; // a fingerprint of the notebook as last tried
 };
 
 // Where the pupils' database lives, as the window finds it (Qt's application data folder for

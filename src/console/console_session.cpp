@@ -102,8 +102,10 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
         Ports { p, p, p, p, m_clock, m_random }, options.programFolder, options.decimalSeparator);
     m_machine->setObserver(m_platform.get());
     m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
+    if (options.date)
+        m_clock.setDate(*options.date);
     m_collection
-        = std::make_unique<ConsoleCollection>(*m_machine, m_out, options.dataFolder, options.date);
+        = std::make_unique<ConsoleCollection>(*m_machine, m_out, options.dataFolder, m_clock);
 }
 
 ConsoleSession::~ConsoleSession() = default;
@@ -114,11 +116,12 @@ void ConsoleSession::run(std::istream& in)
     std::string line;
     while (std::getline(in, line)) {
         if (!execute(line))
-            return;
+            break;
         // What a command said is out before the next is read: a program that talks to the
         // console through a pipe reads each answer as it comes.
         m_out.flush();
     }
+    m_collection->finish();
 }
 
 void ConsoleSession::error(const std::string& text)

@@ -5,6 +5,7 @@
 // The console's own rules: its command-line options, and refused lines shown safely.
 #include "collection/sqlite_test_support.h"
 #include "console/console_session.h"
+#include "core/collection/sqlite_store.h"
 
 #include <gtest/gtest.h>
 
@@ -131,16 +132,44 @@ TEST(ConsoleCollection, StaysTheGuestAndSaysWhyWhenTheDatabaseCannotBeMade)
     EXPECT_TRUE(out.str().ends_with("\ncollezione: 0 scoperte, 0 rivelate su 43\n"));
 }
 
+// While another copy holds the database, a command that writes nothing does not try to save,
+// so it never waits; the trials wait, and are kept at the end when the database is free.
+TEST(ConsoleCollection, ACommandThatWritesNothingNeverWaitsOnTheDatabase)
+{
+    const testing::TempFolder folder;
+    std::ostringstream out;
+    ConsoleOptions options;
+    options.dataFolder = folder.path();
+    options.seed = 3;
+    ConsoleSession session(options, out);
+    for (const char* line : { "profilo Anna", "livello 1", "primo 3", "secondo 4", "esperimento" })
+        session.execute(line);
+    {
+        testing::RawDatabase holder(folder.path() / SqliteStore::fileName);
+        holder.execute("BEGIN EXCLUSIVE");
+        session.execute("esperimento");
+        EXPECT_NE(out.str().find("errore: "), std::string::npos) << "the save waits, and says so";
+        out.str("");
+        session.execute("cancella primo");
+        session.execute("primo 7");
+        EXPECT_EQ(out.str(), "") << "nothing written: nothing tried";
+        holder.execute("ROLLBACK");
+    }
+    session.execute("esperimento");
+    EXPECT_EQ(SqliteStore(folder.path()).notebook("Anna").back().trials.size(), 3u);
+}
+
 // A name is refused for what is wrong with it: too long counts characters, not bytes.
 TEST(ConsoleCollection, RefusesANameForWhatIsWrongWithIt)
 {
     const testing::TempFolder folder;
     const std::pair<std::string, std::string> rows[] = {
         { "Ma\tria",
-            "errore: il nome non può contenere caratteri invisibili, come la tabulazione" },
+            "errore: Il nome non può contenere caratteri invisibili, come la tabulazione." },
         { "Ma\x01ria",
-            "errore: il nome non può contenere caratteri invisibili, come la tabulazione" },
-        { std::string(41, 'a'), "errore: il nome può avere al massimo 40 caratteri" },
+            "errore: Il nome non può contenere caratteri invisibili, come la tabulazione." },
+        { std::string(41, 'a'), "errore: Il nome può avere al massimo 40 lettere." },
+        { "  Luca   Rossi ", "profilo: Luca Rossi" }, // trimmed, as the window does
         { std::string(40, 'a'), "profilo: " + std::string(40, 'a') },
         { "Zoë" + std::string(37, 'e'), "profilo: Zoë" + std::string(37, 'e') },
     };

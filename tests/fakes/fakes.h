@@ -102,6 +102,8 @@ public:
     int digit = 6;
     int secondsSinceMidnight() const override { return 45290 + digit; }
     std::string timeOfDay() const override { return "12:34:5" + std::to_string(digit); }
+    std::string date = "2026-12-07";
+    std::string today() const override { return date; }
 };
 
 // Gives the scripted draws in order, then `fallback`. Counts reseeds.

@@ -17,7 +17,7 @@
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/scheme_chooser.h"
 #include "ui/notebook/teacher_desk.h"
 #include "window_test.h"
@@ -85,7 +85,7 @@ protected:
     }
 
     NotebookPanel& panel() { return *form->notebook()->panel(); }
-    PupilSession& pupils() { return form->pupils(); }
+    PupilPresenter& pupils() { return form->pupils(); }
 
     DataHome data;
     testing::Recorder recorder;
@@ -158,7 +158,7 @@ TEST_F(NotebookInEnglish, TheChooserAndTheGuestAreInEnglish)
         QString problem;
     } names[] = {
         { "Marta", "" }, { "marta", "There is already a player with this name." },
-        { "", "A name must have 1 to 40 letters." },
+        { "", "Write the name: one letter at least." },
         { "guest", guestTaken }, // the name shown for the guest
         { "Ospite", guestTaken }, // and the one it is kept by
     };
@@ -247,7 +247,7 @@ TEST_F(NotebookInEnglish, TheDesksDialogsAreInEnglish)
     EXPECT_EQ(catalogue->topLevelItem(0)->child(0)->text(0), "Scheme 1");
     EXPECT_TRUE(catalogue->topLevelItem(0)->child(0)->text(1).startsWith("Mechanism "));
 
-    ClassProgress progress(*pupils().database());
+    ClassProgress progress(*pupils().session().store());
     EXPECT_EQ(progress.windowTitle(), "Class progress");
     EXPECT_EQ(headings(*progress.table().model()), "Pupil|Level|Mechanism|Rule|How|Date|Trials");
 }

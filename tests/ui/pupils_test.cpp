@@ -5,6 +5,7 @@
 // The pupils at the window, offscreen, each test on a data folder of its own: who plays, their
 // collection, the teacher's desk and the class's progress, and a pupil coming back after the
 // window was closed.
+#include "collection/sqlite_test_support.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
 #include "core/collection/sqlite_store.h"
@@ -17,7 +18,7 @@
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/scheme_chooser.h"
 #include "ui/notebook/teacher_desk.h"
 #include "window_test.h"
@@ -71,7 +72,7 @@ protected:
 
     MachineForm& window() { return *form; }
     NotebookPanel& panel() { return *form->notebook()->panel(); }
-    PupilSession& pupils() { return form->pupils(); }
+    PupilPresenter& pupils() { return form->pupils(); }
 
     void addAndChoose(const QString& name)
     {
@@ -131,8 +132,8 @@ TEST_F(Pupils, TheChooserAddsPupilsAndRefusesWhatCannotBeAName)
     } cases[] = {
         { "  Marta  ", "" },
         { "MARTA", "C'è già un giocatore con questo nome." },
-        { "", "Il nome deve avere da 1 a 40 lettere." },
-        { "Ma\x01ria", "Il nome non può contenere caratteri invisibili." },
+        { "", "Scrivi il nome: almeno una lettera." },
+        { "Ma\x01ria", "Il nome non può contenere caratteri invisibili, come la tabulazione." },
         { "ospite", "«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro." },
         { "Luca", "" },
     };
@@ -150,8 +151,64 @@ TEST_F(Pupils, TheChooserAddsPupilsAndRefusesWhatCannotBeAName)
     EXPECT_EQ(window().windowTitle(), "Quorvel - gioca Luca");
     QString why;
     EXPECT_FALSE(pupils().addPupil(QString(41, 'a'), why));
-    EXPECT_EQ(why, "Il nome deve avere da 1 a 40 lettere.");
+    EXPECT_EQ(why, "Il nome può avere al massimo 40 lettere.");
     EXPECT_TRUE(pupils().addPupil(QString(40, u'è'), why)); // letters, not bytes
+}
+
+// A new player finds their own notebook at once, and nothing of the previous player's on the
+// machine's face; the guest's trials are offered with one question.
+TEST_F(Pupils, TheNotebookFollowsThePupilWhoPlays)
+{
+    for (const bool keep : { false, true }) {
+        SCOPED_TRACE(keep);
+        rebuild();
+        window().findChild<QAction*>("livello1")->trigger();
+        predict("", "3", "4");
+        panel().hypothesisField().setText("A + B");
+        const QString pupil = keep ? "Nora" : "Leo";
+        QString why;
+        ASSERT_TRUE(pupils().addPupil(pupil, why)) << why.toStdString();
+        answer<QMessageBox>([keep](QMessageBox& box) {
+            EXPECT_EQ(box.text(), "Vuoi tenere nel tuo quaderno le prove fatte come Ospite?");
+            box.button(keep ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        pupils().choose(pupil);
+        EXPECT_EQ(pupils().player(), pupil);
+        Machine& m = window().machine();
+        EXPECT_EQ(m.text(Control::i1) + m.text(Control::i2) + m.text(Control::usc), "");
+        EXPECT_EQ(panel().hypothesisField().text(), "");
+        EXPECT_EQ(
+            panel().verdictText(), keep ? "" : "Le prove fatte come Ospite non sono state tenute.");
+        predict("", "5", "6");
+        predict("", "7", "1");
+        EXPECT_EQ(panel().model().rowCount(), keep ? 3 : 2);
+        EXPECT_TRUE(panel().findChild<QPushButton*>("rivela")->isEnabled());
+        EXPECT_FALSE(panel().statusText().startsWith("Scegli un livello"));
+        EXPECT_EQ(window().findChild<QComboBox*>("pagine")->count(),
+            static_cast<int>(m.notebook().pages().size()));
+    }
+}
+
+// A database another copy holds for a while never turns the pupil into the guest: the trials
+// wait, the notebook says so once, and they are kept when the database is free again.
+TEST_F(Pupils, ASaveThatFailsIsTriedAgainAndThePupilStays)
+{
+    addAndChoose("Marta");
+    window().machine().chooseScheme(1, 5);
+    predict("", "3", "4");
+    {
+        testing::RawDatabase holder(data.database() / SqliteStore::fileName);
+        holder.execute("BEGIN EXCLUSIVE");
+        predict("", "5", "6");
+        EXPECT_EQ(pupils().player(), "Marta");
+        EXPECT_EQ(panel().verdictText(), "Non riesco a salvare: riprovo...");
+        predict("", "7", "8");
+        EXPECT_EQ(pupils().player(), "Marta");
+        holder.execute("ROLLBACK");
+    }
+    QTest::qWait(PupilPresenter::retryMs + 500);
+    EXPECT_EQ(panel().verdictText(), "Ora il quaderno è salvato.");
+    EXPECT_EQ(SqliteStore(data.database()).notebook("Marta").back().trials.size(), 3u);
 }
 
 TEST_F(Pupils, TheGuestKeepsNothing)
@@ -416,7 +473,7 @@ TEST_F(Pupils, ProgressTableListsThePupilsAndExportsThem)
     addAndChoose("Marta");
     discoverTheLarger();
     addAndChoose("Luca");
-    ClassProgress progress(*pupils().database());
+    ClassProgress progress(*pupils().session().store());
     const QAbstractItemModel& model = *progress.table().model();
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.index(0, 0).data().toString(), "Marta");
@@ -491,11 +548,11 @@ TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
         SCOPED_TRACE(c.what);
         const DataHome data;
         if (c.folderIsAFile) {
-            QFile blocker(PupilSession::folder());
+            QFile blocker(PupilPresenter::folder());
             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
         } else {
-            QDir().mkpath(PupilSession::folder());
-            QFile damaged(PupilSession::folder() + "/quorvel.db");
+            QDir().mkpath(PupilPresenter::folder());
+            QFile damaged(PupilPresenter::folder() + "/quorvel.db");
             ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
             damaged.write(QByteArray(8192, 'x'));
         }
@@ -517,7 +574,7 @@ TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
         form.machine().typeDigits(Keypad::Second, "2");
         form.exp_Click(); // plays on
         EXPECT_NE(form.machine().text(Control::usc), "");
-        EXPECT_EQ(QDir(PupilSession::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
+        EXPECT_EQ(QDir(PupilPresenter::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
             c.filesAfter); // the damaged file set aside, beside a fresh one
     }
 }

@@ -9,7 +9,7 @@
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 
 #include <QtWidgets>
 
@@ -68,7 +68,7 @@ struct DataHome
     DataHome& operator=(const DataHome&) = delete;
     std::filesystem::path database() const
     {
-        return std::filesystem::path(PupilSession::folder().toStdString());
+        return std::filesystem::path(PupilPresenter::folder().toStdString());
     }
     const QByteArray before = qgetenv("XDG_DATA_HOME");
     QTemporaryDir dir;

@@ -192,8 +192,19 @@ void Machine::runSelectedMechanism()
         throw MechanismFault("no result");
 }
 
+void Machine::clearForNextPlayer()
+{
+    setText(Control::i1, "");
+    setText(Control::i2, "");
+    m_quietOutput = true;
+    setText(Control::usc, "");
+    m_quietOutput = false;
+}
+
 void Machine::usc_Change()
 {
+    if (m_quietOutput)
+        return;
     MachineState& s = m_state;
     if (s.activeLevel.isNone())
         return;

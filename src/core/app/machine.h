@@ -83,6 +83,9 @@ public:
 
     // Sets a control's text; a change of `usc` runs the output narration.
     void setText(Control control, const std::string& text);
+    // Empties the inputs and the output for the next player, who starts with nothing of the
+    // previous one's; the output's narration does not count this change.
+    void clearForNextPlayer();
 
     // What the mechanisms use.
     void readInputs(); // both: A from Text1, then B from Text2
@@ -136,6 +139,7 @@ private:
     Narrator* m_narrator = nullptr;
     SilentNarrator m_silent;
     bool m_resultAssigned = false;
+    bool m_quietOutput = false; // a change of the output the narration does not count
     bool m_welcomeOn = true;
     Notebook m_notebook;
     TrialOutcome m_lastOutcome;

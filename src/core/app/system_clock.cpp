@@ -26,6 +26,22 @@ int SystemClock::secondsSinceMidnight() const
     return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
 }
 
+std::string SystemClock::today() const
+{
+    if (m_date)
+        return *m_date;
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    const auto twoDigits = [](int v) { return (v < 10 ? "0" : "") + wholeText(v); };
+    return wholeText(local.tm_year + 1900) + '-' + twoDigits(local.tm_mon + 1) + '-'
+        + twoDigits(local.tm_mday);
+}
+
 std::string SystemClock::timeOfDay() const
 {
     const int s = secondsSinceMidnight();

@@ -21,12 +21,16 @@ public:
     }
     int secondsSinceMidnight() const override;
     std::string timeOfDay() const override;
+    std::string today() const override;
+    // A date of its own ("YYYY-MM-DD") in place of today's, to repeat a session exactly.
+    void setDate(std::string date) { m_date = std::move(date); }
 
     // "HH:MM:SS" to seconds since midnight, or nothing when the text is not such a time.
     static std::optional<int> parseTimeOfDay(const std::string& text);
 
 private:
     std::optional<int> m_fixed;
+    std::optional<std::string> m_date;
 };
 
 } // namespace quorvel

@@ -10,14 +10,6 @@
 
 namespace quorvel {
 
-bool sameProfileName(const std::string& a, const std::string& b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
 bool MemoryStore::addProfile(const std::string& name)
 {
     if (std::any_of(m_profiles.begin(), m_profiles.end(),

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/collection/pupil_names.h"
 #include "core/ports/collection_store.h"
 
 #include <map>
@@ -36,8 +37,5 @@ private:
     ClassRules m_rules;
     std::optional<std::string> m_pinHash;
 };
-
-// Profile names are the same whatever their capitals: "Anna" and "anna" are one pupil.
-bool sameProfileName(const std::string& a, const std::string& b);
 
 } // namespace quorvel

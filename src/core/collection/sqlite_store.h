@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace quorvel {
 
@@ -43,6 +44,7 @@ public:
 
     // What happened while opening, for the pupil; empty when all went well.
     const std::string& notice() const { return m_notice; }
+    std::string takeNotice() override { return std::exchange(m_notice, std::string()); }
     const std::filesystem::path& file() const { return m_file; }
 
     std::vector<std::string> profiles() override;

@@ -139,11 +139,22 @@ void Notebook::markRevealed()
     changed();
 }
 
+void Notebook::adopt(Page page)
+{
+    if (!m_pages.empty() && m_pages.back().trials.empty() && !m_pages.back().revealed)
+        m_pages.pop_back(); // an empty page is never left behind
+    page.number = static_cast<int>(m_pages.size()) + 1;
+    page.begun = timeAfter(m_pages.empty() ? 0 : m_pages.back().begun);
+    m_pages.push_back(std::move(page));
+    changed();
+}
+
 void Notebook::restore(std::vector<Page> pages)
 {
     m_pages = std::move(pages);
     m_prediction.clear();
-    changed();
+    if (m_observer)
+        m_observer->notebookReplaced();
 }
 
 std::string machineCannotCalculate(const std::vector<int>& trials)

@@ -92,6 +92,8 @@ class NotebookObserver
 public:
     virtual ~NotebookObserver() = default;
     virtual void notebookChanged() = 0;
+    // Another notebook took this one's place (a new player's): nothing shown of it is right.
+    virtual void notebookReplaced() { notebookChanged(); }
 };
 
 // The pupil's notebook: a page per mechanism, every experiment written on the current page,
@@ -121,6 +123,9 @@ public:
     void markRevealed();
     // Puts back the pages of a notebook kept from an earlier session, in place of these.
     void restore(std::vector<Page> pages);
+    // Takes another notebook's page, with its trials, as the page in force (the guest's page,
+    // kept by the pupil who takes over).
+    void adopt(Page page);
 
     const std::vector<Page>& pages() const { return m_pages; }
     const Page* currentPage() const { return m_pages.empty() ? nullptr : &m_pages.back(); }

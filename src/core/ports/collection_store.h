@@ -78,6 +78,9 @@ public:
     // and pages not handed over stay as they were kept.
     virtual void saveNotebook(const std::string& profile, std::span<const Page> pages) = 0;
 
+    // What the store has to say once, such as a damaged archive repaired; empty when nothing.
+    virtual std::string takeNotice() { return {}; }
+
     virtual ClassRules classRules() = 0;
     virtual void setClassRules(const ClassRules& rules) = 0;
     // The teacher's PIN, only as its salted hash; nothing before it is first set.

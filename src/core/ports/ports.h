@@ -83,6 +83,8 @@ public:
     virtual int secondsSinceMidnight() const = 0;
     // The time of day as "HH:MM:SS" (24-hour).
     virtual std::string timeOfDay() const = 0;
+    // Today's date as "YYYY-MM-DD", for the cards of the collection.
+    virtual std::string today() const = 0;
 };
 
 // The program's one pseudo-random generator.

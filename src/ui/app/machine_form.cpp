@@ -18,7 +18,7 @@
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
@@ -105,7 +105,11 @@ MachineForm::MachineForm(
     m_machine->setObserver(this);
     m_notebook = new NotebookDock(*this, *row, *m_machine, *this);
     connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::exp_Click);
-    m_pupils = new PupilSession(*m_machine, *this, this);
+    m_pupils = new PupilPresenter(*m_machine, m_clock, *this, [this](const QString& question) {
+        return QMessageBox::question(
+                   this, "Quorvel", question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            == QMessageBox::Yes;
+    });
     m_desk = new TeacherDesk(*this, *m_machine, *m_pupils);
 
     buildFace();
@@ -124,7 +128,7 @@ MachineForm::MachineForm(
 
 MachineForm::~MachineForm()
 {
-    m_pupils->keepNotebook();
+    m_pupils->finish(); // what could not be kept is said
     // It watches this window, which goes on sending events (its hiding) after its own parts
     // are gone.
     delete m_assistant;
@@ -328,7 +332,7 @@ void MachineForm::Form_Activate()
     // Labels above shapes holds by construction: the shapes are painted by the face itself.
     m_assistant->restore(); // before the welcome, which may be muted
     // The pupils' database opens now that the window is on the screen.
-    m_pupils->database();
+    m_pupils->open();
     m_machine->setWelcomeOn(m_pupils->rules().wizardSpeaksAtStart);
     m_machine->Form_Activate();
     m_notebook->restore();

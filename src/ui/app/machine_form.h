@@ -32,7 +32,7 @@ class MachineFace;
 class MerlinNarrator;
 class NotebookDock;
 class OpenPanel;
-class PupilSession;
+class PupilPresenter;
 class StatusLabel;
 class TeacherDesk;
 class ViewOptions;
@@ -55,7 +55,7 @@ public:
     NotebookDock* notebook() const { return m_notebook; }
     CaptionStrip* captions() const { return m_captions; }
     AssistantControls* assistant() const { return m_assistant; }
-    PupilSession& pupils() const { return *m_pupils; }
+    PupilPresenter& pupils() const { return *m_pupils; }
     TeacherDesk& desk() const { return *m_desk; }
     ViewOptions* view() const { return m_view; }
     // Puts the wizard on this window's stage, with its captions and its menu items.
@@ -143,7 +143,7 @@ private:
     NotebookDock* m_notebook = nullptr;
     CaptionStrip* m_captions = nullptr;
     AssistantControls* m_assistant = nullptr;
-    PupilSession* m_pupils = nullptr;
+    PupilPresenter* m_pupils = nullptr;
     TeacherDesk* m_desk = nullptr;
     ViewOptions* m_view = nullptr;
     QTimer m_timer1;

@@ -9,7 +9,7 @@
 #include "ui/app/machine_form.h"
 #include "ui/app/view_options.h"
 #include "ui/notebook/notebook_dock.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/teacher_desk.h"
 
 #include <QMenuBar>

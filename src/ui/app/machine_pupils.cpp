@@ -7,7 +7,7 @@
 #include "ui/notebook/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 
 #include <QMenuBar>
 
@@ -25,11 +25,18 @@ void MachineForm::buildPupilMenu()
     board->setShortcut(Qt::CTRL | Qt::Key_K);
     connect(board, &QAction::triggered, this, &MachineForm::collezione_Click);
 
-    connect(m_pupils, &PupilSession::playerChanged, this, &MachineForm::showPlayer);
-    connect(m_pupils, &PupilSession::rulesChanged, this, &MachineForm::applyClassRules);
+    connect(m_pupils, &PupilPresenter::playerChanged, this, &MachineForm::showPlayer);
+    // The next pupil starts with empty inputs and output, and their own notebook.
+    connect(m_pupils, &PupilPresenter::playerChanged, this, [this] {
+        m_machine->clearForNextPlayer();
+        selectInput(Keypad::First);
+    });
+    connect(m_pupils, &PupilPresenter::notice, this,
+        [this](const QString& text) { m_notebook->announce(text); });
+    connect(m_pupils, &PupilPresenter::rulesChanged, this, &MachineForm::applyClassRules);
     // A card that opens during play is said in the notebook, without stopping the game.
     connect(
-        m_pupils, &PupilSession::cardOpened, this, [this](const QString& rule, bool discovered) {
+        m_pupils, &PupilPresenter::cardOpened, this, [this](const QString& rule, bool discovered) {
             // A revealed rule is already written in the notebook: the card is said after it.
             if (discovered) {
                 //: %1 is the rule the pupil has just discovered
@@ -39,7 +46,7 @@ void MachineForm::buildPupilMenu()
                     tr("La carta di questa regola è entrata nella collezione."), true);
             }
         });
-    connect(m_notebook, &NotebookDock::ruleRevealed, m_pupils, &PupilSession::afterReveal);
+    connect(m_notebook, &NotebookDock::ruleRevealed, m_pupils, &PupilPresenter::afterReveal);
     m_notebook->setRevealGuard([this] { return m_pupils->revealRefusal(); });
 }
 
@@ -69,7 +76,7 @@ void MachineForm::exp_Click()
 
 void MachineForm::chiGioca_Click()
 {
-    m_pupils->database(); // the pupils to choose from, if it can be opened now
+    m_pupils->open(); // the pupils to choose from, if it can be opened now
     PupilChooser chooser(*m_pupils, this);
     chooser.setFont(menuBar()->font());
     chooser.exec();

@@ -242,6 +242,18 @@ void NotebookPanel::notebookChanged()
     updateStatus();
 }
 
+// A new player's notebook: its last page shown, and nothing of the previous player's left in
+// the fields.
+void NotebookPanel::notebookReplaced()
+{
+    m_pages->clear();
+    updatePages();
+    showPage(static_cast<int>(m_machine.notebook().pages().size()) - 1);
+    m_prediction->clear();
+    m_hypothesis->clear();
+    say("");
+}
+
 void NotebookPanel::updatePages()
 {
     const auto& pages = m_machine.notebook().pages();

@@ -38,6 +38,7 @@ public:
     ~NotebookPanel() override;
 
     void notebookChanged() override;
+    void notebookReplaced() override;
 
     // What the pupil sees, for the window's tests.
     NotebookModel& model() { return *m_model; }

@@ -4,7 +4,7 @@
 
 #include "ui/notebook/pupil_chooser.h"
 
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -14,7 +14,7 @@
 
 namespace quorvel {
 
-PupilChooser::PupilChooser(PupilSession& session, QWidget* parent)
+PupilChooser::PupilChooser(PupilPresenter& session, QWidget* parent)
     : QDialog(parent)
     , m_session(session)
 {
@@ -84,12 +84,13 @@ QString PupilChooser::problem() const
 void PupilChooser::add()
 {
     QString why;
-    const QString name = m_name->text().simplified();
-    if (!m_session.addPupil(name, why)) {
+    const std::optional<QString> added = m_session.addPupil(m_name->text(), why);
+    if (!added) {
         m_problem->setText(why);
         m_name->setFocus();
         return;
     }
+    const QString name = *added;
     m_problem->clear();
     m_name->clear();
     // The list shows the pupils as the store keeps them, the new one chosen.
@@ -113,7 +114,7 @@ void PupilChooser::play()
 
 void PupilChooser::playAsGuest()
 {
-    m_session.choose(PupilSession::guestName);
+    m_session.choose(QString::fromUtf8(guestName));
     accept();
 }
 

@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace quorvel {
 
-class PupilSession;
+class PupilPresenter;
 
 // "Chi gioca?": the pupils of this computer to choose from, a field to add a new one, and the
 // guest ("Ospite"), who plays without keeping anything.
@@ -20,7 +20,7 @@ class PupilChooser : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PupilChooser(PupilSession& session, QWidget* parent = nullptr);
+    explicit PupilChooser(PupilPresenter& session, QWidget* parent = nullptr);
 
     QListWidget& list() { return *m_list; }
     QLineEdit& nameField() { return *m_name; }
@@ -31,7 +31,7 @@ public:
     void playAsGuest(); // "Ospite"
 
 private:
-    PupilSession& m_session;
+    PupilPresenter& m_session;
     QListWidget* m_list = nullptr;
     QLineEdit* m_name = nullptr;
     QLabel* m_problem = nullptr;

@@ -6,7 +6,7 @@
 
 #include "core/collection/classroom.h"
 #include "ui/notebook/class_progress.h"
-#include "ui/notebook/pupil_session.h"
+#include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/scheme_chooser.h"
 
 #include <QBoxLayout>
@@ -112,7 +112,7 @@ void PinDialog::enter()
     }
 }
 
-ClassRulesDialog::ClassRulesDialog(PupilSession& session, QWidget* parent)
+ClassRulesDialog::ClassRulesDialog(PupilPresenter& session, QWidget* parent)
     : QDialog(parent)
     , m_session(session)
 {
@@ -171,7 +171,7 @@ void ClassRulesDialog::keep()
     accept();
 }
 
-TeacherDesk::TeacherDesk(QWidget& window, Machine& machine, PupilSession& session)
+TeacherDesk::TeacherDesk(QWidget& window, Machine& machine, PupilPresenter& session)
     : QObject(&window)
     , m_window(window)
     , m_machine(machine)
@@ -197,9 +197,9 @@ bool TeacherDesk::unlock()
 {
     if (m_open)
         return true;
-    SqliteStore* store = m_session.database();
-    if (!store)
+    if (!m_session.open())
         return false;
+    CollectionStore* store = m_session.session().store();
     bool firstTime = false;
     try {
         firstTime = !store->pinHash();
@@ -232,7 +232,7 @@ void TeacherDesk::classProgress()
 {
     if (!unlock())
         return;
-    ClassProgress progress(*m_session.database(), &m_window);
+    ClassProgress progress(*m_session.session().store(), &m_window);
     progress.exec();
 }
 

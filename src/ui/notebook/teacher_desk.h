@@ -22,7 +22,7 @@ namespace quorvel {
 
 class Classroom;
 class Machine;
-class PupilSession;
+class PupilPresenter;
 
 // The teacher's PIN, asked before the desk opens: set with a confirmation the first time,
 // checked afterwards. The digits are never shown.
@@ -49,12 +49,12 @@ class ClassRulesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ClassRulesDialog(PupilSession& session, QWidget* parent = nullptr);
+    ClassRulesDialog(PupilPresenter& session, QWidget* parent = nullptr);
 
     void keep(); // "Salva"
 
 private:
-    PupilSession& m_session;
+    PupilPresenter& m_session;
     std::array<QCheckBox*, Level::count> m_levels {};
     QComboBox* m_reveal = nullptr;
     QCheckBox* m_wizard = nullptr;
@@ -67,7 +67,7 @@ class TeacherDesk : public QObject
 {
     Q_OBJECT
 public:
-    TeacherDesk(QWidget& window, Machine& machine, PupilSession& session);
+    TeacherDesk(QWidget& window, Machine& machine, PupilPresenter& session);
 
     void addMenu(QMenuBar& bar);
     // Asks the PIN unless it was given already; whether the desk is open.
@@ -81,7 +81,7 @@ public:
 private:
     QWidget& m_window;
     Machine& m_machine;
-    PupilSession& m_session;
+    PupilPresenter& m_session;
     bool m_open = false;
 };
 

@@ -1,0 +1,218 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/notebook/pupil_presenter.h"
+
+#include "core/app/machine.h"
+#include "core/collection/sqlite_store.h"
+#include "core/ports/ports.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace quorvel {
+namespace {
+
+// The levels of the last class rules read, kept for a start when they cannot be read.
+constexpr const char* levelsKey = "classe/livelli";
+
+std::optional<std::array<bool, Level::count>> rememberedLevels()
+{
+    const QString kept = QSettings().value(levelsKey).toString();
+    if (kept.isEmpty())
+        return std::nullopt;
+    std::array<bool, Level::count> levels {};
+    for (int n = 1; n <= Level::count; ++n)
+        levels[static_cast<std::size_t>(n - 1)] = kept.contains(QString::number(n));
+    return levels;
+}
+
+} // namespace
+
+PupilPresenter::PupilPresenter(
+    Machine& machine, const Clock& clock, MessageBox& messages, Question ask, QObject* parent)
+    : QObject(parent)
+    , m_machine(machine)
+    , m_messages(messages)
+    , m_ask(std::move(ask))
+    , m_session(machine, clock, [] {
+        return std::make_unique<SqliteStore>(std::filesystem::path(folder().toStdU16String()));
+    })
+{
+    m_session.setRememberedLevels(rememberedLevels());
+    m_retry.setInterval(retryMs);
+    connect(&m_retry, &QTimer::timeout, this, &PupilPresenter::keepNotebook);
+}
+
+PupilPresenter::~PupilPresenter() = default;
+
+QString PupilPresenter::shownGuestName()
+{
+    return tr("Ospite");
+}
+
+QString PupilPresenter::folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString PupilPresenter::player() const
+{
+    return isGuest() ? shownGuestName() : QString::fromStdString(m_session.player());
+}
+
+void PupilPresenter::show(const std::string& text)
+{
+    m_messages.show(text);
+}
+
+bool PupilPresenter::open()
+{
+    const bool wasOpen = m_session.store() != nullptr;
+    if (!m_session.store()) {
+        show(m_session.problem());
+        emit rulesChanged(); // those of the last rules read, or level 1 alone
+        return false;
+    }
+    if (const std::string notice = m_session.takeNotice(); !notice.empty())
+        show(notice);
+    if (!wasOpen) {
+        rememberLevels();
+        emit rulesChanged();
+    }
+    return true;
+}
+
+void PupilPresenter::rememberLevels()
+{
+    if (!m_session.rulesRead())
+        return;
+    QString levels;
+    for (int n = 1; n <= Level::count; ++n)
+        if (m_session.rules().levels[static_cast<std::size_t>(n - 1)])
+            levels += QString::number(n);
+    QSettings().setValue(levelsKey, levels);
+}
+
+QStringList PupilPresenter::pupils()
+{
+    QStringList names;
+    for (const std::string& name : m_session.pupils())
+        names << QString::fromStdString(name);
+    report();
+    return names;
+}
+
+std::optional<QString> PupilPresenter::addPupil(const QString& name, QString& why)
+{
+    const PupilSession::Added added = m_session.addPupil(name.toStdString());
+    if (added.problem) {
+        why = QString::fromStdString(*added.problem);
+        return std::nullopt;
+    }
+    return QString::fromStdString(added.name);
+}
+
+// The notebook of the player who leaves is kept; the new player's comes back as it was left.
+void PupilPresenter::choose(const QString& name)
+{
+    const bool toPupil = !isGuestName(name.toStdString());
+    bool keep = false;
+    if (isGuest() && toPupil && m_session.guestTrials() > 0 && m_ask)
+        keep = m_ask(tr("Vuoi tenere nel tuo quaderno le prove fatte come Ospite?"));
+    const std::size_t guestTrials = isGuest() && toPupil ? m_session.guestTrials() : 0;
+    if (const auto problem = m_session.choose(name.toStdString(), keep)) {
+        show(*problem);
+        return;
+    }
+    m_retry.stop();
+    if (const std::string givenUp = m_session.takeGivenUp(); !givenUp.empty())
+        show(givenUp);
+    emit playerChanged(player());
+    if (guestTrials > 0 && !keep)
+        emit notice(tr("Le prove fatte come Ospite non sono state tenute."));
+}
+
+std::vector<Card> PupilPresenter::cards()
+{
+    std::vector<Card> cards = m_session.cards();
+    report();
+    return cards;
+}
+
+void PupilPresenter::setRules(const ClassRules& rules)
+{
+    try {
+        m_session.classroom().setRules(rules);
+        rememberLevels();
+    } catch (const StoreFault& problem) {
+        show(problem.what());
+    }
+    emit rulesChanged();
+}
+
+std::optional<QString> PupilPresenter::revealRefusal() const
+{
+    if (auto refusal = m_session.classroom().revealRefusal(m_machine.notebook().currentPage()))
+        return QString::fromStdString(*refusal);
+    return std::nullopt;
+}
+
+void PupilPresenter::afterExperiment()
+{
+    if (const std::optional<Card> card = m_session.afterExperiment())
+        emit cardOpened(QString::fromStdString(card->description), true);
+    report();
+    keepNotebook();
+}
+
+void PupilPresenter::afterReveal()
+{
+    if (const std::optional<Card> card = m_session.afterReveal())
+        emit cardOpened(QString::fromStdString(card->description), false);
+    report();
+    keepNotebook();
+}
+
+// A save that fails keeps the pupil and the trials: said once, tried again every few seconds,
+// and said again when it works.
+void PupilPresenter::keepNotebook()
+{
+    if (isGuest())
+        return; // the guest's notebook is the machine's own, forgotten at the end
+    const bool wasWaiting = m_session.waiting();
+    switch (m_session.keepNotebook()) {
+    case PupilSession::Keeping::Kept:
+        break;
+    case PupilSession::Keeping::Waiting:
+        if (!wasWaiting)
+            emit notice(tr("Non riesco a salvare: riprovo..."));
+        if (!m_retry.isActive())
+            m_retry.start();
+        break;
+    case PupilSession::Keeping::Recovered:
+        m_retry.stop();
+        emit notice(tr("Ora il quaderno è salvato."));
+        break;
+    }
+}
+
+void PupilPresenter::finish()
+{
+    m_retry.stop();
+    if (isGuest())
+        return;
+    m_session.keepNotebook();
+    if (m_session.waiting())
+        show(m_session.unsavedMessage());
+}
+
+// What the store could not do is said, once for each time it fails.
+void PupilPresenter::report()
+{
+    if (const auto fault = m_session.takeFault())
+        show(*fault);
+}
+
+} // namespace quorvel
