@@ -26,6 +26,20 @@
         <extracomment>%1 is how many trials are needed; the pupil has made one</extracomment>
         <translation>First make at least %1 trials with this mechanism: so far you have made 1.</translation>
     </message>
+    <message>
+        <source>Troppi PIN sbagliati: riprova fra %1 secondi.</source>
+        <extracomment>%1 is a number of seconds</extracomment>
+        <translation>Too many wrong PINs: try again in %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Troppi PIN sbagliati: riprova fra un minuto.</source>
+        <translation>Too many wrong PINs: try again in a minute.</translation>
+    </message>
+    <message>
+        <source>Troppi PIN sbagliati: riprova fra %1 minuti.</source>
+        <extracomment>%1 is a number of minutes</extracomment>
+        <translation>Too many wrong PINs: try again in %1 minutes.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -314,6 +328,10 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <source>Ospite</source>
         <translation>Guest</translation>
     </message>
+    <message>
+        <source>I nomi nuovi li aggiunge l&apos;insegnante: chiedi a lei o a lui di aggiungere il tuo.</source>
+        <translation>New names are added by the teacher: ask them to add yours.</translation>
+    </message>
 </context>
 <context>
     <name>Scenes</name>
@@ -495,6 +513,11 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
     <message>
         <source>i collegamenti girano in tondo e non portano a nessun file</source>
         <translation>the links go round in a circle and lead to no file</translation>
+    </message>
+    <message>
+        <source>Questo meccanismo è del livello %1, che l&apos;insegnante non ha scelto per la classe: non si può aprire.</source>
+        <extracomment>%1 is the level&apos;s number</extracomment>
+        <translation>This mechanism is from level %1, which the teacher has not chosen for the class: it cannot be opened.</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,10 @@
         <source>Lascia almeno un livello, altrimenti non si può giocare.</source>
         <translation>Leave at least one level, or nobody can play.</translation>
     </message>
+    <message>
+        <source>Gli alunni possono &amp;aggiungere il proprio nome</source>
+        <translation>Pupils can &amp;add their own name</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::CollectionBoard</name>
@@ -516,6 +520,14 @@
         <source>PIN sbagliato.</source>
         <translation>Wrong PIN.</translation>
     </message>
+    <message>
+        <source>PIN dimenticato? Questo PIN l&apos;ha messo chi amministra il computer: chiedi a lui o a lei.</source>
+        <translation>Forgotten the PIN? This PIN was set by the computer&apos;s administrator: ask them.</translation>
+    </message>
+    <message>
+        <source>PIN dimenticato? Chi amministra il computer può metterne uno nuovo: il manuale (man quorvel) spiega come, alla voce «PIN dimenticato».</source>
+        <translation>Forgotten the PIN? The computer&apos;s administrator can set a new one: the manual (man quorvel) explains how, under “Forgotten PIN”.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::PupilChooser</name>
@@ -547,6 +559,10 @@
         <source>Scegli un nome dall&apos;elenco, oppure aggiungi il tuo.</source>
         <translation>Choose a name from the list, or add your own.</translation>
     </message>
+    <message>
+        <source>Se il tuo nome non c&apos;è, chiedi all&apos;insegnante di aggiungerlo.</source>
+        <translation>If your name is not there, ask the teacher to add it.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::PupilPresenter</name>
@@ -569,6 +585,66 @@
     <message>
         <source>Ora il quaderno è salvato.</source>
         <translation>The notebook is saved now.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PupilsDialog</name>
+    <message>
+        <source>Alunni</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>Gli alunni di questo computer:</source>
+        <translation>The pupils of this computer:</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiungi</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Rinomina</source>
+        <translation>&amp;Rename</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella...</source>
+        <translation>&amp;Delete...</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Scegli un nome dall&apos;elenco.</source>
+        <translation>Choose a name from the list.</translation>
+    </message>
+    <message>
+        <source>la sua carta della collezione</source>
+        <translation>their card in the collection</translation>
+    </message>
+    <message>
+        <source>le sue %1 carte della collezione</source>
+        <translation>their %1 cards in the collection</translation>
+    </message>
+    <message>
+        <source>il suo quaderno con 1 prova</source>
+        <translation>their notebook with 1 trial</translation>
+    </message>
+    <message>
+        <source>il suo quaderno con %1 prove</source>
+        <translation>their notebook with %1 trials</translation>
+    </message>
+    <message>
+        <source>Vuoi davvero cancellare %1? Si perdono per sempre %2 e %3.</source>
+        <extracomment>%1 is the pupil&apos;s name; %2 and %3 what is lost (&quot;le sue 5 carte...&quot;, &quot;il suo quaderno...&quot;)</extracomment>
+        <translation>Do you really want to delete %1? You will lose %2 and %3 for ever.</translation>
+    </message>
+    <message>
+        <source>la collezione (ancora vuota)</source>
+        <translation>the collection (still empty)</translation>
     </message>
 </context>
 <context>
@@ -632,6 +708,14 @@
     <message>
         <source>&amp;Progressi della classe...</source>
         <translation>Class &amp;progress...</translation>
+    </message>
+    <message>
+        <source>&amp;Alunni...</source>
+        <translation>&amp;Pupils...</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi l&apos;area insegnante</source>
+        <translation>&amp;Close the teacher&apos;s area</translation>
     </message>
 </context>
 </TS>

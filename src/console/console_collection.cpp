@@ -131,17 +131,24 @@ void ConsoleCollection::teacher(const std::string& pin)
     if (!database())
         return;
     try {
-        switch (m_session.classroom().enterPin(pin)) {
+        switch (m_session.enterPin(pin)) {
         case Classroom::PinAnswer::FirstSet:
         case Classroom::PinAnswer::Right:
             m_teacher = true;
             m_out << "insegnante: " << translate("Console", "sì") << '\n';
             break;
         case Classroom::PinAnswer::Wrong:
-            error(translate("Console", "PIN sbagliato"));
+            if (m_session.classroom().waitSeconds() > 0)
+                error(translate("Console", "PIN sbagliato") + ". "
+                    + m_session.classroom().waitMessage());
+            else
+                error(translate("Console", "PIN sbagliato"));
             break;
         case Classroom::PinAnswer::NotAPin:
             error(translate("Console", "il PIN dev'essere fatto di 4-8 cifre"));
+            break;
+        case Classroom::PinAnswer::Wait:
+            error(m_session.classroom().waitMessage());
             break;
         }
     } catch (const StoreFault& fault) {
@@ -234,14 +241,6 @@ void ConsoleCollection::finish()
 void ConsoleCollection::error(const std::string& text)
 {
     m_out << "errore: " << text << '\n';
-}
-
-std::filesystem::path dataFolder(const char* xdgDataHome, const char* home)
-{
-    const std::filesystem::path base = xdgDataHome && *xdgDataHome
-        ? std::filesystem::path(xdgDataHome)
-        : std::filesystem::path(home ? home : "") / ".local" / "share";
-    return base / "Quorvel" / "Quorvel";
 }
 
 } // namespace quorvel

@@ -40,6 +40,10 @@ public:
     // Whether the class rules let the pupil choose the level or see the rule now; when not,
     // says why in an error line.
     bool allowsLevel(int level);
+    bool levelAllowedQuietly(Level level) const
+    {
+        return m_session.classroom().levelAllowed(level);
+    }
     bool allowsReveal();
     // What follows an experiment or a reveal: the card it opened, if any.
     void afterExperiment();
@@ -49,6 +53,11 @@ public:
     void keepNotebook();
     // At the end: says what could not be kept.
     void finish();
+    // The teacher's PIN set for every account of the computer, as a hash.
+    void setAdministratorPinHash(std::optional<std::string> hash)
+    {
+        m_session.setFixedPinHash(std::move(hash));
+    }
 
 private:
     void chooseProfile(const std::string& name);
@@ -64,10 +73,5 @@ private:
     bool m_teacher = false;
     std::string m_triedNotebook; // a fingerprint of the notebook as last tried
 };
-
-// Where the pupils' database lives, as the window finds it (Qt's application data folder for
-// the organisation "Quorvel" and the program "Quorvel"): $XDG_DATA_HOME/Quorvel/Quorvel, or
-// ~/.local/share/Quorvel/Quorvel when XDG_DATA_HOME is not set.
-std::filesystem::path dataFolder(const char* xdgDataHome, const char* home);
 
 } // namespace quorvel

@@ -106,6 +106,7 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
         m_clock.setDate(*options.date);
     m_collection
         = std::make_unique<ConsoleCollection>(*m_machine, m_out, options.dataFolder, m_clock);
+    m_collection->setAdministratorPinHash(options.administratorPinHash);
 }
 
 ConsoleSession::~ConsoleSession() = default;
@@ -219,7 +220,8 @@ void ConsoleSession::openFile(const std::string& typed)
 {
     const std::filesystem::path path = typed;
     const std::filesystem::path folder = path.parent_path();
-    openMechanism(*m_machine, folder.empty() ? "." : folder, path.filename().string());
+    openMechanism(*m_machine, folder.empty() ? "." : folder, path.filename().string(),
+        [this](Level level) { return m_collection->levelAllowedQuietly(level); });
 }
 
 void ConsoleSession::printOutput()
@@ -353,9 +355,11 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
             }
         } else if (arg == "--version" && argc == 2) {
             options.showVersion = true;
+        } else if (arg == "--hash-pin" && argc == 2) {
+            options.hashPin = true;
         } else {
             problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS] [--date AAAA-MM-GG] "
-                      "[--lingua it|en] | --version";
+                      "[--lingua it|en] | --version | --hash-pin";
             return std::nullopt;
         }
     }

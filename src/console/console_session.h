@@ -27,6 +27,8 @@ struct ConsoleOptions
     char decimalSeparator = '.';
     std::filesystem::path programFolder;
     bool showVersion = false; // --version: say the version and end
+    bool hashPin = false; // --hash-pin: print the settings line for a PIN read from the input
+    std::optional<std::string> administratorPinHash; // the PIN set for every account
     std::optional<std::string> date; // a fixed date for the collection's cards, "YYYY-MM-DD"
     std::filesystem::path dataFolder; // where the pupils' database is kept
 };

@@ -5,11 +5,48 @@
 #include "console/console_session.h"
 #include "core/app/regional.h"
 #include "core/app/version.h"
+#include "core/collection/classroom.h"
+#include "core/collection/pin_hash.h"
 #include "language/language.h"
+#include "language/shared_settings.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// --hash-pin: a PIN read from the input (asked twice on a terminal) becomes the lines an
+// administrator puts in the system-wide settings, so that every account of the computer has it.
+int hashPin()
+{
+    const bool terminal = isatty(STDIN_FILENO) != 0;
+    std::string pin;
+    if (terminal)
+        std::cerr << "PIN dell'insegnante (da 4 a 8 cifre): ";
+    std::getline(std::cin, pin);
+    if (terminal) {
+        std::string again;
+        std::cerr << "Scrivilo di nuovo: ";
+        std::getline(std::cin, again);
+        if (again != pin) {
+            std::cerr << "quorvel-console: i due PIN non sono uguali\n";
+            return 2;
+        }
+    }
+    if (!quorvel::wellFormedPin(pin)) {
+        std::cerr << "quorvel-console: il PIN dev'essere fatto di 4-8 cifre\n";
+        return 2;
+    }
+    std::cout << "# /etc/xdg/Quorvel/Quorvel.conf\n"
+              << quorvel::administratorPinLines(quorvel::hashPin(pin));
+    return std::cout.flush() ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,11 +63,15 @@ int main(int argc, char** argv)
         std::cout << "quorvel-console " << quorvel::programVersion << '\n';
         return std::cout.flush() ? 0 : 1;
     }
+    quorvel::nameTheProgram();
+    if (options->hashPin)
+        return hashPin();
     options->programFolder = std::filesystem::absolute(argv[0]).parent_path();
     quorvel::installLanguage(language.value_or(quorvel::languageFromEnvironment()),
         QString::fromStdString(options->programFolder.string()));
     options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
-    options->dataFolder = quorvel::dataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    options->dataFolder = quorvel::pupilsFolder();
+    options->administratorPinHash = quorvel::administratorPinHash();
     quorvel::ConsoleSession session(*options, std::cout);
     session.run(std::cin);
     // An output that could not be written (a full disk, a closed pipe) is a failure.

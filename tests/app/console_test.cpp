@@ -80,23 +80,6 @@ TEST(ConsoleSession, TypesAVeryLongNumberWhole)
     EXPECT_NE(out.str().find("i1: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
 }
 
-TEST(ConsoleCollection, KeepsTheDatabaseWhereTheWindowFindsItsData)
-{
-    struct Row
-    {
-        const char* xdg;
-        const char* home;
-        const char* folder;
-    };
-    const Row rows[] = {
-        { "/dati", "/home/anna", "/dati/Quorvel/Quorvel" },
-        { nullptr, "/home/anna", "/home/anna/.local/share/Quorvel/Quorvel" },
-        { "", "/home/anna", "/home/anna/.local/share/Quorvel/Quorvel" },
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(dataFolder(r.xdg, r.home), r.folder) << r.folder;
-}
-
 TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
 {
     const std::pair<const char*, const char*> rows[] = {

@@ -6,6 +6,7 @@
 #include "core/collection/classroom.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
+#include "core/collection/pin_hash.h"
 #include "core/mechanisms/dispatch.h"
 #include "fakes/fakes.h"
 
@@ -203,10 +204,10 @@ TEST(Classroom, SetsThePinOnFirstUseAndKeepsOnlyASaltedHash)
 {
     MemoryStore store;
     Classroom classroom(store);
-    EXPECT_EQ(classroom.enterPin("12a4"), Classroom::PinAnswer::NotAPin);
-    EXPECT_EQ(classroom.enterPin("123"), Classroom::PinAnswer::NotAPin);
+    EXPECT_EQ(classroom.enterPin("12a4", 0), Classroom::PinAnswer::NotAPin);
+    EXPECT_EQ(classroom.enterPin("123", 0), Classroom::PinAnswer::NotAPin);
     EXPECT_FALSE(store.pinHash());
-    EXPECT_EQ(classroom.enterPin("2468"), Classroom::PinAnswer::FirstSet);
+    EXPECT_EQ(classroom.enterPin("2468", 0), Classroom::PinAnswer::FirstSet);
     const std::string hash = store.pinHash().value();
     EXPECT_EQ(hash.find("2468"), std::string::npos);
     EXPECT_EQ(hash.rfind("$argon2id$", 0), 0u);
@@ -215,14 +216,65 @@ TEST(Classroom, SetsThePinOnFirstUseAndKeepsOnlyASaltedHash)
         { "2468", Classroom::PinAnswer::Right }, { "2469", Classroom::PinAnswer::Wrong },
         { "24680", Classroom::PinAnswer::Wrong }, { "", Classroom::PinAnswer::Wrong },
         { "abc", Classroom::PinAnswer::Wrong }, // once set, anything else is just wrong
+        { "123456789", Classroom::PinAnswer::Wrong }, // nine digits are no PIN
     };
+    long long now = 0;
     for (const auto& [pin, answer] : rows)
-        EXPECT_EQ(classroom.enterPin(pin), answer) << pin;
+        EXPECT_EQ(classroom.enterPin(pin, now += 3600), answer) << pin; // never kept waiting
     EXPECT_EQ(store.pinHash(), hash);
     // The same PIN hashed again comes out different: the salt is new every time.
     MemoryStore other;
-    Classroom(other).enterPin("2468");
+    Classroom(other).enterPin("2468", 0);
     EXPECT_NE(other.pinHash(), hash);
+}
+
+// Guessing costs time: from the third wrong PIN in a row the next try waits, twice as long at
+// each wrong one; the right PIN clears it. The wait is kept in the store, past a restart.
+TEST(Classroom, WrongPinsInARowMakeTheNextTryWait)
+{
+    using A = Classroom::PinAnswer;
+    MemoryStore store;
+    Classroom(store).enterPin("2468", 0);
+    struct Row
+    {
+        long long at;
+        const char* pin;
+        A answer;
+        long long wait; // what waitSeconds() says after it
+    };
+    const Row rows[] = {
+        { 100, "1111", A::Wrong, 0 }, { 101, "1111", A::Wrong, 0 }, { 102, "1111", A::Wrong, 30 },
+        { 110, "2468", A::Wait, 22 }, // even the right PIN waits its turn
+        { 132, "1111", A::Wrong, 60 }, { 192, "1111", A::Wrong, 120 }, { 312, "2468", A::Right, 0 },
+        { 313, "1111", A::Wrong, 0 }, // counting starts again
+    };
+    for (const Row& r : rows) {
+        Classroom afresh(store); // as after a restart
+        EXPECT_EQ(afresh.enterPin(r.pin, r.at), r.answer) << r.at;
+        EXPECT_EQ(afresh.waitSeconds(), r.wait) << r.at;
+    }
+    Classroom last(store);
+    last.enterPin("1111", 2000);
+    last.enterPin("1111", 2000);
+    EXPECT_EQ(last.enterPin("1111", 2000), A::Wait);
+    EXPECT_EQ(last.waitMessage(), "Troppi PIN sbagliati: riprova fra 30 secondi.");
+    EXPECT_EQ(last.enterPin("1111", 2030), A::Wrong);
+    EXPECT_EQ(last.waitMessage(), "Troppi PIN sbagliati: riprova fra un minuto.");
+    EXPECT_EQ(last.enterPin("1111", 2090), A::Wrong);
+    EXPECT_EQ(last.waitMessage(), "Troppi PIN sbagliati: riprova fra 2 minuti.");
+}
+
+// The PIN an administrator sets for every account is the teacher's, whatever the store holds.
+TEST(Classroom, TheAdministratorsPinIsTheTeachers)
+{
+    MemoryStore store;
+    Classroom classroom(store);
+    EXPECT_FALSE(classroom.pinIsSet());
+    classroom.setFixedPinHash(hashPin("1357"));
+    EXPECT_TRUE(classroom.pinIsSet());
+    EXPECT_EQ(classroom.enterPin("2468", 0), Classroom::PinAnswer::Wrong) << "not a first PIN";
+    EXPECT_FALSE(store.pinHash());
+    EXPECT_EQ(classroom.enterPin("1357", 0), Classroom::PinAnswer::Right);
 }
 
 } // namespace

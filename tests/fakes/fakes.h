@@ -104,6 +104,8 @@ public:
     std::string timeOfDay() const override { return "12:34:5" + std::to_string(digit); }
     std::string date = "2026-12-07";
     std::string today() const override { return date; }
+    long long epoch = 1796600000;
+    long long secondsSinceEpoch() const override { return epoch; }
 };
 
 // Gives the scripted draws in order, then `fallback`. Counts reseeds.

@@ -207,7 +207,7 @@ TEST_F(NotebookInEnglish, TheBoardWritesItsCardsInEnglish)
 
 TEST_F(NotebookInEnglish, TheDesksDialogsAreInEnglish)
 {
-    PinDialog pin(pupils().classroom(), true);
+    PinDialog pin(pupils().session(), true);
     EXPECT_EQ(pin.windowTitle(), "Teacher");
     EXPECT_EQ(text(pin, "entra"), "&Enter");
     const struct

@@ -9,6 +9,7 @@
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
 #include "core/collection/sqlite_store.h"
+#include "core/storage/mechanism_commands.h"
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
@@ -19,6 +20,7 @@
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/pupil_chooser.h"
 #include "ui/notebook/pupil_presenter.h"
+#include "ui/notebook/pupils_dialog.h"
 #include "ui/notebook/scheme_chooser.h"
 #include "ui/notebook/teacher_desk.h"
 #include "window_test.h"
@@ -304,7 +306,7 @@ TEST_F(Pupils, ThePinIsSetOnceKeptHashedAndChecked)
 {
     const QString pin = "90817263";
     {
-        PinDialog first(pupils().classroom(), true);
+        PinDialog first(pupils().session(), true);
         const struct
         {
             QString pin, again, problem;
@@ -329,17 +331,124 @@ TEST_F(Pupils, ThePinIsSetOnceKeptHashedAndChecked)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains(pin.toUtf8()));
 
-    for (const char* wrong : { "0000", "9081726", "90817264" }) {
-        PinDialog again(pupils().classroom(), false);
+    const std::pair<const char*, QString> wrongs[] = { { "0000", "PIN sbagliato." },
+        { "9081726", "PIN sbagliato." },
+        { "90817264", "PIN sbagliato. Troppi PIN sbagliati: riprova fra 30 secondi." },
+        { "90817263", "Troppi PIN sbagliati: riprova fra 30 secondi." } }; // even the right one
+    for (const auto& [wrong, problem] : wrongs) {
+        PinDialog again(pupils().session(), false);
         again.findChild<QLineEdit*>("pin")->setText(wrong);
         again.enter();
-        EXPECT_EQ(again.problem(), "PIN sbagliato.") << wrong;
+        // The seconds left may have gone down by one meanwhile.
+        const QString upToWait = problem.left(problem.indexOf(" fra ") + 5);
+        EXPECT_TRUE(again.problem().startsWith(upToWait)) << again.problem().toStdString();
         EXPECT_EQ(again.result(), QDialog::Rejected);
+        EXPECT_TRUE(again.findChild<QLabel*>("pinDimenticato")->text().contains("man quorvel"));
     }
-    PinDialog right(pupils().classroom(), false);
+    EXPECT_EQ(SqliteStore(data.database()).pinGuard().wrongInARow, 3) << "kept past a restart";
+    SqliteStore(data.database()).setPinGuard({}); // the wait is over
+    PinDialog right(pupils().session(), false);
     right.findChild<QLineEdit*>("pin")->setText(pin);
     right.enter();
     EXPECT_EQ(right.result(), QDialog::Accepted);
+}
+
+// In a lab the next pupil never finds the desk open: it closes when asked, when the player
+// changes and when it is left unused.
+TEST_F(Pupils, TheDeskClosesWhenAskedWhenThePlayerChangesAndWhenLeftUnused)
+{
+    TeacherDesk& desk = window().desk();
+    auto* close = window().findChild<QAction*>("chiudiInsegnante");
+    ASSERT_NE(close, nullptr);
+    EXPECT_FALSE(close->isEnabled());
+    unlockDesk("2468");
+    EXPECT_TRUE(desk.unlock() && desk.isOpen() && close->isEnabled());
+    close->trigger();
+    EXPECT_FALSE(desk.isOpen());
+    unlockDesk("2468");
+    EXPECT_TRUE(desk.unlock());
+    addAndChoose("Marta");
+    EXPECT_FALSE(desk.isOpen()) << "the player changed";
+    desk.setIdleTime(50);
+    unlockDesk("2468");
+    EXPECT_TRUE(desk.unlock());
+    QTest::qWait(150);
+    EXPECT_FALSE(desk.isOpen()) << "left unused";
+}
+
+// The teacher renames and deletes pupils, and may keep the adding of names for themselves.
+TEST_F(Pupils, TheTeacherRenamesDeletesAndMayKeepTheNamesForThemselves)
+{
+    addAndChoose("Marta");
+    discoverTheLarger();
+    addAndChoose("Luca");
+    {
+        PupilsDialog dialog(pupils());
+        dialog.list().setCurrentRow(0);
+        dialog.nameField().setText("Martina");
+        dialog.rename();
+        EXPECT_EQ(dialog.problem(), "");
+        EXPECT_EQ(pupils().pupils(), (QStringList { "Martina", "Luca" }));
+        EXPECT_EQ(PupilsDialog::deleteQuestion("Martina", 1, 3),
+            "Vuoi davvero cancellare Martina? Si perdono per sempre la sua carta della collezione "
+            "e il suo quaderno con 3 prove.");
+        answer<QMessageBox>([](QMessageBox& box) {
+            EXPECT_TRUE(box.text().contains("la sua carta della collezione"))
+                << box.text().toStdString();
+            box.button(QMessageBox::Yes)->click();
+        });
+        dialog.list().setCurrentRow(0);
+        dialog.remove();
+        EXPECT_EQ(pupils().pupils(), QStringList { "Luca" });
+    }
+    EXPECT_TRUE(SqliteStore(data.database()).cards("Martina").empty());
+    ClassRules rules = pupils().rules();
+    rules.pupilsAddNames = false;
+    pupils().setRules(rules);
+    QString why;
+    EXPECT_FALSE(pupils().addPupil("Nora", why));
+    EXPECT_TRUE(why.startsWith("I nomi nuovi li aggiunge l'insegnante")) << why.toStdString();
+    PupilChooser chooser(pupils());
+    EXPECT_TRUE(chooser.nameField().isHidden());
+    PupilsDialog desk(pupils());
+    desk.nameField().setText("Nora");
+    desk.add();
+    EXPECT_EQ(desk.problem(), "");
+    EXPECT_EQ(pupils().pupils(), (QStringList { "Luca", "Nora" }));
+}
+
+// The class rules hold for a saved mechanism, and they fail closed: a database another copy
+// holds at start offers only the levels of the last rules read.
+TEST_F(Pupils, TheClassRulesHoldForSavedMechanismsAndFailClosed)
+{
+    ClassRules rules = pupils().rules();
+    rules.levels = { true, false, false, false, false };
+    pupils().setRules(rules);
+    window().machine().chooseScheme(1, 2);
+    const std::filesystem::path files = QUORVEL_TEST_DATA;
+    const QString said = testing::answeringModal([&] {
+        EXPECT_FALSE(openMechanism(window().machine(), files, "mechanism_level2.txt",
+            [&](Level level) { return pupils().classroom().levelAllowed(level); }));
+    });
+    EXPECT_EQ(said,
+        "Quorvel: Questo meccanismo è del livello 2, che l'insegnante non ha scelto per la "
+        "classe: non si può aprire.");
+    EXPECT_EQ(window().machine().state().activeLevel, Level::number(1)) << "nothing opened";
+
+    // The database cannot be opened at the next start: a file stands where its folder was.
+    form.reset();
+    QDir(PupilPresenter::folder()).removeRecursively();
+    QFile(PupilPresenter::folder()).open(QIODevice::WriteOnly);
+    const QStringList problems = testing::closingEveryModal([&] { build(); });
+    ASSERT_FALSE(problems.isEmpty());
+    EXPECT_TRUE(problems.front().contains("Quorvel")) << problems.front().toStdString();
+    EXPECT_TRUE(window().findChild<QAction*>("livello1")->isEnabled());
+    EXPECT_FALSE(window().findChild<QAction*>("livello2")->isEnabled()) << "not every level";
+    QSettings().remove("classe/livelli");
+    form.reset();
+    testing::closingEveryModal([&] { build(); });
+    EXPECT_TRUE(window().findChild<QAction*>("livello1")->isEnabled());
+    EXPECT_FALSE(window().findChild<QAction*>("livello5")->isEnabled()) << "level 1 alone";
 }
 
 TEST_F(Pupils, SchemeChooserPutsTheSchemeInForceAsTheLevelMenuWould)

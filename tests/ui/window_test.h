@@ -55,6 +55,25 @@ inline QString answeringModal(
     return seen;
 }
 
+// Runs an action, closing every modal window that comes up meanwhile, however late; gives what
+// each said, one line each.
+inline QStringList closingEveryModal(const std::function<void()>& action)
+{
+    QStringList seen;
+    QTimer look;
+    look.setInterval(20);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            seen << (box ? box->text() : window->windowTitle());
+            window->reject();
+        }
+    });
+    look.start();
+    action();
+    return seen;
+}
+
 // A documents folder of its own for each test, where saving and opening start afresh: the
 // tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
 // desktop does, and the folder remembered by an earlier test is forgotten.

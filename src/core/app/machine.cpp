@@ -153,8 +153,11 @@ void Machine::writeInNotebook()
         return rule ? possibleOutputs(*rule, a, b) : PossibleOutputs {};
     };
     m_lastOutcome = m_notebook.record(first, second, a, b, text(Control::usc), possible);
-    if (m_lastOutcome.discovery)
+    if (m_lastOutcome.discovery) {
+        if (const std::optional<RuleDescription> rule = describeRule(*this))
+            m_notebook.noteRule(rule->text);
         sceneDiscovery(narrator());
+    }
 }
 
 Machine::Reveal Machine::revealRule()
@@ -168,6 +171,7 @@ Machine::Reveal Machine::revealRule()
                 "La macchina sceglie una parte della regola al primo esperimento: fai prima un "
                 "esperimento, poi potrò dirti la regola.") };
     m_notebook.markRevealed();
+    m_notebook.noteRule(rule->text);
     return { Reveal::Result::Told, rule->text };
 }
 

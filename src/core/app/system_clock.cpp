@@ -26,6 +26,11 @@ int SystemClock::secondsSinceMidnight() const
     return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
 }
 
+long long SystemClock::secondsSinceEpoch() const
+{
+    return static_cast<long long>(std::time(nullptr));
+}
+
 std::string SystemClock::today() const
 {
     if (m_date)

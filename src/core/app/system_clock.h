@@ -22,6 +22,7 @@ public:
     int secondsSinceMidnight() const override;
     std::string timeOfDay() const override;
     std::string today() const override;
+    long long secondsSinceEpoch() const override;
     // A date of its own ("YYYY-MM-DD") in place of today's, to repeat a session exactly.
     void setDate(std::string date) { m_date = std::move(date); }
 

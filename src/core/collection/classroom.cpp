@@ -58,17 +58,63 @@ std::optional<std::string> Classroom::revealRefusal(const Page* page) const
     return translate("Classroom", "L'insegnante ha deciso che la regola non si può rivelare.");
 }
 
-Classroom::PinAnswer Classroom::enterPin(const std::string& pin)
+bool Classroom::pinIsSet()
 {
-    if (const std::optional<std::string> hash = m_store.pinHash())
-        return wellFormedPin(pin) && pinMatches(*hash, pin) ? PinAnswer::Right : PinAnswer::Wrong;
+    return m_fixedHash || m_store.pinHash();
+}
+
+Classroom::PinAnswer Classroom::enterPin(const std::string& pin, long long now)
+{
+    m_waitSeconds = 0;
+    const PinGuard guard = m_store.pinGuard();
+    if (now < guard.waitUntil) {
+        m_waitSeconds = guard.waitUntil - now;
+        return PinAnswer::Wait;
+    }
+    std::optional<std::string> hash = m_fixedHash ? m_fixedHash : m_store.pinHash();
+    if (hash)
+        return checked(wellFormedPin(pin) && pinMatches(*hash, pin), now);
     if (!wellFormedPin(pin))
         return PinAnswer::NotAPin;
     if (m_store.setPinHashIfUnset(hashPin(pin)))
         return PinAnswer::FirstSet;
     // Another copy set a PIN meanwhile: that one is the teacher's.
-    const std::optional<std::string> hash = m_store.pinHash();
-    return hash && pinMatches(*hash, pin) ? PinAnswer::Right : PinAnswer::Wrong;
+    hash = m_store.pinHash();
+    return checked(hash && pinMatches(*hash, pin), now);
+}
+
+// Guessing costs time: from the third wrong PIN in a row on, the next try waits 30 seconds,
+// then twice as long at each wrong one, kept in the store so that a restart changes nothing.
+Classroom::PinAnswer Classroom::checked(bool right, long long now)
+{
+    if (right) {
+        if (!(m_store.pinGuard() == PinGuard {}))
+            m_store.setPinGuard({});
+        return PinAnswer::Right;
+    }
+    PinGuard guard = m_store.pinGuard();
+    ++guard.wrongInARow;
+    if (guard.wrongInARow >= triesBeforeWaiting) {
+        const int doublings = std::min(guard.wrongInARow - triesBeforeWaiting, 20);
+        m_waitSeconds = std::min(longestWait, firstWait << doublings);
+        guard.waitUntil = now + m_waitSeconds;
+    }
+    m_store.setPinGuard(guard);
+    return PinAnswer::Wrong;
+}
+
+std::string Classroom::waitMessage() const
+{
+    const long long minutes = (m_waitSeconds + 59) / 60;
+    if (m_waitSeconds < 60)
+        //: %1 is a number of seconds
+        return fill(translate("Classroom", "Troppi PIN sbagliati: riprova fra %1 secondi."),
+            { std::to_string(m_waitSeconds) });
+    if (minutes == 1)
+        return translate("Classroom", "Troppi PIN sbagliati: riprova fra un minuto.");
+    //: %1 is a number of minutes
+    return fill(translate("Classroom", "Troppi PIN sbagliati: riprova fra %1 minuti."),
+        { std::to_string(minutes) });
 }
 
 bool wellFormedPin(const std::string& pin)

@@ -29,16 +29,36 @@ public:
     // Why "Rivela la regola" may not tell the rule of this page now; nothing when it may.
     std::optional<std::string> revealRefusal(const Page* page) const;
 
-    enum class PinAnswer { FirstSet, Right, Wrong, NotAPin };
+    enum class PinAnswer { FirstSet, Right, Wrong, NotAPin, Wait };
     // The first PIN ever given becomes the teacher's (NotAPin when it is not 4 to 8 digits);
-    // later ones are checked against it.
-    PinAnswer enterPin(const std::string& pin);
+    // later ones are checked against it. After three wrong PINs in a row the next try waits,
+    // twice as long each time (Wait, and waitSeconds() says how long is left); the right PIN
+    // clears it. `now` is in seconds since the epoch.
+    PinAnswer enterPin(const std::string& pin, long long now);
+    long long waitSeconds() const { return m_waitSeconds; }
+    // "Troppi PIN sbagliati: ..." in words for the desk and the console.
+    std::string waitMessage() const;
+
+    // The PIN set for every account of the computer by its administrator, as a salted hash:
+    // it is the teacher's, and cannot be changed from the desk.
+    void setFixedPinHash(std::optional<std::string> hash) { m_fixedHash = std::move(hash); }
+    bool pinIsFixed() const { return m_fixedHash.has_value(); }
+    // Whether a PIN is set at all (else the first one given becomes it).
+    bool pinIsSet();
+
+    static constexpr int triesBeforeWaiting = 3;
+    static constexpr long long firstWait = 30; // seconds
+    static constexpr long long longestWait = 3600;
 
     static constexpr int trialsBeforeReveal = 10;
 
 private:
+    PinAnswer checked(bool right, long long now);
+
     CollectionStore& m_store;
     ClassRules m_rules;
+    std::optional<std::string> m_fixedHash;
+    long long m_waitSeconds = 0;
 };
 
 // A PIN is 4 to 8 digits.

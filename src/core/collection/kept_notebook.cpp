@@ -82,8 +82,10 @@ void keepInto(std::vector<Page>& kept, std::span<const Page> saved)
             continue;
         }
         Page& mine = kept[found->second];
-        std::tie(mine.level, mine.streak, mine.streakAnswers, mine.discovered, mine.revealed)
-            = std::tie(page.level, page.streak, page.streakAnswers, page.discovered, page.revealed);
+        std::tie(
+            mine.level, mine.streak, mine.streakAnswers, mine.discovered, mine.revealed, mine.rule)
+            = std::tie(page.level, page.streak, page.streakAnswers, page.discovered, page.revealed,
+                page.rule);
         addTrials(mine, page);
     }
 }

@@ -18,6 +18,8 @@ class MemoryStore : public CollectionStore
 public:
     std::vector<std::string> profiles() override { return m_profiles; }
     bool addProfile(const std::string& name) override;
+    bool renameProfile(const std::string& from, const std::string& to) override;
+    void deleteProfile(const std::string& name) override;
 
     std::vector<Card> cards(const std::string& profile) override { return m_cards[profile]; }
     bool openCard(const std::string& profile, const Card& card) override;
@@ -29,6 +31,8 @@ public:
     void setClassRules(const ClassRules& rules) override { m_rules = rules; }
     std::optional<std::string> pinHash() override { return m_pinHash; }
     bool setPinHashIfUnset(const std::string& hash) override;
+    PinGuard pinGuard() override { return m_pinGuard; }
+    void setPinGuard(const PinGuard& guard) override { m_pinGuard = guard; }
 
 private:
     std::vector<std::string> m_profiles;
@@ -36,6 +40,7 @@ private:
     std::map<std::string, std::vector<Page>> m_notebooks;
     ClassRules m_rules;
     std::optional<std::string> m_pinHash;
+    PinGuard m_pinGuard;
 };
 
 } // namespace quorvel

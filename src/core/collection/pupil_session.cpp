@@ -31,6 +31,7 @@ CollectionStore* PupilSession::store()
     try {
         m_store = m_open();
         m_classroom = std::make_unique<Classroom>(*m_store);
+        m_classroom->setFixedPinHash(m_fixedPinHash);
         m_rulesRead = true;
         m_problem.clear();
     } catch (const StoreFault& fault) {
@@ -56,6 +57,18 @@ void PupilSession::fallBackRules()
     rules.levels = m_rememberedLevels.value_or(std::array<bool, Level::count> { true });
     m_fallback.setClassRules(rules);
     m_classroom = std::make_unique<Classroom>(m_fallback);
+    m_classroom->setFixedPinHash(m_fixedPinHash);
+}
+
+void PupilSession::setFixedPinHash(std::optional<std::string> hash)
+{
+    m_fixedPinHash = std::move(hash);
+    m_classroom->setFixedPinHash(m_fixedPinHash);
+}
+
+Classroom::PinAnswer PupilSession::enterPin(const std::string& pin)
+{
+    return m_classroom->enterPin(pin, m_clock.secondsSinceEpoch());
 }
 
 void PupilSession::setRememberedLevels(std::optional<std::array<bool, Level::count>> levels)
@@ -85,7 +98,7 @@ std::optional<std::string> PupilSession::knownPupil(std::string_view typed)
     return std::nullopt;
 }
 
-PupilSession::Added PupilSession::addPupil(std::string_view typed)
+PupilSession::Added PupilSession::addPupil(std::string_view typed, bool byTeacher)
 {
     const std::string name = tidyPupilName(typed);
     if (auto problem = pupilNameProblem(name))
@@ -97,6 +110,11 @@ PupilSession::Added PupilSession::addPupil(std::string_view typed)
     CollectionStore* kept = store();
     if (!kept)
         return { name, m_problem };
+    if (!byTeacher && !rules().pupilsAddNames)
+        return { name,
+            translate("Pupils",
+                "I nomi nuovi li aggiunge l'insegnante: chiedi a lei o a lui di aggiungere il "
+                "tuo.") };
     if (knownPupil(name))
         return { name, translate("Pupils", "C'è già un giocatore con questo nome.") };
     try {
@@ -106,6 +124,51 @@ PupilSession::Added PupilSession::addPupil(std::string_view typed)
         return { name, std::string(fault.what()) };
     }
     return { name, std::nullopt };
+}
+
+std::optional<std::string> PupilSession::renamePupil(
+    const std::string& name, std::string_view typed)
+{
+    const std::string to = tidyPupilName(typed);
+    if (auto problem = pupilNameProblem(to))
+        return problem;
+    if (isGuestName(to))
+        return translate(
+            "Pupils", "«Ospite» è il nome di chi gioca senza tenere nulla: scegline un altro.");
+    CollectionStore* kept = store();
+    if (!kept)
+        return m_problem;
+    try {
+        if (!kept->renameProfile(name, to))
+            return translate("Pupils", "C'è già un giocatore con questo nome.");
+    } catch (const StoreFault& fault) {
+        return std::string(fault.what());
+    }
+    if (!m_guestPlays && sameProfileName(player(), name))
+        m_collection = std::make_unique<Collection>(*kept, to);
+    return std::nullopt;
+}
+
+std::optional<std::string> PupilSession::deletePupil(const std::string& name)
+{
+    CollectionStore* kept = store();
+    if (!kept)
+        return m_problem;
+    const bool playing = !m_guestPlays && sameProfileName(player(), name);
+    try {
+        kept->deleteProfile(name);
+    } catch (const StoreFault& fault) {
+        return std::string(fault.what());
+    }
+    if (playing) {
+        m_collection = std::make_unique<Collection>(m_guest, guestName);
+        m_guestPlays = true;
+        m_waiting = false;
+        m_machine.notebook().restore({});
+        if (!m_machine.state().activeLevel.isNone())
+            m_machine.beginNotebookPage();
+    }
+    return std::nullopt;
 }
 
 std::size_t PupilSession::guestTrials() const

@@ -54,7 +54,13 @@ public:
         std::string name;
         std::optional<std::string> problem;
     };
-    Added addPupil(std::string_view typed);
+    // When the class rules leave the names to the teacher, only `byTeacher` adds one.
+    Added addPupil(std::string_view typed, bool byTeacher = false);
+    // The teacher renames a pupil, who keeps everything; why not, if not.
+    std::optional<std::string> renamePupil(const std::string& name, std::string_view typed);
+    // The teacher deletes a pupil with their collection and notebook; the guest plays on if it
+    // was the player.
+    std::optional<std::string> deletePupil(const std::string& name);
     // The pupil a typed name stands for, as kept, whatever its capitals; none when not there.
     std::optional<std::string> knownPupil(std::string_view typed);
 
@@ -75,6 +81,10 @@ public:
     void setRememberedLevels(std::optional<std::array<bool, Level::count>> levels);
     // Whether the rules in force are the class's own, read from the store.
     bool rulesRead() const { return m_rulesRead; }
+    // The teacher's PIN set by the computer's administrator, as a hash; nothing for none.
+    void setFixedPinHash(std::optional<std::string> hash);
+    // The teacher's PIN, checked at the time the clock says.
+    Classroom::PinAnswer enterPin(const std::string& pin);
 
     // What follows an experiment or a reveal: the card it opened, if any. A store that fails
     // says why in problem().
@@ -107,6 +117,7 @@ private:
     std::unique_ptr<Classroom> m_classroom;
     MemoryStore m_fallback; // the rules offered while the class's cannot be read
     std::optional<std::array<bool, Level::count>> m_rememberedLevels;
+    std::optional<std::string> m_fixedPinHash;
     std::string m_problem;
     std::optional<std::string> m_fault;
     std::string m_givenUp;

@@ -107,6 +107,12 @@ constexpr const char* version4 = R"(
     CREATE INDEX trials_in_order ON trials (page, made, uid);
 )";
 
+// Version 5: the rule of a page once it was told (revealed or discovered), for the notebook
+// printed for the teacher.
+constexpr const char* version5 = R"(
+    ALTER TABLE pages ADD COLUMN rule TEXT NOT NULL DEFAULT '';
+)";
+
 } // namespace
 
 const char* schemaStep(int version)
@@ -120,6 +126,8 @@ const char* schemaStep(int version)
         return version3;
     case 4:
         return version4;
+    case 5:
+        return version5;
     default:
         return nullptr;
     }

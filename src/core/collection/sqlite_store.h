@@ -30,7 +30,7 @@ struct SqliteStoreOptions
 class SqliteStore : public CollectionStore
 {
 public:
-    static constexpr int schemaVersion = 4;
+    static constexpr int schemaVersion = 5;
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,
@@ -57,6 +57,10 @@ public:
     void setClassRules(const ClassRules& rules) override;
     std::optional<std::string> pinHash() override;
     bool setPinHashIfUnset(const std::string& hash) override;
+    PinGuard pinGuard() override;
+    void setPinGuard(const PinGuard& guard) override;
+    bool renameProfile(const std::string& from, const std::string& to) override;
+    void deleteProfile(const std::string& name) override;
 
 private:
     // A page as this connection last read or wrote it: its row, and how many of its first
@@ -69,6 +73,7 @@ private:
         std::vector<std::string> streakAnswers;
         bool discovered = false;
         bool revealed = false;
+        std::string rule;
         std::size_t trials = 0;
         std::string lastTrial;
 

@@ -51,6 +51,7 @@ SqliteStore::KeptPage::KeptPage(long long row, const Page& page)
     , streakAnswers(page.streakAnswers)
     , discovered(page.discovered)
     , revealed(page.revealed)
+    , rule(page.rule)
     , trials(page.trials.size())
     , lastTrial(page.trials.empty() ? "" : page.trials.back().id)
 {
@@ -58,8 +59,9 @@ SqliteStore::KeptPage::KeptPage(long long row, const Page& page)
 
 bool SqliteStore::KeptPage::sameRow(const Page& page) const
 {
-    return std::tie(level, streak, streakAnswers, discovered, revealed)
-        == std::tie(page.level, page.streak, page.streakAnswers, page.discovered, page.revealed);
+    return std::tie(level, streak, streakAnswers, discovered, revealed, rule)
+        == std::tie(
+            page.level, page.streak, page.streakAnswers, page.discovered, page.revealed, page.rule);
 }
 
 bool SqliteStore::KeptPage::sameTrials(const Page& page) const
@@ -72,7 +74,7 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
     std::vector<Page> pages;
     std::unordered_map<long long, std::size_t> pageAt; // a page's row: its place in `pages`
     SqliteStatement read(*m_db,
-        "SELECT pages.id, uid, begun, level, streak, streak_answers, discovered, revealed "
+        "SELECT pages.id, uid, begun, level, streak, streak_answers, discovered, revealed, rule "
         "FROM pages JOIN profiles ON profiles.id = pages.profile WHERE profiles.name = ? "
         "ORDER BY begun, uid");
     read.bind(1, profile);
@@ -85,6 +87,7 @@ std::vector<Page> SqliteStore::notebook(const std::string& profile)
         page.streakAnswers = linesOf(read.text(5));
         page.discovered = read.number(6) != 0;
         page.revealed = read.number(7) != 0;
+        page.rule = read.text(8);
         pageAt[read.number(0)] = pages.size();
         pages.push_back(std::move(page));
     }
@@ -159,13 +162,13 @@ long long SqliteStore::writePage(long long profile, const Page& page)
 {
     SqliteStatement write(*m_db,
         "INSERT INTO pages (uid, profile, begun, level, streak, streak_answers, discovered, "
-        "revealed) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uid) DO UPDATE SET "
+        "revealed, rule) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uid) DO UPDATE SET "
         "level = excluded.level, streak = excluded.streak, "
         "streak_answers = excluded.streak_answers, discovered = excluded.discovered, "
-        "revealed = excluded.revealed RETURNING id");
+        "revealed = excluded.revealed, rule = excluded.rule RETURNING id");
     write.bind(1, page.id).bind(2, profile).bind(3, page.begun).bind(4, page.level.number());
     write.bind(5, page.streak).bind(6, joinedLines(page.streakAnswers));
-    write.bind(7, page.discovered ? 1 : 0).bind(8, page.revealed ? 1 : 0);
+    write.bind(7, page.discovered ? 1 : 0).bind(8, page.revealed ? 1 : 0).bind(9, page.rule);
     write.step();
     const long long row = write.number(0);
     write.run();
@@ -176,10 +179,11 @@ void SqliteStore::updatePage(long long row, const Page& page)
 {
     SqliteStatement update(*m_db,
         "UPDATE pages SET level = ?, streak = ?, streak_answers = ?, discovered = ?, "
-        "revealed = ? WHERE id = ?");
+        "revealed = ?, rule = ? WHERE id = ?");
     update.bind(1, page.level.number()).bind(2, page.streak);
     update.bind(3, joinedLines(page.streakAnswers));
-    update.bind(4, page.discovered ? 1 : 0).bind(5, page.revealed ? 1 : 0).bind(6, row);
+    update.bind(4, page.discovered ? 1 : 0).bind(5, page.revealed ? 1 : 0);
+    update.bind(6, page.rule).bind(7, row);
     update.run();
 }
 

@@ -5,6 +5,9 @@
 // The pupils' side of the store: profiles and cards; and the class rules.
 #include "core/collection/sqlite_store.h"
 
+#include "core/collection/pupil_names.h"
+#include "core/values/number_text.h"
+
 #include <sqlite3.h>
 
 namespace quorvel {
@@ -98,6 +101,8 @@ ClassRules SqliteStore::classRules()
                 rules.reveal = policy;
     if (const auto wizard = setting("wizard"))
         rules.wizardSpeaksAtStart = *wizard != "no";
+    if (const auto names = setting("nomi"))
+        rules.pupilsAddNames = *names != "insegnante";
     return rules;
 }
 
@@ -118,6 +123,55 @@ void SqliteStore::setClassRules(const ClassRules& rules)
     write.bind(1, std::string("wizard"))
         .bind(2, std::string(rules.wizardSpeaksAtStart ? "sì" : "no"))
         .run();
+    write.bind(1, std::string("nomi"))
+        .bind(2, std::string(rules.pupilsAddNames ? "alunni" : "insegnante"))
+        .run();
+    transaction.commit();
+}
+
+PinGuard SqliteStore::pinGuard()
+{
+    PinGuard guard;
+    if (const auto wrong = setting("pin-errori"))
+        guard.wrongInARow = static_cast<int>(readWhole(*wrong).value_or(0));
+    if (const auto until = setting("pin-attesa"))
+        guard.waitUntil = readWhole(*until).value_or(0);
+    return guard;
+}
+
+void SqliteStore::setPinGuard(const PinGuard& guard)
+{
+    SqliteTransaction transaction(*m_db);
+    SqliteStatement write(*m_db, "INSERT OR REPLACE INTO settings (key, value) VALUES (?, ?)");
+    write.bind(1, std::string("pin-errori")).bind(2, wholeText(guard.wrongInARow)).run();
+    write.bind(1, std::string("pin-attesa")).bind(2, wholeText(guard.waitUntil)).run();
+    transaction.commit();
+}
+
+bool SqliteStore::renameProfile(const std::string& from, const std::string& to)
+{
+    SqliteTransaction transaction(*m_db);
+    SqliteStatement taken(*m_db, "SELECT name FROM profiles");
+    bool exists = false;
+    while (taken.step()) {
+        const std::string name = taken.text(0);
+        if (sameProfileName(name, to) && !sameProfileName(name, from))
+            return false;
+        exists = exists || sameProfileName(name, from);
+    }
+    if (!exists)
+        return false;
+    SqliteStatement rename(*m_db, "UPDATE profiles SET name = ? WHERE name = ?");
+    rename.bind(1, to).bind(2, from).run();
+    transaction.commit();
+    return true;
+}
+
+void SqliteStore::deleteProfile(const std::string& name)
+{
+    SqliteTransaction transaction(*m_db);
+    SqliteStatement remove(*m_db, "DELETE FROM profiles WHERE name = ?");
+    remove.bind(1, name).run();
     transaction.commit();
 }
 

@@ -132,6 +132,14 @@ bool Notebook::followStreak(Page& page, const PredictionCheck& check, bool pairT
     return true;
 }
 
+void Notebook::noteRule(std::string rule)
+{
+    if (m_pages.empty() || !m_pages.back().rule.empty())
+        return; // the rule as it was first told stays
+    m_pages.back().rule = std::move(rule);
+    changed();
+}
+
 void Notebook::markRevealed()
 {
     if (!m_pages.empty())

@@ -48,6 +48,7 @@ struct Page
     std::vector<std::string> streakAnswers;
     bool discovered = false;
     bool revealed = false;
+    std::string rule; // the rule in words, once it was told: revealed or discovered
     std::string id; // its own, given when it began
     long long begun = 0; // when, in microseconds; with the id, its place in the notebook
 
@@ -121,6 +122,8 @@ public:
     std::optional<std::string> setPrediction(std::string text);
     const std::string& prediction() const { return m_prediction; }
     void markRevealed();
+    // Writes the rule, once it is told, on the page in force.
+    void noteRule(std::string rule);
     // Puts back the pages of a notebook kept from an earlier session, in place of these.
     void restore(std::vector<Page> pages);
     // Takes another notebook's page, with its trials, as the page in force (the guest's page,

@@ -41,8 +41,19 @@ struct ClassRules
     std::array<bool, Level::count> levels { true, true, true, true, true }; // which may be chosen
     RevealPolicy reveal = RevealPolicy::Always;
     bool wizardSpeaksAtStart = true;
+    bool pupilsAddNames = true; // else "Chi gioca?" only lists the names the teacher added
 
     bool operator==(const ClassRules&) const = default;
+};
+
+// The guard of the teacher's PIN: wrong PINs in a row, and until when (seconds since the
+// epoch) the next try must wait.
+struct PinGuard
+{
+    int wrongInARow = 0;
+    long long waitUntil = 0;
+
+    bool operator==(const PinGuard&) const = default;
 };
 
 // A store that cannot do what was asked: what() says why in words for the pupil and the teacher.
@@ -64,6 +75,11 @@ public:
     virtual std::vector<std::string> profiles() = 0; // in the order they were added
     // False when a profile of that name (whatever its capitals) is already there.
     virtual bool addProfile(const std::string& name) = 0;
+
+    // Renames a profile, keeping all it holds; false when the new name is another's.
+    virtual bool renameProfile(const std::string& from, const std::string& to) = 0;
+    // Deletes a profile with its cards and notebook.
+    virtual void deleteProfile(const std::string& name) = 0;
 
     virtual std::vector<Card> cards(const std::string& profile) = 0;
     // Opens a card; a card already open is never changed, and then the answer is false.
@@ -87,6 +103,8 @@ public:
     virtual std::optional<std::string> pinHash() = 0;
     // Keeps the hash only when no PIN is set yet; false when one already was.
     virtual bool setPinHashIfUnset(const std::string& hash) = 0;
+    virtual PinGuard pinGuard() = 0;
+    virtual void setPinGuard(const PinGuard& guard) = 0;
 };
 
 } // namespace quorvel

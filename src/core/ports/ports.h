@@ -85,6 +85,8 @@ public:
     virtual std::string timeOfDay() const = 0;
     // Today's date as "YYYY-MM-DD", for the cards of the collection.
     virtual std::string today() const = 0;
+    // Seconds since the epoch, for what waits a while (the teacher's PIN after wrong ones).
+    virtual long long secondsSinceEpoch() const = 0;
 };
 
 // The program's one pseudo-random generator.

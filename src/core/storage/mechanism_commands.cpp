@@ -84,7 +84,8 @@ std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog)
     return target;
 }
 
-bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName)
+bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName,
+    const std::function<bool(Level)>& allowed)
 {
     MessageBox& messages = m.ports().messages;
     if (selectedName.empty()) {
@@ -100,6 +101,15 @@ bool openMechanism(Machine& m, const fs::path& folder, const std::string& select
         record = readMechanism(in);
     if (!record) {
         messages.show(translate("Storage", notAMechanism));
+        return false;
+    }
+    // The class rules hold for a saved mechanism as for a level chosen from the menu.
+    if (allowed && !allowed(record->level)) {
+        //: %1 is the level's number
+        messages.show(fill(translate("Storage",
+                               "Questo meccanismo è del livello %1, che l'insegnante non ha "
+                               "scelto per la classe: non si può aprire."),
+            { std::to_string(record->level.number()) }));
         return false;
     }
 

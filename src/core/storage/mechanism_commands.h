@@ -4,7 +4,10 @@
 
 #pragma once
 
+#include "core/app/level.h"
+
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,8 +26,9 @@ std::filesystem::path mechanismFilePath(const std::string& typed);
 
 // "apri" of the open panel (`Command1_Click`): restores the mechanism of the file selected in
 // `folder`, announces it and shows it in the status line. A missing selection or an unusable
-// file changes nothing and is reported in a message box. True when the panel is to close.
-bool openMechanism(
-    Machine& m, const std::filesystem::path& folder, const std::string& selectedName);
+// file changes nothing and is reported in a message box, and so does a mechanism of a level the
+// class rules do not allow (`allowed` says which). True when the panel is to close.
+bool openMechanism(Machine& m, const std::filesystem::path& folder, const std::string& selectedName,
+    const std::function<bool(Level)>& allowed = {});
 
 } // namespace quorvel

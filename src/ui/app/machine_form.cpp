@@ -387,7 +387,8 @@ void MachineForm::Label11_Click()
 void MachineForm::Command1_Click()
 {
     const std::string name = m_frame2->selectedName().toStdString();
-    if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name))
+    if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name,
+            [this](Level level) { return m_pupils->classroom().levelAllowed(level); }))
         return;
     MechanismFolder::remember(m_frame2->folder());
     Label11_Click();

@@ -50,6 +50,17 @@ PupilChooser::PupilChooser(PupilPresenter& session, QWidget* parent)
     layout->addLayout(addRow);
     connect(add, &QPushButton::clicked, this, &PupilChooser::add);
     connect(m_name, &QLineEdit::returnPressed, this, &PupilChooser::add);
+    // Where the teacher adds the names, the pupil only chooses one.
+    if (!session.rules().pupilsAddNames) {
+        for (QWidget* w : { static_cast<QWidget*>(nameLabel), static_cast<QWidget*>(m_name),
+                 static_cast<QWidget*>(add) })
+            w->hide();
+        auto* ask
+            = new QLabel(tr("Se il tuo nome non c'è, chiedi all'insegnante di aggiungerlo."), this);
+        ask->setObjectName("chiediNome");
+        ask->setWordWrap(true);
+        layout->addWidget(ask);
+    }
 
     m_problem = new QLabel(this);
     m_problem->setObjectName("problema");

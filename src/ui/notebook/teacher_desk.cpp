@@ -5,8 +5,10 @@
 #include "ui/notebook/teacher_desk.h"
 
 #include "core/collection/classroom.h"
+#include "core/collection/pupil_session.h"
 #include "ui/notebook/class_progress.h"
 #include "ui/notebook/pupil_presenter.h"
+#include "ui/notebook/pupils_dialog.h"
 #include "ui/notebook/scheme_chooser.h"
 
 #include <QBoxLayout>
@@ -39,9 +41,9 @@ const RevealPolicy policies[] = { RevealPolicy::Always, RevealPolicy::AfterTenTr
 
 } // namespace
 
-PinDialog::PinDialog(Classroom& classroom, bool firstTime, QWidget* parent)
+PinDialog::PinDialog(PupilSession& session, bool firstTime, QWidget* parent)
     : QDialog(parent)
-    , m_classroom(classroom)
+    , m_session(session)
     , m_firstTime(firstTime)
 {
     setObjectName("pinInsegnante");
@@ -63,6 +65,17 @@ PinDialog::PinDialog(Classroom& classroom, bool firstTime, QWidget* parent)
     m_problem->setObjectName("problema");
     m_problem->setWordWrap(true);
     layout->addWidget(m_problem);
+    if (!firstTime) {
+        auto* forgotten = new QLabel(session.classroom().pinIsFixed()
+                ? tr("PIN dimenticato? Questo PIN l'ha messo chi amministra il computer: chiedi a "
+                     "lui o a lei.")
+                : tr("PIN dimenticato? Chi amministra il computer può metterne uno nuovo: il "
+                     "manuale (man quorvel) spiega come, alla voce «PIN dimenticato»."),
+            this);
+        forgotten->setObjectName("pinDimenticato");
+        forgotten->setWordWrap(true);
+        layout->addWidget(forgotten);
+    }
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* enter = buttons->addButton(tr("&Entra"), QDialogButtonBox::AcceptRole);
     enter->setObjectName("entra");
@@ -93,23 +106,29 @@ void PinDialog::enter()
     }
     Classroom::PinAnswer answer = Classroom::PinAnswer::Wrong;
     try {
-        answer = m_classroom.enterPin(pin);
+        answer = m_session.enterPin(pin);
     } catch (const StoreFault& fault) {
         m_problem->setText(QString::fromStdString(fault.what()));
         return;
     }
+    const QString wait = QString::fromStdString(m_session.classroom().waitMessage());
     switch (answer) {
     case Classroom::PinAnswer::FirstSet:
     case Classroom::PinAnswer::Right:
         accept();
         return;
+    case Classroom::PinAnswer::Wait:
+        m_problem->setText(wait);
+        break;
     case Classroom::PinAnswer::Wrong:
     case Classroom::PinAnswer::NotAPin:
-        m_problem->setText(tr("PIN sbagliato."));
-        m_pin->clear();
-        m_pin->setFocus();
-        return;
+        m_problem->setText(m_session.classroom().waitSeconds() > 0
+                ? tr("PIN sbagliato.") + " " + wait
+                : tr("PIN sbagliato."));
+        break;
     }
+    m_pin->clear();
+    m_pin->setFocus();
 }
 
 ClassRulesDialog::ClassRulesDialog(PupilPresenter& session, QWidget* parent)
@@ -142,6 +161,10 @@ ClassRulesDialog::ClassRulesDialog(PupilPresenter& session, QWidget* parent)
     m_wizard->setObjectName("magoParla");
     m_wizard->setChecked(rules.wizardSpeaksAtStart);
     layout->addWidget(m_wizard);
+    m_names = new QCheckBox(tr("Gli alunni possono &aggiungere il proprio nome"), this);
+    m_names->setObjectName("alunniAggiungono");
+    m_names->setChecked(rules.pupilsAddNames);
+    layout->addWidget(m_names);
     m_problem = new QLabel(this);
     m_problem->setObjectName("problema");
     layout->addWidget(m_problem);
@@ -167,6 +190,7 @@ void ClassRulesDialog::keep()
     }
     rules.reveal = policies[std::max(0, m_reveal->currentIndex())];
     rules.wizardSpeaksAtStart = m_wizard->isChecked();
+    rules.pupilsAddNames = m_names->isChecked();
     m_session.setRules(rules);
     accept();
 }
@@ -177,6 +201,25 @@ TeacherDesk::TeacherDesk(QWidget& window, Machine& machine, PupilPresenter& sess
     , m_machine(machine)
     , m_session(session)
 {
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(idleMinutes * 60 * 1000);
+    connect(&m_idle, &QTimer::timeout, this, &TeacherDesk::close);
+    // The next pupil never finds the desk open.
+    connect(&session, &PupilPresenter::playerChanged, this, &TeacherDesk::close);
+}
+
+void TeacherDesk::close()
+{
+    m_open = false;
+    m_idle.stop();
+    if (m_close)
+        m_close->setEnabled(false);
+}
+
+// Each use of the desk keeps it open for ten minutes more.
+void TeacherDesk::used()
+{
+    m_idle.start();
 }
 
 void TeacherDesk::addMenu(QMenuBar& bar)
@@ -191,23 +234,34 @@ void TeacherDesk::addMenu(QMenuBar& bar)
     item(tr("&Scegli il meccanismo..."), "scegliMeccanismo", &TeacherDesk::chooseScheme);
     item(tr("&Regole della classe..."), "regoleClasse", &TeacherDesk::classRules);
     item(tr("&Progressi della classe..."), "progressiClasse", &TeacherDesk::classProgress);
+    item(tr("&Alunni..."), "alunni", &TeacherDesk::pupils);
+    menu->addSeparator();
+    m_close = menu->addAction(tr("&Chiudi l'area insegnante"));
+    m_close->setObjectName("chiudiInsegnante");
+    m_close->setEnabled(m_open);
+    connect(m_close, &QAction::triggered, this, &TeacherDesk::close);
 }
 
 bool TeacherDesk::unlock()
 {
-    if (m_open)
+    if (m_open) {
+        used();
         return true;
+    }
     if (!m_session.open())
         return false;
-    CollectionStore* store = m_session.session().store();
     bool firstTime = false;
     try {
-        firstTime = !store->pinHash();
+        firstTime = !m_session.classroom().pinIsSet();
     } catch (const StoreFault&) {
         return false;
     }
-    PinDialog pin(m_session.classroom(), firstTime, &m_window);
+    PinDialog pin(m_session.session(), firstTime, &m_window);
     m_open = pin.exec() == QDialog::Accepted;
+    if (m_close)
+        m_close->setEnabled(m_open);
+    if (m_open)
+        used();
     return m_open;
 }
 
@@ -234,6 +288,16 @@ void TeacherDesk::classProgress()
         return;
     ClassProgress progress(*m_session.session().store(), &m_window);
     progress.exec();
+    used();
+}
+
+void TeacherDesk::pupils()
+{
+    if (!unlock())
+        return;
+    PupilsDialog dialog(m_session, &m_window);
+    dialog.exec();
+    used();
 }
 
 } // namespace quorvel

@@ -8,9 +8,11 @@
 
 #include <QDialog>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,23 +22,24 @@ class QWidget;
 
 namespace quorvel {
 
-class Classroom;
 class Machine;
 class PupilPresenter;
+class PupilSession;
 
 // The teacher's PIN, asked before the desk opens: set with a confirmation the first time,
-// checked afterwards. The digits are never shown.
+// checked afterwards. The digits are never shown. After wrong PINs it says how long to wait,
+// and where to look when the PIN is forgotten.
 class PinDialog : public QDialog
 {
     Q_OBJECT
 public:
-    PinDialog(Classroom& classroom, bool firstTime, QWidget* parent = nullptr);
+    PinDialog(PupilSession& session, bool firstTime, QWidget* parent = nullptr);
 
     QString problem() const;
     void enter(); // "Entra"
 
 private:
-    Classroom& m_classroom;
+    PupilSession& m_session;
     bool m_firstTime;
     QLineEdit* m_pin = nullptr;
     QLineEdit* m_again = nullptr;
@@ -58,11 +61,13 @@ private:
     std::array<QCheckBox*, Level::count> m_levels {};
     QComboBox* m_reveal = nullptr;
     QCheckBox* m_wizard = nullptr;
+    QCheckBox* m_names = nullptr;
     QLabel* m_problem = nullptr;
 };
 
-// The teacher's desk: the "insegnante" menu, open for the rest of the session once the PIN
-// was given.
+// The teacher's desk: the "insegnante" menu. Once the PIN is given it stays open until the
+// teacher closes it, the player changes or it is left unused for ten minutes: the next pupil
+// at a lab's computer never finds it open.
 class TeacherDesk : public QObject
 {
     Q_OBJECT
@@ -73,16 +78,26 @@ public:
     // Asks the PIN unless it was given already; whether the desk is open.
     bool unlock();
     bool isOpen() const { return m_open; }
+    void close(); // "Chiudi l'area insegnante"
 
     void chooseScheme(); // "Scegli il meccanismo"
     void classRules(); // "Regole della classe"
     void classProgress(); // "Progressi della classe"
+    void pupils(); // "Alunni": renaming and deleting
+
+    static constexpr int idleMinutes = 10;
+    // How long the desk stays open unused (ten minutes; shorter only in the tests).
+    void setIdleTime(int milliseconds) { m_idle.setInterval(milliseconds); }
 
 private:
+    void used();
+
     QWidget& m_window;
     Machine& m_machine;
     PupilPresenter& m_session;
     bool m_open = false;
+    QAction* m_close = nullptr;
+    QTimer m_idle;
 };
 
 } // namespace quorvel
