@@ -57,6 +57,20 @@
         <source>Il quaderno è ancora vuoto.</source>
         <translation>The notebook is still empty.</translation>
     </message>
+    <message>
+        <source>La regola: %1</source>
+        <extracomment>%1 is the hidden rule, in words</extracomment>
+        <translation>The rule: %1</translation>
+    </message>
+    <message>
+        <source>Ospite</source>
+        <translation>Guest</translation>
+    </message>
+    <message>
+        <source>Nome: %1 · Data: %2</source>
+        <extracomment>%1 is the pupil&apos;s name, %2 the day the notebook was printed</extracomment>
+        <translation>Name: %1 · Date: %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ClassProgress</name>

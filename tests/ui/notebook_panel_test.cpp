@@ -21,6 +21,7 @@
 #include <QAbstractSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QScatterSeries>
 #include <QtTest/QTest>
 #include <QtWidgets>
@@ -164,6 +165,33 @@ TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)
     ASSERT_EQ(series.size(), 6);
     EXPECT_EQ(series.front()->name(), "secondo 1");
     EXPECT_EQ(series.back()->name(), "altri");
+}
+
+// The axes write their numbers, with the machine's separator: the plot is read by them.
+TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
+{
+    DocumentModule* documents = documentModule();
+    ASSERT_NE(documents, nullptr);
+    for (const char separator : { '.', ',' }) {
+        QWidget parent;
+        parent.resize(500, 350);
+        PagePlot* plot = documents->createPlot(separator, &parent);
+        plot->widget()->resize(500, 350);
+        parent.show();
+        Notebook notebook;
+        notebook.beginPage(Level::number(1));
+        notebook.record("1", "1", 1, 1, "2");
+        const Page page = notebook.pages().front();
+        plot->showPage(&page);
+        QCoreApplication::processEvents();
+        QStringList labels;
+        for (QGraphicsItem* item : static_cast<QChartView*>(plot->widget())->scene()->items())
+            if (auto* label = dynamic_cast<QGraphicsTextItem*>(item); label && label->isVisible())
+                labels << label->toPlainText();
+        const QString half = separator == ',' ? "0,5" : "0.5";
+        for (const QString& expected : { QString("0"), half, QString("2") })
+            EXPECT_TRUE(labels.contains(expected)) << labels.join(' ').toStdString();
+    }
 }
 
 // A value keeps its colour from one experiment to the next, whatever comes after it.

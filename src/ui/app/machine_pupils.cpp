@@ -100,6 +100,7 @@ void MachineForm::applyClassRules()
 
 void MachineForm::showPlayer(const QString& name)
 {
+    m_notebook->setOwner(m_pupils->isGuest() ? QString() : name);
     // The guest keeps the program's own title.
     if (m_pupils->isGuest()) {
         setWindowTitle("Quorvel");

@@ -23,22 +23,24 @@ public:
         return new NotebookPlot(decimalSeparator, parent);
     }
 
-    void print(const Notebook& notebook, char decimalSeparator, QWidget* parent) override
+    void print(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator,
+        QWidget* parent) override
     {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(
             QCoreApplication::translate("quorvel::DocumentModule", "Stampa il quaderno"));
         if (dialog.exec() == QDialog::Accepted)
-            printNotebook(notebook, decimalSeparator, printer);
+            printNotebook(notebook, owner, decimalSeparator, printer);
     }
 
-    bool savePdf(const Notebook& notebook, char decimalSeparator, const QString& path) override
+    bool savePdf(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator,
+        const QString& path) override
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        printNotebook(notebook, decimalSeparator, printer);
+        printNotebook(notebook, owner, decimalSeparator, printer);
         return printer.printerState() != QPrinter::Error;
     }
 };

@@ -18,6 +18,7 @@ namespace quorvel {
 
 class Notebook;
 struct Page;
+struct NotebookOwner;
 
 // The pieces of the game that bring large libraries of their own (the voice and the sound
 // device; the notebook's plot, PDF and printer) are modules loaded when first needed, after the
@@ -63,9 +64,13 @@ public:
     // The plot's widget is a child of parent, which owns it.
     virtual PagePlot* createPlot(char decimalSeparator, QWidget* parent) = 0;
     // Asks for a printer, then prints the whole notebook on it.
-    virtual void print(const Notebook& notebook, char decimalSeparator, QWidget* parent) = 0;
+    virtual void print(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator,
+        QWidget* parent)
+        = 0;
     // False when the file cannot be written.
-    virtual bool savePdf(const Notebook& notebook, char decimalSeparator, const QString& path) = 0;
+    virtual bool savePdf(const Notebook& notebook, const NotebookOwner& owner,
+        char decimalSeparator, const QString& path)
+        = 0;
 };
 
 // Each module once loaded, or null when it cannot be: the first call loads it, from the

@@ -12,6 +12,7 @@
 #include "core/storage/file_replace.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/notebook_print.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -183,6 +184,12 @@ void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
         m_panel->setRevealGuard(std::move(guard));
 }
 
+NotebookOwner NotebookDock::owner() const
+{
+    return { m_owner,
+        QDate::fromString(QString::fromStdString(m_machine.ports().clock.today()), Qt::ISODate) };
+}
+
 void NotebookDock::exportCsv(const QString& path)
 {
     if (const std::error_code problem
@@ -215,7 +222,7 @@ void NotebookDock::savePdf(const QString& path)
                             .toStdString());
         return;
     }
-    if (!documents->savePdf(m_machine.notebook(), m_machine.decimalSeparator(), path)) {
+    if (!documents->savePdf(m_machine.notebook(), owner(), m_machine.decimalSeparator(), path)) {
         //: %1 is the file
         m_messages.show(tr("Il quaderno non è stato salvato in «%1»: il file non si può scrivere.")
                             .arg(path)
@@ -247,7 +254,7 @@ void NotebookDock::askSavePdf()
 void NotebookDock::print()
 {
     if (DocumentModule* documents = documentModule())
-        documents->print(m_machine.notebook(), m_machine.decimalSeparator(), &m_window);
+        documents->print(m_machine.notebook(), owner(), m_machine.decimalSeparator(), &m_window);
     else
         m_messages.show(withoutDocuments());
 }

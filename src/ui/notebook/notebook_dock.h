@@ -18,6 +18,7 @@ namespace quorvel {
 class Machine;
 class MessageBox;
 class NotebookPanel;
+struct NotebookOwner;
 
 // The notebook's place in the window: the panel to the right of the machine's face, created
 // when first shown (after the window's first picture), the "quaderno" menu, the export to a
@@ -46,6 +47,8 @@ public:
     void announce(const QString& text, bool after = false);
     void setRevealGuard(NotebookPanel::RevealGuard guard);
     void setHighContrast(bool on);
+    // Whose notebook it is, named on the printed and PDF copies; empty for the guest.
+    void setOwner(const QString& name) { m_owner = name; }
 
 signals:
     void experimentRequested();
@@ -56,6 +59,7 @@ private:
     void askSavePdf();
     void print();
     void resizeWindow(int width);
+    NotebookOwner owner() const;
     int widthOnScreen() const;
 
     // The narrowest the panel is made to fit a small screen.
@@ -70,6 +74,7 @@ private:
     NotebookPanel::RevealGuard m_revealGuard;
     bool m_highContrast = false;
     int m_width;
+    QString m_owner;
 };
 
 } // namespace quorvel

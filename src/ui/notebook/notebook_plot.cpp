@@ -34,7 +34,8 @@ void fit(QValueAxis* axis, double low, double high)
     low = std::min(low, 0.0);
     high = std::max(high, low + 1);
     axis->setRange(low, high + (high - low) * 0.08);
-    axis->setLabelFormat("%g");
+    // With the numbers localized, a format without its precision writes no label at all.
+    axis->setLabelFormat("%.10g");
     axis->applyNiceNumbers();
 }
 

@@ -4,16 +4,25 @@
 
 #include "ui/notebook/notebook_print.h"
 
+#include "core/app/translation.h"
 #include "core/notebook/notebook.h"
 #include "core/values/number_text.h"
 #include "core/values/value.h"
+#include "ui/notebook/notebook_plot.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLocale>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace quorvel {
 namespace {
+
+// A page's plot as printed: wide enough to read, in the proportions of the panel's. It is drawn
+// at `sharpness` times that size, its text as much larger, so that it stays sharp on paper.
+constexpr QSize plotSize(600, 330);
+constexpr int sharpness = 2;
 
 QString text(const char* source)
 {
@@ -30,7 +39,12 @@ QString shown(double number, char separator)
     return QString::fromStdString(formatNumber(number, 15, separator));
 }
 
-QString pageHtml(const Page& page, char separator)
+QString plotName(const Page& page)
+{
+    return QString("plot:%1").arg(page.number);
+}
+
+QString pageHtml(const Page& page, char separator, bool first)
 {
     //: %1 is the mechanism's name, %2 the level's number
     const QString heading = page.discovered
@@ -38,13 +52,25 @@ QString pageHtml(const Page& page, char separator)
         : page.revealed
         ? QCoreApplication::translate("NotebookPrint", "%1 · livello %2 · regola rivelata")
         : QCoreApplication::translate("NotebookPrint", "%1 · livello %2");
-    QString html = "<h2>"
+    // Each page of the notebook on a sheet of its own, as a teacher marks them one by one.
+    QString html = QString(first ? "<h2>" : "<h2 style='page-break-before: always'>")
         + heading.arg(QString::fromStdString(page.title()).toHtmlEscaped(),
             QString::number(page.level.number()))
         + "</h2>";
+    if ((page.discovered || page.revealed) && !page.rule.empty())
+        //: %1 is the hidden rule, in words
+        html += "<p><b>"
+            + QCoreApplication::translate("NotebookPrint", "La regola: %1")
+                  .arg(QString::fromStdString(page.rule))
+                  .toHtmlEscaped()
+            + "</b></p>";
     if (page.trials.empty())
         return html + "<p>" + QCoreApplication::translate("NotebookPrint", "Nessuna prova.")
             + "</p>";
+    html += QString("<p><img src='%1' width='%2' height='%3'></p>")
+                .arg(plotName(page))
+                .arg(plotSize.width())
+                .arg(plotSize.height());
     html += "<table border='1' cellspacing='0' cellpadding='4'><tr>";
     for (const char* title : { QT_TRANSLATE_NOOP("NotebookPrint", "Prova"),
              QT_TRANSLATE_NOOP("NotebookPrint", "Primo numero"),
@@ -68,25 +94,62 @@ QString pageHtml(const Page& page, char separator)
     return html + "</table>";
 }
 
+QString ownerHtml(const NotebookOwner& owner)
+{
+    const QString name = owner.name.isEmpty()
+        ? QCoreApplication::translate("NotebookPrint", "Ospite")
+        : owner.name;
+    const QLocale dates(
+        currentLanguage() == Language::english ? QLocale::English : QLocale::Italian);
+    //: %1 is the pupil's name, %2 the day the notebook was printed
+    return "<p>"
+        + QCoreApplication::translate("NotebookPrint", "Nome: %1 · Data: %2")
+              .arg(name, dates.toString(owner.day, "d MMMM yyyy"))
+              .toHtmlEscaped()
+        + "</p>";
+}
+
 } // namespace
 
-QString notebookHtml(const Notebook& notebook, char decimalSeparator)
+QString notebookHtml(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator)
 {
     QString html = "<html><body><h1>"
         + QCoreApplication::translate("NotebookPrint", "Il mio quaderno di Quorvel").toHtmlEscaped()
-        + "</h1>";
+        + "</h1>" + ownerHtml(owner);
     if (notebook.pages().empty())
         html += "<p>" + QCoreApplication::translate("NotebookPrint", "Il quaderno è ancora vuoto.")
             + "</p>";
-    for (const Page& page : notebook.pages())
-        html += pageHtml(page, decimalSeparator);
+    bool first = true;
+    for (const Page& page : notebook.pages()) {
+        html += pageHtml(page, decimalSeparator, first);
+        first = false;
+    }
     return html + "</body></html>";
 }
 
-void printNotebook(const Notebook& notebook, char decimalSeparator, QPrinter& printer)
+void printNotebook(
+    const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator, QPrinter& printer)
 {
     QTextDocument document;
-    document.setHtml(notebookHtml(notebook, decimalSeparator));
+    // Each plot drawn once, off the screen.
+    NotebookPlot plot(decimalSeparator);
+    plot.setAttribute(Qt::WA_DontShowOnScreen);
+    QFont larger = QApplication::font();
+    if (larger.pointSizeF() > 0)
+        larger.setPointSizeF(larger.pointSizeF() * sharpness);
+    else
+        larger.setPixelSize(larger.pixelSize() * sharpness);
+    plot.setFont(larger);
+    plot.resize(plotSize * sharpness);
+    for (const Page& page : notebook.pages()) {
+        if (page.trials.empty())
+            continue;
+        plot.showPage(&page);
+        document.addResource(
+            QTextDocument::ImageResource, QUrl(plotName(page)), plot.grab().toImage());
+    }
+    plot.showPage(nullptr);
+    document.setHtml(notebookHtml(notebook, owner, decimalSeparator));
     document.print(&printer);
 }
 

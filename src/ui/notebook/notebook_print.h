@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QPrinter;
@@ -12,11 +13,21 @@ namespace quorvel {
 
 class Notebook;
 
-// The whole notebook as a page a teacher can collect and mark: a title, then for each page its
-// level, its state and a table of its trials.
-QString notebookHtml(const Notebook& notebook, char decimalSeparator);
+// Whose notebook it is and when it was printed, at the top of the first sheet.
+struct NotebookOwner
+{
+    QString name; // empty for the guest
+    QDate day;
+};
 
-// Prints the notebook, on paper or into a PDF file, as the printer is set.
-void printNotebook(const Notebook& notebook, char decimalSeparator, QPrinter& printer);
+// The whole notebook as a teacher collects and marks it: whose it is and the day, then for each
+// page its level, its state, its plot, its trials with the predictions right and wrong, and the
+// rule once it was told. Each page's plot is the image resource "plot:N", N the page's number;
+// each page begins a new sheet.
+QString notebookHtml(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator);
+
+// Prints the notebook, on paper or into a PDF file, as the printer is set, with each page's plot.
+void printNotebook(
+    const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator, QPrinter& printer);
 
 } // namespace quorvel
