@@ -16,6 +16,7 @@ packages=(
     xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
     desktop-file-utils appstream dpkg-dev reuse
     clang libclang-rt-14-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools locales
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 # The pupils' computers run Italian: the tests run a second time under it_IT.UTF-8.

@@ -4,6 +4,7 @@
 
 // The mechanism file: writing, reading and refusing, and the save and open commands.
 
+#include "core/storage/file_replace.h"
 #include "core/storage/mechanism_commands.h"
 #include "core/storage/mechanism_file.h"
 #include "fakes/fakes.h"
@@ -291,6 +292,33 @@ TEST_F(MechanismCommands, OpeningAnnouncesRestoresAndShowsIt)
     EXPECT_EQ(mechanismRecord(rig.s()), level2);
     EXPECT_EQ(rig.s().opSymbol, "+");
     EXPECT_EQ(rig.s().schemaLevel4, Value::int16(3));
+}
+
+// A file opened by its path (the desktop's double click) is named as the panel names it, and
+// is refused as the panel refuses it.
+TEST_F(MechanismCommands, AFileOpenedByItsPathIsNamedWithoutItsTxt)
+{
+    const std::string level2Bytes = bytesOf(data / "mechanism_level2.txt");
+    const std::pair<const char*, const char*> rows[] = {
+        { "compito.txt", "compito" },
+        { "Compito di Anna.TXT", "Compito di Anna" },
+        { "compito", "compito" },
+        { "compito.quorvel", "compito.quorvel" },
+        { "città.txt", "città" },
+    };
+    for (const auto& [file, shown] : rows) {
+        std::ofstream(folder / pathFromUtf8(file), std::ios::binary) << level2Bytes;
+        ASSERT_TRUE(openMechanismFile(rig.machine, folder / pathFromUtf8(file))) << file;
+        EXPECT_EQ(rig.s().openedMechanismName, shown);
+        EXPECT_EQ(mechanismRecord(rig.s()), level2);
+    }
+    rig.log().clear();
+    EXPECT_FALSE(openMechanismFile(rig.machine, folder / "manca.txt"));
+    EXPECT_EQ(rig.log(),
+        Log { "Message Il file scelto non c'è più: forse è stato spostato o cancellato." });
+    EXPECT_FALSE(openMechanismFile(rig.machine, data / "mechanism_level5.txt",
+        [](Level level) { return level.number() < 5; }));
+    EXPECT_EQ(rig.s().openedMechanismName, "città");
 }
 
 TEST_F(MechanismCommands, SavingAfterOpeningWritesTheSameValues)

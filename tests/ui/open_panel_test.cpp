@@ -5,6 +5,7 @@
 // The open panel `Frame2` in the window: what its lists hold, what "apri" opens, the keys
 // pressed in it, the folder it shares with saving, a folder it cannot read, and where it can
 // be dragged.
+#include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 #include "window_test.h"
 
@@ -253,6 +254,25 @@ TEST_F(Panel, ForgetsItsListsWhenClosedAndReadsThemAgainWhenOpened)
     QFile(dir.filePath("nuovo.txt")).open(QIODevice::WriteOnly);
     panel->show(); // as "aprimeccanismo" does after it has chosen the folder
     EXPECT_TRUE(rows(panel->fileList()).contains("nuovo.txt"));
+}
+
+// A saved mechanism given on the command line (the desktop's double click) opens once the
+// window is up, as "apri" opens it; the open panel then starts in its folder.
+using Start = testing::Window;
+
+TEST_F(Start, AFileGivenAtStartOpensOnceTheWindowIsUp)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("compito di Anna.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(level2);
+    file.close();
+    form.openAtStart(file.fileName());
+    showWithFace();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  compito di Anna");
+    EXPECT_EQ(form.machine().state().activeLevel, Level::number(2));
+    EXPECT_EQ(MechanismFolder::forOpening(), dir.path());
 }
 
 } // namespace

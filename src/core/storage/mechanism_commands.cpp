@@ -84,20 +84,19 @@ std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog)
     return target;
 }
 
-bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName,
+namespace {
+
+// Restores the mechanism of `file`, announced and shown in the status line under `shownName`.
+bool openFrom(Machine& m, const fs::path& file, const std::string& shownName,
     const std::function<bool(Level)>& allowed)
 {
     MessageBox& messages = m.ports().messages;
-    if (selectedName.empty()) {
-        messages.show(translate("Storage", chooseAFile));
-        return false;
-    }
-    if (const char* problem = unusableFile(folder / pathFromUtf8(selectedName))) {
+    if (const char* problem = unusableFile(file)) {
         messages.show(translate("Storage", problem));
         return false;
     }
     std::optional<MechanismRecord> record;
-    if (std::ifstream in { folder / pathFromUtf8(selectedName), std::ios::binary })
+    if (std::ifstream in { file, std::ios::binary })
         record = readMechanism(in);
     if (!record) {
         messages.show(translate("Storage", notAMechanism));
@@ -115,9 +114,7 @@ bool openMechanism(Machine& m, const fs::path& folder, const std::string& select
 
     MachineState& s = m.state();
     s.loadedFromFile = true;
-    // The panel lists names containing ".txt", so the last four characters are normally it.
-    s.openedMechanismName
-        = selectedName.substr(0, std::max<std::size_t>(selectedName.size(), 4) - 4);
+    s.openedMechanismName = shownName;
     sceneOpenedMechanism(m.narrator(), s.openedMechanismName);
     restoreMechanism(s, *record);
     //: the status line; %1 is the name of the mechanism opened
@@ -126,6 +123,28 @@ bool openMechanism(Machine& m, const fs::path& folder, const std::string& select
             { s.openedMechanismName }));
     m.beginNotebookPage();
     return true;
+}
+
+} // namespace
+
+bool openMechanism(Machine& m, const fs::path& folder, const std::string& selectedName,
+    const std::function<bool(Level)>& allowed)
+{
+    if (selectedName.empty()) {
+        m.ports().messages.show(translate("Storage", chooseAFile));
+        return false;
+    }
+    // The panel lists names containing ".txt", so the last four characters are normally it.
+    return openFrom(m, folder / pathFromUtf8(selectedName),
+        selectedName.substr(0, std::max<std::size_t>(selectedName.size(), 4) - 4), allowed);
+}
+
+bool openMechanismFile(Machine& m, const fs::path& file, const std::function<bool(Level)>& allowed)
+{
+    const std::string name = utf8FromPath(file.filename());
+    // The name as the panel would show it: without ".txt", whatever its case.
+    const bool text = mechanismFilePath(name) == file.filename();
+    return openFrom(m, file, text ? name.substr(0, name.size() - 4) : name, allowed);
 }
 
 } // namespace quorvel

@@ -31,4 +31,9 @@ std::filesystem::path mechanismFilePath(const std::string& typed);
 bool openMechanism(Machine& m, const std::filesystem::path& folder, const std::string& selectedName,
     const std::function<bool(Level)>& allowed = {});
 
+// Opens the mechanism of a file given by its path (on the command line, or by the desktop when
+// the pupil opens a saved mechanism), as "apri" does; it is named without its ".txt".
+bool openMechanismFile(
+    Machine& m, const std::filesystem::path& file, const std::function<bool(Level)>& allowed = {});
+
 } // namespace quorvel

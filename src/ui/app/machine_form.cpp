@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -33,6 +34,7 @@
 #include <QPixmapCache>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -337,6 +339,8 @@ void MachineForm::Form_Activate()
     m_machine->Form_Activate();
     m_notebook->restore();
     startPupils();
+    if (!m_fileAtStart.isEmpty())
+        openFile(std::exchange(m_fileAtStart, QString()));
     emit activated();
 }
 
@@ -392,6 +396,18 @@ void MachineForm::Command1_Click()
         return;
     MechanismFolder::remember(m_frame2->folder());
     Label11_Click();
+}
+
+bool MachineForm::openFile(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!openMechanismFile(*m_machine,
+            std::filesystem::path(info.absoluteFilePath().toStdWString()),
+            [this](Level level) { return m_pupils->classroom().levelAllowed(level); }))
+        return false;
+    // The open panel starts where the file was, as after opening from it.
+    MechanismFolder::remember(info.absolutePath());
+    return true;
 }
 
 // The open panel's centre lands on the drop point, as near as it can with the whole panel on

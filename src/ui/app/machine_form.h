@@ -58,6 +58,11 @@ public:
     PupilPresenter& pupils() const { return *m_pupils; }
     TeacherDesk& desk() const { return *m_desk; }
     ViewOptions* view() const { return m_view; }
+    // A saved mechanism to open once the window is up: a file given on the command line.
+    void openAtStart(const QString& file) { m_fileAtStart = file; }
+    // Opens a saved mechanism by its path, as "apri" does; false, said in a message, when it
+    // cannot be opened.
+    bool openFile(const QString& file);
     // Puts the wizard on this window's stage, with its captions and its menu items.
     void attachNarrator(MerlinNarrator& merlin);
 
@@ -133,6 +138,7 @@ private:
     QLineEdit* m_text2 = nullptr;
     InfoPanel* m_frame1 = nullptr;
     OpenPanel* m_frame2 = nullptr;
+    QString m_fileAtStart;
     std::unique_ptr<QtSaveDialog> m_saveDialog;
     std::array<QLabel*, 5> m_lights {};
     std::array<std::string, 5> m_lightShown; // the picture each light shows, by name

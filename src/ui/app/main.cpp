@@ -32,6 +32,22 @@ bool displayAvailable()
 #endif
 }
 
+// The mechanism file named on the command line, if any: the desktop passes the file a pupil
+// opens. Qt's own options were taken out by QApplication; what else begins with '-' is not a
+// file, unless it follows "--".
+QString fileArgument()
+{
+    const QStringList arguments = QApplication::arguments().mid(1);
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (optionsEnded || !argument.startsWith('-'))
+            return argument;
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +83,8 @@ int main(int argc, char** argv)
     quorvel::ToneSpeaker speaker;
     quorvel::NarratorService characters;
     quorvel::MachineForm form(folder, speaker, characters);
+    if (const QString file = fileArgument(); !file.isEmpty())
+        form.openAtStart(file);
     // The window, the wizard and his balloon all carry the program's icon, given once the
     // window is up: its six sizes need not be read before the first picture.
     QObject::connect(&form, &quorvel::MachineForm::activated, &form, [] {
