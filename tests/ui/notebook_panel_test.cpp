@@ -167,30 +167,41 @@ TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)
     EXPECT_EQ(series.back()->name(), "altri");
 }
 
-// The axes write their numbers, with the machine's separator: the plot is read by them.
+// The axes write their numbers, with the machine's separator, at the plot's least height in
+// the notebook's width, with usual and with large text: the plot is read by them.
 TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
 {
     DocumentModule* documents = documentModule();
     ASSERT_NE(documents, nullptr);
-    for (const char separator : { '.', ',' }) {
+    const struct
+    {
+        char separator;
+        double text;
+    } cases[] = { { '.', 1.0 }, { ',', 1.0 }, { ',', 1.5 } };
+    for (const auto& c : cases) {
         QWidget parent;
-        parent.resize(500, 350);
-        PagePlot* plot = documents->createPlot(separator, &parent);
-        plot->widget()->resize(500, 350);
-        parent.show();
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * c.text);
+        parent.setFont(font);
+        PagePlot* plot = documents->createPlot(c.separator, &parent);
         Notebook notebook;
         notebook.beginPage(Level::number(1));
-        notebook.record("1", "1", 1, 1, "2");
+        notebook.record("1", "4", 1, 4, "2");
+        notebook.record("3", "45", 3, 45, "12");
         const Page page = notebook.pages().front();
         plot->showPage(&page);
+        const QSize size(NotebookPanel::naturalWidth - 20, plot->widget()->minimumHeight());
+        parent.resize(size);
+        plot->widget()->resize(size);
+        parent.show();
         QCoreApplication::processEvents();
         QStringList labels;
         for (QGraphicsItem* item : static_cast<QChartView*>(plot->widget())->scene()->items())
             if (auto* label = dynamic_cast<QGraphicsTextItem*>(item); label && label->isVisible())
                 labels << label->toPlainText();
-        const QString half = separator == ',' ? "0,5" : "0.5";
-        for (const QString& expected : { QString("0"), half, QString("2") })
-            EXPECT_TRUE(labels.contains(expected)) << labels.join(' ').toStdString();
+        for (const QString& expected : { QString("0"), QString("10"), QString("uscita") })
+            EXPECT_TRUE(labels.contains(expected))
+                << c.text << ": " << labels.join(' ').toStdString();
     }
 }
 

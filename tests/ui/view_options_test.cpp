@@ -15,6 +15,7 @@
 #include "ui/notebook/notebook_panel.h"
 #include "window_test.h"
 
+#include <QTest>
 #include <QtCharts>
 
 #include <cmath>
@@ -108,11 +109,12 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
         before[w] = QFontInfo(w->font()).pixelSize();
     const int caption = form.captions()->textFont().pixelSize();
     const int menus = form.menuBar()->font().pixelSize();
-    // The plot's axes and legend (the documents module is built beside the tests).
+    // The plot's axes (the documents module is built beside the tests); the legend keeps its
+    // size, so that the axes have the height they need.
     auto* plot = form.notebook()->panel()->findChild<QChartView*>("grafico");
     ASSERT_NE(plot, nullptr);
     const auto plotFonts = [plot] {
-        std::vector<double> sizes { plot->chart()->legend()->font().pointSizeF() };
+        std::vector<double> sizes;
         for (const QAbstractAxis* axis : plot->chart()->axes())
             sizes.insert(
                 sizes.end(), { axis->labelsFont().pointSizeF(), axis->titleFont().pointSizeF() });
@@ -157,6 +159,23 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
         }
     }
     EXPECT_GE(control<KeyLabel>("sette")->fittedCaption().pixelSize, std::lround(17 * 1.5));
+}
+
+// Maximised, the window cannot grow: large text never takes the machine's room for a wider
+// notebook, so its keys are never smaller than without it.
+TEST_F(View, LargeTextNeverShrinksTheMachineOfAMaximisedWindow)
+{
+    form.notebook()->setShown(true);
+    form.showMaximized();
+    QCoreApplication::processEvents();
+    QTest::qWait(50);
+    const QSize face = form.face()->size();
+    const int key = control<KeyLabel>("sette")->width();
+    trigger("testoGrande");
+    QTest::qWait(50);
+    EXPECT_GE(form.face()->width(), face.width());
+    EXPECT_GE(control<KeyLabel>("sette")->width(), key);
+    EXPECT_LE(form.frameGeometry().width(), form.screen()->availableGeometry().width());
 }
 
 TEST_F(View, ChoicesAreRememberedForTheNextLesson)

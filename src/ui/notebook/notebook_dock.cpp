@@ -17,12 +17,14 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 namespace quorvel {
 namespace {
@@ -52,6 +54,17 @@ NotebookDock::NotebookDock(
     , m_messages(messages)
     , m_width(NotebookPanel::naturalWidth)
 {
+    // Maximised, the window cannot grow for a wider notebook: its width is looked at again.
+    m_window.installEventFilter(this);
+}
+
+bool NotebookDock::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the window manager has given the window its new size: changing the panel while the
+    // window is being maximised made the window manager give the maximising up.
+    if (watched == &m_window && event->type() == QEvent::WindowStateChange)
+        QTimer::singleShot(0, this, [this] { setWidth(m_width); });
+    return QObject::eventFilter(watched, event);
 }
 
 void NotebookDock::addMenu(QMenuBar& bar)
@@ -132,15 +145,20 @@ void NotebookDock::setWidth(int width)
         resizeWindow(before + now - was);
 }
 
-// As wide as asked, but never so wide that the window, with the machine at its smallest, would
-// leave the screen: then the notebook is narrower, its table scrolls.
+// As wide as asked, but never so wide that the window would leave the screen or the machine
+// would shrink to make room: a window that cannot grow (maximised, or as wide as the screen)
+// keeps the notebook at its usual width or narrower, and its table scrolls.
 int NotebookDock::widthOnScreen() const
 {
+    if (m_window.isMaximized() || m_window.isFullScreen())
+        return std::min(m_width, static_cast<int>(NotebookPanel::naturalWidth));
     const QScreen* screen = m_window.screen();
     if (!screen)
         return m_width;
     const int frame = m_window.frameGeometry().width() - m_window.width();
-    const int room = screen->availableGeometry().width() - frame - MachineFace::designSize.width();
+    const int panel = m_panel && isShown() ? m_panel->width() : 0;
+    const int face = std::max(m_window.width() - panel, MachineFace::designSize.width());
+    const int room = screen->availableGeometry().width() - frame - face;
     return std::max(narrowestWidth, std::min(m_width, room));
 }
 

@@ -50,6 +50,9 @@ public:
     // Whose notebook it is, named on the printed and PDF copies; empty for the guest.
     void setOwner(const QString& name) { m_owner = name; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void experimentRequested();
     void ruleRevealed();

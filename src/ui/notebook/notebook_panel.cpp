@@ -82,7 +82,6 @@ void NotebookPanel::buildPlot(QVBoxLayout& layout)
     if (!m_plot)
         return;
     m_plot->widget()->setObjectName("grafico");
-    m_plot->widget()->setMinimumHeight(170);
     // The plot shows the table's trials as points: the reader reads them in the table, and the
     // keyboard does not stop on it.
     m_plot->widget()->setAccessibleName(tr("Grafico delle prove"));

@@ -140,8 +140,8 @@ void NotebookPlot::changeEvent(QEvent* event)
         redraw();
 }
 
-// By how much the notebook's font is larger than the program's, the axes and the legend are
-// larger than their usual fonts: the same plot as ever at the usual size.
+// By how much the notebook's font is larger than the program's, the axes' text is larger than
+// its usual font: the same plot as ever at the usual size.
 void NotebookPlot::scaleText()
 {
     const double k = static_cast<double>(QFontInfo(font()).pixelSize())
@@ -157,7 +157,12 @@ void NotebookPlot::scaleText()
         axis->setLabelsFont(scaled(axis->labelsFont()));
         axis->setTitleFont(scaled(axis->titleFont()));
     }
-    chart()->legend()->setFont(scaled(m_legendFont));
+    // The legend keeps its usual size, at the right, where its names do not take the height
+    // the axes need: its colours are read at a glance, the numbers are what is read closely.
+    chart()->legend()->setFont(m_legendFont);
+    // Larger text needs a taller plot, or the axes shorten their numbers to "...", though not
+    // as much taller as the text, so that the table above keeps its rows.
+    setMinimumHeight(static_cast<int>(std::lround(naturalHeight * (1 + std::max(k - 1, 0.0) / 2))));
 }
 
 void NotebookPlot::setHighContrast(bool on)

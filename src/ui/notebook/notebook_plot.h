@@ -18,6 +18,8 @@ class NotebookPlot : public QChartView, public PagePlot
     Q_OBJECT
 public:
     explicit NotebookPlot(char decimalSeparator, QWidget* parent = nullptr);
+    // The least height at the program's usual text size: enough for the axes' numbers.
+    static constexpr int naturalHeight = 170;
 
     QWidget* widget() override { return this; }
     void showPage(const Page* page) override;
