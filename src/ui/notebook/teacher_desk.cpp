@@ -64,6 +64,7 @@ PinDialog::PinDialog(PupilSession& session, bool firstTime, QWidget* parent)
     m_problem = new QLabel(this);
     m_problem->setObjectName("problema");
     m_problem->setWordWrap(true);
+    m_problem->hide();
     layout->addWidget(m_problem);
     if (!firstTime) {
         auto* forgotten = new QLabel(session.classroom().pinIsFixed()
@@ -84,6 +85,8 @@ PinDialog::PinDialog(PupilSession& session, bool firstTime, QWidget* parent)
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PinDialog::enter);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Wide enough for its sentences to read in a few whole lines.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 52);
 }
 
 QString PinDialog::problem() const
@@ -91,15 +94,23 @@ QString PinDialog::problem() const
     return m_problem->text();
 }
 
+// The dialog grows to show the whole of what went wrong, above the rest: nothing overlaps.
+void PinDialog::showProblem(const QString& text)
+{
+    m_problem->setText(text);
+    m_problem->setVisible(!text.isEmpty());
+    adjustSize();
+}
+
 void PinDialog::enter()
 {
     const std::string pin = m_pin->text().toStdString();
     if (m_firstTime && !wellFormedPin(pin)) {
-        m_problem->setText(tr("Il PIN deve avere da 4 a 8 cifre."));
+        showProblem(tr("Il PIN deve avere da 4 a 8 cifre."));
         return;
     }
     if (m_firstTime && m_again->text() != m_pin->text()) {
-        m_problem->setText(tr("I due PIN non sono uguali: scrivili di nuovo."));
+        showProblem(tr("I due PIN non sono uguali: scrivili di nuovo."));
         m_again->clear();
         m_again->setFocus();
         return;
@@ -108,7 +119,7 @@ void PinDialog::enter()
     try {
         answer = m_session.enterPin(pin);
     } catch (const StoreFault& fault) {
-        m_problem->setText(QString::fromStdString(fault.what()));
+        showProblem(QString::fromStdString(fault.what()));
         return;
     }
     const QString wait = QString::fromStdString(m_session.classroom().waitMessage());
@@ -118,13 +129,12 @@ void PinDialog::enter()
         accept();
         return;
     case Classroom::PinAnswer::Wait:
-        m_problem->setText(wait);
+        showProblem(wait);
         break;
     case Classroom::PinAnswer::Wrong:
     case Classroom::PinAnswer::NotAPin:
-        m_problem->setText(m_session.classroom().waitSeconds() > 0
-                ? tr("PIN sbagliato.") + " " + wait
-                : tr("PIN sbagliato."));
+        showProblem(m_session.classroom().waitSeconds() > 0 ? tr("PIN sbagliato.") + " " + wait
+                                                            : tr("PIN sbagliato."));
         break;
     }
     m_pin->clear();
@@ -186,6 +196,7 @@ void ClassRulesDialog::keep()
     }
     if (!any) {
         m_problem->setText(tr("Lascia almeno un livello, altrimenti non si può giocare."));
+        adjustSize();
         return;
     }
     rules.reveal = policies[std::max(0, m_reveal->currentIndex())];

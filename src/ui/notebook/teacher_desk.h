@@ -39,6 +39,8 @@ public:
     void enter(); // "Entra"
 
 private:
+    void showProblem(const QString& text);
+
     PupilSession& m_session;
     bool m_firstTime;
     QLineEdit* m_pin = nullptr;
