@@ -6,9 +6,9 @@
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_csv.h"
-#include "core/notebook/rule_descriptions.h"
 #include "core/storage/file_replace.h"
 #include "core/values/number_text.h"
 

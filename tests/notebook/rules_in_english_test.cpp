@@ -4,10 +4,10 @@
 
 // The revealed rules, their formulas and the formulas' mistakes in English, read from the
 // compiled translation beside the test; and the same cases still in Italian, word for word.
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
 #include "core/notebook/notebook_csv.h"
-#include "core/notebook/rule_descriptions.h"
 #include "fakes/fakes.h"
 #include "language/language.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/values/number_text.h"
 
 #include <cmath>

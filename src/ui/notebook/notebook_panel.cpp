@@ -5,8 +5,8 @@
 #include "ui/notebook/notebook_panel.h"
 
 #include "core/app/machine.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
-#include "core/notebook/rule_descriptions.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
 

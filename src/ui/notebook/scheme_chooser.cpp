@@ -7,7 +7,7 @@
 #include "core/app/machine.h"
 #include "core/collection/collection.h"
 #include "core/mechanisms/dispatch.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

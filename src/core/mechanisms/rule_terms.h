@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/mechanisms/operations.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 
 #include <optional>
 #include <string>

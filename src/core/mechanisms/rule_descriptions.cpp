@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/mechanisms/mechanisms.h"
+#include "core/mechanisms/rule_terms.h"
 #include "core/notebook/formula.h"
-#include "core/notebook/rule_terms.h"
 #include "core/values/number_text.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/notebook/rule_terms.h"
+#include "core/mechanisms/rule_terms.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"

@@ -6,9 +6,9 @@
 // a few pairs of hidden constants, the description's formula gives what the machine shows on
 // a grid of inputs.
 #include "core/mechanisms/dispatch.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
-#include "core/notebook/rule_descriptions.h"
 #include "core/storage/mechanism_file.h"
 #include "core/values/number_text.h"
 #include "fakes/fakes.h"
