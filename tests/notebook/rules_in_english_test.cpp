@@ -169,7 +169,7 @@ RuleDescription describe(const RuleRow& row)
     s.loadedFromFile = true; // calc03's second operation: "+"
     s.secondOpIndex = 1;
     s.secondOpCount = Value::int16(0);
-    const auto rule = describeRule(rig.machine);
+    const auto rule = describeRule(rig.s());
     EXPECT_TRUE(rule) << "level " << row.level << " scheme " << row.scheme;
     return rule.value_or(RuleDescription {});
 }

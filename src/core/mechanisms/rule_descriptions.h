@@ -12,7 +12,7 @@
 
 namespace quorvel {
 
-class Machine;
+struct MachineState;
 
 // Where the machine shows "????" for inputs its rule would otherwise give a number for.
 struct Limit
@@ -48,7 +48,7 @@ struct RuleDescription
 
 // The rule the next experiment follows; nothing when no level is active or the scheme selects
 // no mechanism.
-std::optional<RuleDescription> describeRule(const Machine& m);
+std::optional<RuleDescription> describeRule(const MachineState& s);
 
 // Whether the rule's limits say the machine shows "????" for the inputs a and b.
 bool showsNoValue(const RuleDescription& rule, double a, double b);

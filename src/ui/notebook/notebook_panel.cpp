@@ -456,7 +456,7 @@ void NotebookPanel::revealRule()
     }
     // A rule that waits for the first experiment's draw cannot be told yet: asking first
     // whether to tell it would promise what cannot be given.
-    if (const auto rule = describeRule(m_machine); rule && !rule->known) {
+    if (const auto rule = describeRule(m_machine.state()); rule && !rule->known) {
         say(QString::fromStdString(m_machine.revealRule().text));
         return;
     }

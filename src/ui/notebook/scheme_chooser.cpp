@@ -33,7 +33,7 @@ QString describeScheme(Machine& machine, int level, int scheme)
     machine.state().activeLevel = Level::number(level);
     machine.state().setScheme(Level::number(level), Value::single(scheme));
     const std::optional<int> number = mechanismInForce(machine.state());
-    const std::optional<RuleDescription> rule = describeRule(machine);
+    const std::optional<RuleDescription> rule = describeRule(machine.state());
     machine.state() = kept;
     if (!number || !rule)
         return QCoreApplication::translate("quorvel::SchemeChooser", "Nessun meccanismo.");
