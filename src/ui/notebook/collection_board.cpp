@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/app/dates.h"
 #include "ui/notebook/collection_board.h"
 
 #include "core/collection/collection.h"
