@@ -209,6 +209,34 @@ TEST(RuleDescriptions, TellTheOperationTheNextExperimentUsesOverManyRuns)
     EXPECT_GT(told, 3000);
 }
 
+// The chooser's words for a scheme are those the machine tells once the scheme is in force,
+// and asking changes nothing of the machine.
+TEST(RuleDescriptions, OfASchemeAreThoseTheMachineTellsWithItInForce)
+{
+    Rig rig;
+    rig.setConstants(4, 7);
+    rig.s().opCode = Value::int16(3);
+    rig.use(2, 3);
+    const std::string record = mechanismRecord(rig.s());
+    for (int level = 0; level <= 6; ++level) {
+        const int count = schemeCount(Level::number(level));
+        for (int scheme = 0; scheme <= count + 1; ++scheme) {
+            const auto chosen = ruleOfScheme(rig.s(), Level::number(level), scheme);
+            const bool inRange = level >= 1 && level <= 5 && scheme >= 1 && scheme <= count;
+            ASSERT_EQ(chosen.has_value(), inRange) << level << " " << scheme;
+            if (!inRange)
+                continue;
+            Rig inForce;
+            inForce.setConstants(4, 7);
+            inForce.s().opCode = Value::int16(3);
+            inForce.use(level, scheme);
+            EXPECT_EQ(chosen->mechanism, levelMechanisms(Level::number(level))[scheme - 1]);
+            EXPECT_EQ(chosen->rule.text, describeRule(inForce.s())->text);
+        }
+    }
+    EXPECT_EQ(mechanismRecord(rig.s()), record);
+}
+
 } // namespace
 } // namespace quorvel::testing
 

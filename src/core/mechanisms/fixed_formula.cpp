@@ -48,7 +48,7 @@ void calc08(Machine& m)
 void calc09(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.experimentCount = A(m) - B(m);
     const Value& d = s.experimentCount;
     if (d < Value::int16(0))

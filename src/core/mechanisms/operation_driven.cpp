@@ -22,7 +22,7 @@ using operands::c2;
 // The operation in force for this run, counted in `counter`; nullptr when there is none.
 const Operation* chooseOperation(Machine& m, Value& counter)
 {
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     const Operation* chosen = operationAtNextRun(s, counter);
     counter = counter + Value::int16(1);
     if (chosen)
@@ -33,7 +33,7 @@ const Operation* chooseOperation(Machine& m, Value& counter)
 // x s y with the operation in force, counted in experimentCount.
 void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quotient::RoundedDown)
 {
-    if (const Operation* chosen = chooseOperation(m, m.state().experimentCount))
+    if (const Operation* chosen = chooseOperation(m, m.writableState().experimentCount))
         m.setResult(chosen->apply(x, y, q));
 }
 
@@ -42,7 +42,7 @@ void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quo
 // first run brought none: 0).
 void applySecondOperation(Machine& m, const Value& y)
 {
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     std::optional<const Operation*> second = secondOperationAtNextRun(s);
     s.secondOpCount = s.secondOpCount + Value::int16(1);
     if (!second) {
@@ -84,14 +84,14 @@ void calc04(Machine& m)
 void calc05(Machine& m)
 {
     m.readInputs();
-    m.state().inputA = power(A(m), Value::int16(2));
+    m.writableState().inputA = power(A(m), Value::int16(2));
     applyOperation(m, A(m), B(m));
 }
 
 void calc06(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.inputB = toInt16(power(B(m), Value::int16(2))); // faults from B = 182 on
     const Operation* chosen = chooseOperation(m, s.experimentCount);
     if (!chosen)
@@ -112,28 +112,28 @@ void calc11(Machine& m)
 void calc18(Machine& m)
 {
     m.readInputs();
-    m.state().remainderAB = remainder(A(m), B(m));
+    m.writableState().remainderAB = remainder(A(m), B(m));
     applyOperation(m, m.state().remainderAB, c2(m), Quotient::Plain);
 }
 
 void calc19(Machine& m)
 {
     m.readInputs();
-    m.state().remainderBA = remainder(B(m), A(m));
+    m.writableState().remainderBA = remainder(B(m), A(m));
     applyOperation(m, m.state().remainderBA, c2(m), Quotient::Plain);
 }
 
 void calc22(Machine& m)
 {
     m.readInputs();
-    m.state().largerInput = A(m) >= B(m) ? A(m) : B(m);
+    m.writableState().largerInput = A(m) >= B(m) ? A(m) : B(m);
     applyOperation(m, m.state().largerInput, c2(m), Quotient::Plain);
 }
 
 void calc23(Machine& m)
 {
     m.readInputs();
-    m.state().smallerInput = A(m) <= B(m) ? A(m) : B(m);
+    m.writableState().smallerInput = A(m) <= B(m) ? A(m) : B(m);
     applyOperation(m, m.state().smallerInput, c2(m), Quotient::Plain);
 }
 
@@ -141,7 +141,7 @@ void calc23(Machine& m)
 void calc31(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     if (const Operation* chosen = chooseOperation(m, s.calc31Count)) {
         const Value left = chosen->apply(A(m), c1(m), Quotient::RoundedDown);
         const Value right = chosen->apply16(s.inputB, s.c2());
@@ -153,7 +153,7 @@ void calc31(Machine& m)
 void calc32(Machine& m)
 {
     m.readInputs();
-    const MachineState& s = m.state();
+    const MachineState& s = m.writableState();
     const auto partial = [&](const Value& code) {
         const Operation* operation = Operation::byCode(code);
         return operation ? operation->apply(A(m), B(m), Quotient::RoundedDown) : Value();
@@ -168,7 +168,7 @@ void calc32(Machine& m)
 void calc43(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.calc43Count = s.calc43Count + Value::int16(1);
     if (s.calc43Count <= Value::int16(1)) {
         const int k = static_cast<int>(std::floor(4.0 * m.reseedAndDraw() + 1));

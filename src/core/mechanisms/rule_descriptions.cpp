@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -185,6 +186,18 @@ std::optional<RuleDescription> describeRule(const MachineState& s)
         // A code or scheme held as a text that spells no number: the experiment faults too.
         return inLanguage(noResult());
     }
+}
+
+std::optional<SchemeRule> ruleOfScheme(const MachineState& s, Level level, int scheme)
+{
+    MachineState chosen = s;
+    chosen.activeLevel = level;
+    chosen.setScheme(level, Value::single(scheme));
+    const CatalogueEntry* mechanism = selectMechanism(chosen);
+    std::optional<RuleDescription> rule = describeRule(chosen);
+    if (!mechanism || !rule)
+        return std::nullopt;
+    return SchemeRule { mechanism->number, std::move(*rule) };
 }
 
 bool showsNoValue(const RuleDescription& rule, double a, double b)

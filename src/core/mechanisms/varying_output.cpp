@@ -96,7 +96,7 @@ void calc39(Machine& m)
 void calc41(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.largerInput = A(m) >= B(m) ? A(m) : B(m);
     const Value c2 = Value::int16(s.c2());
     if (s.largerInput >= c2)
@@ -111,7 +111,7 @@ void calc41(Machine& m)
 void calc42(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.chainCount = s.chainCount + one;
     if (s.chainCount <= one) {
         s.chainOp1 = m.drawWhole(4);
