@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/class_progress.h"
+#include "ui/classroom/class_progress.h"
 
 #include "core/app/dates.h"
 #include "core/notebook/notebook_words.h"

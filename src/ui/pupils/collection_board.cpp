@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/app/dates.h"
-#include "ui/notebook/collection_board.h"
+#include "ui/pupils/collection_board.h"
 
 #include "core/collection/collection.h"
 #include "core/notebook/notebook_words.h"
