@@ -19,7 +19,7 @@ using namespace quorvel;
 struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox
 {
     void Beep(int, int) override { }
-    void setMovie(const std::string&) override { }
+    void showOperation(int) override { }
     void Play() override { }
     void StopPlay() override { }
     void GotoFrame(int) override { }
@@ -32,7 +32,7 @@ struct Bench
     Quiet quiet;
     SystemClock clock { 10 * 3600 + 5 };
     MixingRandom random { 42 };
-    Machine machine { Ports { quiet, quiet, quiet, quiet, clock, random }, "." };
+    Machine machine { Ports { quiet, quiet, quiet, quiet, clock, random } };
 
     Bench(int level, int scheme, const std::string& first, const std::string& second)
     {

@@ -144,9 +144,7 @@ int main(int argc, char** argv)
     NarratorService service(options.silent);
     Narrator* narrator = service.load("merlin");
     const double loadMs = loading.nsecsElapsed() / 1e6;
-    narrator->setLanguageID(1040);
-    narrator->setFontName("Arial");
-    narrator->setFontSize(12);
+    narrator->setLanguage("it");
     MerlinNarrator& merlin = *service.merlin();
     Measurements measured(merlin);
 

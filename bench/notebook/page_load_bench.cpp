@@ -34,7 +34,7 @@ using namespace quorvel;
 struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox
 {
     void Beep(int, int) override { }
-    void setMovie(const std::string&) override { }
+    void showOperation(int) override { }
     void Play() override { }
     void StopPlay() override { }
     void GotoFrame(int) override { }
@@ -70,7 +70,7 @@ void measure(int trials, bool report = true)
     Quiet quiet;
     SystemClock clock { 10 * 3600 };
     MixingRandom random { 42 };
-    Machine machine { Ports { quiet, quiet, quiet, quiet, clock, random }, "." };
+    Machine machine { Ports { quiet, quiet, quiet, quiet, clock, random } };
     NotebookPanel panel(machine);
     panel.resize(NotebookPanel::naturalWidth, 900);
     panel.show();

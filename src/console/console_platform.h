@@ -31,7 +31,7 @@ public:
 
     void Beep(int, int) override { }
 
-    void setMovie(const std::string&) override { }
+    void showOperation(int) override { }
     void Play() override { }
     void StopPlay() override { }
     void GotoFrame(int) override { }

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/dates.h"
 #include "console/console_session.h"
+#include "core/app/dates.h"
 
 #include "console/console_platform.h"
 #include "core/app/translation.h"
@@ -92,7 +92,7 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
 {
     ConsolePlatform& p = *m_platform;
     m_machine = std::make_unique<Machine>(
-        Ports { p, p, p, p, m_clock, m_random }, options.programFolder, options.decimalSeparator);
+        Ports { p, p, p, p, m_clock, m_random }, options.decimalSeparator);
     m_machine->setObserver(m_platform.get());
     m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
     if (options.date)

@@ -42,9 +42,8 @@ TEST(Activation, FillsTheConstantsGridStopsTheRedClipAndWelcomes)
     EXPECT_EQ(rig.s().joinOpCode.number(), 3);
     EXPECT_EQ(rig.random.reseeds, 18);
     EXPECT_EQ(rig.log(),
-        (Log { "Movie /q/rosso.gif", "StopPlay", "GotoFrame 1", "LanguageID 1040", "FontName Arial",
-            "FontSize 12", "Show", "Top 100", std::string("Speak ") + speech::welcome,
-            "Play gestureup" }));
+        (Log { "Clip 1", "StopPlay", "GotoFrame 1", "Language it", "Show", "Top 100",
+            std::string("Speak ") + speech::welcome, "Play gestureup" }));
 }
 
 TEST(Activation, TakesTheStartingOperationFromTheClocksLastDigit)
@@ -65,7 +64,7 @@ TEST(Activation, WithoutTheCharacterTheMachineGoesOnSilently)
     rig.machine.Form_Activate();
     rig.machine.livello4_Click();
     EXPECT_FALSE(rig.machine.narratorLoaded());
-    EXPECT_EQ(rig.log(), (Log { "Movie /q/rosso.gif", "StopPlay", "GotoFrame 1", "Beep 650 100" }));
+    EXPECT_EQ(rig.log(), (Log { "Clip 1", "StopPlay", "GotoFrame 1", "Beep 650 100" }));
 }
 
 TEST(Experiment, ReadsKeypadsAndPlaysTheClipAroundTheOutput)
@@ -207,15 +206,15 @@ TEST(ChangeMechanism, ClearsOutputResetsCountsRedrawsSchemes)
 
 TEST(Operations, DrawTheCodesAndShowTheOperationsClip)
 {
-    const std::tuple<const char*, const char*, const char*> rows[] = { { "rosso.gif", "+", "+" },
-        { "verde.gif", "-", "*" }, { "blu.gif", "*", "-" }, { "grigio.gif", ":", ":" } };
+    const std::pair<const char*, const char*> rows[]
+        = { { "+", "+" }, { "-", "*" }, { "*", "-" }, { ":", ":" } };
     for (int k = 1; k <= 4; ++k) {
-        const auto& [clip, symbol, altSymbol] = rows[k - 1];
+        const auto& [symbol, altSymbol] = rows[k - 1];
         Rig rig;
         rig.s().loadedFromFile = true;
         rig.random.draws = { ScriptedRandom::forWhole(k, 4), 0.3f, 0.9f };
         rig.machine.ingr_Click();
-        EXPECT_EQ(rig.log(), (Log { std::string("Movie /q/") + clip, "Beep 700 100" }));
+        EXPECT_EQ(rig.log(), (Log { "Clip " + std::to_string(k), "Beep 700 100" }));
         EXPECT_EQ(rig.s().opCode.number(), k);
         EXPECT_EQ(rig.s().partOpCode.number() * 10 + rig.s().joinOpCode.number(), 24);
         EXPECT_EQ(rig.s().opSymbol + rig.s().altOpSymbol, std::string(symbol) + altSymbol);
@@ -223,16 +222,13 @@ TEST(Operations, DrawTheCodesAndShowTheOperationsClip)
     }
 }
 
-TEST(Lights, AlternateBetweenTwoPatterns)
+TEST(Lights, AlternateBetweenTwoPhases)
 {
     Rig rig;
-    std::string shown;
-    for (int tick = 0; tick < 3; ++tick)
-        for (const char* picture : rig.machine.Timer1_Timer())
-            shown += std::string(picture) + " ";
-    const std::string one = "luce1.gif luce3.gif luce2.gif luce4.gif luce3.gif ";
-    const std::string two = "luce2.gif luce4.gif luce3.gif luce1.gif luce2.gif ";
-    EXPECT_EQ(shown, one + two + one);
+    EXPECT_EQ(rig.machine.onLampTick(), LightPhase::First);
+    EXPECT_EQ(rig.machine.onLampTick(), LightPhase::Second);
+    EXPECT_EQ(rig.machine.onLampTick(), LightPhase::First);
+    EXPECT_TRUE(rig.s().lightPhase);
 }
 
 TEST(FirstOutput, PlaysOnceWithALevelThenStopsCounting)

@@ -16,7 +16,7 @@
 
 namespace quorvel::testing {
 
-// Records every request as one line, e.g. "Beep 800 100", "Speak ...", "Movie /x/rosso.gif".
+// Records every request as one line, e.g. "Beep 800 100", "Speak ...", "Clip 2".
 struct Recorder
 {
     std::vector<std::string> log;
@@ -44,7 +44,7 @@ struct FakeSpeaker : Speaker, Recording
 struct FakeClipPlayer : ClipPlayer, Recording
 {
     using Recording::Recording;
-    void setMovie(const std::string& path) override { record("Movie " + path); }
+    void showOperation(int index) override { record("Clip " + n(index)); }
     void Play() override { record("ClipPlay"); }
     void StopPlay() override { record("StopPlay"); }
     void GotoFrame(int frame) override { record("GotoFrame " + n(frame)); }
@@ -60,9 +60,7 @@ struct FakeNarrator : Narrator, Recording
     void MoveTo(std::int16_t x, std::int16_t y) override { record("MoveTo " + n(x) + " " + n(y)); }
     void setTop(std::int16_t y) override { record("Top " + n(y)); }
     void StopAll() override { record("StopAll"); }
-    void setLanguageID(int id) override { record("LanguageID " + n(id)); }
-    void setFontName(const std::string& name) override { record("FontName " + name); }
-    void setFontSize(int size) override { record("FontSize " + n(size)); }
+    void setLanguage(const std::string& tag) override { record("Language " + tag); }
 };
 
 // Gives the recording narrator for "merlin" while `available`.
@@ -138,7 +136,7 @@ public:
     long long microsecondsNow() override { return now; }
 };
 
-// A machine wired to recording fakes, in the program folder "/q", with a random source of the
+// A machine wired to recording fakes, with a random source of the
 // test's choosing: scripted draws, or the program's own generator seeded.
 template <typename Random> struct BasicRig
 {
@@ -155,7 +153,7 @@ template <typename Random> struct BasicRig
     FakeMessageBox messages { recorder };
     FixedClock clock;
     Random random;
-    Machine machine { Ports { speaker, clip, characters, messages, clock, random }, "/q", '.' };
+    Machine machine { Ports { speaker, clip, characters, messages, clock, random }, '.' };
 
     MachineState& s() { return machine.writableState(); }
     std::vector<std::string>& log() { return recorder.log; }

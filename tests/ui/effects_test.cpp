@@ -17,7 +17,7 @@
 namespace quorvel {
 namespace {
 
-const std::string assets = QUORVEL_TEST_DATA "/../../assets/";
+const QString assets = QStringLiteral(QUORVEL_TEST_DATA "/../../assets/");
 // "After about its duration": only too early or never is a fault, so the wait for "late" is
 // long enough for a machine busy with other builds, where the clip's frames come late too.
 constexpr int slack = 30000;
@@ -31,9 +31,22 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs)
     return done();
 }
 
+// The window chooses the clip of each operation the machine shows; no index, no change.
+TEST(ClipPlayer, ShowsEachOperationsOwnClip)
+{
+    ClipPlayerWidget player(assets);
+    const std::pair<int, const char*> rows[] = { { 1, "/rosso.gif" }, { 2, "/verde.gif" },
+        { 3, "/blu.gif" }, { 4, "/grigio.gif" }, { 0, "/grigio.gif" }, { 5, "/grigio.gif" } };
+    for (const auto& [index, clip] : rows) {
+        player.showOperation(index);
+        EXPECT_TRUE(player.fileName().endsWith(clip)) << index;
+        EXPECT_TRUE(player.hasClip()) << index;
+    }
+}
+
 TEST(ClipPlayer, PlaysOnceStopsAndGoesToAFrameCountedFromOne)
 {
-    ClipPlayerWidget player;
+    ClipPlayerWidget player(assets);
     player.setMovie(assets + "verde.gif");
     EXPECT_EQ(player.currentFrameNumber(), 0);
     EXPECT_TRUE(player.isRunning());
@@ -65,7 +78,7 @@ TEST(ClipPlayer, PlaysOnceStopsAndGoesToAFrameCountedFromOne)
 
 TEST(ClipPlayer, DrawsTheFrameFittedAndCentred)
 {
-    ClipPlayerWidget player;
+    ClipPlayerWidget player(assets);
     player.setAutoFillBackground(true);
     QPalette palette = player.palette();
     palette.setColor(QPalette::Window, Qt::magenta);

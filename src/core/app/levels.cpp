@@ -15,9 +15,6 @@ namespace {
 // The tone each level command sounds, by level.
 constexpr int levelBeeps[] = { 500, 550, 600, 650, 700 };
 
-// The clip that shows each operation index 1..4.
-constexpr const char* operationClips[] = { "rosso.gif", "verde.gif", "blu.gif", "grigio.gif" };
-
 } // namespace
 
 void Machine::livello1_Click()
@@ -136,19 +133,17 @@ void Machine::ingr_Click()
 
     const int op = static_cast<int>(s.opCode.number());
     if (op >= 1 && op <= 4) {
-        m_ports.shock.setMovie(programFile(operationClips[op - 1]).string());
+        m_ports.shock.showOperation(op);
         followOperationCode(s, op);
     }
     m_ports.speaker.Beep(700, 100);
     beginNotebookPage();
 }
 
-std::array<const char*, 5> Machine::Timer1_Timer()
+LightPhase Machine::onLampTick()
 {
     m_state.lightPhase = !m_state.lightPhase;
-    if (m_state.lightPhase)
-        return { "luce1.gif", "luce3.gif", "luce2.gif", "luce4.gif", "luce3.gif" };
-    return { "luce2.gif", "luce4.gif", "luce3.gif", "luce1.gif", "luce2.gif" };
+    return m_state.lightPhase ? LightPhase::First : LightPhase::Second;
 }
 
 } // namespace quorvel

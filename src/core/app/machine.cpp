@@ -13,9 +13,8 @@
 
 namespace quorvel {
 
-Machine::Machine(Ports ports, std::filesystem::path programFolder, char decimalSeparator)
+Machine::Machine(Ports ports, char decimalSeparator)
     : m_ports(ports)
-    , m_programFolder(std::move(programFolder))
     , m_decimalSeparator(decimalSeparator)
     , m_texts { "in", "in", "Text1", "Text2", "out", "" }
 {
@@ -48,7 +47,7 @@ void Machine::Form_Activate()
 
     s.opCode = Value::int16(clockOperation());
 
-    m_ports.shock.setMovie(programFile("rosso.gif").string());
+    m_ports.shock.showOperation(1); // the first operation's clip, whichever the clock chose
     m_ports.shock.StopPlay();
     m_ports.shock.GotoFrame(1);
 
@@ -65,9 +64,7 @@ void Machine::loadNarrator()
     m_narrator = m_ports.characters.load("merlin");
     if (!m_narrator)
         return;
-    m_narrator->setLanguageID(1040); // Italian
-    m_narrator->setFontName("Arial");
-    m_narrator->setFontSize(12);
+    m_narrator->setLanguage(languageCode(currentLanguage()));
 }
 
 void Machine::keypadClick(Keypad keypad, int digit)

@@ -29,12 +29,16 @@ struct Ports
 
 enum class Keypad { First, Second };
 
+// The two phases the machine's lights blink between; the window chooses each light's picture
+// in each.
+enum class LightPhase { First, Second };
+
 // The machine: its state record, the texts of its face and every handler of the window.
 // The front ends turn clicks, keys and lines into calls of these handlers.
 class Machine
 {
 public:
-    Machine(Ports ports, std::filesystem::path programFolder, char decimalSeparator = '.');
+    explicit Machine(Ports ports, char decimalSeparator = '.');
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
@@ -81,8 +85,8 @@ public:
     void controlli_Click();
     void da_ricordare_Click();
 
-    // The light cycle's tick: the five light pictures to show now.
-    std::array<const char*, 5> Timer1_Timer();
+    // The light cycle's tick: the lights go over to their other phase, which it gives.
+    LightPhase onLampTick();
 
     // Sets a control's text; a change of `usc` runs the output narration.
     void setText(Control control, const std::string& text);
@@ -122,7 +126,6 @@ public:
 
     Narrator& narrator() { return m_narrator ? *m_narrator : m_silent; }
     bool narratorLoaded() const { return m_narrator != nullptr; }
-    std::filesystem::path programFile(const char* name) const { return m_programFolder / name; }
     const Ports& ports() const { return m_ports; }
 
 private:
@@ -134,7 +137,6 @@ private:
     void writeInNotebook();
 
     Ports m_ports;
-    std::filesystem::path m_programFolder;
     char m_decimalSeparator;
     MachineState m_state;
     std::array<std::string, 6> m_texts;

@@ -47,9 +47,7 @@ public:
     void MoveTo(std::int16_t, std::int16_t) override { }
     void setTop(std::int16_t) override { }
     void StopAll() override { }
-    void setLanguageID(int) override { }
-    void setFontName(const std::string&) override { }
-    void setFontSize(int) override { }
+    void setLanguage(const std::string&) override { }
 };
 
 } // namespace quorvel

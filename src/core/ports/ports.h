@@ -21,12 +21,13 @@ public:
     virtual void Beep(int frequency, int milliseconds) = 0;
 };
 
-// The clip player on the machine's face (`shock`).
+// The clip player on the machine's face (`shock`): it shows the operation drawn, by its index
+// 1..4 as the operation in force numbers them; the window chooses each operation's clip.
 class ClipPlayer
 {
 public:
     virtual ~ClipPlayer() = default;
-    virtual void setMovie(const std::string& path) = 0; // loads, shows frame 1, starts
+    virtual void showOperation(int index) = 0; // loads its clip, shows frame 1, starts
     virtual void Play() = 0; // plays on from the frame shown
     virtual void StopPlay() = 0; // stops at the frame shown
     virtual void GotoFrame(int frame) = 0; // frames count from 1
@@ -46,9 +47,8 @@ public:
     virtual void setTop(std::int16_t y) = 0;
     // Ends what he is doing, a sentence included, and drops every request still waiting.
     virtual void StopAll() = 0;
-    virtual void setLanguageID(int id) = 0;
-    virtual void setFontName(const std::string& name) = 0;
-    virtual void setFontSize(int size) = 0;
+    // The language he speaks, as a tag: "it", "en". His balloon's font is the window's choice.
+    virtual void setLanguage(const std::string& tag) = 0;
 };
 
 // The character service (`Agent1`): loads a character by id, or gives nullptr.

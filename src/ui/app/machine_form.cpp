@@ -15,12 +15,12 @@
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
 #include "ui/app/view_options.h"
+#include "ui/classroom/teacher_desk.h"
 #include "ui/effects/clip_player.h"
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/pupils/pupil_presenter.h"
-#include "ui/classroom/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
@@ -97,14 +97,14 @@ MachineForm::MachineForm(
     // wizard, the voice and the clip then start without holding the first picture back.
     connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
         Qt::QueuedConnection);
-    m_shock = new ClipPlayerWidget(m_face);
+    m_shock = new ClipPlayerWidget(programFolder, m_face);
     m_shock->setObjectName("shock");
     markDecorative(m_shock);
     m_face->layout().add(m_shock, { 3000, 240, 5775, 4215 });
 
     m_machine = std::make_unique<Machine>(
         Ports { speaker, *m_shock, characters, *this, m_clock, m_random },
-        programFolder.toStdString(), QLocale().decimalPoint().at(0).toLatin1());
+        QLocale().decimalPoint().at(0).toLatin1());
     m_machine->setObserver(this);
     m_notebook = new NotebookDock(*this, *row, *m_machine, *this);
     connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::exp_Click);
@@ -433,11 +433,11 @@ void MachineForm::Timer1_Timer()
 {
     if (!m_lightPictures)
         m_lightPictures.emplace(m_programFolder);
-    const std::array<const char*, 5> names = m_machine->Timer1_Timer();
-    std::array<std::string, 5> shown;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        shown[i] = names[i] ? names[i] : "";
-    showLights(shown);
+    // The pictures of the five lights in each phase of the blinking.
+    if (m_machine->onLampTick() == LightPhase::First)
+        showLights({ "luce1.gif", "luce3.gif", "luce2.gif", "luce4.gif", "luce3.gif" });
+    else
+        showLights({ "luce2.gif", "luce4.gif", "luce3.gif", "luce1.gif", "luce2.gif" });
 }
 
 void MachineForm::showLights(const std::array<std::string, 5>& names)

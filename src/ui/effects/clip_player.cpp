@@ -12,15 +12,28 @@
 
 namespace quorvel {
 
-ClipPlayerWidget::ClipPlayerWidget(QWidget* parent)
+namespace {
+
+// The clip of each operation, by the index of the operation in force: +, −, ×, :.
+const char* const operationClips[] = { "rosso.gif", "verde.gif", "blu.gif", "grigio.gif" };
+
+} // namespace
+
+ClipPlayerWidget::ClipPlayerWidget(const QString& folder, QWidget* parent)
     : QWidget(parent)
+    , m_folder(folder)
 {
     connect(&m_movie, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
 }
 
-void ClipPlayerWidget::setMovie(const std::string& path)
+void ClipPlayerWidget::showOperation(int index)
 {
-    const QString fileName = QString::fromStdString(path);
+    if (index >= 1 && index <= 4)
+        setMovie(QDir(m_folder).filePath(QString::fromLatin1(operationClips[index - 1])));
+}
+
+void ClipPlayerWidget::setMovie(const QString& fileName)
+{
     m_movie.stop();
     m_movie.setFileName(fileName);
     if (m_movie.isValid())

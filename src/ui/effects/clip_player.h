@@ -21,9 +21,12 @@ class ClipPlayerWidget : public QWidget, public ClipPlayer
     Q_OBJECT
 
 public:
-    explicit ClipPlayerWidget(QWidget* parent = nullptr);
+    // The operations' clips are read from `folder`.
+    explicit ClipPlayerWidget(const QString& folder, QWidget* parent = nullptr);
 
-    void setMovie(const std::string& path) override;
+    void showOperation(int index) override;
+    // Loads a clip, shows its first frame and starts it.
+    void setMovie(const QString& fileName);
     void Play() override;
     void StopPlay() override;
     void GotoFrame(int frame) override;
@@ -42,6 +45,7 @@ protected:
 private:
     void reportUnreadable(const QString& path);
 
+    QString m_folder;
     QMovie m_movie;
     QSet<QString> m_reported;
 };

@@ -39,7 +39,6 @@ MerlinNarrator::MerlinNarrator(Voice* voice, bool realTime, QObject* parent)
     , m_queue([this](const NarratorRequest& request) { start(request); })
     , m_voiceAhead(voice)
     , m_position(firstPosition)
-    , m_font(QStringLiteral("Arial"), 12)
 {
     if (m_voice)
         m_voice->setReadyHandler([this](quint64 ticket, const Utterance& utterance) {

@@ -13,7 +13,6 @@
 #include "ui/narrator/wizard_windows.h"
 
 #include <QElapsedTimer>
-#include <QFont>
 #include <QObject>
 #include <QPointF>
 #include <QTimer>
@@ -51,9 +50,7 @@ public:
     void Play(const std::string& animation) override;
     void MoveTo(std::int16_t x, std::int16_t y) override;
     void setTop(std::int16_t y) override;
-    void setLanguageID(int id) override;
-    void setFontName(const std::string& name) override;
-    void setFontSize(int size) override;
+    void setLanguage(const std::string& tag) override { m_language = tag; }
     void StopAll() override { skip(); }
 
     // Where the character stands before any request places it (scene pixels, top-left), and
@@ -80,7 +77,7 @@ public:
     bool balloonShown() const;
     QString balloonText() const;
     const RequestQueue& queue() const { return m_queue; }
-    int languageId() const { return m_languageId; }
+    const std::string& language() const { return m_language; }
     CharacterWindow& window() { return m_windows.character(); }
     SpeechBalloon& balloon() { return m_windows.balloon(); }
     const Stage& stage() const { return m_windows.stage(); }
@@ -147,8 +144,7 @@ private:
     qint64 m_balloonHideAt = 0;
     bool m_captionShown = false;
     qint64 m_captionClearAt = -1; // -1: not due
-    int m_languageId = 0;
-    QFont m_font;
+    std::string m_language;
     QTimer m_frameTimer;
     QElapsedTimer m_sinceFrame;
 };

@@ -122,22 +122,4 @@ void MerlinNarrator::settle(const Activity& a)
     }
 }
 
-void MerlinNarrator::setLanguageID(int id)
-{
-    m_languageId = id;
-}
-
-void MerlinNarrator::setFontName(const std::string& name)
-{
-    m_font.setFamily(QString::fromStdString(name));
-    balloon().setTextFont(m_font);
-}
-
-void MerlinNarrator::setFontSize(int size)
-{
-    if (size > 0)
-        m_font.setPointSize(size);
-    balloon().setTextFont(m_font);
-}
-
 } // namespace quorvel
