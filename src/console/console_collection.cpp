@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/dates.h"
 #include "console/console_collection.h"
+#include "core/app/dates.h"
+#include "platform/pin_hash.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
@@ -35,7 +36,8 @@ ConsoleCollection::ConsoleCollection(
     Machine& machine, std::ostream& out, std::filesystem::path folder, const Clock& clock)
     : m_machine(machine)
     , m_out(out)
-    , m_session(machine, clock, [folder] { return std::make_unique<SqliteStore>(folder); })
+    , m_session(machine, clock, sodiumPinHasher(),
+          [folder] { return std::make_unique<SqliteStore>(folder); })
 {
 }
 

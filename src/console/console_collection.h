@@ -8,7 +8,7 @@
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
 #include "core/collection/pupil_session.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <filesystem>
 #include <iosfwd>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/dates.h"
 #include "console/console_session.h"
+#include "core/app/dates.h"
 
 #include "console/console_platform.h"
 #include "core/app/translation.h"
@@ -170,7 +170,7 @@ bool ConsoleSession::runCommand(const CommandLine& c)
             m_collection->afterReveal();
     } else if (c.word == "salva" && !bare) {
         m_platform->typeName(c.rest);
-        saveMechanism(m, *m_platform);
+        saveMechanism(m, *m_platform, m_files);
     } else if (c.word == "apri" && !bare) {
         openFile(c.rest);
     } else if (c.word == "stato" && bare) {

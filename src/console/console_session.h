@@ -8,7 +8,8 @@
 #include "console/console_notebook.h"
 #include "core/app/machine.h"
 #include "core/app/random.h"
-#include "core/app/system_clock.h"
+#include "platform/file_replace.h"
+#include "platform/system_clock.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -68,6 +69,7 @@ private:
 
     std::ostream& m_out;
     std::unique_ptr<ConsolePlatform> m_platform;
+    ReplacingFileWriter m_files;
     SystemClock m_clock;
     MixingRandom m_random;
     std::unique_ptr<Machine> m_machine;

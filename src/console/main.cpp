@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "console/console_session.h"
-#include "core/app/regional.h"
 #include "core/app/version.h"
 #include "core/collection/classroom.h"
-#include "core/collection/pin_hash.h"
 #include "language/language.h"
 #include "language/shared_settings.h"
+#include "platform/environment.h"
+#include "platform/pin_hash.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -13,12 +13,14 @@
 
 namespace quorvel {
 
-PupilSession::PupilSession(Machine& machine, const Clock& clock, StoreOpener open)
+PupilSession::PupilSession(
+    Machine& machine, const Clock& clock, const PinHasher& pins, StoreOpener open)
     : m_machine(machine)
     , m_clock(clock)
+    , m_pins(pins)
     , m_open(std::move(open))
     , m_collection(std::make_unique<Collection>(m_guest, guestName))
-    , m_classroom(std::make_unique<Classroom>(m_guest))
+    , m_classroom(std::make_unique<Classroom>(m_guest, m_pins))
 {
 }
 
@@ -30,7 +32,7 @@ CollectionStore* PupilSession::store()
         return m_store.get();
     try {
         m_store = m_open();
-        m_classroom = std::make_unique<Classroom>(*m_store);
+        m_classroom = std::make_unique<Classroom>(*m_store, m_pins);
         m_classroom->setFixedPinHash(m_fixedPinHash);
         m_rulesRead = true;
         m_problem.clear();
@@ -56,7 +58,7 @@ void PupilSession::fallBackRules()
     ClassRules rules;
     rules.levels = m_rememberedLevels.value_or(std::array<bool, Level::count> { true });
     m_fallback.setClassRules(rules);
-    m_classroom = std::make_unique<Classroom>(m_fallback);
+    m_classroom = std::make_unique<Classroom>(m_fallback, m_pins);
     m_classroom->setFixedPinHash(m_fixedPinHash);
 }
 

@@ -19,6 +19,7 @@
 namespace quorvel {
 
 class Clock;
+class PinHasher;
 class Machine;
 
 // Who plays, and what is kept of them: the pupils' store, opened when first needed, the chosen
@@ -31,7 +32,7 @@ public:
     // Opens the pupils' store; throws a StoreFault, with why in words, when it cannot.
     using StoreOpener = std::function<std::unique_ptr<CollectionStore>()>;
 
-    PupilSession(Machine& machine, const Clock& clock, StoreOpener open);
+    PupilSession(Machine& machine, const Clock& clock, const PinHasher& pins, StoreOpener open);
     ~PupilSession();
 
     // The pupils' store, opened the first time it is asked for: null when it cannot be, and
@@ -110,6 +111,7 @@ private:
 
     Machine& m_machine;
     const Clock& m_clock;
+    const PinHasher& m_pins;
     StoreOpener m_open;
     MemoryStore m_guest;
     std::unique_ptr<CollectionStore> m_store;

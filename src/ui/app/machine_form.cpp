@@ -15,12 +15,12 @@
 #include "ui/app/machine_face.h"
 #include "ui/app/status_label.h"
 #include "ui/app/view_options.h"
+#include "ui/classroom/teacher_desk.h"
 #include "ui/effects/clip_player.h"
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/pupils/pupil_presenter.h"
-#include "ui/classroom/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
@@ -361,7 +361,7 @@ void MachineForm::Label1_Click()
 }
 void MachineForm::salvameccanismo_Click()
 {
-    if (const auto saved = saveMechanism(*m_machine, *m_saveDialog))
+    if (const auto saved = saveMechanism(*m_machine, *m_saveDialog, m_files))
         //: %1 is the file the mechanism was saved in
         m_notebook->announce(
             tr("Ho salvato il meccanismo in «%1».")

@@ -8,9 +8,9 @@
 #include "core/collection/pupil_session.h"
 #include "ui/app/common_words.h"
 #include "ui/classroom/class_progress.h"
-#include "ui/pupils/pupil_presenter.h"
 #include "ui/classroom/pupils_dialog.h"
 #include "ui/classroom/scheme_chooser.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

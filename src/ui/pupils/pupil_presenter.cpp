@@ -5,10 +5,11 @@
 #include "ui/pupils/pupil_presenter.h"
 
 #include "core/collection/pupil_names.h"
+#include "platform/pin_hash.h"
 
 #include "core/app/machine.h"
-#include "core/collection/sqlite_store.h"
 #include "core/ports/ports.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -38,7 +39,7 @@ PupilPresenter::PupilPresenter(
     , m_machine(machine)
     , m_messages(messages)
     , m_ask(std::move(ask))
-    , m_session(machine, clock, [] {
+    , m_session(machine, clock, sodiumPinHasher(), [] {
         return std::make_unique<SqliteStore>(std::filesystem::path(folder().toStdU16String()));
     })
 {

@@ -4,7 +4,7 @@
 
 // The pupils' notebooks in the store: pages and trials by their ids, trials only ever added.
 #include "core/collection/kept_notebook.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <cmath>
 #include <tuple>

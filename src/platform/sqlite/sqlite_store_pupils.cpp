@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The pupils' side of the store: profiles and cards; and the class rules.
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include "core/collection/pupil_names.h"
 #include "core/values/number_text.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/collection/pin_hash.h"
+#include "platform/pin_hash.h"
 
 #include "core/app/translation.h"
 #include "core/ports/collection_store.h"
@@ -38,6 +38,12 @@ bool pinMatches(const std::string& hash, const std::string& pin)
 {
     initialiseSodium();
     return crypto_pwhash_str_verify(hash.c_str(), pin.data(), pin.size()) == 0;
+}
+
+const PinHasher& sodiumPinHasher()
+{
+    static const SodiumPinHasher hasher;
+    return hasher;
 }
 
 } // namespace quorvel

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/system_clock.h"
+#include "platform/system_clock.h"
 
 #include "core/values/number_text.h"
 

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/ports/ports.h"
+
 #include <string>
 
 namespace quorvel {
@@ -13,5 +15,18 @@ namespace quorvel {
 // is not meant to stop a determined attacker who can read the database.
 std::string hashPin(const std::string& pin);
 bool pinMatches(const std::string& hash, const std::string& pin);
+
+// The same, as the core asks for them (Argon2id through libsodium).
+class SodiumPinHasher : public PinHasher
+{
+public:
+    std::string hash(const std::string& pin) const override { return hashPin(pin); }
+    bool matches(const std::string& hash, const std::string& pin) const override
+    {
+        return pinMatches(hash, pin);
+    }
+};
+// One for the whole program.
+const PinHasher& sodiumPinHasher();
 
 } // namespace quorvel

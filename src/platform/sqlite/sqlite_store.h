@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "core/collection/sqlite_connection.h"
 #include "core/ports/collection_store.h"
+#include "platform/sqlite/sqlite_connection.h"
 
 #include <filesystem>
 #include <memory>

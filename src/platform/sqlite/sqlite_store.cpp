@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include "core/app/translation.h"
-#include "core/collection/sqlite_salvage.h"
-#include "core/storage/file_replace.h"
 #include "core/values/number_text.h"
+#include "platform/file_replace.h"
+#include "platform/sqlite/sqlite_salvage.h"
 
 #include <sqlite3.h>
 

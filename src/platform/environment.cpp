@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/regional.h"
+#include "platform/environment.h"
 
 #include <cstdlib>
 #include <locale>
@@ -37,6 +37,16 @@ char decimalSeparatorFromEnvironment()
                 return ',';
         return '.';
     }
+}
+
+Language languageFromEnvironment()
+{
+    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return languageOfLocale(value);
+    }
+    return Language::italian;
 }
 
 } // namespace quorvel

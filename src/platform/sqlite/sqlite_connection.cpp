@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/collection/sqlite_connection.h"
+#include "platform/sqlite/sqlite_connection.h"
 
 #include "core/app/translation.h"
 #include "core/ports/collection_store.h"
-#include "core/storage/file_replace.h"
+#include "platform/file_replace.h"
 
 #include <sqlite3.h>
 

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The database's schema, step by step: step n brings a database of version n - 1 to version n.
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 namespace quorvel {
 namespace {
