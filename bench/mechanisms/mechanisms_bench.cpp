@@ -38,7 +38,7 @@ struct Bench
     {
         machine.Form_Activate();
         machine.ingr_Click();
-        MachineState& s = machine.state();
+        MachineState& s = machine.writableState();
         s.activeLevel = Level::number(level);
         s.setScheme(s.activeLevel, Value::int16(scheme));
         machine.Label3_Click();

@@ -6,10 +6,10 @@
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/notebook/notebook_words.h"
-#include "core/notebook/rule_descriptions.h"
 #include "core/values/number_text.h"
 #include "platform/file_replace.h"
 

@@ -143,7 +143,8 @@ TEST(RandomExperiments, EveryOutputIsAFaultOrTheNumberItShouldBe)
         if (g() % 40 == 0)
             rig.machine.ingr_Click();
         const std::string first = randomInput(g), second = randomInput(g);
-        const Mechanism mech = selectMechanism(rig.s());
+        const CatalogueEntry* entry = selectMechanism(rig.s());
+        const Mechanism mech = entry ? entry->run : nullptr;
         const std::string shown = rig.experiment(first, second);
         const std::string what = rig.s().activeLevel.name() + " scheme "
             + rig.s().activeScheme().display() + ": " + first.substr(0, 20) + ", " + second;

@@ -157,7 +157,7 @@ template <typename Random> struct BasicRig
     Random random;
     Machine machine { Ports { speaker, clip, characters, messages, clock, random }, "/q", '.' };
 
-    MachineState& s() { return machine.state(); }
+    MachineState& s() { return machine.writableState(); }
     std::vector<std::string>& log() { return recorder.log; }
 
     // Puts the input texts in place as they are and runs one experiment; gives what the

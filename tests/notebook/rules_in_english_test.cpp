@@ -4,10 +4,10 @@
 
 // The revealed rules, their formulas and the formulas' mistakes in English, read from the
 // compiled translation beside the test; and the same cases still in Italian, word for word.
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
 #include "core/notebook/notebook_csv.h"
-#include "core/notebook/rule_descriptions.h"
 #include "fakes/fakes.h"
 #include "language/language.h"
 
@@ -169,7 +169,7 @@ RuleDescription describe(const RuleRow& row)
     s.loadedFromFile = true; // calc03's second operation: "+"
     s.secondOpIndex = 1;
     s.secondOpCount = Value::int16(0);
-    const auto rule = describeRule(rig.machine);
+    const auto rule = describeRule(rig.s());
     EXPECT_TRUE(rule) << "level " << row.level << " scheme " << row.scheme;
     return rule.value_or(RuleDescription {});
 }

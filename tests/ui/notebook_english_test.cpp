@@ -97,7 +97,7 @@ protected:
 TEST_F(NotebookInEnglish, TheVerdictsAndThePageAreInEnglish)
 {
     form->machine().livelloClick(1);
-    form->machine().state().setScheme(Level::number(1), Value::int16(5)); // the larger
+    form->machine().writableState().setScheme(Level::number(1), Value::int16(5)); // the larger
     EXPECT_EQ(panel().pageTitle().section(" · ", 1), "level 1");
     const struct
     {

@@ -45,7 +45,7 @@ protected:
         form.notebook()->setShown(true);
         panel = form.notebook()->panel();
         form.machine().livelloClick(1);
-        form.machine().state().setScheme(Level::number(1), Value::int16(5)); // the larger
+        form.machine().writableState().setScheme(Level::number(1), Value::int16(5)); // the larger
     }
 
     // Types a prediction, then the inputs, and presses Enter in the prediction field.
@@ -119,7 +119,7 @@ TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
         form.notebook()->setShown(true);
         NotebookPanel* panel = form.notebook()->panel();
         form.machine().livelloClick(2);
-        form.machine().state().setScheme(Level::number(2), Value::int16(7)); // the mean
+        form.machine().writableState().setScheme(Level::number(2), Value::int16(7)); // the mean
         const auto predict = [&](const QString& prediction, const char* a, const char* b) {
             form.machine().Label3_Click();
             form.machine().canc2_Click();
@@ -136,7 +136,7 @@ TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
         panel->hypothesisField().setText("(A + B) : 2");
         panel->checkHypothesis();
         EXPECT_TRUE(panel->verdictText().startsWith("La formula vale per 3 prove su 3."));
-        MachineState& s = form.machine().state();
+        MachineState& s = form.machine().writableState();
         s.partOpCode = Value::single(3); // drawn codes are single precision
         const std::string italian = mechanismRecord(s);
         std::setlocale(LC_ALL, "C");

@@ -137,8 +137,7 @@ void Machine::ingr_Click()
     const int op = static_cast<int>(s.opCode.number());
     if (op >= 1 && op <= 4) {
         m_ports.shock.setMovie(programFile(operationClips[op - 1]).string());
-        s.opSymbol = symbolForIndex(s.opCode);
-        s.altOpSymbol = altSymbolForIndex(op);
+        followOperationCode(s, op);
     }
     m_ports.speaker.Beep(700, 100);
     beginNotebookPage();

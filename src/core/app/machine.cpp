@@ -6,7 +6,7 @@
 
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/values/number_text.h"
 
 #include <cmath>
@@ -149,12 +149,12 @@ void Machine::writeInNotebook()
     const double a = inputNumber(first), b = inputNumber(second);
     // What the rule just run could have given, asked only when a prediction needs it.
     const auto possible = [&] {
-        const std::optional<RuleDescription> rule = describeRule(*this);
+        const std::optional<RuleDescription> rule = describeRule(m_state);
         return rule ? possibleOutputs(*rule, a, b) : PossibleOutputs {};
     };
     m_lastOutcome = m_notebook.record(first, second, a, b, text(Control::usc), possible);
     if (m_lastOutcome.discovery) {
-        if (const std::optional<RuleDescription> rule = describeRule(*this))
+        if (const std::optional<RuleDescription> rule = describeRule(m_state))
             m_notebook.noteRule(rule->text);
         sceneDiscovery(narrator());
     }
@@ -162,7 +162,7 @@ void Machine::writeInNotebook()
 
 Machine::Reveal Machine::revealRule()
 {
-    const std::optional<RuleDescription> rule = describeRule(*this);
+    const std::optional<RuleDescription> rule = describeRule(m_state);
     if (!rule)
         return {};
     if (!rule->known)
@@ -185,11 +185,11 @@ void Machine::runSelectedMechanism()
         if (s.schemaLevel1 == Value::int16(0))
             s.schemaLevel1 = Value::int16(1);
     }
-    const Mechanism mechanism = selectMechanism(s);
+    const CatalogueEntry* mechanism = selectMechanism(s);
     if (!mechanism)
         return;
     m_resultAssigned = false;
-    mechanism(*this);
+    mechanism->run(*this);
     // A mechanism that reached no result must not pass the previous output off as the
     // answer to the new inputs.
     if (!m_resultAssigned)

@@ -38,8 +38,11 @@ public:
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
-    MachineState& state() { return m_state; }
+    // The state record, to read. It changes through the handlers; the core's own rules (the
+    // mechanisms, opening a saved mechanism) and the tests' set-up write it through
+    // writableState(), which the front ends never call.
     const MachineState& state() const { return m_state; }
+    MachineState& writableState() { return m_state; }
     const std::string& text(Control control) const;
     void setObserver(FaceObserver* observer) { m_observer = observer; }
     char decimalSeparator() const { return m_decimalSeparator; }

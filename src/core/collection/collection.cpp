@@ -7,8 +7,7 @@
 #include "core/app/machine.h"
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
-#include "core/mechanisms/mechanisms.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/values/number_text.h"
 
 #include <algorithm>
@@ -17,32 +16,13 @@
 namespace quorvel {
 namespace {
 
-// Every mechanism with its number; there is no calc12, calc13 or calc14.
-constexpr std::pair<int, Mechanism> numbered[] = { { 1, calc01 }, { 2, calc02 }, { 3, calc03 },
-    { 4, calc04 }, { 5, calc05 }, { 6, calc06 }, { 7, calc07 }, { 8, calc08 }, { 9, calc09 },
-    { 10, calc10 }, { 11, calc11 }, { 15, calc15 }, { 16, calc16 }, { 17, calc17 }, { 18, calc18 },
-    { 19, calc19 }, { 20, calc20 }, { 21, calc21 }, { 22, calc22 }, { 23, calc23 }, { 24, calc24 },
-    { 25, calc25 }, { 26, calc26 }, { 27, calc27 }, { 28, calc28 }, { 29, calc29 }, { 30, calc30 },
-    { 31, calc31 }, { 32, calc32 }, { 33, calc33 }, { 34, calc34 }, { 35, calc35 }, { 36, calc36 },
-    { 37, calc37 }, { 38, calc38 }, { 39, calc39 }, { 40, calc40 }, { 41, calc41 }, { 42, calc42 },
-    { 43, calc43 }, { 44, calc44 }, { 45, calc45 }, { 46, calc46 }, { 47, calc47 } };
-
-int numberOf(Mechanism mechanism)
-{
-    for (const auto& [number, candidate] : numbered)
-        if (candidate == mechanism)
-            return number;
-    return 0;
-}
-
 std::vector<BoardPlace> buildBoard()
 {
     std::vector<BoardPlace> board;
     for (int n = 1; n <= Level::count; ++n) {
         const Level level = Level::number(n);
         std::vector<BoardPlace> added;
-        for (const Mechanism mechanism : levelMechanisms(level)) {
-            const int number = numberOf(mechanism);
+        for (const int number : levelMechanisms(level)) {
             const auto seen = [&](const BoardPlace& p) { return p.mechanism == number; };
             if (std::none_of(board.begin(), board.end(), seen)
                 && std::none_of(added.begin(), added.end(), seen))
@@ -66,8 +46,8 @@ const std::vector<BoardPlace>& collectionBoard()
 std::optional<int> mechanismInForce(const MachineState& s)
 {
     try {
-        const int number = numberOf(selectMechanism(s));
-        return number > 0 ? std::optional(number) : std::nullopt;
+        const CatalogueEntry* mechanism = selectMechanism(s);
+        return mechanism ? std::optional(mechanism->number) : std::nullopt;
     } catch (const MechanismFault&) {
         return std::nullopt; // a scheme held as a text that spells no number selects nothing
     }
@@ -102,7 +82,7 @@ std::optional<Card> Collection::afterReveal(const Machine& m, const std::string&
 std::optional<Card> Collection::open(const Machine& m, CardWay way, const std::string& date)
 {
     const std::optional<int> number = mechanismInForce(m.state());
-    const std::optional<RuleDescription> rule = describeRule(m);
+    const std::optional<RuleDescription> rule = describeRule(m.state());
     if (!number || !rule)
         return std::nullopt;
     const auto& board = collectionBoard();

@@ -48,7 +48,7 @@ void calc08(Machine& m)
 void calc09(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.experimentCount = A(m) - B(m);
     const Value& d = s.experimentCount;
     if (d < Value::int16(0))
@@ -136,20 +136,20 @@ void calc34(Machine& m)
     m.setResult(power(B(m), two));
 }
 
-// The first input with c1, by the calculation opCode numbers (1 +, 2 ×, 3 |−|, 4 ÷ down).
+// The first input with c1, by opCode read as a calculation code.
 void calc35(Machine& m)
 {
     m.readFirstInput();
-    if (auto v = applyCode(m.state().opCode, A(m), Value::int16(m.state().c1())))
-        m.setResult(*v);
+    if (const Operation* operation = Operation::byCode(m.state().opCode))
+        m.setResult(operation->apply(A(m), Value::int16(m.state().c1()), Quotient::RoundedDown));
 }
 
 // The second input with c2, in 16-bit arithmetic but for the quotient.
 void calc36(Machine& m)
 {
     m.readSecondInput();
-    if (auto v = applyCode16(m.state().opCode, m.state().inputB, m.state().c2()))
-        m.setResult(*v);
+    if (const Operation* operation = Operation::byCode(m.state().opCode))
+        m.setResult(operation->apply16(m.state().inputB, m.state().c2()));
 }
 
 } // namespace quorvel

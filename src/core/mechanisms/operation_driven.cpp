@@ -19,34 +19,40 @@ using operands::B;
 using operands::c1;
 using operands::c2;
 
-void assignIfAny(Machine& m, const std::optional<Value>& v)
+// The operation in force for this run, counted in `counter`; nullptr when there is none.
+const Operation* chooseOperation(Machine& m, Value& counter)
 {
-    if (v)
-        m.setResult(*v);
+    MachineState& s = m.writableState();
+    const Operation* chosen = operationAtNextRun(s, counter);
+    counter = counter + Value::int16(1);
+    if (chosen)
+        s.opSymbol = chosen->symbol;
+    return chosen;
 }
 
 // x s y with the operation in force, counted in experimentCount.
 void applyOperation(Machine& m, const Value& x, const Value& y, Quotient q = Quotient::RoundedDown)
 {
-    const std::string& s = chooseOperation(m, m.state().experimentCount);
-    assignIfAny(m, applySymbol(s, x, y, q));
+    if (const Operation* chosen = chooseOperation(m, m.writableState().experimentCount))
+        m.setResult(chosen->apply(x, y, q));
 }
 
-// The second operation of calc03/calc04, drawn from the clock at their first counted run
-// unless a saved mechanism brought its index (a mechanism saved before its first run brought
-// none: 0).
+// The second operation of calc03/calc04 on the first result, drawn from the clock at their
+// first counted run unless a saved mechanism brought its index (a mechanism saved before its
+// first run brought none: 0).
 void applySecondOperation(Machine& m, const Value& y)
 {
-    MachineState& s = m.state();
-    const Value r = s.resultValue;
+    MachineState& s = m.writableState();
+    std::optional<const Operation*> second = secondOperationAtNextRun(s);
     s.secondOpCount = s.secondOpCount + Value::int16(1);
-    if (s.secondOpCount <= Value::int16(1)) {
-        if (!s.loadedFromFile || s.secondOpIndex == 0)
-            s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
-        if (const char* symbol = symbolForIndex(Value::int16(s.secondOpIndex)))
-            s.secondOpSymbol = symbol;
+    if (!second) {
+        s.secondOpIndex = static_cast<std::int16_t>(m.clockOperation());
+        second = Operation::byIndex(Value::int16(s.secondOpIndex));
     }
-    assignIfAny(m, applySymbol(s.secondOpSymbol, r, y));
+    if (const Operation* chosen = *second) {
+        s.secondOpSymbol = chosen->symbol;
+        m.setResult(chosen->apply(s.resultValue, y, Quotient::RoundedDown));
+    }
 }
 
 } // namespace
@@ -78,20 +84,22 @@ void calc04(Machine& m)
 void calc05(Machine& m)
 {
     m.readInputs();
-    m.state().inputA = power(A(m), Value::int16(2));
+    m.writableState().inputA = power(A(m), Value::int16(2));
     applyOperation(m, A(m), B(m));
 }
 
 void calc06(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.inputB = toInt16(power(B(m), Value::int16(2))); // faults from B = 182 on
-    const std::string& symbol = chooseOperation(m, s.experimentCount);
-    if (symbol == ":")
+    const Operation* chosen = chooseOperation(m, s.experimentCount);
+    if (!chosen)
+        return;
+    if (chosen->symbol == ":")
         m.setResult(floorOf(divide(B(m), A(m)))); // the squared second input over the first
     else
-        assignIfAny(m, applySymbol(symbol, A(m), B(m)));
+        m.setResult(chosen->apply(A(m), B(m), Quotient::RoundedDown));
 }
 
 void calc11(Machine& m)
@@ -104,50 +112,40 @@ void calc11(Machine& m)
 void calc18(Machine& m)
 {
     m.readInputs();
-    m.state().remainderAB = remainder(A(m), B(m));
+    m.writableState().remainderAB = remainder(A(m), B(m));
     applyOperation(m, m.state().remainderAB, c2(m), Quotient::Plain);
 }
 
 void calc19(Machine& m)
 {
     m.readInputs();
-    m.state().remainderBA = remainder(B(m), A(m));
+    m.writableState().remainderBA = remainder(B(m), A(m));
     applyOperation(m, m.state().remainderBA, c2(m), Quotient::Plain);
 }
 
 void calc22(Machine& m)
 {
     m.readInputs();
-    m.state().largerInput = A(m) >= B(m) ? A(m) : B(m);
+    m.writableState().largerInput = A(m) >= B(m) ? A(m) : B(m);
     applyOperation(m, m.state().largerInput, c2(m), Quotient::Plain);
 }
 
 void calc23(Machine& m)
 {
     m.readInputs();
-    m.state().smallerInput = A(m) <= B(m) ? A(m) : B(m);
+    m.writableState().smallerInput = A(m) <= B(m) ? A(m) : B(m);
     applyOperation(m, m.state().smallerInput, c2(m), Quotient::Plain);
 }
 
-// The same operation on both sides: (A s c1) s (c2 s B), the right side in 16 bits.
+// The same operation on both sides: (A s c1) s (B s c2), the right side in 16 bits.
 void calc31(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
-    const std::string& symbol = chooseOperation(m, s.calc31Count);
-    const std::int16_t b = s.inputB;
-    if (symbol == "+") {
-        m.setResult((A(m) + c1(m)) + Value::int16(add16(s.c2(), b)));
-    } else if (symbol == "*") {
-        m.setResult((A(m) * c1(m)) * Value::int16(mul16(s.c2(), b)));
-    } else if (symbol == ":") {
-        const Value p = floorOf(divide(A(m), c1(m)));
-        const Value q = floorOf(divide(B(m), c2(m)));
-        m.setResult(floorOf(divide(p, q)));
-    } else if (symbol == "-") {
-        const Value d1 = absOf(A(m) - c1(m));
-        const Value d2 = Value::int16(abs16(sub16(b, s.c2())));
-        m.setResult(absOf(d1 - d2));
+    MachineState& s = m.writableState();
+    if (const Operation* chosen = chooseOperation(m, s.calc31Count)) {
+        const Value left = chosen->apply(A(m), c1(m), Quotient::RoundedDown);
+        const Value right = chosen->apply16(s.inputB, s.c2());
+        m.setResult(chosen->apply(left, right, Quotient::RoundedDown));
     }
 }
 
@@ -155,21 +153,27 @@ void calc31(Machine& m)
 void calc32(Machine& m)
 {
     m.readInputs();
-    const MachineState& s = m.state();
-    const Value p = applyCode(s.opCode, A(m), B(m)).value_or(Value());
-    const Value q = applyCode(s.partOpCode, A(m), B(m)).value_or(Value());
-    assignIfAny(m, applyCode(s.joinOpCode, p, q));
+    const MachineState& s = m.writableState();
+    const auto partial = [&](const Value& code) {
+        const Operation* operation = Operation::byCode(code);
+        return operation ? operation->apply(A(m), B(m), Quotient::RoundedDown) : Value();
+    };
+    const Value p = partial(s.opCode);
+    const Value q = partial(s.partOpCode);
+    if (const Operation* join = Operation::byCode(s.joinOpCode))
+        m.setResult(join->apply(p, q, Quotient::RoundedDown));
 }
 
 // The inputs in random order, combined with c2 by a symbol drawn at the first run.
 void calc43(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.calc43Count = s.calc43Count + Value::int16(1);
     if (s.calc43Count <= Value::int16(1)) {
         const int k = static_cast<int>(std::floor(4.0 * m.reseedAndDraw() + 1));
-        s.altOpSymbol = altSymbolForIndex(k);
+        if (const Operation* drawn = Operation::byCode(Value::int16(k)))
+            s.altOpSymbol = drawn->symbol;
     }
     const bool inOrder = std::floor(2.0 * m.reseedAndDraw() + 1) == 1;
     const Value first = inOrder ? A(m) : B(m);

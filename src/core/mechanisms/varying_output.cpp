@@ -76,13 +76,13 @@ void calc37(Machine& m)
     m.setResult(coinGivesOne(m) ? A(m) : B(m));
 }
 
-// One of the two inputs by a coin, combined with c2 by the calculation opCode numbers.
+// One of the two inputs by a coin, combined with c2 by opCode read as a calculation code.
 void calc38(Machine& m)
 {
     m.readInputs();
     const Value x = coinGivesOne(m) ? A(m) : B(m);
-    if (auto v = applyCode(m.state().opCode, x, Value::int16(m.state().c2())))
-        m.setResult(*v);
+    if (const Operation* operation = Operation::byCode(m.state().opCode))
+        m.setResult(operation->apply(x, Value::int16(m.state().c2()), Quotient::RoundedDown));
 }
 
 // The square of one of the two inputs, by a coin.
@@ -96,7 +96,7 @@ void calc39(Machine& m)
 void calc41(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.largerInput = A(m) >= B(m) ? A(m) : B(m);
     const Value c2 = Value::int16(s.c2());
     if (s.largerInput >= c2)
@@ -111,17 +111,20 @@ void calc41(Machine& m)
 void calc42(Machine& m)
 {
     m.readInputs();
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.chainCount = s.chainCount + one;
     if (s.chainCount <= one) {
         s.chainOp1 = m.drawWhole(4);
         s.chainOp2 = m.drawWhole(4);
         s.chainOp3 = toInt16(m.drawWhole(4));
     }
-    const Value x = applyCode(s.chainOp1, A(m), Value::int16(s.c1())).value_or(Value());
-    const Value y = applyCode16(s.chainOp2, s.inputB, s.c2()).value_or(Value());
-    if (auto v = applyCode(Value::int16(s.chainOp3), x, y))
-        m.setResult(*v);
+    const Operation* first = Operation::byCode(s.chainOp1);
+    const Operation* second = Operation::byCode(s.chainOp2);
+    const Value x
+        = first ? first->apply(A(m), Value::int16(s.c1()), Quotient::RoundedDown) : Value();
+    const Value y = second ? second->apply16(s.inputB, s.c2()) : Value();
+    if (const Operation* join = Operation::byCode(Value::int16(s.chainOp3)))
+        m.setResult(join->apply(x, y, Quotient::RoundedDown));
 }
 
 } // namespace quorvel

@@ -112,7 +112,7 @@ bool openFrom(Machine& m, const fs::path& file, const std::string& shownName,
         return false;
     }
 
-    MachineState& s = m.state();
+    MachineState& s = m.writableState();
     s.loadedFromFile = true;
     s.openedMechanismName = shownName;
     sceneOpenedMechanism(m.narrator(), s.openedMechanismName);

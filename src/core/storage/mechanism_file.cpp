@@ -167,12 +167,9 @@ void restoreMechanism(MachineState& s, const MechanismRecord& record)
 
     // The symbols follow the restored codes, as "Operazioni" pairs them; a code outside the
     // table clears them, so no symbol of the previous mechanism stays in force.
-    const int op = record.numbers[R::OpCode];
-    const bool inTable = op >= 1 && op <= 4;
-    s.opSymbol = inTable ? symbolForIndex(Value::int16(op)) : "";
-    s.altOpSymbol = inTable ? altSymbolForIndex(op) : "";
-    if (const char* second = symbolForIndex(Value::int16(s.secondOpIndex)))
-        s.secondOpSymbol = second;
+    followOperationCode(s, record.numbers[R::OpCode]);
+    if (const Operation* second = Operation::byIndex(Value::int16(s.secondOpIndex)))
+        s.secondOpSymbol = second->symbol;
     // A mechanism saved before its second operation was drawn draws it at its next run, as it
     // would have without the save.
     if (s.secondOpIndex == 0)

@@ -5,10 +5,9 @@
 #include "ui/classroom/scheme_chooser.h"
 
 #include "core/app/machine.h"
-#include "core/collection/collection.h"
 #include "core/mechanisms/dispatch.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/notebook_words.h"
-#include "core/notebook/rule_descriptions.h"
 #include "ui/app/common_words.h"
 
 #include <QBoxLayout>
@@ -27,21 +26,15 @@ constexpr int schemeRole = Qt::UserRole + 1;
 
 } // namespace
 
-// The scheme is put in the machine's record just long enough to be described: describing
-// reads the record and changes nothing.
-QString describeScheme(Machine& machine, int level, int scheme)
+QString describeScheme(const Machine& machine, int level, int scheme)
 {
-    const MachineState kept = machine.state();
-    machine.state().activeLevel = Level::number(level);
-    machine.state().setScheme(Level::number(level), Value::single(scheme));
-    const std::optional<int> number = mechanismInForce(machine.state());
-    const std::optional<RuleDescription> rule = describeRule(machine);
-    machine.state() = kept;
-    if (!number || !rule)
+    const std::optional<SchemeRule> chosen
+        = ruleOfScheme(machine.state(), Level::number(level), scheme);
+    if (!chosen)
         return QCoreApplication::translate("quorvel::SchemeChooser", "Nessun meccanismo.");
     //: %1 is the mechanism's number, %2 its rule in words
     return QCoreApplication::translate("quorvel::SchemeChooser", "Meccanismo %1: %2")
-        .arg(QString::number(*number), QString::fromStdString(rule->text));
+        .arg(QString::number(chosen->mechanism), QString::fromStdString(chosen->rule.text));
 }
 
 SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)

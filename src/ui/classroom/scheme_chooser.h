@@ -32,6 +32,6 @@ private:
 
 // The rule level `level`'s scheme `scheme` follows with the machine's constants and operation
 // as they are now, preceded by the mechanism's number.
-QString describeScheme(Machine& machine, int level, int scheme);
+QString describeScheme(const Machine& machine, int level, int scheme);
 
 } // namespace quorvel

@@ -5,9 +5,9 @@
 #include "ui/notebook/notebook_panel.h"
 
 #include "core/app/machine.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_words.h"
-#include "core/notebook/rule_descriptions.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
 
@@ -452,7 +452,7 @@ void NotebookPanel::revealRule()
     }
     // A rule that waits for the first experiment's draw cannot be told yet: asking first
     // whether to tell it would promise what cannot be given.
-    if (const auto rule = describeRule(m_machine); rule && !rule->known) {
+    if (const auto rule = describeRule(m_machine.state()); rule && !rule->known) {
         say(QString::fromStdString(m_machine.revealRule().text));
         return;
     }

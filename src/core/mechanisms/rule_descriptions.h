@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/app/level.h"
 #include "core/notebook/prediction.h"
 
 #include <optional>
@@ -12,7 +13,7 @@
 
 namespace quorvel {
 
-class Machine;
+struct MachineState;
 
 // Where the machine shows "????" for inputs its rule would otherwise give a number for.
 struct Limit
@@ -48,7 +49,17 @@ struct RuleDescription
 
 // The rule the next experiment follows; nothing when no level is active or the scheme selects
 // no mechanism.
-std::optional<RuleDescription> describeRule(const Machine& m);
+std::optional<RuleDescription> describeRule(const MachineState& s);
+
+// What the teacher chooses from: the mechanism a level's scheme selects and the rule it would
+// follow, with the hidden constants and the operations as they are now; the machine keeps its
+// own scheme. Nothing when the scheme selects no mechanism that can be told.
+struct SchemeRule
+{
+    int mechanism;
+    RuleDescription rule;
+};
+std::optional<SchemeRule> ruleOfScheme(const MachineState& s, Level level, int scheme);
 
 // Whether the rule's limits say the machine shows "????" for the inputs a and b.
 bool showsNoValue(const RuleDescription& rule, double a, double b);

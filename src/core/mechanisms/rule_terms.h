@@ -5,15 +5,12 @@
 #pragma once
 
 #include "core/mechanisms/operations.h"
-#include "core/notebook/rule_descriptions.h"
+#include "core/mechanisms/rule_descriptions.h"
 
 #include <optional>
 #include <string>
 
 namespace quorvel {
-
-class Machine;
-struct MachineState;
 
 // The pieces the rules' descriptions are made of: each quantity in words (in the language in
 // use) and as a formula in the hypothesis notation, with the functions' Italian names, so that
@@ -37,10 +34,9 @@ Term squareOf(const Term& t);
 // the one it needs; in English it is "of the first number".
 std::string of(const std::string& words);
 
-// x s y for an operation symbol ("+", "-", "*", ":"), and how ":" divides; nothing for any
-// other symbol.
-std::optional<Term> operation(const std::string& s, const Term& x, const Term& y, Quotient q);
-// The four numbered calculations: 1 sum, 2 product, 3 difference, 4 quotient rounded down.
+// x s y for an operation, and how ":" divides; nothing for no operation.
+std::optional<Term> operation(const Operation* op, const Term& x, const Term& y, Quotient q);
+// x s y for a calculation code (1 sum, 2 product, 3 difference, 4 quotient rounded down).
 std::optional<Term> calculation(const Value& code, const Term& x, const Term& y);
 // The same, where a code that matches none gives no value, which an operand takes as 0.
 Term calculationOrZero(const Value& code, const Term& x, const Term& y);
@@ -54,12 +50,5 @@ RuleDescription calculates(const std::optional<Term>& t);
 // A whole number drawn between two formulas' values.
 RuleDescription between(
     const std::string& sentence, const std::string& low, const std::string& high);
-
-// The symbol an operation-driven mechanism uses at its next run: chosen again from the
-// operation code while its counter has not passed 1, or when it has none.
-std::string symbolInForce(const MachineState& s, const Value& counter);
-// The second operation of calc03 and calc04 at their next run; nothing while it is still to be
-// drawn (at their first experiment, unless a saved mechanism brought it).
-std::optional<std::string> secondSymbolInForce(const Machine& m);
 
 } // namespace quorvel

@@ -6,9 +6,9 @@
 // a few pairs of hidden constants, the description's formula gives what the machine shows on
 // a grid of inputs.
 #include "core/mechanisms/dispatch.h"
+#include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
-#include "core/notebook/rule_descriptions.h"
 #include "core/storage/mechanism_file.h"
 #include "core/values/number_text.h"
 #include "fakes/fakes.h"
@@ -17,6 +17,8 @@
 
 #include <cmath>
 #include <map>
+#include <random>
+#include <vector>
 
 namespace quorvel::testing {
 namespace {
@@ -100,7 +102,7 @@ int checkEveryMechanism(std::initializer_list<Machinery> setups, const double (&
                 rig.s().joinOpCode = Value::int16((setup.op + 1) % 4 + 1);
                 for (double a : grid) {
                     for (double b : grid) {
-                        const auto rule = describeRule(rig.machine);
+                        const auto rule = describeRule(rig.s());
                         EXPECT_TRUE(rule) << "level " << level << " scheme " << scheme;
                         if (!rule)
                             return checked;
@@ -143,20 +145,96 @@ TEST(RuleDescriptions, NameTheHiddenConstantsAndTheOperation)
     rig.setConstants(4, 7);
     rig.s().opCode = Value::int16(3); // "*"
     rig.use(1, 1); // calc01
-    EXPECT_EQ(describeRule(rig.machine)->text,
+    EXPECT_EQ(describeRule(rig.s())->text,
         "La macchina calcola il prodotto del primo numero e del secondo numero. La macchina "
         "mostra «????» se il secondo numero è più grande di 32767.");
     rig.use(2, 14); // calc35, code 3: the difference with c1
-    EXPECT_EQ(describeRule(rig.machine)->text,
+    EXPECT_EQ(describeRule(rig.s())->text,
         "La macchina calcola la differenza tra il primo numero e 4 (si toglie sempre il numero "
         "minore dal maggiore).");
     rig.use(4, 19); // calc46
-    EXPECT_EQ(describeRule(rig.machine)->text,
+    EXPECT_EQ(describeRule(rig.s())->text,
         "Il risultato è il minimo comune multiplo dei due numeri, moltiplicato per 4. La macchina "
         "mostra «????» se il secondo numero è più grande di 32767, se uno dei due numeri è 0 o "
         "se il minimo comune multiplo è più grande di 2147483647.");
     rig.s().activeLevel = Level();
-    EXPECT_FALSE(describeRule(rig.machine));
+    EXPECT_FALSE(describeRule(rig.s()));
+}
+
+// The operation a rule tells is the one the next experiment uses, whatever happened between:
+// "Operazioni", a new scheme, a level command, another mechanism sharing the count, the clock
+// moving on, an experiment that faulted.
+TEST(RuleDescriptions, TellTheOperationTheNextExperimentUsesOverManyRuns)
+{
+    std::vector<std::pair<int, int>> driven; // (level, scheme) of the operation-driven ones
+    for (int level = 1; level <= 5; ++level) {
+        const auto numbers = levelMechanisms(Level::number(level));
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            for (const int number : { 1, 3, 4, 5, 6, 11, 18, 19, 22, 23, 31 })
+                if (numbers[i] == number)
+                    driven.emplace_back(level, static_cast<int>(i) + 1);
+    }
+    std::mt19937 g(25);
+    SeededRig rig(25);
+    rig.machine.Form_Activate();
+    rig.use(1, 1);
+    Formulas formulas;
+    const double inputs[] = { 0, 1, 2, 3, 7, 12, 30, 181, 40000 };
+    int told = 0;
+    for (int step = 0; step < 4000; ++step) {
+        rig.clock.digit = static_cast<int>(g() % 10);
+        const unsigned action = g() % 12;
+        if (action == 0)
+            rig.machine.ingr_Click();
+        if (action == 1)
+            rig.machine.cmb_Click();
+        if (action == 2)
+            rig.machine.livelloClick(1 + static_cast<int>(g() % 5));
+        if (action <= 4) {
+            const auto [level, scheme] = driven[g() % driven.size()];
+            rig.use(level, scheme);
+        }
+        const double a = inputs[g() % std::size(inputs)], b = inputs[g() % std::size(inputs)];
+        const auto rule = describeRule(rig.s());
+        ASSERT_TRUE(rule);
+        const std::string shown = rig.experiment(digits(a), digits(b));
+        if (!rule->known)
+            continue;
+        ++told;
+        ASSERT_TRUE(allows(*rule, formulas, a, b, shown))
+            << "step " << step << ": " << rig.s().activeLevel.name() << " scheme "
+            << rig.s().activeScheme().display() << ", " << digits(a) << ", " << digits(b)
+            << " gave " << shown << "; " << rule->text;
+    }
+    EXPECT_GT(told, 3000);
+}
+
+// The chooser's words for a scheme are those the machine tells once the scheme is in force,
+// and asking changes nothing of the machine.
+TEST(RuleDescriptions, OfASchemeAreThoseTheMachineTellsWithItInForce)
+{
+    Rig rig;
+    rig.setConstants(4, 7);
+    rig.s().opCode = Value::int16(3);
+    rig.use(2, 3);
+    const std::string record = mechanismRecord(rig.s());
+    for (int level = 0; level <= 6; ++level) {
+        const int count = schemeCount(Level::number(level));
+        for (int scheme = 0; scheme <= count + 1; ++scheme) {
+            const auto chosen = ruleOfScheme(rig.s(), Level::number(level), scheme);
+            const bool inRange = level >= 1 && level <= 5 && scheme >= 1 && scheme <= count;
+            ASSERT_EQ(chosen.has_value(), inRange) << level << " " << scheme;
+            if (!inRange)
+                continue;
+            Rig inForce;
+            inForce.setConstants(4, 7);
+            inForce.s().opCode = Value::int16(3);
+            inForce.use(level, scheme);
+            EXPECT_EQ(chosen->mechanism, levelMechanisms(Level::number(level))[scheme - 1]);
+            EXPECT_EQ(chosen->rule.text, describeRule(inForce.s())->text);
+        }
+    }
+    EXPECT_EQ(mechanismRecord(rig.s()), record);
 }
 
 } // namespace
@@ -179,7 +257,7 @@ TEST(RuleDescriptions, TellNoSecondOperationBeforeItIsDrawn)
                 rig.use(2, scheme);
                 rig.machine.beginNotebookPage();
                 rig.clock.digit = askedAt;
-                const auto before = describeRule(rig.machine);
+                const auto before = describeRule(rig.s());
                 ASSERT_TRUE(before);
                 EXPECT_FALSE(before->known);
                 EXPECT_NE(before->text.find("al primo esperimento"), std::string::npos);
@@ -189,7 +267,7 @@ TEST(RuleDescriptions, TellNoSecondOperationBeforeItIsDrawn)
 
                 rig.clock.digit = runAt;
                 rig.experiment("20", "5");
-                const auto after = describeRule(rig.machine);
+                const auto after = describeRule(rig.s());
                 ASSERT_TRUE(after && after->known);
                 Formulas formulas;
                 for (const auto& [a, b] : { std::pair { 20, 5 }, { 7, 3 }, { 100, 9 } }) {
@@ -226,13 +304,13 @@ TEST(RuleDescriptions, AMechanismSavedBeforeItsFirstExperimentDrawsItThenAndSays
     opening.experiment("20", "5");
     opening.s().loadedFromFile = true;
     restoreMechanism(opening.s(), *parseMechanismRecord(record));
-    const auto before = describeRule(opening.machine);
+    const auto before = describeRule(opening.s());
     ASSERT_TRUE(before);
     EXPECT_FALSE(before->known);
     EXPECT_EQ(opening.machine.revealRule().result, Machine::Reveal::Result::NotYet);
     opening.clock.digit = 7; // "-" is drawn now
     EXPECT_EQ(opening.experiment("20", "5"), "20"); // |(20 + 5) − 5|
-    const auto after = describeRule(opening.machine);
+    const auto after = describeRule(opening.s());
     ASSERT_TRUE(after && after->known);
     EXPECT_NE(after->text.find("differenza"), std::string::npos) << after->text;
     EXPECT_EQ(opening.machine.revealRule().result, Machine::Reveal::Result::Told);
