@@ -47,10 +47,10 @@ PREFIX ?= /usr/local
 install: game
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, quorvel_<version>_<arch>.deb, in $(BUILD)/package/.
+# The Debian package, quorvel_<version>_<arch>.deb, in $(BUILD)/package/, checked by lintian
+# when it is installed: an error or a warning fails.
 package: game
-	@cd $(BUILD) && cpack > cpack.log 2>&1 || { cat cpack.log; exit 1; }
-	@ls $(BUILD)/package/*.deb
+	@bash scripts/package.sh $(BUILD)
 
 console: game
 	@./$(BUILD)/bin/quorvel-console
