@@ -29,9 +29,11 @@ for file in ./usr/bin/quorvel ./usr/bin/quorvel-console $modules/quorvel_media.s
     grep -qxF "$file" <<< "$contents" || { echo "FAIL the package lacks $file"; failures=$((failures + 1)); }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libespeak-ng1 libsqlite3-0 libsodium23 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libpcaudio0 libespeak-ng1 libsqlite3-0 libsodium23 qt6-qpa-plugins; do
     grep -q "\b$needed\b" <<< "$depends" || { echo "FAIL Depends lacks $needed: $depends"; failures=$((failures + 1)); }
 done
+# The sound goes through pcaudio: Qt Multimedia, with its media back ends, is not needed.
+! grep -q "libqt6multimedia" <<< "$depends" || { echo "FAIL Depends has Qt Multimedia: $depends"; failures=$((failures + 1)); }
 # The copyright file agrees with the headers: a file under another licence than the program's
 # is named in a stanza of that licence.
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright)
