@@ -263,14 +263,14 @@ TEST(ProgressExport, FollowsTheLanguage)
     const struct
     {
         Language language;
-        QByteArray lines;
+        std::string lines;
     } cases[] = {
         { Language::english,
-            "\"Pupil\";\"Level\";\"Mechanism\";\"Rule\";\"How\";\"Date\";\"Trials\"\r\n"
-            "\"Anna\";\"2\";\"7\";\"Una regola.\";\"revealed\";\"07/12/2026\";\"3\"\r\n" },
+            "Pupil;Level;Mechanism;Rule;How;Date;Trials\r\n"
+            "Anna;2;7;Una regola.;revealed;07/12/2026;3\r\n" },
         { Language::italian,
-            "\"Alunno\";\"Livello\";\"Meccanismo\";\"Regola\";\"Come\";\"Data\";\"Prove\"\r\n"
-            "\"Anna\";\"2\";\"7\";\"Una regola.\";\"rivelata\";\"07/12/2026\";\"3\"\r\n" },
+            "Alunno;Livello;Meccanismo;Regola;Come;Data;Prove\r\n"
+            "Anna;2;7;Una regola.;rivelata;07/12/2026;3\r\n" },
     };
     for (const auto& c : cases) {
         switchTo(c.language);

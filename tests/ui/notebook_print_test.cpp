@@ -57,8 +57,8 @@ TEST(NotebookPrint, CarriesWhatATeacherMarks)
 {
     const QString html = notebookHtml(threePages(), { "Anna", QDate(2026, 12, 7) }, ',');
     for (const char* expected :
-        { "Nome: Anna · Data: 7 dicembre 2026", "Meccanismo 1 · livello 1 · regola scoperta",
-            "La regola: somma i due numeri", "Meccanismo 2 · livello 3 · regola rivelata",
+        { "Nome: Anna · Data: 7 dicembre 2026", "Meccanismo 1 · livello 1 · scoperta",
+            "La regola: somma i due numeri", "Meccanismo 2 · livello 3 · rivelata",
             "La regola: moltiplica i due numeri", "Meccanismo 3 · livello 2</h2>", "Nessuna prova.",
             "8 (sbagliata)", "2 (giusta)", "<td>2,5</td>", "src='plot:1'", "src='plot:2'" })
         EXPECT_TRUE(html.contains(QString::fromUtf8(expected))) << expected;

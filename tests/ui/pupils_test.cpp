@@ -566,7 +566,7 @@ TEST(ClassProgressCsv, OpensInAnItalianSpreadsheet)
     store.addProfile("=1+1");
     store.openCard("Ma;r\"ta",
         { 17, Level::number(2), "Il risultato è A; poi B", CardWay::Revealed, "2026-12-07", 12 });
-    const QByteArray csv = progressCsv(classProgressRows(store));
+    const QByteArray csv = QByteArray::fromStdString(progressCsv(classProgressRows(store)));
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
     const std::vector<QStringList> rows = readCsv(csv.mid(3));
     const std::vector<QStringList> expected = {

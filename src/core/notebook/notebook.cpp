@@ -167,13 +167,10 @@ void Notebook::restore(std::vector<Page> pages)
 
 std::string machineCannotCalculate(const std::vector<int>& trials)
 {
-    std::string numbers;
-    for (std::size_t i = 0; i < trials.size(); ++i) {
-        if (i > 0)
-            //: between the last two numbers of a list: "5, 6 e 9"
-            numbers += i + 1 == trials.size() ? translate("Notebook", " e ") : ", ";
-        numbers += std::to_string(trials[i]);
-    }
+    std::vector<std::string> each;
+    for (const int trial : trials)
+        each.push_back(std::to_string(trial));
+    const std::string numbers = listed(each);
     if (trials.size() == 1)
         //: %1 is the number of the one trial where the machine showed "????"
         return fill(translate("Notebook", "la macchina non calcola con questi numeri: prova %1"),

@@ -4,6 +4,8 @@
 
 #include "ui/notebook/pupil_presenter.h"
 
+#include "core/collection/pupil_names.h"
+
 #include "core/app/machine.h"
 #include "core/collection/sqlite_store.h"
 #include "core/ports/ports.h"
@@ -49,7 +51,7 @@ PupilPresenter::~PupilPresenter() = default;
 
 QString PupilPresenter::shownGuestName()
 {
-    return tr("Ospite");
+    return QString::fromStdString(quorvel::shownGuestName());
 }
 
 QString PupilPresenter::folder()

@@ -6,6 +6,7 @@
 
 #include "core/collection/classroom.h"
 #include "core/collection/pupil_session.h"
+#include "ui/app/common_words.h"
 #include "ui/notebook/class_progress.h"
 #include "ui/notebook/pupil_presenter.h"
 #include "ui/notebook/pupils_dialog.h"
@@ -81,7 +82,7 @@ PinDialog::PinDialog(PupilSession& session, bool firstTime, QWidget* parent)
     QPushButton* enter = buttons->addButton(tr("&Entra"), QDialogButtonBox::AcceptRole);
     enter->setObjectName("entra");
     enter->setDefault(true);
-    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole)->setObjectName("annulla");
+    buttons->addButton(cancelButtonText(), QDialogButtonBox::RejectRole)->setObjectName("annulla");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PinDialog::enter);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -180,7 +181,7 @@ ClassRulesDialog::ClassRulesDialog(PupilPresenter& session, QWidget* parent)
     layout->addWidget(m_problem);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("&Salva"), QDialogButtonBox::AcceptRole)->setObjectName("salva");
-    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole);
+    buttons->addButton(cancelButtonText(), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ClassRulesDialog::keep);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
