@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/app/dates.h"
 #include "console/console_collection.h"
 
 #include "core/app/machine.h"

@@ -6,6 +6,7 @@
 
 #include "core/notebook/formula.h"
 #include "core/values/value.h"
+#include "core/values/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,6 @@ constexpr const char* noValue = "????";
 // fail on large ones.
 constexpr double smallInput = 10;
 constexpr int fewTrials = 5;
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 bool pairTriedBefore(const Page& page, double a, double b)
 {
@@ -70,7 +63,7 @@ std::optional<std::string> Notebook::setPrediction(std::string text)
     if (trimmed(text).empty())
         return std::nullopt;
     if (!readPrediction(text))
-        return notAPrediction(trimmed(text));
+        return notAPrediction(std::string(trimmed(text)));
     m_prediction = std::move(text);
     return std::nullopt;
 }
@@ -79,7 +72,7 @@ TrialOutcome Notebook::record(const std::string& first, const std::string& secon
     double b, const std::string& output, const std::function<PossibleOutputs()>& possible)
 {
     TrialOutcome outcome;
-    const std::string prediction = trimmed(m_prediction);
+    const std::string prediction(trimmed(m_prediction));
     m_prediction.clear();
     if (m_pages.empty())
         return outcome;

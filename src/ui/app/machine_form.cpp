@@ -19,8 +19,8 @@
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/teacher_desk.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 

@@ -206,7 +206,7 @@ void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
 NotebookOwner NotebookDock::owner() const
 {
     return { m_owner,
-        QDate::fromString(QString::fromStdString(m_machine.ports().clock.today()), Qt::ISODate) };
+        m_machine.ports().clock.today() };
 }
 
 void NotebookDock::exportCsv(const QString& path)

@@ -4,6 +4,7 @@
 
 #include "ui/notebook/notebook_print.h"
 
+#include "core/app/dates.h"
 #include "core/app/translation.h"
 #include "core/collection/pupil_names.h"
 #include "core/notebook/notebook.h"
@@ -13,7 +14,6 @@
 #include "ui/notebook/notebook_plot.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QUrl>
@@ -78,12 +78,10 @@ QString pageHtml(const Page& page, char separator, bool first)
 QString ownerHtml(const NotebookOwner& owner)
 {
     const QString name = owner.name.isEmpty() ? qs(shownGuestName()) : owner.name;
-    const QLocale dates(
-        currentLanguage() == Language::english ? QLocale::English : QLocale::Italian);
     //: %1 is the pupil's name, %2 the day the notebook was printed
     return "<p>"
         + QCoreApplication::translate("NotebookPrint", "Nome: %1 · Data: %2")
-              .arg(name, dates.toString(owner.day, "d MMMM yyyy"))
+              .arg(name, qs(writtenDate(owner.day)))
               .toHtmlEscaped()
         + "</p>";
 }

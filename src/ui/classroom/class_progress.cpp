@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/class_progress.h"
+#include "ui/classroom/class_progress.h"
 
+#include "core/app/dates.h"
 #include "core/notebook/notebook_words.h"
 #include "core/ports/collection_store.h"
 #include "core/storage/csv_table.h"
@@ -13,7 +14,6 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -44,12 +44,6 @@ QStringList headers()
         text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Prove")) };
 }
 
-QString shortDate(const std::string& iso)
-{
-    const QDate date = QDate::fromString(QString::fromStdString(iso), Qt::ISODate);
-    return date.isValid() ? date.toString("dd/MM/yyyy") : QString::fromStdString(iso);
-}
-
 QStringList fields(const ProgressRow& row)
 {
     if (row.mechanism == 0)
@@ -76,7 +70,7 @@ std::vector<ProgressRow> classProgressRows(CollectionStore& store)
                 QString::fromStdString(card.description),
                 QString::fromStdString(
                     card.way == CardWay::Discovered ? discoveredWord() : revealedWord()),
-                shortDate(card.date), card.trials });
+                QString::fromStdString(shortDate(card.date)), card.trials });
     }
     return rows;
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/scheme_chooser.h"
+#include "ui/classroom/scheme_chooser.h"
 
 #include "core/app/machine.h"
 #include "core/collection/collection.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include "core/collection/pupil_names.h"
 

@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/teacher_desk.h"
+#include "ui/classroom/teacher_desk.h"
 
 #include "core/collection/classroom.h"
 #include "core/collection/pupil_session.h"
 #include "ui/app/common_words.h"
-#include "ui/notebook/class_progress.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/pupils_dialog.h"
-#include "ui/notebook/scheme_chooser.h"
+#include "ui/classroom/class_progress.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/pupils_dialog.h"
+#include "ui/classroom/scheme_chooser.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
