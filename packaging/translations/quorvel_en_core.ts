@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Class</name>
+    <message>
+        <source>la classe sul server è di una versione più nuova di Quorvel: aggiorna Quorvel su questo computer; il server è stato lasciato com&apos;era</source>
+        <translation>the class on the server belongs to a newer version of Quorvel: update Quorvel on this computer; the server was left as it was</translation>
+    </message>
+    <message>
+        <source>la classe non risponde: il server non è raggiungibile</source>
+        <translation>the class does not answer: the server cannot be reached</translation>
+    </message>
+    <message>
+        <source>password sbagliata</source>
+        <translation>wrong password</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatte %2.</source>
