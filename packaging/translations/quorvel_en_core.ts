@@ -15,6 +15,22 @@
         <source>password sbagliata</source>
         <translation>wrong password</translation>
     </message>
+    <message>
+        <source>classe non raggiungibile: le prove restano su questo computer</source>
+        <translation>class unreachable: the trials stay on this computer</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è la classe di questa riga di collegamento</source>
+        <translation>the server has no class for this connection line</translation>
+    </message>
+    <message>
+        <source>serve la password dell&apos;insegnante</source>
+        <translation>the teacher&apos;s password is needed</translation>
+    </message>
+    <message>
+        <source>una prova non è stata accettata dal server della classe</source>
+        <translation>a trial was not accepted by the class&apos;s server</translation>
+    </message>
 </context>
 <context>
     <name>Classroom</name>

@@ -30,7 +30,7 @@ struct SqliteStoreOptions
 class SqliteStore : public CollectionStore
 {
 public:
-    static constexpr int schemaVersion = 5;
+    static constexpr int schemaVersion = 6;
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,
@@ -61,6 +61,26 @@ public:
     void setPinGuard(const PinGuard& guard) override;
     bool renameProfile(const std::string& from, const std::string& to) override;
     void deleteProfile(const std::string& name) override;
+
+    // What waits here for a class's server: calls in the order they were made, each kept
+    // whole until it is taken away once the server has it.
+    struct Outgoing
+    {
+        long long seq = 0; // the order
+        std::string call; // which of the server's functions
+        std::string arguments; // its arguments, as outboxArguments writes them
+        int trials = 0; // how many trials it carries
+    };
+    void addOutgoing(const std::string& destination, const Outgoing& item);
+    // The first `limit` calls waiting for a destination, oldest first.
+    std::vector<Outgoing> outgoing(const std::string& destination, int limit);
+    // Takes away every call for a destination up to `seq`, included.
+    void removeOutgoing(const std::string& destination, long long seq);
+    // How many calls, and how many trials in them, wait for a destination.
+    std::pair<int, int> waiting(const std::string& destination);
+    // A setting of this computer's own, by key; nothing when not set.
+    std::optional<std::string> localSetting(const std::string& key) { return setting(key); }
+    void setLocalSetting(const std::string& key, const std::string& value);
 
 private:
     // A page as this connection last read or wrote it: its row, and how many of its first
