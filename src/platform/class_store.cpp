@@ -68,12 +68,11 @@ long long microsecondsNow()
 
 } // namespace
 
-ClassStore::ClassStore(
-    std::string uri, const std::filesystem::path& localFolder, ClassStoreOptions options)
+ClassStore::ClassStore(std::string uri, std::unique_ptr<Outbox> local, ClassStoreOptions options)
     : m_uri(std::move(uri))
     , m_destination(uriWithoutPassword(m_uri))
     , m_options(options)
-    , m_local(std::make_unique<SqliteStore>(localFolder))
+    , m_local(std::move(local))
     , m_pupil(m_uri)
 {
     try {
@@ -293,19 +292,10 @@ std::vector<PupilProgress> ClassStore::progress()
     return rows;
 }
 
+// What the store last saw of the server: asking costs nothing.
 std::optional<ServerLink> ClassStore::serverLink()
 {
     ServerLink link;
-    if (m_pupil.connected()) {
-        try {
-            readClass();
-        } catch (const PgFault& fault) {
-            if (fault.kind() == PgFault::Kind::Unreachable) {
-                m_reachable = false;
-                m_failedAt = steadyMilliseconds();
-            }
-        }
-    }
     link.reachable = m_reachable && m_pupil.connected();
     link.className = m_className;
     link.pupils = m_pupils;
@@ -344,7 +334,7 @@ void ClassStore::signOutTeacher()
 
 std::string ClassStore::takeNotice()
 {
-    std::string notice = m_local->takeNotice();
+    std::string notice = m_local->takeOutboxNotice();
     if (!m_notice.empty())
         notice += (notice.empty() ? "" : "\n") + std::exchange(m_notice, std::string());
     return notice;

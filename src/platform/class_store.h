@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include "core/collection/sqlite_store.h"
 #include "core/ports/collection_store.h"
+#include "core/ports/outbox.h"
 #include "platform/pg_connection.h"
 
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -35,12 +34,10 @@ struct ClassStoreOptions
 class ClassStore : public CollectionStore
 {
 public:
-    // `uri` is the pupils' line; `localFolder` holds this computer's database. Connects when
-    // the server answers, and otherwise starts unlinked. Throws a StoreFault when the local
-    // database cannot be opened, and a PgFault when the server refuses the line or holds a
-    // newer schema.
-    ClassStore(
-        std::string uri, const std::filesystem::path& localFolder, ClassStoreOptions options = {});
+    // `uri` is the pupils' line; `local` is this computer's database, for what waits. Connects
+    // when the server answers, and otherwise starts unlinked. Throws a PgFault when the server
+    // refuses the line or holds a newer schema.
+    ClassStore(std::string uri, std::unique_ptr<Outbox> local, ClassStoreOptions options = {});
     ~ClassStore() override;
 
     std::vector<std::string> profiles() override;
@@ -93,7 +90,7 @@ private:
     std::string m_uri;
     std::string m_destination; // the line without its password: whose outbox
     ClassStoreOptions m_options;
-    std::unique_ptr<SqliteStore> m_local;
+    std::unique_ptr<Outbox> m_local;
     PgConnection m_pupil;
     std::unique_ptr<PgConnection> m_teacher;
     bool m_reachable = false;

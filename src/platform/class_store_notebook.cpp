@@ -244,11 +244,11 @@ void ClassStore::deliver(const std::string& call, const std::vector<PgValue>& ar
 bool ClassStore::sendOutbox()
 {
     for (;;) {
-        const std::vector<SqliteStore::Outgoing> items = m_local->outgoing(m_destination, 100);
+        const std::vector<Outbox::Outgoing> items = m_local->outgoing(m_destination, 100);
         if (items.empty())
             return true;
         long long sent = 0;
-        for (const SqliteStore::Outgoing& item : items) {
+        for (const Outbox::Outgoing& item : items) {
             const char* sql = sqlFor(item.call);
             try {
                 if (sql)

@@ -5,6 +5,7 @@
 // The collection's store on a real class server: what one computer keeps another reads, what
 // waits while the server is away arrives once and in order, and the teacher's password guards
 // the teacher's operations.
+#include "core/collection/sqlite_store.h"
 #include "platform/class_store.h"
 #include "server/server_test_support.h"
 
@@ -32,6 +33,12 @@ struct Computer
         std::filesystem::remove_all(folder, ignored);
     }
 };
+
+// The computer's own database, which keeps what waits for the server.
+std::unique_ptr<Outbox> local(const std::filesystem::path& folder)
+{
+    return std::make_unique<SqliteStore>(folder);
+}
 
 Trial trial(const std::string& id, long long made, const std::string& first,
     const std::string& second, const std::string& output,
@@ -96,7 +103,7 @@ TEST(ClassStore, NamesAndFormulasWithQuotesSemicolonsAndUnicodeComeBackAsWritten
 {
     const TestClass made = freshClass();
     const Computer pc("uno");
-    ClassStore store(made.pupilUri, pc.folder);
+    ClassStore store(made.pupilUri, local(pc.folder));
     const std::string names[] = { "O'Brien", "Zoë; DROP TABLE quorvel.trials; --",
         "\"Ugo\" \\ «Ĝiù» 日本", "Robert'); DELETE FROM quorvel.pupils;--" };
     for (const std::string& name : names)
@@ -125,7 +132,7 @@ TEST(ClassStore, NamesAndFormulasWithQuotesSemicolonsAndUnicodeComeBackAsWritten
         4 };
     EXPECT_TRUE(store.openCard(names[1], card));
 
-    ClassStore other(made.pupilUri, Computer("due").folder);
+    ClassStore other(made.pupilUri, local(Computer("due").folder));
     for (const std::string& name : names)
         expectSameNotebook(other.notebook(name), { pageOf(name) });
     EXPECT_EQ(other.cards(names[1]), std::vector<Card> { card });
@@ -137,8 +144,8 @@ TEST(ClassStore, TwoComputersPlayingAsOnePupilBothKeepTheirTrials)
     const TestClass made = freshClass();
     const Computer pc3("tre");
     const Computer pc7("sette");
-    ClassStore three(made.pupilUri, pc3.folder);
-    ClassStore seven(made.pupilUri, pc7.folder);
+    ClassStore three(made.pupilUri, local(pc3.folder));
+    ClassStore seven(made.pupilUri, local(pc7.folder));
     ASSERT_TRUE(three.addProfile("Giulia"));
     Page mine = page("p", 1, { trial("a", 10, "1", "2", "3") });
     Page theirs = mine;
@@ -149,7 +156,7 @@ TEST(ClassStore, TwoComputersPlayingAsOnePupilBothKeepTheirTrials)
     three.saveNotebook("Giulia", std::span(&mine, 1));
     seven.saveNotebook("Giulia", std::span(&theirs, 1));
 
-    const std::vector<Page> read = ClassStore(made.pupilUri, pc3.folder).notebook("Giulia");
+    const std::vector<Page> read = ClassStore(made.pupilUri, local(pc3.folder)).notebook("Giulia");
     ASSERT_EQ(read.size(), 1u);
     std::vector<std::string> ids;
     for (const Trial& t : read[0].trials)
@@ -161,7 +168,7 @@ TEST(ClassStore, WhileTheServerIsAwayTrialsWaitHereAndArriveOnceInOrder)
 {
     const TestClass made = freshClass();
     const Computer pc("uno");
-    ClassStore store(made.pupilUri, pc.folder, { 1000, 3000, 0 });
+    ClassStore store(made.pupilUri, local(pc.folder), { 1000, 3000, 0 });
     ASSERT_TRUE(store.addProfile("Giulia"));
     Page p = page("p", 1, {});
     for (int i = 1; i <= 3; ++i) {
@@ -199,7 +206,8 @@ TEST(ClassStore, WhileTheServerIsAwayTrialsWaitHereAndArriveOnceInOrder)
     ASSERT_EQ(kept.rows(), 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(kept.text(i, 0), "t" + std::to_string(i + 1));
-    EXPECT_EQ(ClassStore(made.pupilUri, pc.folder).cards("Giulia"), std::vector<Card> { card });
+    EXPECT_EQ(
+        ClassStore(made.pupilUri, local(pc.folder)).cards("Giulia"), std::vector<Card> { card });
 }
 
 TEST(ClassStore, ACardKeepsTheEarliestOpeningOfTheClasssComputers)
@@ -207,7 +215,7 @@ TEST(ClassStore, ACardKeepsTheEarliestOpeningOfTheClasssComputers)
     const TestClass made = freshClass();
     const Computer pc3("tre");
     const Computer pc7("sette");
-    ClassStore three(made.pupilUri, pc3.folder, { 1000, 3000, 0 });
+    ClassStore three(made.pupilUri, local(pc3.folder), { 1000, 3000, 0 });
     ASSERT_TRUE(three.addProfile("Giulia"));
     three.cards("Giulia");
 
@@ -216,7 +224,7 @@ TEST(ClassStore, ACardKeepsTheEarliestOpeningOfTheClasssComputers)
     EXPECT_TRUE(three.openCard("Giulia", first)); // waits on computer 3
     sharedServer().start();
 
-    ClassStore seven(made.pupilUri, pc7.folder);
+    ClassStore seven(made.pupilUri, local(pc7.folder));
     const Card later { 5, Level::number(1), "A x B", CardWay::Discovered, "2026-12-08", 12 };
     EXPECT_TRUE(seven.openCard("Giulia", later));
     EXPECT_FALSE(seven.openCard("Giulia", later));
@@ -228,7 +236,7 @@ TEST(ClassStore, TheTeachersOperationsNeedTheTeachersPassword)
 {
     const TestClass made = freshClass("classe", "password-giusta");
     const Computer pc("uno");
-    ClassStore store(made.pupilUri, pc.folder);
+    ClassStore store(made.pupilUri, local(pc.folder));
     ASSERT_TRUE(store.addProfile("Aldo"));
     ASSERT_TRUE(store.addProfile("Bea"));
     Page p = page("p", 1, { trial("t1", 1, "1", "1", "2"), trial("t2", 2, "1", "2", "3") });
@@ -248,7 +256,7 @@ TEST(ClassStore, TheTeachersOperationsNeedTheTeachersPassword)
 
     ASSERT_EQ(store.signInTeacher("password-giusta"), TeacherSignIn::Right);
     store.setClassRules(rules);
-    EXPECT_EQ(ClassStore(made.pupilUri, Computer("due").folder).classRules(), rules);
+    EXPECT_EQ(ClassStore(made.pupilUri, local(Computer("due").folder)).classRules(), rules);
     EXPECT_EQ(
         store.progress(), (std::vector<PupilProgress> { { "Aldo", 0, 0, 0 }, { "Bea", 1, 1, 2 } }));
     EXPECT_TRUE(store.renameProfile("Aldo", "Ugo"));
@@ -268,7 +276,7 @@ TEST(ClassStore, RefusesANewerSchemaAndLeavesItAlone)
     PgConnection admin(made.adminUri);
     admin.execute("UPDATE quorvel.version SET version = 2");
     try {
-        ClassStore store(made.pupilUri, Computer("uno").folder);
+        ClassStore store(made.pupilUri, local(Computer("uno").folder));
         FAIL() << "a newer schema was taken";
     } catch (const PgFault& fault) {
         EXPECT_EQ(fault.kind(), PgFault::Kind::NewerSchema);

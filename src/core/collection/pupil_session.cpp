@@ -272,6 +272,48 @@ std::string PupilSession::unsavedMessage() const
         { std::to_string(trials), player(), m_problem });
 }
 
+std::optional<ServerLink> PupilSession::serverLink()
+{
+    return m_store ? m_store->serverLink() : std::nullopt;
+}
+
+void PupilSession::sendWaiting()
+{
+    if (m_store)
+        m_store->sendWaiting();
+}
+
+bool PupilSession::teacherByPassword()
+{
+    CollectionStore* kept = store();
+    return kept && kept->guardsWithTeacherPassword();
+}
+
+TeacherSignIn PupilSession::signInTeacher(const std::string& password)
+{
+    CollectionStore* kept = store();
+    return kept ? kept->signInTeacher(password) : TeacherSignIn::Unreachable;
+}
+
+void PupilSession::signOutTeacher()
+{
+    if (m_store)
+        m_store->signOutTeacher();
+}
+
+std::optional<std::vector<PupilProgress>> PupilSession::progress()
+{
+    CollectionStore* kept = store();
+    if (!kept)
+        return std::nullopt;
+    try {
+        return kept->progress();
+    } catch (const StoreFault& fault) {
+        m_problem = fault.what();
+        return std::nullopt;
+    }
+}
+
 std::optional<std::string> PupilSession::takeFault()
 {
     return std::exchange(m_fault, std::nullopt);

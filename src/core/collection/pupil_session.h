@@ -98,6 +98,19 @@ public:
     bool waiting() const { return m_waiting; }
     // The trials made since the notebook was last kept, when a save is waiting.
     int unsavedTrials() const;
+    // The class's server, when the store is on one: how it is linked; nothing otherwise, and
+    // nothing before the store is opened.
+    std::optional<ServerLink> serverLink();
+    // Sends what waits on this computer for the class's server, without waiting for it.
+    void sendWaiting();
+    // Whether the teacher's desk asks for the class's teacher password rather than the PIN.
+    bool teacherByPassword();
+    TeacherSignIn signInTeacher(const std::string& password);
+    void signOutTeacher();
+    // Every pupil's cards and trials, for the teacher; nothing, with why in problem(), when
+    // the store cannot tell.
+    std::optional<std::vector<PupilProgress>> progress();
+
     // What could not be kept, in words: said when a waiting save is given up (at the end of
     // the program); empty when nothing waits.
     std::string unsavedMessage() const;

@@ -6,6 +6,7 @@
 
 #include "core/collection/sqlite_connection.h"
 #include "core/ports/collection_store.h"
+#include "core/ports/outbox.h"
 
 #include <filesystem>
 #include <memory>
@@ -27,7 +28,7 @@ struct SqliteStoreOptions
 // at any moment loses at most the change it was writing, and a full disk keeps the last
 // whole state. The schema's version is the database's user_version; an older database is
 // brought up to date as it opens.
-class SqliteStore : public CollectionStore
+class SqliteStore : public CollectionStore, public Outbox
 {
 public:
     static constexpr int schemaVersion = 6;
@@ -62,25 +63,17 @@ public:
     bool renameProfile(const std::string& from, const std::string& to) override;
     void deleteProfile(const std::string& name) override;
 
-    // What waits here for a class's server: calls in the order they were made, each kept
-    // whole until it is taken away once the server has it.
-    struct Outgoing
+    // The outbox of a class on a server.
+    void addOutgoing(const std::string& destination, const Outgoing& item) override;
+    std::vector<Outgoing> outgoing(const std::string& destination, int limit) override;
+    void removeOutgoing(const std::string& destination, long long seq) override;
+    std::pair<int, int> waiting(const std::string& destination) override;
+    std::optional<std::string> localSetting(const std::string& key) override
     {
-        long long seq = 0; // the order
-        std::string call; // which of the server's functions
-        std::string arguments; // its arguments, as outboxArguments writes them
-        int trials = 0; // how many trials it carries
-    };
-    void addOutgoing(const std::string& destination, const Outgoing& item);
-    // The first `limit` calls waiting for a destination, oldest first.
-    std::vector<Outgoing> outgoing(const std::string& destination, int limit);
-    // Takes away every call for a destination up to `seq`, included.
-    void removeOutgoing(const std::string& destination, long long seq);
-    // How many calls, and how many trials in them, wait for a destination.
-    std::pair<int, int> waiting(const std::string& destination);
-    // A setting of this computer's own, by key; nothing when not set.
-    std::optional<std::string> localSetting(const std::string& key) { return setting(key); }
-    void setLocalSetting(const std::string& key, const std::string& value);
+        return setting(key);
+    }
+    void setLocalSetting(const std::string& key, const std::string& value) override;
+    std::string takeOutboxNotice() override { return takeNotice(); }
 
 private:
     // A page as this connection last read or wrote it: its row, and how many of its first

@@ -17,7 +17,7 @@ void SqliteStore::addOutgoing(const std::string& destination, const Outgoing& it
     transaction.commit();
 }
 
-std::vector<SqliteStore::Outgoing> SqliteStore::outgoing(const std::string& destination, int limit)
+std::vector<Outbox::Outgoing> SqliteStore::outgoing(const std::string& destination, int limit)
 {
     SqliteStatement read(*m_db,
         "SELECT seq, call, arguments, trials FROM outbox WHERE destination = ? ORDER BY seq "
