@@ -10,8 +10,10 @@
 #include "core/storage/file_replace.h"
 #include "language/class_link.h"
 
+#include <chrono>
 #include <ostream>
 #include <sstream>
+#include <thread>
 
 namespace quorvel {
 namespace {
@@ -341,6 +343,15 @@ void ConsoleCollection::finish()
 {
     m_triedNotebook.clear();
     keepNotebook();
+    // What waits for the class's server is given a few seconds to go, if it answers; what
+    // does not stays on this computer for the next session.
+    for (int tries = 0; m_inClass && tries < 50; ++tries) {
+        const std::optional<ServerLink> link = m_session.serverLink();
+        if (!link || link->waitingTrials == 0)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        m_session.sendWaiting();
+    }
     if (m_session.waiting())
         error(m_session.unsavedMessage());
 }

@@ -45,10 +45,38 @@ ClassStoreEntry loadEntry(const QString& programFolder, std::string& problem)
     return nullptr;
 }
 
+// The line given with --classe: a choice for the whole run, made once at its start.
+std::optional<std::string>& commandLineUri()
+{
+    static std::optional<std::string> uri;
+    return uri;
+}
+
 } // namespace
+
+void useClassUriOfCommandLine(std::string uri)
+{
+    commandLineUri() = std::move(uri);
+}
+
+std::optional<std::string> takeClassArgument(int& argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) != "--classe")
+            continue;
+        std::string uri = argv[i + 1];
+        for (int k = i; k + 2 <= argc; ++k)
+            argv[k] = argv[k + 2];
+        argc -= 2;
+        return uri;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> configuredClassUri()
 {
+    if (commandLineUri())
+        return commandLineUri();
     const QString uri = QSettings().value(uriKey).toString().trimmed();
     if (uri.isEmpty())
         return std::nullopt;

@@ -19,6 +19,11 @@ namespace quorvel {
 // "[classe] uri" in Qt's settings: the user's own (set by "Collega alla classe..."), or else
 // the system-wide ones of the lab (/etc/xdg/Quorvel/Quorvel.conf). Nothing without a class.
 std::optional<std::string> configuredClassUri();
+// The line given on the command line (--classe), which comes before the settings' for the
+// rest of the run.
+void useClassUriOfCommandLine(std::string uri);
+// Takes "--classe URI" out of the arguments; nothing when it is not there.
+std::optional<std::string> takeClassArgument(int& argc, char** argv);
 // Keeps the line in the user's own settings; an empty line forgets it.
 void rememberClassUri(const std::string& uri);
 

@@ -126,11 +126,13 @@ TestServer::~TestServer()
 
 void TestServer::start()
 {
-    check(run(asServer(std::string(QUORVEL_PG_BIN) + "/pg_ctl -D " + m_data + " -l " + m_folder
-              + "/server.log -w -t 60 -o \"-k " + m_folder + " -p " + std::to_string(m_port)
-              + " -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=120\" start"
-                " > /dev/null")),
-        "pg_ctl start");
+    const int status = run(asServer(std::string(QUORVEL_PG_BIN) + "/pg_ctl -D " + m_data + " -l "
+        + m_folder + "/server.log -w -t 60 -o \"-k " + m_folder + " -p " + std::to_string(m_port)
+        + " -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=120\" start"
+          " > /dev/null"));
+    if (status != 0)
+        run("tail -20 " + m_folder + "/server.log >&2");
+    check(status, "pg_ctl start");
     m_running = true;
 }
 
@@ -172,6 +174,11 @@ void TestServer::kill()
                 break;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
+    // A killed server that nobody reaps stays a zombie, which the next start would take for a
+    // server still running: its lock file goes, as an administrator would remove it.
+    std::error_code ignored;
+    std::filesystem::remove(m_data + "/postmaster.pid", ignored);
+    std::filesystem::remove(m_folder + "/.s.PGSQL." + std::to_string(m_port) + ".lock", ignored);
     m_running = false;
 }
 

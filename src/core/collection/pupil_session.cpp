@@ -42,6 +42,24 @@ CollectionStore* PupilSession::store()
     return m_store.get();
 }
 
+void PupilSession::useStore(StoreOpener open)
+{
+    keepNotebook();
+    if (m_store)
+        m_store->signOutTeacher();
+    m_collection = std::make_unique<Collection>(m_guest, guestName);
+    m_guestPlays = true;
+    m_waiting = false;
+    m_classroom = std::make_unique<Classroom>(m_guest);
+    m_classroom->setFixedPinHash(m_fixedPinHash);
+    m_store.reset();
+    m_rulesRead = false;
+    m_open = std::move(open);
+    m_machine.notebook().restore({});
+    if (!m_machine.state().activeLevel.isNone())
+        m_machine.beginNotebookPage();
+}
+
 std::string PupilSession::takeNotice()
 {
     return m_store ? m_store->takeNotice() : std::string();

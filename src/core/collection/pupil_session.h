@@ -34,6 +34,10 @@ public:
     PupilSession(Machine& machine, const Clock& clock, StoreOpener open);
     ~PupilSession();
 
+    // Another store from now on (the class's server, or this computer's database): what the
+    // player wrote is kept first, the guest plays, and the store opens when next asked for.
+    void useStore(StoreOpener open);
+
     // The pupils' store, opened the first time it is asked for: null when it cannot be, and
     // then problem() says why. A store found damaged and repaired says so once in notice().
     CollectionStore* store();
