@@ -108,7 +108,8 @@ RELEASE_BUILD ?= build-release
 bench: deps
 	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release)
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline frame_watch \
-	  bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
+	  bench_mechanisms narrator_responsiveness quorvel_assets quorvel-console quorvel-classe \
+	  quorvel_classe > /dev/null
 	@python3 bench/run_all.py $(RELEASE_BUILD)
 
 # The game photographed under openbox on Xvfb (1366x768 and 1920x1080) into packaging/screenshots/.
