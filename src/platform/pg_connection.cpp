@@ -130,20 +130,14 @@ void PgConnection::start()
 [[noreturn]] void PgConnection::failConnecting()
 {
     const std::string message = oneLine(PQerrorMessage(m_conn));
-    // libpq tells a refused password only in words; its words do not change with the locale
-    // of the client, and the server's are in the server's language.
-    const bool password = message.find("password") != std::string::npos
-        && (message.find("authentication failed") != std::string::npos
-            || message.find("no password supplied") != std::string::npos
-            || message.find("password authentication") != std::string::npos);
-    const bool noDatabase = message.find("does not exist") != std::string::npos;
+    // A server that asked for a password and refused the connection refused the password: its
+    // words are in the languages of the client and of the server, this is not.
+    const bool password
+        = PQconnectionNeedsPassword(m_conn) != 0 || PQconnectionUsedPassword(m_conn) != 0;
     close();
     if (password)
         throw PgFault(PgFault::Kind::WrongPassword,
             translate("Class", "password sbagliata") + " (" + message + ")");
-    if (noDatabase)
-        throw PgFault(PgFault::Kind::Refused, message);
-    //: %1 is the server's own message, in English
     throw PgFault(
         PgFault::Kind::Unreachable, translate("Class", unreachable) + " (" + message + ")");
 }

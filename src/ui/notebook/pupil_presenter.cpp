@@ -125,7 +125,11 @@ std::optional<QString> PupilPresenter::joinClass(const QString& uri)
 {
     const std::string line = uri.trimmed().toStdString();
     try {
-        storeOpener(line)(); // the server answers the line, or says why not
+        // The server answers the line, or says why not.
+        const std::optional<ServerLink> link = storeOpener(line)()->serverLink();
+        if (!link || !link->reachable)
+            return QString::fromStdString(
+                translate("Class", "la classe non risponde: il server non è raggiungibile"));
     } catch (const StoreFault& fault) {
         return QString::fromStdString(fault.what());
     }
