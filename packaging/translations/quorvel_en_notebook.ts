@@ -11,6 +11,10 @@
         <source>classe di nuovo collegata</source>
         <translation>class linked again</translation>
     </message>
+    <message>
+        <source>la classe non risponde: il server non è raggiungibile</source>
+        <translation>the class does not answer: the server cannot be reached</translation>
+    </message>
 </context>
 <context>
     <name>NotebookPrint</name>
