@@ -15,7 +15,7 @@
 #include "core/collection/sqlite_store.h"
 #include "core/values/number_text.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -84,15 +84,6 @@
         <translation>%1 discovered, %2 revealed, out of %3</translation>
     </message>
     <message>
-        <source>scoperta</source>
-        <extracomment>said of a card: its rule was discovered by the pupil, or revealed</extracomment>
-        <translation>discovered</translation>
-    </message>
-    <message>
-        <source>rivelata</source>
-        <translation>revealed</translation>
-    </message>
-    <message>
         <source>livello %1, %2, %3, %4</source>
         <extracomment>a card: %1 the level, %2 the rule, %3 how it was won, %4 the date</extracomment>
         <translation>level %1, %2, %3, %4</translation>
@@ -128,19 +119,6 @@
         <source>il livello %1 non è tra quelli scelti dall&apos;insegnante</source>
         <extracomment>%1 is the level&apos;s number</extracomment>
         <translation>level %1 is not one of the levels the teacher chose</translation>
-    </message>
-    <message>
-        <source>giusta</source>
-        <extracomment>said of a prediction</extracomment>
-        <translation>right</translation>
-    </message>
-    <message>
-        <source>sbagliata</source>
-        <translation>wrong</translation>
-    </message>
-    <message>
-        <source>Hai scoperto la regola!</source>
-        <translation>You have discovered the rule!</translation>
     </message>
     <message>
         <source>ancora nessuna pagina: scegli un livello</source>
@@ -329,6 +307,14 @@ aiuto: classe | progressi
         <source>%1 %2 %3</source>
         <extracomment>a date: %1 the day, %2 the month&apos;s name, %3 the year</extracomment>
         <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source> e </source>
+        <extracomment>between the last two things of a list: &quot;3, 5 e 7&quot;</extracomment>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -648,11 +634,6 @@ aiuto: classe | progressi
         <source>L&apos;archivio di Quorvel era rovinato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <extracomment>%1 is the name of the damaged file kept aside</extracomment>
         <translation>Quorvel’s archive was damaged: I have set it aside as “%1” and started a new one.</translation>
-    </message>
-    <message>
-        <source> e </source>
-        <extracomment>between the last two things of a list: &quot;2 giocatori, 5 carte e il PIN&quot;</extracomment>
-        <translation> and </translation>
     </message>
     <message>
         <source>%1 giocatore</source>

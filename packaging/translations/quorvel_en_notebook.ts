@@ -19,50 +19,8 @@
 <context>
     <name>NotebookPrint</name>
     <message>
-        <source>%1 · livello %2 · regola scoperta</source>
-        <extracomment>%1 is the mechanism&apos;s name, %2 the level&apos;s number</extracomment>
-        <translation>%1 · level %2 · rule discovered</translation>
-    </message>
-    <message>
-        <source>%1 · livello %2 · regola rivelata</source>
-        <translation>%1 · level %2 · rule revealed</translation>
-    </message>
-    <message>
-        <source>%1 · livello %2</source>
-        <translation>%1 · level %2</translation>
-    </message>
-    <message>
         <source>Nessuna prova.</source>
         <translation>No trials.</translation>
-    </message>
-    <message>
-        <source>Prova</source>
-        <translation>Trial</translation>
-    </message>
-    <message>
-        <source>Primo numero</source>
-        <translation>First number</translation>
-    </message>
-    <message>
-        <source>Secondo numero</source>
-        <translation>Second number</translation>
-    </message>
-    <message>
-        <source>Uscita</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Previsione</source>
-        <translation>Prediction</translation>
-    </message>
-    <message>
-        <source>%1 (giusta)</source>
-        <extracomment>%1 is the pupil&apos;s prediction</extracomment>
-        <translation>%1 (right)</translation>
-    </message>
-    <message>
-        <source>%1 (sbagliata)</source>
-        <translation>%1 (wrong)</translation>
     </message>
     <message>
         <source>Il mio quaderno di Quorvel</source>
@@ -71,15 +29,6 @@
     <message>
         <source>Il quaderno è ancora vuoto.</source>
         <translation>The notebook is still empty.</translation>
-    </message>
-    <message>
-        <source>La regola: %1</source>
-        <extracomment>%1 is the hidden rule, in words</extracomment>
-        <translation>The rule: %1</translation>
-    </message>
-    <message>
-        <source>Ospite</source>
-        <translation>Guest</translation>
     </message>
     <message>
         <source>Nome: %1 · Data: %2</source>
@@ -94,16 +43,8 @@
         <translation>Pupil</translation>
     </message>
     <message>
-        <source>Livello</source>
-        <translation>Level</translation>
-    </message>
-    <message>
         <source>Meccanismo</source>
         <translation>Mechanism</translation>
-    </message>
-    <message>
-        <source>Regola</source>
-        <translation>Rule</translation>
     </message>
     <message>
         <source>Come</source>
@@ -118,24 +59,12 @@
         <translation>Trials</translation>
     </message>
     <message>
-        <source>scoperta</source>
-        <translation>discovered</translation>
-    </message>
-    <message>
-        <source>rivelata</source>
-        <translation>revealed</translation>
-    </message>
-    <message>
         <source>Progressi della classe</source>
         <translation>Class progress</translation>
     </message>
     <message>
         <source>&amp;Esporta CSV...</source>
         <translation>&amp;Export CSV...</translation>
-    </message>
-    <message>
-        <source>&amp;Chiudi</source>
-        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>I progressi non sono stati esportati in «%1»: %2.</source>
@@ -145,10 +74,6 @@
     <message>
         <source>Esporta i progressi della classe</source>
         <translation>Export the class&apos;s progress</translation>
-    </message>
-    <message>
-        <source>Tabelle (*.csv)</source>
-        <translation>Tables (*.csv)</translation>
     </message>
     <message>
         <source>Ho esportato i progressi in «%1».</source>
@@ -199,10 +124,6 @@
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>&amp;Annulla</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
         <source>Lascia almeno un livello, altrimenti non si può giocare.</source>
         <translation>Leave at least one level, or nobody can play.</translation>
     </message>
@@ -247,14 +168,6 @@
         <source>Regole scoperte: %1 · rivelate: %2 · ancora da trovare: %3 su %4</source>
         <translation>Rules discovered: %1 · revealed: %2 · still to find: %3 of %4</translation>
     </message>
-    <message>
-        <source>Livello %1</source>
-        <translation>Level %1</translation>
-    </message>
-    <message>
-        <source>&amp;Chiudi</source>
-        <translation>&amp;Close</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::NotebookDock</name>
@@ -297,10 +210,6 @@
         <translation>Export the notebook</translation>
     </message>
     <message>
-        <source>Tabelle (*.csv)</source>
-        <translation>Tables (*.csv)</translation>
-    </message>
-    <message>
         <source>Salva il quaderno in PDF</source>
         <translation>Save the notebook as a PDF</translation>
     </message>
@@ -327,33 +236,12 @@
 <context>
     <name>quorvel::NotebookModel</name>
     <message>
-        <source>%1, giusta</source>
-        <extracomment>%1 is the pupil&apos;s prediction</extracomment>
-        <translation>%1, right</translation>
-    </message>
-    <message>
-        <source>%1, sbagliata</source>
-        <translation>%1, wrong</translation>
-    </message>
-    <message>
-        <source>Prova</source>
-        <translation>Trial</translation>
-    </message>
-    <message>
         <source>Primo</source>
         <translation>First</translation>
     </message>
     <message>
         <source>Secondo</source>
         <translation>Second</translation>
-    </message>
-    <message>
-        <source>Uscita</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Previsione</source>
-        <translation>Prediction</translation>
     </message>
     <message>
         <source>Formula</source>
@@ -407,19 +295,6 @@
         <translation>Reveal the rule</translation>
     </message>
     <message>
-        <source>%1 · livello %2 · scoperta</source>
-        <extracomment>%1 is the mechanism&apos;s name, %2 the level&apos;s number</extracomment>
-        <translation>%1 · level %2 · discovered</translation>
-    </message>
-    <message>
-        <source>%1 · livello %2 · rivelata</source>
-        <translation>%1 · level %2 · revealed</translation>
-    </message>
-    <message>
-        <source>%1 · livello %2</source>
-        <translation>%1 · level %2</translation>
-    </message>
-    <message>
         <source>Scegli un livello e fai un esperimento: le prove si scrivono qui.</source>
         <translation>Choose a level and do an experiment: your trials are written here.</translation>
     </message>
@@ -458,10 +333,6 @@
         <translation>Do you really want to see the rule?</translation>
     </message>
     <message>
-        <source>La regola: %1</source>
-        <translation>The rule: %1</translation>
-    </message>
-    <message>
         <source>La formula vale per %1 prova su %2.</source>
         <extracomment>one trial agrees with the formula, out of the page&apos;s %2</extracomment>
         <translation>The formula holds for %1 trial out of %2.</translation>
@@ -471,28 +342,12 @@
         <translation>Try larger numbers too (for example between 10 and 100), zero, two equal numbers and a first number smaller than the second: they might prove it wrong!</translation>
     </message>
     <message>
-        <source>Hai scoperto la regola!</source>
-        <translation>You have found the rule!</translation>
-    </message>
-    <message>
         <source>Tre previsioni giuste di fila, con numeri nuovi: complimenti!</source>
         <translation>Three right predictions in a row, with new numbers: well done!</translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookPlot</name>
-    <message>
-        <source>secondo numero</source>
-        <translation>second number</translation>
-    </message>
-    <message>
-        <source>primo numero</source>
-        <translation>first number</translation>
-    </message>
-    <message>
-        <source>uscita</source>
-        <translation>output</translation>
-    </message>
     <message>
         <source>primo %1</source>
         <extracomment>the points whose first number is %1</extracomment>
@@ -532,10 +387,6 @@
     <message>
         <source>&amp;Entra</source>
         <translation>&amp;Enter</translation>
-    </message>
-    <message>
-        <source>&amp;Annulla</source>
-        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Il PIN deve avere da 4 a 8 cifre.</source>
@@ -595,10 +446,6 @@
 </context>
 <context>
     <name>quorvel::PupilPresenter</name>
-    <message>
-        <source>Ospite</source>
-        <translation>Guest</translation>
-    </message>
     <message>
         <source>Vuoi tenere nel tuo quaderno le prove fatte come Ospite?</source>
         <translation>Do you want to keep the trials made as Guest in your notebook?</translation>
@@ -700,24 +547,12 @@
         <translation>Scheme</translation>
     </message>
     <message>
-        <source>Regola</source>
-        <translation>Rule</translation>
-    </message>
-    <message>
-        <source>Livello %1</source>
-        <translation>Level %1</translation>
-    </message>
-    <message>
         <source>Schema %1</source>
         <translation>Scheme %1</translation>
     </message>
     <message>
         <source>&amp;Metti in funzione</source>
         <translation>&amp;Set it working</translation>
-    </message>
-    <message>
-        <source>&amp;Annulla</source>
-        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

@@ -82,11 +82,6 @@
         <translation>Mechanism %1</translation>
     </message>
     <message>
-        <source> e </source>
-        <extracomment>between the last two numbers of a list: &quot;5, 6 e 9&quot;</extracomment>
-        <translation> and </translation>
-    </message>
-    <message>
         <source>la macchina non calcola con questi numeri: prova %1</source>
         <extracomment>%1 is the number of the one trial where the machine showed &quot;????&quot;</extracomment>
         <translation>the machine does not work with these numbers: trial %1</translation>
@@ -98,7 +93,7 @@
     </message>
 </context>
 <context>
-    <name>NotebookCsv</name>
+    <name>NotebookWords</name>
     <message>
         <source>Pagina</source>
         <translation>Page</translation>
@@ -133,27 +128,61 @@
     </message>
     <message>
         <source>Scoperta</source>
+        <extracomment>the column telling whether the rule was discovered or revealed</extracomment>
         <translation>Discovery</translation>
     </message>
     <message>
+        <source>primo numero</source>
+        <translation>first number</translation>
+    </message>
+    <message>
+        <source>secondo numero</source>
+        <translation>second number</translation>
+    </message>
+    <message>
+        <source>uscita</source>
+        <translation>output</translation>
+    </message>
+    <message>
         <source>scoperta</source>
-        <extracomment>The discovery column of a mechanism the pupil found out</extracomment>
+        <extracomment>a rule the pupil found out</extracomment>
         <translation>discovered</translation>
     </message>
     <message>
         <source>rivelata</source>
-        <extracomment>The discovery column of a mechanism whose rule was shown</extracomment>
+        <extracomment>a rule that was shown to the pupil</extracomment>
         <translation>revealed</translation>
     </message>
     <message>
         <source>giusta</source>
-        <extracomment>The outcome of a prediction</extracomment>
+        <extracomment>the outcome of a prediction</extracomment>
         <translation>right</translation>
     </message>
     <message>
         <source>sbagliata</source>
-        <extracomment>The outcome of a prediction</extracomment>
         <translation>wrong</translation>
+    </message>
+    <message>
+        <source>%1 · livello %2</source>
+        <extracomment>%1 is the mechanism&apos;s name (&quot;Meccanismo 3&quot;), %2 the level&apos;s number</extracomment>
+        <translation>%1 · level %2</translation>
+    </message>
+    <message>
+        <source>La regola: %1</source>
+        <extracomment>%1 is the hidden rule, in words</extracomment>
+        <translation>The rule: %1</translation>
+    </message>
+    <message>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Hai scoperto la regola!</source>
+        <translation>You have found the rule!</translation>
+    </message>
+    <message>
+        <source>Regola</source>
+        <translation>Rule</translation>
     </message>
 </context>
 <context>

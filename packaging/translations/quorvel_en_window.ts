@@ -38,10 +38,6 @@
         <translation>information</translation>
     </message>
     <message>
-        <source>chiudi</source>
-        <translation>close</translation>
-    </message>
-    <message>
         <source> Versione %1</source>
         <extracomment>%1 is the program&apos;s version; the line starts with a space</extracomment>
         <translation> Version %1</translation>
@@ -124,18 +120,6 @@
     <message>
         <source>Si preme anche con il tasto F4.</source>
         <translation>You can also press the F4 key.</translation>
-    </message>
-    <message>
-        <source>primo numero</source>
-        <translation>first number</translation>
-    </message>
-    <message>
-        <source>secondo numero</source>
-        <translation>second number</translation>
-    </message>
-    <message>
-        <source>uscita</source>
-        <translation>output</translation>
     </message>
     <message>
         <source>periferica non  disponibile</source>
@@ -260,10 +244,6 @@
         <source>Meccanismi salvati</source>
         <translation>Saved mechanisms</translation>
     </message>
-    <message>
-        <source>chiudi</source>
-        <translation>close</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::PlainIconProvider</name>
@@ -312,6 +292,25 @@
     <message>
         <source>Testo &amp;grande</source>
         <translation>Large &amp;text</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Words</name>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>chiudi</source>
+        <translation>close</translation>
+    </message>
+    <message>
+        <source>Tabelle (*.csv)</source>
+        <translation>Tables (*.csv)</translation>
     </message>
 </context>
 </TS>

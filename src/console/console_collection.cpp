@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/app/dates.h"
 #include "console/console_collection.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
+#include "core/notebook/notebook_words.h"
 #include "core/storage/file_replace.h"
 #include "language/class_link.h"
 
@@ -130,8 +132,8 @@ void ConsoleCollection::printCollection()
               << '\n';
         for (const Card& c : cards) {
             //: said of a card: its rule was discovered by the pupil, or revealed
-            const std::string way = c.way == CardWay::Discovered ? translate("Console", "scoperta")
-                                                                 : translate("Console", "rivelata");
+            const std::string way
+                = c.way == CardWay::Discovered ? discoveredWord() : revealedWord();
             //: a card: %1 the level, %2 the rule, %3 how it was won, %4 the date
             m_out << "carta: "
                   << fill(translate("Console", "livello %1, %2, %3, %4"),

@@ -8,6 +8,7 @@
 #include "core/app/translation.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_csv.h"
+#include "core/notebook/notebook_words.h"
 #include "core/notebook/rule_descriptions.h"
 #include "core/storage/file_replace.h"
 #include "core/values/number_text.h"
@@ -15,15 +16,6 @@
 #include <ostream>
 
 namespace quorvel {
-
-namespace {
-// Whether a prediction was right, as a word.
-std::string verdict(bool right)
-{
-    //: said of a prediction
-    return right ? translate("Console", "giusta") : translate("Console", "sbagliata");
-}
-} // namespace
 
 bool ConsoleNotebook::run(const std::string& word, const std::string& rest)
 {
@@ -47,9 +39,9 @@ void ConsoleNotebook::printOutcome()
 {
     const TrialOutcome& outcome = m_machine.lastOutcome();
     if (outcome.predicted)
-        m_out << "esito: " << verdict(outcome.right) << '\n';
+        m_out << "esito: " << outcomeWord(outcome.right) << '\n';
     if (outcome.discovery)
-        m_out << "scoperta: " << translate("Console", "Hai scoperto la regola!") << '\n';
+        m_out << "scoperta: " << discoveryNews() << '\n';
 }
 
 // Numbers as the output display writes them.
@@ -89,7 +81,7 @@ void ConsoleNotebook::printPage()
             m_out << "; "
                   << fill(translate("Console", "previsione %1; %2"),
                          { predicted ? shown(*predicted) : *t.prediction,
-                             verdict(t.predictionRight) });
+                             outcomeWord(t.predictionRight) });
         }
         m_out << '\n';
     }

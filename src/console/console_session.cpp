@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/app/dates.h"
 #include "console/console_session.h"
 
 #include "console/console_platform.h"
 #include "core/app/translation.h"
 #include "core/storage/mechanism_commands.h"
+#include "core/values/utf8.h"
 
 #include <charconv>
 #include <iostream>
@@ -16,15 +18,6 @@
 namespace quorvel {
 
 namespace {
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return "";
-    const auto last = s.find_last_not_of(" \t\r");
-    return s.substr(first, last - first + 1);
-}
 
 // The grid of hidden constants, row by row: "0 0 0 0 0 / 0 3 0 0 0 / ...".
 std::string gridText(const MachineState& s)
@@ -132,7 +125,7 @@ void ConsoleSession::error(const std::string& text)
 
 bool ConsoleSession::execute(const std::string& rawLine)
 {
-    const std::string line = trimmed(rawLine);
+    const std::string line(trimmed(rawLine));
     if (line.empty() || line[0] == '#') // blank lines and comments of scripted sessions
         return true;
     std::istringstream words(line);
@@ -140,7 +133,7 @@ bool ConsoleSession::execute(const std::string& rawLine)
     std::string extra;
     words >> c.word >> c.argument >> extra;
     c.extra = !extra.empty();
-    c.rest = trimmed(line.substr(c.word.size()));
+    c.rest = std::string(trimmed(line.substr(c.word.size())));
     if (c.word == "esci" && c.argument.empty())
         return false;
     if (!runCommand(c))

@@ -4,6 +4,8 @@
 
 #include "language/language.h"
 
+#include "language/installed_data.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -13,10 +15,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-#ifndef QUORVEL_DATA_DIR
-#define QUORVEL_DATA_DIR "../share/quorvel"
-#endif
 
 namespace quorvel {
 namespace {
@@ -103,8 +101,7 @@ bool installLanguage(Language language, const QString& programFolder)
         return true;
     const QString name = QStringLiteral("quorvel_%1").arg(QLatin1String(languageCode(language)));
     const QString installed
-        = QDir(programFolder)
-              .filePath(QStringLiteral(QUORVEL_DATA_DIR) + QStringLiteral("/translations"));
+        = installedDataFolder(programFolder) + QStringLiteral("/translations");
     if (!texts.load(name, translationsFolderBeside(programFolder))
         && !texts.load(name, installed)) {
         std::fprintf(

@@ -7,6 +7,7 @@
 // back when the language is switched again.
 
 #include "console/console_collection.h"
+#include "core/app/dates.h"
 #include "core/collection/classroom.h"
 #include "core/collection/memory_store.h"
 #include "core/narrator/pause_tags.h"

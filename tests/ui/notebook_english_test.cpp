@@ -11,15 +11,15 @@
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/modules/modules.h"
-#include "ui/notebook/class_progress.h"
-#include "ui/notebook/collection_board.h"
+#include "ui/classroom/class_progress.h"
+#include "ui/pupils/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/scheme_chooser.h"
-#include "ui/notebook/teacher_desk.h"
+#include "ui/pupils/pupil_chooser.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/scheme_chooser.h"
+#include "ui/classroom/teacher_desk.h"
 #include "window_test.h"
 
 #include <QChart>
@@ -263,14 +263,14 @@ TEST(ProgressExport, FollowsTheLanguage)
     const struct
     {
         Language language;
-        QByteArray lines;
+        std::string lines;
     } cases[] = {
         { Language::english,
-            "\"Pupil\";\"Level\";\"Mechanism\";\"Rule\";\"How\";\"Date\";\"Trials\"\r\n"
-            "\"Anna\";\"2\";\"7\";\"Una regola.\";\"revealed\";\"07/12/2026\";\"3\"\r\n" },
+            "Pupil;Level;Mechanism;Rule;How;Date;Trials\r\n"
+            "Anna;2;7;Una regola.;revealed;07/12/2026;3\r\n" },
         { Language::italian,
-            "\"Alunno\";\"Livello\";\"Meccanismo\";\"Regola\";\"Come\";\"Data\";\"Prove\"\r\n"
-            "\"Anna\";\"2\";\"7\";\"Una regola.\";\"rivelata\";\"07/12/2026\";\"3\"\r\n" },
+            "Alunno;Livello;Meccanismo;Regola;Come;Data;Prove\r\n"
+            "Anna;2;7;Una regola.;rivelata;07/12/2026;3\r\n" },
     };
     for (const auto& c : cases) {
         switchTo(c.language);

@@ -13,16 +13,16 @@
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
-#include "ui/notebook/class_progress.h"
-#include "ui/notebook/collection_board.h"
+#include "ui/classroom/class_progress.h"
+#include "ui/pupils/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/pupils_dialog.h"
-#include "ui/notebook/scheme_chooser.h"
-#include "ui/notebook/teacher_desk.h"
+#include "ui/pupils/pupil_chooser.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/pupils_dialog.h"
+#include "ui/classroom/scheme_chooser.h"
+#include "ui/classroom/teacher_desk.h"
 #include "window_test.h"
 
 #include <QtTest/QTest>
@@ -590,7 +590,7 @@ TEST(ClassProgressCsv, OpensInAnItalianSpreadsheet)
     store.addProfile("=1+1");
     store.openCard("Ma;r\"ta",
         { 17, Level::number(2), "Il risultato è A; poi B", CardWay::Revealed, "2026-12-07", 12 });
-    const QByteArray csv = progressCsv(classProgressRows(store));
+    const QByteArray csv = QByteArray::fromStdString(progressCsv(classProgressRows(store)));
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
     const std::vector<QStringList> rows = readCsv(csv.mid(3));
     const std::vector<QStringList> expected = {

@@ -86,4 +86,16 @@ std::string fill(std::string_view pattern, std::initializer_list<std::string_vie
     return out;
 }
 
+std::string listed(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            //: between the last two things of a list: "3, 5 e 7"
+            text += i + 1 == items.size() ? translate("Lists", " e ") : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Marks a text for the translators' files where it is only kept (a table, a constant); it is
 // translated with translate() where it is shown.
@@ -40,5 +41,8 @@ std::string translate(const char* context, const char* source);
 // The pattern with %1 to %9 replaced by the values, in one pass (a value that holds "%2" stays
 // as it is). A translation may leave some values out or put them in another order.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// The items as a list in the language in use: "a, b e c".
+std::string listed(const std::vector<std::string>& items);
 
 } // namespace quorvel

@@ -149,34 +149,4 @@ CardCounts countCards(const std::vector<Card>& cards)
     return counts;
 }
 
-bool isIsoDate(const std::string& text)
-{
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return false;
-    for (std::size_t i : { 0, 1, 2, 3, 5, 6, 8, 9 })
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    const long long month = readWhole(text.substr(5, 2)).value_or(0);
-    const long long day = readWhole(text.substr(8, 2)).value_or(0);
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
-std::string writtenDate(const std::string& isoDate)
-{
-    static const char* const months[]
-        = { QV_TRANSLATE_NOOP("Dates", "gennaio"), QV_TRANSLATE_NOOP("Dates", "febbraio"),
-              QV_TRANSLATE_NOOP("Dates", "marzo"), QV_TRANSLATE_NOOP("Dates", "aprile"),
-              QV_TRANSLATE_NOOP("Dates", "maggio"), QV_TRANSLATE_NOOP("Dates", "giugno"),
-              QV_TRANSLATE_NOOP("Dates", "luglio"), QV_TRANSLATE_NOOP("Dates", "agosto"),
-              QV_TRANSLATE_NOOP("Dates", "settembre"), QV_TRANSLATE_NOOP("Dates", "ottobre"),
-              QV_TRANSLATE_NOOP("Dates", "novembre"), QV_TRANSLATE_NOOP("Dates", "dicembre") };
-    if (!isIsoDate(isoDate))
-        return isoDate;
-    //: a date: %1 the day, %2 the month's name, %3 the year
-    return fill(translate("Dates", "%1 %2 %3"),
-        { wholeText(readWhole(isoDate.substr(8, 2)).value_or(0)),
-            translate("Dates", months[readWhole(isoDate.substr(5, 2)).value_or(1) - 1]),
-            isoDate.substr(0, 4) });
-}
-
 } // namespace quorvel

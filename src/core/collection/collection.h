@@ -72,10 +72,4 @@ struct CardCounts
 };
 CardCounts countCards(const std::vector<Card>& cards);
 
-// A card's date, "2026-12-07", as "7 dicembre 2026", in the language in use; another text as it
-// is.
-std::string writtenDate(const std::string& isoDate);
-// Whether a text is a date written "YYYY-MM-DD".
-bool isIsoDate(const std::string& text);
-
 } // namespace quorvel

@@ -70,9 +70,14 @@ bool sameProfileName(std::string_view a, std::string_view b)
     return foldedCase(a) == foldedCase(b);
 }
 
+std::string shownGuestName()
+{
+    return translate("Pupils", "Ospite");
+}
+
 bool isGuestName(std::string_view name)
 {
-    return sameProfileName(name, guestName) || sameProfileName(name, translate("Pupils", "Ospite"));
+    return sameProfileName(name, guestName) || sameProfileName(name, shownGuestName());
 }
 
 } // namespace quorvel

@@ -15,6 +15,8 @@ namespace quorvel {
 
 // The guest plays with nothing kept; the name is kept in Italian, whatever the language shown.
 inline constexpr const char* guestName = "Ospite";
+// The guest's name as shown, in the language in use.
+std::string shownGuestName();
 // Counted in characters: "è" is one, as for any letter.
 inline constexpr std::size_t longestPupilName = 40;
 

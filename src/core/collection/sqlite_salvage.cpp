@@ -201,19 +201,6 @@ std::string counted(long long n, const char* one, const char* many)
     return fill(translate("Store", n == 1 ? one : many), { std::to_string(n) });
 }
 
-// "a, b e c", in the language in use.
-std::string listed(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            //: between the last two things of a list: "2 giocatori, 5 carte e il PIN"
-            text += i + 1 == items.size() ? translate("Store", " e ") : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 std::vector<std::string> copiedThings(SqliteConnection& fresh)
 {
     std::vector<std::string> things;

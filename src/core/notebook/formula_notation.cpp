@@ -5,6 +5,7 @@
 #include "core/notebook/formula_notation.h"
 
 #include "core/app/translation.h"
+#include "core/values/utf8.h"
 
 #include <cctype>
 #include <charconv>
@@ -73,22 +74,6 @@ struct Translation
 
     bool insideFunction() const { return !openParentheses.empty() && openParentheses.back(); }
 };
-
-// One character of UTF-8 text, as a code point, and how many bytes it takes.
-char32_t decode(std::string_view s, std::size_t at, std::size_t& length)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[at + i]); };
-    const unsigned char first = byte(0);
-    length = first < 0x80 ? 1 : first >> 5 == 0x6 ? 2 : first >> 4 == 0xE ? 3 : 4;
-    if (at + length > s.size())
-        length = 1;
-    if (length == 1)
-        return first;
-    char32_t c = first & (0xFF >> (length + 1));
-    for (std::size_t i = 1; i < length; ++i)
-        c = (c << 6) | (byte(i) & 0x3F);
-    return c;
-}
 
 // A run of letters: a function's name, or A, B and x (times) written together.
 void translateWord(const std::string& word, int position, Translation& out)
@@ -176,7 +161,7 @@ FormulaError powerWithoutCaret(std::string_view text, std::size_t at, int positi
     std::string exponent;
     while (at < text.size()) {
         std::size_t length = 1;
-        const int digit = superscriptDigit(decode(text, at, length));
+        const int digit = superscriptDigit(decodeUtf8(text, at, length));
         if (digit < 0)
             break;
         typed += text.substr(at, length);
@@ -274,7 +259,7 @@ ParserNotation toParserNotation(std::string_view text)
     int position = 0;
     for (std::size_t at = 0; at < text.size() && !out.error;) {
         std::size_t length = 1;
-        const char32_t c = decode(text, at, length);
+        const char32_t c = decodeUtf8(text, at, length);
         at += length;
         if (++position > longestFormula) {
             out.error = tooLong(position);

@@ -6,6 +6,7 @@
 
 #include "core/notebook/formula.h"
 #include "core/values/value.h"
+#include "core/values/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,6 @@ constexpr const char* noValue = "????";
 // fail on large ones.
 constexpr double smallInput = 10;
 constexpr int fewTrials = 5;
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 bool pairTriedBefore(const Page& page, double a, double b)
 {
@@ -70,7 +63,7 @@ std::optional<std::string> Notebook::setPrediction(std::string text)
     if (trimmed(text).empty())
         return std::nullopt;
     if (!readPrediction(text))
-        return notAPrediction(trimmed(text));
+        return notAPrediction(std::string(trimmed(text)));
     m_prediction = std::move(text);
     return std::nullopt;
 }
@@ -79,7 +72,7 @@ TrialOutcome Notebook::record(const std::string& first, const std::string& secon
     double b, const std::string& output, const std::function<PossibleOutputs()>& possible)
 {
     TrialOutcome outcome;
-    const std::string prediction = trimmed(m_prediction);
+    const std::string prediction(trimmed(m_prediction));
     m_prediction.clear();
     if (m_pages.empty())
         return outcome;
@@ -167,13 +160,10 @@ void Notebook::restore(std::vector<Page> pages)
 
 std::string machineCannotCalculate(const std::vector<int>& trials)
 {
-    std::string numbers;
-    for (std::size_t i = 0; i < trials.size(); ++i) {
-        if (i > 0)
-            //: between the last two numbers of a list: "5, 6 e 9"
-            numbers += i + 1 == trials.size() ? translate("Notebook", " e ") : ", ";
-        numbers += std::to_string(trials[i]);
-    }
+    std::vector<std::string> each;
+    for (const int trial : trials)
+        each.push_back(std::to_string(trial));
+    const std::string numbers = listed(each);
     if (trials.size() == 1)
         //: %1 is the number of the one trial where the machine showed "????"
         return fill(translate("Notebook", "la macchina non calcola con questi numeri: prova %1"),

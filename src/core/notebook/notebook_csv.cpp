@@ -4,8 +4,9 @@
 
 #include "core/notebook/notebook_csv.h"
 
-#include "core/app/translation.h"
 #include "core/notebook/notebook.h"
+#include "core/notebook/notebook_words.h"
+#include "core/storage/csv_table.h"
 #include "core/values/number_text.h"
 #include "core/values/value.h"
 
@@ -13,23 +14,6 @@
 
 namespace quorvel {
 namespace {
-
-// A field as the spreadsheet reads it: quoted when it holds a separator, a quote or a line
-// end, and never taken for a formula.
-std::string field(std::string text)
-{
-    if (!text.empty() && (text[0] == '=' || text[0] == '+' || text[0] == '@'))
-        text.insert(0, "'");
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
-}
 
 // A number written with the decimal comma: the display's own form, whatever separator the
 // display used.
@@ -39,43 +23,31 @@ std::string withComma(std::string number)
     return number;
 }
 
-std::string row(std::initializer_list<std::string> fields)
-{
-    std::string line;
-    for (const std::string& f : fields)
-        line += (line.empty() ? "" : ";") + field(f);
-    return line + "\r\n";
-}
-
 } // namespace
 
 std::string notebookCsv(const Notebook& notebook)
 {
-    std::string csv = "\xEF\xBB\xBF";
-    csv += row({ translate("NotebookCsv", "Pagina"), translate("NotebookCsv", "Livello"),
-        translate("NotebookCsv", "Prova"), translate("NotebookCsv", "Primo numero"),
-        translate("NotebookCsv", "Secondo numero"), translate("NotebookCsv", "Uscita"),
-        translate("NotebookCsv", "Previsione"), translate("NotebookCsv", "Esito"),
-        translate("NotebookCsv", "Scoperta") });
-    //: The discovery column of a mechanism the pupil found out
-    const std::string discovered = translate("NotebookCsv", "scoperta");
-    //: The discovery column of a mechanism whose rule was shown
-    const std::string revealed = translate("NotebookCsv", "rivelata");
-    //: The outcome of a prediction
-    const std::string right = translate("NotebookCsv", "giusta");
-    //: The outcome of a prediction
-    const std::string wrong = translate("NotebookCsv", "sbagliata");
+    CsvTable table;
+    std::vector<std::string> headings;
+    for (const NotebookColumn column :
+        { NotebookColumn::Page, NotebookColumn::Level, NotebookColumn::Trial, NotebookColumn::First,
+            NotebookColumn::Second, NotebookColumn::Output, NotebookColumn::Prediction,
+            NotebookColumn::Outcome, NotebookColumn::State })
+        headings.push_back(columnHeading(column));
+    table.addRow(headings);
     for (const Page& page : notebook.pages()) {
-        const std::string state = page.discovered ? discovered : page.revealed ? revealed : "";
+        const std::string state = page.discovered ? discoveredWord()
+            : page.revealed                       ? revealedWord()
+                                                  : "";
         for (const Trial& t : page.trials) {
-            const std::string outcome = !t.prediction ? "" : t.predictionRight ? right : wrong;
-            csv += row(
+            const std::string outcome = t.prediction ? outcomeWord(t.predictionRight) : "";
+            table.addRow(
                 { page.title(), std::to_string(page.level.number()), std::to_string(t.number),
                     withComma(formatNumber(t.a, 15, '.')), withComma(formatNumber(t.b, 15, '.')),
                     withComma(t.output), withComma(t.prediction.value_or("")), outcome, state });
         }
     }
-    return csv;
+    return table.text();
 }
 
 } // namespace quorvel

@@ -115,4 +115,12 @@ bool isSpaceCharacter(char32_t c)
         || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 } // namespace quorvel

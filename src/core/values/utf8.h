@@ -23,6 +23,9 @@ std::size_t characterCount(std::string_view text);
 // "zoë"), for comparing names without regard to case; other characters as they are.
 std::string foldedCase(std::string_view text);
 
+// The text without blanks (spaces, tabs, line ends) at either end.
+std::string_view trimmed(std::string_view text);
+
 // A space of any kind: the blank, the tab, the no-break space, the spaces of typography.
 bool isSpaceCharacter(char32_t c);
 

@@ -4,20 +4,18 @@
 
 #include "ui/app/data_folder.h"
 
+#include "language/installed_data.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-#ifndef QUORVEL_DATA_DIR
-#define QUORVEL_DATA_DIR "../share/quorvel"
-#endif
 
 namespace quorvel {
 
 QString dataFolder()
 {
     const QString program = QCoreApplication::applicationDirPath();
-    const QString installed = QDir::cleanPath(program + QStringLiteral("/" QUORVEL_DATA_DIR));
+    const QString installed = installedDataFolder(program);
     // The first clip stands for the whole set.
     const auto holdsData = [](const QString& folder) {
         return QFileInfo::exists(folder + QStringLiteral("/rosso.gif"));

@@ -5,6 +5,7 @@
 #include "ui/app/info_panel.h"
 
 #include "core/app/version.h"
+#include "ui/app/common_words.h"
 #include "ui/app/key_label.h"
 #include "ui/app/text_fit.h"
 
@@ -35,7 +36,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     setObjectName("Frame1");
     setAccessibleName(tr("informazioni"));
     m_label1->setObjectName("Label1");
-    m_label1->setAccessibleName(tr("chiudi"));
+    m_label1->setAccessibleName(closeName());
     m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
 
     m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);

@@ -4,6 +4,7 @@
 
 #include "ui/app/machine_form.h"
 
+#include "core/notebook/notebook_words.h"
 #include "core/storage/mechanism_commands.h"
 #include "ui/app/assistant_controls.h"
 #include "ui/app/caption_strip.h"
@@ -18,8 +19,8 @@
 #include "ui/narrator/narrator_service.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/teacher_desk.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/teacher_desk.h"
 #include "ui/storage/mechanism_folder.h"
 #include "ui/storage/open_panel.h"
 
@@ -200,9 +201,9 @@ void MachineForm::buildDisplays()
     m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
     m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
     m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
-    m_i1->setAccessibleName(tr("primo numero"));
-    m_i2->setAccessibleName(tr("secondo numero"));
-    m_usc->setAccessibleName(tr("uscita"));
+    m_i1->setAccessibleName(QString::fromStdString(quantityName(Quantity::First)));
+    m_i2->setAccessibleName(QString::fromStdString(quantityName(Quantity::Second)));
+    m_usc->setAccessibleName(QString::fromStdString(quantityName(Quantity::Output)));
     connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
     connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 

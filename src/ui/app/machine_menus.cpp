@@ -9,8 +9,8 @@
 #include "ui/app/machine_form.h"
 #include "ui/app/view_options.h"
 #include "ui/notebook/notebook_dock.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/teacher_desk.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/teacher_desk.h"
 
 #include <QMenuBar>
 

@@ -4,10 +4,10 @@
 
 // The window's side of the pupils: who plays, their collection, and the class rules in force.
 #include "ui/app/machine_form.h"
-#include "ui/notebook/collection_board.h"
+#include "ui/pupils/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
-#include "ui/notebook/pupil_chooser.h"
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_chooser.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QMenuBar>
 

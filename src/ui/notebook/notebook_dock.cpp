@@ -10,6 +10,7 @@
 #include "core/app/machine.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/storage/file_replace.h"
+#include "ui/app/common_words.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/notebook/notebook_print.h"
@@ -205,7 +206,7 @@ void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
 NotebookOwner NotebookDock::owner() const
 {
     return { m_owner,
-        QDate::fromString(QString::fromStdString(m_machine.ports().clock.today()), Qt::ISODate) };
+        m_machine.ports().clock.today() };
 }
 
 void NotebookDock::exportCsv(const QString& path)
@@ -255,7 +256,7 @@ void NotebookDock::savePdf(const QString& path)
 void NotebookDock::askExportCsv()
 {
     const QString path = QFileDialog::getSaveFileName(&m_window, tr("Esporta il quaderno"),
-        QDir(MechanismFolder::forExporting()).filePath("quaderno.csv"), tr("Tabelle (*.csv)"));
+        QDir(MechanismFolder::forExporting()).filePath("quaderno.csv"), csvFilesFilter());
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }

@@ -4,6 +4,7 @@
 
 #include "ui/notebook/notebook_model.h"
 
+#include "core/notebook/notebook_words.h"
 #include "core/values/number_text.h"
 #include "core/values/value.h"
 
@@ -105,9 +106,7 @@ QVariant NotebookModel::data(const QModelIndex& index, int role) const
     // The marks in words, for a tooltip and for a screen reader.
     if ((role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
         && index.column() == PredictionColumn && t.prediction)
-        //: %1 is the pupil's prediction
-        return (t.predictionRight ? tr("%1, giusta") : tr("%1, sbagliata"))
-            .arg(QString::fromStdString(*t.prediction));
+        return QString::fromStdString(*t.prediction + ", " + outcomeWord(t.predictionRight));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
@@ -137,10 +136,23 @@ QVariant NotebookModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const titles[]
-        = { QT_TR_NOOP("Prova"), QT_TR_NOOP("Primo"), QT_TR_NOOP("Secondo"), QT_TR_NOOP("Uscita"),
-              QT_TR_NOOP("Previsione"), QT_TR_NOOP("Formula") };
-    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
+    // The inputs' headings are short, for the table's width.
+    switch (section) {
+    case TrialColumn:
+        return QString::fromStdString(columnHeading(NotebookColumn::Trial));
+    case FirstColumn:
+        return tr("Primo");
+    case SecondColumn:
+        return tr("Secondo");
+    case OutputColumn:
+        return QString::fromStdString(columnHeading(NotebookColumn::Output));
+    case PredictionColumn:
+        return QString::fromStdString(columnHeading(NotebookColumn::Prediction));
+    case HypothesisColumn:
+        return tr("Formula");
+    default:
+        return {};
+    }
 }
 
 } // namespace quorvel

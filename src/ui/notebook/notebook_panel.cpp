@@ -6,6 +6,7 @@
 
 #include "core/app/machine.h"
 #include "core/notebook/formula.h"
+#include "core/notebook/notebook_words.h"
 #include "core/notebook/rule_descriptions.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
@@ -257,12 +258,7 @@ void NotebookPanel::updatePages()
 {
     const auto& pages = m_machine.notebook().pages();
     for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
-        const Page& p = pages[i];
-        //: %1 is the mechanism's name, %2 the level's number
-        QString title = p.discovered ? tr("%1 · livello %2 · scoperta")
-            : p.revealed             ? tr("%1 · livello %2 · rivelata")
-                                     : tr("%1 · livello %2");
-        title = title.arg(QString::fromStdString(p.title()), QString::number(p.level.number()));
+        const QString title = QString::fromStdString(pageHeading(pages[i]));
         if (i < m_pages->count())
             m_pages->setItemText(i, title);
         else
@@ -292,7 +288,7 @@ void NotebookPanel::updateStatus()
         return;
     }
     if (page->discovered)
-        m_status->setText(tr("Hai scoperto la regola!") + "\n"
+        m_status->setText(QString::fromStdString(discoveryNews()) + "\n"
             + tr("Tre previsioni giuste di fila, con numeri nuovi: complimenti!"));
     else if (page->revealed)
         m_status->setText(tr("La regola di questa pagina è stata rivelata."));
@@ -466,7 +462,7 @@ void NotebookPanel::revealRule()
         return;
     const Machine::Reveal reveal = m_machine.revealRule();
     if (reveal.result == Machine::Reveal::Result::Told) {
-        say(tr("La regola: %1").arg(QString::fromStdString(reveal.text)));
+        say(QString::fromStdString(ruleLine(reveal.text)));
         emit ruleRevealed();
     } else if (reveal.result == Machine::Reveal::Result::NotYet) {
         say(QString::fromStdString(reveal.text));

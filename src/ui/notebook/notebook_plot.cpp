@@ -5,6 +5,7 @@
 #include "ui/notebook/notebook_plot.h"
 
 #include "core/notebook/notebook.h"
+#include "core/notebook/notebook_words.h"
 #include "core/values/number_text.h"
 
 #include <QApplication>
@@ -199,8 +200,9 @@ void NotebookPlot::redraw()
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
-    xAxis->setTitleText(m_againstSecond ? tr("secondo numero") : tr("primo numero"));
-    yAxis->setTitleText(tr("uscita"));
+    xAxis->setTitleText(
+        QString::fromStdString(quantityName(m_againstSecond ? Quantity::Second : Quantity::First)));
+    yAxis->setTitleText(QString::fromStdString(quantityName(Quantity::Output)));
     fit(xAxis, points.xLow, points.xHigh);
     fit(yAxis, points.yLow, points.yHigh);
     c->addAxis(xAxis, Qt::AlignBottom);

@@ -4,14 +4,16 @@
 
 #include "ui/notebook/notebook_print.h"
 
+#include "core/app/dates.h"
 #include "core/app/translation.h"
+#include "core/collection/pupil_names.h"
 #include "core/notebook/notebook.h"
+#include "core/notebook/notebook_words.h"
 #include "core/values/number_text.h"
 #include "core/values/value.h"
 #include "ui/notebook/notebook_plot.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QUrl>
@@ -23,11 +25,6 @@ namespace {
 // at `sharpness` times that size, its text as much larger, so that it stays sharp on paper.
 constexpr QSize plotSize(600, 330);
 constexpr int sharpness = 2;
-
-QString text(const char* source)
-{
-    return QCoreApplication::translate("NotebookPrint", source);
-}
 
 QString cell(const QString& text, const char* tag = "td")
 {
@@ -44,26 +41,18 @@ QString plotName(const Page& page)
     return QString("plot:%1").arg(page.number);
 }
 
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 QString pageHtml(const Page& page, char separator, bool first)
 {
-    //: %1 is the mechanism's name, %2 the level's number
-    const QString heading = page.discovered
-        ? QCoreApplication::translate("NotebookPrint", "%1 · livello %2 · regola scoperta")
-        : page.revealed
-        ? QCoreApplication::translate("NotebookPrint", "%1 · livello %2 · regola rivelata")
-        : QCoreApplication::translate("NotebookPrint", "%1 · livello %2");
     // Each page of the notebook on a sheet of its own, as a teacher marks them one by one.
     QString html = QString(first ? "<h2>" : "<h2 style='page-break-before: always'>")
-        + heading.arg(QString::fromStdString(page.title()).toHtmlEscaped(),
-            QString::number(page.level.number()))
-        + "</h2>";
+        + qs(pageHeading(page)).toHtmlEscaped() + "</h2>";
     if ((page.discovered || page.revealed) && !page.rule.empty())
-        //: %1 is the hidden rule, in words
-        html += "<p><b>"
-            + QCoreApplication::translate("NotebookPrint", "La regola: %1")
-                  .arg(QString::fromStdString(page.rule))
-                  .toHtmlEscaped()
-            + "</b></p>";
+        html += "<p><b>" + qs(ruleLine(page.rule)).toHtmlEscaped() + "</b></p>";
     if (page.trials.empty())
         return html + "<p>" + QCoreApplication::translate("NotebookPrint", "Nessuna prova.")
             + "</p>";
@@ -72,39 +61,27 @@ QString pageHtml(const Page& page, char separator, bool first)
                 .arg(plotSize.width())
                 .arg(plotSize.height());
     html += "<table border='1' cellspacing='0' cellpadding='4'><tr>";
-    for (const char* title : { QT_TRANSLATE_NOOP("NotebookPrint", "Prova"),
-             QT_TRANSLATE_NOOP("NotebookPrint", "Primo numero"),
-             QT_TRANSLATE_NOOP("NotebookPrint", "Secondo numero"),
-             QT_TRANSLATE_NOOP("NotebookPrint", "Uscita"),
-             QT_TRANSLATE_NOOP("NotebookPrint", "Previsione") })
-        html += cell(text(title), "th");
+    for (const NotebookColumn column : { NotebookColumn::Trial, NotebookColumn::First,
+             NotebookColumn::Second, NotebookColumn::Output, NotebookColumn::Prediction })
+        html += cell(qs(columnHeading(column)), "th");
     html += "</tr>";
     for (const Trial& t : page.trials) {
         QString prediction;
         if (t.prediction)
-            //: %1 is the pupil's prediction
-            prediction = (t.predictionRight
-                    ? QCoreApplication::translate("NotebookPrint", "%1 (giusta)")
-                    : QCoreApplication::translate("NotebookPrint", "%1 (sbagliata)"))
-                             .arg(QString::fromStdString(*t.prediction));
+            prediction = qs(*t.prediction) + " (" + qs(outcomeWord(t.predictionRight)) + ")";
         html += "<tr>" + cell(QString::number(t.number)) + cell(shown(t.a, separator))
-            + cell(shown(t.b, separator)) + cell(QString::fromStdString(t.output))
-            + cell(prediction) + "</tr>";
+            + cell(shown(t.b, separator)) + cell(qs(t.output)) + cell(prediction) + "</tr>";
     }
     return html + "</table>";
 }
 
 QString ownerHtml(const NotebookOwner& owner)
 {
-    const QString name = owner.name.isEmpty()
-        ? QCoreApplication::translate("NotebookPrint", "Ospite")
-        : owner.name;
-    const QLocale dates(
-        currentLanguage() == Language::english ? QLocale::English : QLocale::Italian);
+    const QString name = owner.name.isEmpty() ? qs(shownGuestName()) : owner.name;
     //: %1 is the pupil's name, %2 the day the notebook was printed
     return "<p>"
         + QCoreApplication::translate("NotebookPrint", "Nome: %1 · Data: %2")
-              .arg(name, dates.toString(owner.day, "d MMMM yyyy"))
+              .arg(name, qs(writtenDate(owner.day)))
               .toHtmlEscaped()
         + "</p>";
 }

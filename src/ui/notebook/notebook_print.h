@@ -4,7 +4,9 @@
 
 #pragma once
 
-#include <QDate>
+#include <QString>
+
+#include <string>
 #include <QString>
 
 class QPrinter;
@@ -17,7 +19,7 @@ class Notebook;
 struct NotebookOwner
 {
     QString name; // empty for the guest
-    QDate day;
+    std::string day; // "2026-12-07"
 };
 
 // The whole notebook as a teacher collects and marks it: whose it is and the day, then for each

@@ -4,6 +4,7 @@
 
 #include "ui/storage/open_panel.h"
 
+#include "ui/app/common_words.h"
 #include "ui/app/key_label.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_file1->setAccessibleName(tr("Meccanismi salvati"));
     m_command1->setObjectName("Command1");
     m_label11->setObjectName("Label11");
-    m_label11->setAccessibleName(tr("chiudi"));
+    m_label11->setAccessibleName(closeName());
     m_notice->setObjectName("avviso");
     colourLabel(m_path, QColor("#C0D0FF"));
     colourLabel(m_notice, QColor("#000080"));

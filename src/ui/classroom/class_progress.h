@@ -33,8 +33,8 @@ struct ProgressRow
 std::vector<ProgressRow> classProgressRows(CollectionStore& store);
 
 // The rows, under headings in the language in use, as a table for a spreadsheet set to Italian:
-// UTF-8 with its byte-order mark, ";" between fields, every field in quotes, lines ended by CR LF.
-QByteArray progressCsv(const std::vector<ProgressRow>& rows);
+// UTF-8 with its byte-order mark, ";" between fields, lines ended by CR LF.
+std::string progressCsv(const std::vector<ProgressRow>& rows);
 
 // "Progressi della classe": the table, and its export as a spreadsheet's table.
 class ClassProgress : public QDialog

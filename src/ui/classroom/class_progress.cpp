@@ -2,15 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/class_progress.h"
+#include "ui/classroom/class_progress.h"
 
+#include "core/app/dates.h"
+#include "core/notebook/notebook_words.h"
 #include "core/ports/collection_store.h"
+#include "core/storage/csv_table.h"
 #include "core/storage/file_replace.h"
+#include "ui/app/common_words.h"
 #include "ui/storage/mechanism_folder.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -32,23 +35,13 @@ QString text(const char* source)
 // The table's headings, in the table and in its export.
 QStringList headers()
 {
-    static const char* const titles[] = { QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Alunno"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Livello"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Meccanismo"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Regola"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Come"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Data"),
-        QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Prove") };
-    QStringList list;
-    for (const char* title : titles)
-        list << text(title);
-    return list;
-}
-
-QString shortDate(const std::string& iso)
-{
-    const QDate date = QDate::fromString(QString::fromStdString(iso), Qt::ISODate);
-    return date.isValid() ? date.toString("dd/MM/yyyy") : QString::fromStdString(iso);
+    return { text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Alunno")),
+        QString::fromStdString(columnHeading(NotebookColumn::Level)),
+        text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Meccanismo")),
+        QString::fromStdString(ruleHeading()),
+        text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Come")),
+        text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Data")),
+        text(QT_TRANSLATE_NOOP("quorvel::ClassProgress", "Prove")) };
 }
 
 QStringList fields(const ProgressRow& row)
@@ -57,16 +50,6 @@ QStringList fields(const ProgressRow& row)
         return { row.pupil, "", "", "", "", "", "" };
     return { row.pupil, QString::number(row.level), QString::number(row.mechanism), row.rule,
         row.way, row.date, QString::number(row.trials) };
-}
-
-// A field a spreadsheet would take for a formula (a name typed as "=1+1") is kept as text.
-QByteArray quoted(const QString& field)
-{
-    QString text = field;
-    if (!text.isEmpty() && QString("=+-@").contains(text.front()))
-        text.prepend('\'');
-    text.replace('"', "\"\"");
-    return '"' + text.toUtf8() + '"';
 }
 
 } // namespace
@@ -85,26 +68,26 @@ std::vector<ProgressRow> classProgressRows(CollectionStore& store)
         for (const Card& card : cards)
             rows.push_back({ name, card.level.number(), card.mechanism,
                 QString::fromStdString(card.description),
-                card.way == CardWay::Discovered
-                    ? QCoreApplication::translate("quorvel::ClassProgress", "scoperta")
-                    : QCoreApplication::translate("quorvel::ClassProgress", "rivelata"),
-                shortDate(card.date), card.trials });
+                QString::fromStdString(
+                    card.way == CardWay::Discovered ? discoveredWord() : revealedWord()),
+                QString::fromStdString(shortDate(card.date)), card.trials });
     }
     return rows;
 }
 
-QByteArray progressCsv(const std::vector<ProgressRow>& rows)
+std::string progressCsv(const std::vector<ProgressRow>& rows)
 {
-    QByteArray csv = "\xEF\xBB\xBF";
+    CsvTable table;
     const auto line = [&](const QStringList& values) {
-        for (int i = 0; i < values.size(); ++i)
-            csv += (i > 0 ? ";" : "") + quoted(values[i]);
-        csv += "\r\n";
+        std::vector<std::string> fields;
+        for (const QString& value : values)
+            fields.push_back(value.toStdString());
+        table.addRow(fields);
     };
     line(headers());
     for (const ProgressRow& row : rows)
         line(fields(row));
-    return csv;
+    return table.text();
 }
 
 ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
@@ -144,7 +127,7 @@ ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* csv = buttons->addButton(tr("&Esporta CSV..."), QDialogButtonBox::ActionRole);
     csv->setObjectName("esportaProgressi");
-    buttons->addButton(tr("&Chiudi"), QDialogButtonBox::RejectRole);
+    buttons->addButton(closeButtonText(), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(csv, &QPushButton::clicked, this, &ClassProgress::askExportCsv);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -153,9 +136,8 @@ ClassProgress::ClassProgress(CollectionStore& store, QWidget* parent)
 
 bool ClassProgress::exportCsv(const QString& path)
 {
-    const QByteArray csv = progressCsv(m_rows);
-    const std::error_code problem = replaceFile(
-        std::filesystem::path(path.toStdU16String()), std::string(csv.constData(), csv.size()));
+    const std::error_code problem
+        = replaceFile(std::filesystem::path(path.toStdU16String()), progressCsv(m_rows));
     if (!problem) {
         MechanismFolder::rememberExport(path);
         //: %1 is the file written
@@ -173,7 +155,7 @@ bool ClassProgress::exportCsv(const QString& path)
 void ClassProgress::askExportCsv()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("Esporta i progressi della classe"),
-        QDir(MechanismFolder::forExporting()).filePath("progressi.csv"), tr("Tabelle (*.csv)"));
+        QDir(MechanismFolder::forExporting()).filePath("progressi.csv"), csvFilesFilter());
     if (!path.isEmpty())
         exportCsv(path.endsWith(".csv", Qt::CaseInsensitive) ? path : path + ".csv");
 }

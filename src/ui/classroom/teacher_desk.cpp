@@ -2,14 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/teacher_desk.h"
+#include "ui/classroom/teacher_desk.h"
 
 #include "core/collection/classroom.h"
 #include "core/collection/pupil_session.h"
-#include "ui/notebook/class_progress.h"
-#include "ui/notebook/pupil_presenter.h"
-#include "ui/notebook/pupils_dialog.h"
-#include "ui/notebook/scheme_chooser.h"
+#include "ui/app/common_words.h"
+#include "ui/classroom/class_progress.h"
+#include "ui/pupils/pupil_presenter.h"
+#include "ui/classroom/pupils_dialog.h"
+#include "ui/classroom/scheme_chooser.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -83,7 +84,7 @@ PinDialog::PinDialog(PupilSession& session, bool firstTime, QWidget* parent)
     QPushButton* enter = buttons->addButton(tr("&Entra"), QDialogButtonBox::AcceptRole);
     enter->setObjectName("entra");
     enter->setDefault(true);
-    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole)->setObjectName("annulla");
+    buttons->addButton(cancelButtonText(), QDialogButtonBox::RejectRole)->setObjectName("annulla");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PinDialog::enter);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -182,7 +183,7 @@ ClassRulesDialog::ClassRulesDialog(PupilPresenter& session, QWidget* parent)
     layout->addWidget(m_problem);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("&Salva"), QDialogButtonBox::AcceptRole)->setObjectName("salva");
-    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole);
+    buttons->addButton(cancelButtonText(), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ClassRulesDialog::keep);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_presenter.h"
+
+#include "core/collection/pupil_names.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
@@ -66,7 +68,7 @@ PupilPresenter::~PupilPresenter() = default;
 
 QString PupilPresenter::shownGuestName()
 {
-    return tr("Ospite");
+    return QString::fromStdString(quorvel::shownGuestName());
 }
 
 QString PupilPresenter::folder()

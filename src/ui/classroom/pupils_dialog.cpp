@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/pupils_dialog.h"
+#include "ui/classroom/pupils_dialog.h"
 
 #include "core/collection/pupil_session.h"
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QBoxLayout>
 #include <QDialogButtonBox>

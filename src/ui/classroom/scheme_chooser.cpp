@@ -2,12 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/scheme_chooser.h"
+#include "ui/classroom/scheme_chooser.h"
 
 #include "core/app/machine.h"
 #include "core/collection/collection.h"
 #include "core/mechanisms/dispatch.h"
+#include "core/notebook/notebook_words.h"
 #include "core/notebook/rule_descriptions.h"
+#include "ui/app/common_words.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -58,13 +60,14 @@ SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
     m_catalogue = new QTreeWidget(this);
     m_catalogue->setObjectName("catalogo");
     m_catalogue->setColumnCount(2);
-    m_catalogue->setHeaderLabels({ tr("Schema"), tr("Regola") });
+    m_catalogue->setHeaderLabels({ tr("Schema"), QString::fromStdString(ruleHeading()) });
     m_catalogue->setWordWrap(true);
     m_catalogue->setUniformRowHeights(false);
     m_catalogue->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_catalogue->header()->setStretchLastSection(true);
     for (int level = 1; level <= Level::count; ++level) {
-        auto* top = new QTreeWidgetItem(m_catalogue, { tr("Livello %1").arg(level) });
+        auto* top
+            = new QTreeWidgetItem(m_catalogue, { QString::fromStdString(levelHeading(level)) });
         top->setFirstColumnSpanned(true);
         for (int scheme = 1; scheme <= schemeCount(Level::number(level)); ++scheme) {
             auto* row = new QTreeWidgetItem(
@@ -93,7 +96,7 @@ SchemeChooser::SchemeChooser(Machine& machine, QWidget* parent)
     QPushButton* choose
         = buttons->addButton(tr("&Metti in funzione"), QDialogButtonBox::AcceptRole);
     choose->setObjectName("mettiInFunzione");
-    buttons->addButton(tr("&Annulla"), QDialogButtonBox::RejectRole);
+    buttons->addButton(cancelButtonText(), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &SchemeChooser::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,9 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/collection_board.h"
+#include "core/app/dates.h"
+#include "ui/pupils/collection_board.h"
 
 #include "core/collection/collection.h"
+#include "core/notebook/notebook_words.h"
+#include "ui/app/common_words.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -89,7 +92,7 @@ CollectionBoard::CollectionBoard(
     for (const BoardPlace& place : collectionBoard()) {
         if (place.level.number() != level) {
             level = place.level.number();
-            auto* box = new QGroupBox(tr("Livello %1").arg(level), board);
+            auto* box = new QGroupBox(QString::fromStdString(levelHeading(level)), board);
             grid = new QGridLayout(box);
             for (int column = 0; column < columns; ++column)
                 grid->setColumnStretch(column, 1); // every card as wide as the others
@@ -124,7 +127,7 @@ CollectionBoard::CollectionBoard(
             scroll->ensureWidgetVisible(now);
     });
 
-    auto* close = new QPushButton(tr("&Chiudi"), this);
+    auto* close = new QPushButton(closeButtonText(), this);
     close->setObjectName("chiudi");
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

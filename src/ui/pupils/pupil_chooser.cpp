@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/notebook/pupil_chooser.h"
+#include "ui/pupils/pupil_chooser.h"
 
-#include "ui/notebook/pupil_presenter.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QBoxLayout>
 #include <QLabel>
