@@ -33,7 +33,7 @@ configure: deps
 	  rm -rf $(BUILD); cmake -G Ninja -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null; fi
 
 # The game's executables and pictures, or the whole tree; quiet when there is nothing to build.
-GAME = quorvel quorvel-console quorvel_modules quorvel_assets
+GAME = quorvel quorvel-console quorvel-classe quorvel_modules quorvel_assets
 game: configure
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) $(GAME)
 build: configure

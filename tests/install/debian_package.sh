@@ -17,7 +17,8 @@ deb="$build/package/quorvel_${version}_$(dpkg --print-architecture).deb"
 
 failures=0
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/lib/quorvel/quorvel_media.so \
+for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/bin/quorvel-classe \
+    ./usr/lib/quorvel/quorvel_classe.so ./usr/lib/quorvel/quorvel_media.so \
     ./usr/lib/quorvel/quorvel_documents.so ./usr/share/quorvel/rosso.gif \
     ./usr/share/quorvel/luce4.gif ./usr/share/applications/org.quorvel.Quorvel.desktop \
     ./usr/share/icons/hicolor/48x48/apps/quorvel.png \

@@ -24,7 +24,8 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /usr --strip > "$work/in
 mv "$work/stage/usr" "$work/elsewhere"
 prefix="$work/elsewhere"
 
-for file in bin/quorvel bin/quorvel-console lib/quorvel/quorvel_media.so \
+for file in bin/quorvel bin/quorvel-console bin/quorvel-classe lib/quorvel/quorvel_classe.so \
+    lib/quorvel/quorvel_media.so \
     lib/quorvel/quorvel_documents.so share/quorvel/rosso.gif share/quorvel/luce1.gif \
     share/quorvel/info.png share/applications/org.quorvel.Quorvel.desktop \
     share/metainfo/org.quorvel.Quorvel.metainfo.xml share/icons/hicolor/scalable/apps/quorvel.svg \
