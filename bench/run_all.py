@@ -16,6 +16,8 @@ window, side by side under one Xvfb. The narrator: the largest gap of the window
 plays, and the delay from a Speak reaching the head of the queue to its sound. The pupils'
 notebooks: one save after an experiment and one reading of a page, with 1 000, 10 000 and
 100 000 trials kept (CPU time), and choosing a pupil at the window whose page holds as many.
+The class server: 30 consoles playing a lesson of five minutes against one PostgreSQL server
+(bench/classe/load.py).
 """
 import json
 import os
@@ -77,6 +79,12 @@ def page_load(build):
     return {int(n): (float(chosen), float(more)) for n, chosen, more in found}
 
 
+def class_server(build):
+    out = subprocess.run([sys.executable, str(HERE / "classe" / "load.py"), str(build), "--json"],
+                         check=True, capture_output=True, text=True).stdout
+    return json.loads(out.strip().splitlines()[-1])
+
+
 def verdict(ok):
     return "met" if ok else "**missed**"
 
@@ -127,6 +135,16 @@ def main():
     linear = window_pages[100000][0] / window_pages[10000][0]
     rows.append(f"| pupil chosen, 100 000 trials against 10 000 | | | {linear:.2f} × | ≤ 10 × "
                 f"| {verdict(linear <= 10)} |")
+    c = class_server(build)
+    rows.append(f"| class server: trials lost, {c['pupils']} consoles × {c['seconds']:.0f} s, one "
+                f"experiment each every {c['every']:g} s | {c['trials_lost']} of {c['trials_sent']} "
+                f"| | | 0 | {verdict(c['trials_lost'] == 0)} |")
+    rows.append(f"| class server: a trial's save as the pupil's computer sees it, 99th percentile "
+                f"| {c['save_p99_ms']:.1f} ms (median {c['save_median_ms']:.1f}) | | | | |")
+    rows.append(f"| class server: the teacher's progressi, {c['progress_pupils']} pupils "
+                f"| {c['progress_ms']:.1f} ms | | | | |")
+    rows.append(f"| class server: the server's CPU over the lesson | {c['server_cpu_s']:.1f} s "
+                f"({c['server_cpu_percent_of_one_core']:.1f} % of a core) | | | | |")
     print("\n".join(rows))
 
 

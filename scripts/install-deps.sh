@@ -15,6 +15,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev
     libespeak-ng-dev libpcaudio-dev espeak-ng-data libmuparser-dev libsqlite3-dev libsodium-dev
+    libpq-dev postgresql-15
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick sox openbox libxdamage-dev librsvg2-bin
     desktop-file-utils appstream dpkg-dev reuse lintian debootstrap

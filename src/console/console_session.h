@@ -32,6 +32,7 @@ struct ConsoleOptions
     std::optional<std::string> administratorPinHash; // the PIN set for every account
     std::optional<std::string> date; // a fixed date for the collection's cards, "YYYY-MM-DD"
     std::filesystem::path dataFolder; // where the pupils' database is kept
+    std::optional<std::string> classUri; // the class's server: --classe, or the settings' line
 };
 
 // The line-oriented front end: one command per input line, one line per event out.

@@ -19,7 +19,8 @@ deb="$build/package/quorvel_${version}_$(dpkg --print-architecture).deb"
 failures=0
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 modules=./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quorvel
-for file in ./usr/bin/quorvel ./usr/bin/quorvel-console $modules/quorvel_media.so \
+for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/bin/quorvel-classe \
+    $modules/quorvel_classe.so $modules/quorvel_media.so \
     $modules/quorvel_documents.so ./usr/share/quorvel/rosso.gif \
     ./usr/share/quorvel/luce4.gif ./usr/share/applications/org.quorvel.Quorvel.desktop \
     ./usr/share/icons/hicolor/48x48/apps/quorvel.png \

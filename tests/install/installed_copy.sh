@@ -26,7 +26,8 @@ prefix="$work/elsewhere"
 
 # The modules in the program's own folder under the architecture's library folder.
 modules=$(cd "$prefix" && ls -d lib/*/quorvel lib/quorvel 2> /dev/null | head -n 1)
-for file in bin/quorvel bin/quorvel-console "$modules/quorvel_media.so" \
+for file in bin/quorvel bin/quorvel-console bin/quorvel-classe "$modules/quorvel_classe.so" \
+    "$modules/quorvel_media.so" \
     "$modules/quorvel_documents.so" share/quorvel/rosso.gif share/quorvel/luce1.gif \
     share/quorvel/info.png share/applications/org.quorvel.Quorvel.desktop \
     share/metainfo/org.quorvel.Quorvel.metainfo.xml share/icons/hicolor/scalable/apps/quorvel.svg \

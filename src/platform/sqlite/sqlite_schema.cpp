@@ -113,6 +113,18 @@ constexpr const char* version5 = R"(
     ALTER TABLE pages ADD COLUMN rule TEXT NOT NULL DEFAULT '';
 )";
 
+// Version 6: what waits on this computer for the class's server to answer again, in the order
+// it was made (a class kept on a server), and the settings that computer keeps of that class.
+constexpr const char* version6 = R"(
+    CREATE TABLE outbox (
+        seq INTEGER PRIMARY KEY AUTOINCREMENT,
+        destination TEXT NOT NULL,
+        call TEXT NOT NULL,
+        arguments BLOB NOT NULL,
+        trials INTEGER NOT NULL);
+    CREATE INDEX outbox_in_order ON outbox (destination, seq);
+)";
+
 } // namespace
 
 const char* schemaStep(int version)
@@ -128,6 +140,8 @@ const char* schemaStep(int version)
         return version4;
     case 5:
         return version5;
+    case 6:
+        return version6;
     default:
         return nullptr;
     }

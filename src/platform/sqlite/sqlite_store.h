@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/ports/collection_store.h"
+#include "core/ports/outbox.h"
 #include "platform/sqlite/sqlite_connection.h"
 
 #include <filesystem>
@@ -27,10 +28,10 @@ struct SqliteStoreOptions
 // at any moment loses at most the change it was writing, and a full disk keeps the last
 // whole state. The schema's version is the database's user_version; an older database is
 // brought up to date as it opens.
-class SqliteStore : public CollectionStore
+class SqliteStore : public CollectionStore, public Outbox
 {
 public:
-    static constexpr int schemaVersion = 5;
+    static constexpr int schemaVersion = 6;
     static constexpr const char* fileName = "quorvel.db";
 
     // Opens the database in `folder`, creating both when missing. A file that is no database,
@@ -61,6 +62,18 @@ public:
     void setPinGuard(const PinGuard& guard) override;
     bool renameProfile(const std::string& from, const std::string& to) override;
     void deleteProfile(const std::string& name) override;
+
+    // The outbox of a class on a server.
+    void addOutgoing(const std::string& destination, const Outgoing& item) override;
+    std::vector<Outgoing> outgoing(const std::string& destination, int limit) override;
+    void removeOutgoing(const std::string& destination, long long seq) override;
+    std::pair<int, int> waiting(const std::string& destination) override;
+    std::optional<std::string> localSetting(const std::string& key) override
+    {
+        return setting(key);
+    }
+    void setLocalSetting(const std::string& key, const std::string& value) override;
+    std::string takeOutboxNotice() override { return takeNotice(); }
 
 private:
     // A page as this connection last read or wrote it: its row, and how many of its first
