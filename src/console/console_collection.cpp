@@ -10,8 +10,8 @@
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/notebook/notebook_words.h"
-#include "platform/file_replace.h"
 #include "language/class_link.h"
+#include "platform/file_replace.h"
 
 #include <chrono>
 #include <ostream>

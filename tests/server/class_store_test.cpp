@@ -5,8 +5,8 @@
 // The collection's store on a real class server: what one computer keeps another reads, what
 // waits while the server is away arrives once and in order, and the teacher's password guards
 // the teacher's operations.
-#include "platform/sqlite/sqlite_store.h"
 #include "platform/class_store.h"
+#include "platform/sqlite/sqlite_store.h"
 #include "server/server_test_support.h"
 
 #include <gtest/gtest.h>
