@@ -33,7 +33,7 @@ configure: deps
 	  rm -rf $(BUILD); cmake -G Ninja -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null; fi
 
 # The game's executables and pictures, or the whole tree; quiet when there is nothing to build.
-GAME = quorvel quorvel-console quorvel_modules quorvel_assets
+GAME = quorvel quorvel-console quorvel-classe quorvel_modules quorvel_assets quorvel_translations quorvel_compressed_docs
 game: configure
 	@JOBS=$(JOBS) bash scripts/build.sh $(BUILD) $(GAME)
 build: configure
@@ -47,10 +47,10 @@ PREFIX ?= /usr/local
 install: game
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, quorvel_<version>_<arch>.deb, in $(BUILD)/package/.
+# The Debian package, quorvel_<version>_<arch>.deb, in $(BUILD)/package/, checked by lintian
+# when it is installed: an error or a warning fails.
 package: game
-	@cd $(BUILD) && cpack > cpack.log 2>&1 || { cat cpack.log; exit 1; }
-	@ls $(BUILD)/package/*.deb
+	@bash scripts/package.sh $(BUILD)
 
 console: game
 	@./$(BUILD)/bin/quorvel-console
@@ -108,7 +108,8 @@ RELEASE_BUILD ?= build-release
 bench: deps
 	$(call configure,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release)
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target quorvel bench_baseline frame_watch \
-	  bench_mechanisms narrator_responsiveness quorvel_assets > /dev/null
+	  bench_mechanisms narrator_responsiveness quorvel_assets quorvel-console quorvel-classe \
+	  quorvel_classe > /dev/null
 	@python3 bench/run_all.py $(RELEASE_BUILD)
 
 # The game photographed under openbox on Xvfb (1366x768 and 1920x1080) into packaging/screenshots/.

@@ -4,9 +4,10 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fuzzes the mechanism-file reader for $1 seconds (60 by default) over a copy of the seed
-# corpus in fuzz/corpus. Prints the executions and whether anything crashed; exits non-zero
-# on a crash, a hang or a leak. Crashing inputs are kept in build-fuzz/artifacts/.
+# Fuzzes the mechanism-file reader for $1 seconds (60 by default) over a copy of the seeds: the
+# files of fuzz/corpus and the test suite's mechanism files (tests/data), used where they are.
+# Prints the executions and whether anything crashed; exits non-zero on a crash, a hang or a
+# leak. Crashing inputs are kept in build-fuzz/artifacts/.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +21,7 @@ corpus=$build/corpus
 artifacts=$build/artifacts
 rm -rf "$corpus" "$artifacts"
 mkdir -p "$corpus" "$artifacts"
-cp "$root"/fuzz/corpus/* "$corpus"/
+cp "$root"/fuzz/corpus/* "$root"/tests/data/mechanism_*.txt "$corpus"/
 
 log=$build/fuzz.log
 status=0

@@ -7,8 +7,8 @@
 // year of lessons), and of reading back a notebook whose one page holds N trials. A save
 // should not grow with N; a reading should grow as N does, no faster.
 #include "core/collection/collection.h"
-#include "core/collection/sqlite_store.h"
 #include "core/values/number_text.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,8 +7,8 @@
 
 #include "core/app/machine.h"
 #include "core/app/random.h"
-#include "core/app/system_clock.h"
 #include "core/mechanisms/dispatch.h"
+#include "platform/system_clock.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,9 +11,9 @@
 //     bench_page_load [N...]      (default: 1000 10000 100000)
 #include "core/app/machine.h"
 #include "core/app/random.h"
-#include "core/app/system_clock.h"
-#include "core/collection/sqlite_store.h"
 #include "core/values/number_text.h"
+#include "platform/sqlite/sqlite_store.h"
+#include "platform/system_clock.h"
 #include "ui/notebook/notebook_panel.h"
 #include "ui/pupils/pupil_presenter.h"
 

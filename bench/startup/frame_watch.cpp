@@ -3,14 +3,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Launches a program and reports, from outside, when its first frame reaches the X server:
-// the first X Damage of a top-level window it creates. A paint event inside the program comes
-// some milliseconds before that; the frame on screen is what the pupil sees.
+// the first X Damage of a top-level window it creates, and the first damage that covers a whole
+// top-level window of at least 300 x 200 (the main window drawn in full). A paint event inside
+// the program comes some milliseconds before that; the frame on screen is what the pupil sees.
 //
 //     frame_watch PROGRAM [ARGS...]
 //
 // Prints on standard output, one line each, as they happen:
 //     pid <pid>
 //     frame <ms since the launch> <peak resident memory so far, KiB>
+//     full <ms since the launch> <peak resident memory so far, KiB>
 //     exit <exit code> <peak resident memory of the whole run, KiB>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -80,16 +82,27 @@ int main(int argc, char** argv)
     std::printf("pid %d\n", child);
     std::fflush(stdout);
 
-    for (bool framed = false; !framed;) {
+    for (bool framed = false, full = false; !full;) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
-            XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+            // Every damaged rectangle, so that a whole window drawn at once can be told apart.
+            XDamageCreate(display, event.xcreatewindow.window, XDamageReportRawRectangles);
             XFlush(display);
         } else if (event.type == damageEvent + XDamageNotify) {
-            std::printf("frame %.2f %ld\n", nowMs() - launch, peakKib(child));
+            const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+            const double at = nowMs() - launch;
+            if (!framed) {
+                std::printf("frame %.2f %ld\n", at, peakKib(child));
+                framed = true;
+            }
+            const XRectangle& area = damage.area;
+            const XRectangle& window = damage.geometry;
+            full = window.width >= 300 && window.height >= 200 && area.x <= 0 && area.y <= 0
+                && area.x + area.width >= window.width && area.y + area.height >= window.height;
+            if (full)
+                std::printf("full %.2f %ld\n", at, peakKib(child));
             std::fflush(stdout);
-            framed = true;
         }
     }
     XCloseDisplay(display);

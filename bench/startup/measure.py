@@ -17,10 +17,14 @@ program goes first:
      run together; the figures are the CPU time all the threads of each ran during the
      wizard's welcome (from the frame to the end of the settling time) and during the idle
      stretch after it (/proc/<pid>/task/*/schedstat), and the peak memory of the whole run.
+  3. session: the game with its notebook open, as on a first start, and the idle bare window
+     are launched alone, many times, and quit 1.5 s after their first paint: the time from the
+     launch to the first frame that covers the whole window, and the peak memory of the run,
+     the voice, the sound and the notebook's modules loaded after the frame included.
 The report is a Markdown table of medians and of the ratios game/baseline against the targets.
 
     bench/startup/measure.py --build build --startup-runs 30 --runs 10 --idle 30 \
-        [--notebook open|closed]
+        --session-runs 20 [--notebook open|closed]
 """
 
 import argparse
@@ -36,7 +40,8 @@ import threading
 import time
 from pathlib import Path
 
-TARGETS = {"startup": 1.3, "memory": 1.3, "cpu": 1.0}
+TARGETS = {"startup": 1.3, "memory": 1.3, "cpu": 1.0, "full": 1.15, "session": 1.3}
+SESSION_MS = 1500  # how long each program of the session phase runs after its first paint
 QUIET_S = 0.3  # before each launch, so that the previous exits do not weigh on it
 
 
@@ -107,6 +112,11 @@ class Program:
         ms, kib = self._expect("frame", timeout)
         return float(ms), int(kib) / 1024
 
+    def full_frame(self, timeout=30):
+        """Milliseconds from the launch to the first frame covering the whole window."""
+        ms, _ = self._expect("full", timeout)
+        return float(ms)
+
     def reap(self, timeout):
         """Waits for the exit the hook asked for; gives the peak RSS of the run in MiB."""
         try:
@@ -124,6 +134,16 @@ def startup_run(programs, order, watch, env):
         ms, mib = program.first_frame()
         figures[name] = {"startup": ms, "memory": mib}
         program.reap(timeout=10)
+    return figures
+
+
+def session_run(programs, order, watch, env):
+    figures = {}
+    for name in order:
+        time.sleep(QUIET_S)
+        program = Program(name, programs[name], watch, env, SESSION_MS)
+        full = program.full_frame()
+        figures[name] = {"full": full, "session": program.reap(timeout=SESSION_MS / 1000 + 30)}
     return figures
 
 
@@ -161,7 +181,11 @@ def table(medians, args):
             ("cpu", "idle", f"CPU over {args.idle:g} s idle after the welcome ({args.runs} runs)",
              "ms"),
             ("welcome", "idle", f"CPU during the first {args.settle:g} s, the welcome", "ms"),
-            ("peak", "idle", f"Peak memory over the whole run ({args.runs} runs)", "MiB")]
+            ("peak", "idle", f"Peak memory over the whole run ({args.runs} runs)", "MiB"),
+            ("full", "startup", f"First full frame, notebook open ({args.session_runs} launches)",
+             "ms"),
+            ("session", "startup",
+             f"Peak memory to {SESSION_MS / 1000:g} s after the frame, notebook open", "MiB")]
     out = [f"Quorvel against a bare Qt window, medians, under Xvfb ({args.screen}); start-up "
            "against the idle window, CPU against the window toggling a label every 500 ms.",
            "",
@@ -185,6 +209,8 @@ def parse_arguments(repo):
                         help="build folder holding bin/quorvel and bin/bench_baseline")
     parser.add_argument("--startup-runs", type=int, default=30, help="launches of each")
     parser.add_argument("--runs", type=int, default=10, help="idle runs of the pair")
+    parser.add_argument("--session-runs", type=int, default=20,
+                        help="launches of each with the notebook open, to 1.5 s after the frame")
     parser.add_argument("--idle", type=float, default=30, help="idle stretch, seconds")
     # The wizard's welcome takes about eight seconds; idle starts when he has finished.
     parser.add_argument("--settle", type=float, default=10,
@@ -214,13 +240,18 @@ def main():
     runtime = tempfile.TemporaryDirectory(prefix="quorvel-bench-")
     env = {k: v for k, v in os.environ.items() if not k.startswith("QUORVEL_BENCH_")
            and k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-    # Settings of the runs' own, with the notebook open or closed as asked.
-    settings = Path(runtime.name) / "config"
-    (settings / "Quorvel").mkdir(parents=True)
-    (settings / "Quorvel" / "Quorvel.conf").write_text(
-        f"[quaderno]\naperto={'true' if args.notebook == 'open' else 'false'}\n")
-    env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime.name, XDG_CONFIG_HOME=str(settings),
-               QUORVEL_BENCH_FIRST_PAINT="1")
+    # Settings of the runs' own, with the notebook open or closed as asked; the session phase
+    # has the notebook open.
+    def settings(notebook):
+        folder = Path(runtime.name) / f"config-{notebook}"
+        (folder / "Quorvel").mkdir(parents=True, exist_ok=True)
+        (folder / "Quorvel" / "Quorvel.conf").write_text(
+            f"[quaderno]\naperto={'true' if notebook == 'open' else 'false'}\n")
+        return str(folder)
+    env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime.name,
+               XDG_DATA_HOME=str(Path(runtime.name) / "data"),
+               XDG_CONFIG_HOME=settings(args.notebook), QUORVEL_BENCH_FIRST_PAINT="1")
+    session_env = dict(env, XDG_CONFIG_HOME=settings("open"))
     samples = {name: {} for name in programs}
     try:
         startup_orders = [["baseline", "quorvel"], ["quorvel", "baseline"]]
@@ -233,6 +264,16 @@ def main():
             if args.verbose:
                 print(f"launch {run + 1}: " + ", ".join(
                     f"{name} {f['startup']:.1f} ms {f['memory']:.1f} MiB"
+                    for name, f in figures.items()), file=sys.stderr)
+        session_run(programs, startup_orders[0], watch, session_env)  # warm-up
+        for run in range(args.session_runs):
+            figures = session_run(programs, startup_orders[run % 2], watch, session_env)
+            for name, values in figures.items():
+                for key, value in values.items():
+                    samples[name].setdefault(key, []).append(value)
+            if args.verbose:
+                print(f"session {run + 1}: " + ", ".join(
+                    f"{name} full frame {f['full']:.1f} ms, {f['session']:.1f} MiB"
                     for name, f in figures.items()), file=sys.stderr)
         idle_orders = [["toggling", "quorvel"], ["quorvel", "toggling"]]
         for run in range(args.runs):

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Class</name>
+    <message>
+        <source>la classe sul server è di una versione più nuova di Quorvel: aggiorna Quorvel su questo computer; il server è stato lasciato com&apos;era</source>
+        <translation>the class on the server belongs to a newer version of Quorvel: update Quorvel on this computer; the server was left as it was</translation>
+    </message>
+    <message>
+        <source>la classe non risponde: il server non è raggiungibile</source>
+        <translation>the class does not answer: the server cannot be reached</translation>
+    </message>
+    <message>
+        <source>password sbagliata</source>
+        <translation>wrong password</translation>
+    </message>
+    <message>
+        <source>classe non raggiungibile: le prove restano su questo computer</source>
+        <translation>class unreachable: the trials stay on this computer</translation>
+    </message>
+    <message>
+        <source>sul server non c&apos;è la classe di questa riga di collegamento</source>
+        <translation>the server has no class for this connection line</translation>
+    </message>
+    <message>
+        <source>serve la password dell&apos;insegnante</source>
+        <translation>the teacher&apos;s password is needed</translation>
+    </message>
+    <message>
+        <source>una prova non è stata accettata dal server della classe</source>
+        <translation>a trial was not accepted by the class&apos;s server</translation>
+    </message>
+    <message>
+        <source>classe di nuovo collegata</source>
+        <translation>class linked again</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>Prima fai almeno %1 prove con questo meccanismo: finora ne hai fatte %2.</source>
@@ -160,11 +195,13 @@
         <source>aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | stato | aiuto | esci
 aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela
 aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA
+aiuto: classe | progressi
 </source>
         <extracomment>the lines of the console&apos;s help: only the words in capitals are translated</extracomment>
         <translation>aiuto: livello N (1-5) | cambia | operazioni | primo DIGITS | secondo DIGITS | cancella primo | cancella secondo | esperimento | salva NAME | apri PATH | stato | aiuto | esci
 aiuto: prevedi NUMBER | quaderno | ipotesi FORMULA | esporta PATH | rivela
 aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
+aiuto: classe | progressi
 </translation>
     </message>
     <message>
@@ -181,6 +218,39 @@ aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
         <source>(sostituito)</source>
         <extracomment>after &quot;esportato: PATH&quot;: the file that was there was replaced</extracomment>
         <translation>(replaced)</translation>
+    </message>
+    <message>
+        <source>password sbagliata</source>
+        <translation>wrong password</translation>
+    </message>
+    <message>
+        <source>non collegata</source>
+        <translation>not linked</translation>
+    </message>
+    <message>
+        <source>%1, %2 alunni</source>
+        <extracomment>%1 is the class&apos;s name, %2 how many pupils it has</extracomment>
+        <translation>%1, %2 pupils</translation>
+    </message>
+    <message>
+        <source>non raggiungibile, %1 prove in attesa</source>
+        <extracomment>%1 is how many trials wait on this computer for the class&apos;s server</extracomment>
+        <translation>unreachable, %1 trials waiting</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può vedere i progressi: prima scrivi «insegnante»</source>
+        <extracomment>«insegnante» is the command to type: it stays as it is</extracomment>
+        <translation>only the teacher can see the progress: first type «insegnante»</translation>
+    </message>
+    <message>
+        <source>%1 alunni</source>
+        <extracomment>%1 is how many pupils the class has</extracomment>
+        <translation>%1 pupils</translation>
+    </message>
+    <message>
+        <source>%1, %2 scoperte, %3 rivelate, %4 prove</source>
+        <extracomment>one pupil: %1 the name, %2 cards discovered, %3 revealed, %4 trials made</extracomment>
+        <translation>%1, %2 discovered, %3 revealed, %4 trials</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Class</name>
+    <message>
+        <source>classe non raggiungibile: le prove restano su questo computer</source>
+        <translation>class unreachable: the trials stay on this computer</translation>
+    </message>
+    <message>
+        <source>classe di nuovo collegata</source>
+        <translation>class linked again</translation>
+    </message>
+    <message>
+        <source>la classe non risponde: il server non è raggiungibile</source>
+        <translation>the class does not answer: the server cannot be reached</translation>
+    </message>
+</context>
+<context>
     <name>NotebookPrint</name>
     <message>
         <source>Nessuna prova.</source>
@@ -565,6 +580,38 @@
     <message>
         <source>&amp;Chiudi l&apos;area insegnante</source>
         <translation>&amp;Close the teacher&apos;s area</translation>
+    </message>
+    <message>
+        <source>C&amp;ollega alla classe...</source>
+        <translation>C&amp;onnect to the class...</translation>
+    </message>
+    <message>
+        <source>Insegnante</source>
+        <translation>Teacher</translation>
+    </message>
+    <message>
+        <source>Scrivi la password dell&apos;insegnante della classe.</source>
+        <translation>Type the class teacher&apos;s password.</translation>
+    </message>
+    <message>
+        <source>Password sbagliata.</source>
+        <translation>Wrong password.</translation>
+    </message>
+    <message>
+        <source>Il server della classe non risponde: riprova fra poco.</source>
+        <translation>The class&apos;s server does not answer: try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Collega alla classe</source>
+        <translation>Connect to the class</translation>
+    </message>
+    <message>
+        <source>Incolla la riga «classe: ...» che ha scritto quorvel-classe (senza «classe: »).</source>
+        <translation>Paste the line «classe: ...» that quorvel-classe wrote (without «classe: »).</translation>
+    </message>
+    <message>
+        <source>Questo computer ora gioca con la classe: i nomi, le collezioni e i quaderni sono sul server della scuola.</source>
+        <translation>This computer now plays with the class: the names, collections and notebooks are on the school&apos;s server.</translation>
     </message>
 </context>
 </TS>

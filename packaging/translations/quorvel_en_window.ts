@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Class</name>
+    <message>
+        <source>Per giocare con la classe manca un pezzo di Quorvel (%1): chiedi aiuto a chi amministra il computer.</source>
+        <extracomment>%1 is the missing piece of the program, or why it could not be loaded</extracomment>
+        <translation>A piece of Quorvel is missing to play with the class (%1): ask whoever looks after this computer for help.</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::AssistantControls</name>
     <message>
         <source>Voce</source>

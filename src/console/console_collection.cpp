@@ -2,16 +2,21 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/dates.h"
 #include "console/console_collection.h"
+#include "core/app/dates.h"
+#include "platform/pin_hash.h"
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/notebook/notebook_words.h"
+#include "language/class_link.h"
+#include "platform/file_replace.h"
 
+#include <chrono>
 #include <ostream>
 #include <sstream>
+#include <thread>
 
 namespace quorvel {
 namespace {
@@ -31,11 +36,19 @@ std::string fingerprint(const Notebook& notebook)
 
 } // namespace
 
-ConsoleCollection::ConsoleCollection(
-    Machine& machine, std::ostream& out, std::filesystem::path folder, const Clock& clock)
+ConsoleCollection::ConsoleCollection(Machine& machine, std::ostream& out,
+    std::filesystem::path folder, const Clock& clock, std::optional<std::string> classUri,
+    std::filesystem::path programFolder)
     : m_machine(machine)
     , m_out(out)
-    , m_session(machine, clock, [folder] { return std::make_unique<SqliteStore>(folder); })
+    , m_session(machine, clock, sodiumPinHasher(),
+          [folder, classUri, programFolder]() -> std::unique_ptr<CollectionStore> {
+              if (classUri)
+                  return openClassStore(
+                      *classUri, folder, QString::fromStdString(utf8FromPath(programFolder)));
+              return std::make_unique<SqliteStore>(folder);
+          })
+    , m_inClass(classUri.has_value())
 {
 }
 
@@ -51,6 +64,10 @@ bool ConsoleCollection::run(const std::string& word, const std::string& rest)
         teacher(rest);
     else if (word == "scegli" && !rest.empty())
         chooseScheme(rest);
+    else if (word == "classe" && rest.empty())
+        printClass();
+    else if (word == "progressi" && rest.empty())
+        printProgress();
     else
         return false;
     return true;
@@ -132,6 +149,8 @@ void ConsoleCollection::teacher(const std::string& pin)
 {
     if (!database())
         return;
+    if (m_session.teacherByPassword())
+        return teacherOfClass(pin);
     try {
         switch (m_session.enterPin(pin)) {
         case Classroom::PinAnswer::FirstSet:
@@ -156,6 +175,96 @@ void ConsoleCollection::teacher(const std::string& pin)
     } catch (const StoreFault& fault) {
         error(fault.what());
     }
+}
+
+// In a class on a server, "insegnante" takes the teacher's password, which the server checks.
+void ConsoleCollection::teacherOfClass(const std::string& password)
+{
+    switch (m_session.signInTeacher(password)) {
+    case TeacherSignIn::Right:
+        m_teacher = true;
+        m_out << "insegnante: " << translate("Console", "sì") << '\n';
+        break;
+    case TeacherSignIn::Wrong:
+        error(translate("Console", "password sbagliata"));
+        break;
+    case TeacherSignIn::Unreachable:
+        error(translate("Class", "classe non raggiungibile: le prove restano su questo computer"));
+        break;
+    }
+}
+
+// "classe": the class this computer plays in, and how it is linked to it.
+void ConsoleCollection::printClass()
+{
+    if (!m_inClass) {
+        m_out << "classe: " << translate("Console", "non collegata") << '\n';
+        return;
+    }
+    if (!database())
+        return;
+    m_session.sendWaiting();
+    m_session.pupils(); // how many they are now; nothing when the server does not answer
+    m_session.takeFault();
+    const std::optional<ServerLink> link = m_session.serverLink();
+    if (!link)
+        return;
+    m_linked = link->reachable;
+    if (link->reachable)
+        //: %1 is the class's name, %2 how many pupils it has
+        m_out << "classe: "
+              << fill(translate("Console", "%1, %2 alunni"),
+                     { link->className, std::to_string(link->pupils) })
+              << '\n';
+    else
+        //: %1 is how many trials wait on this computer for the class's server
+        m_out << "classe: "
+              << fill(translate("Console", "non raggiungibile, %1 prove in attesa"),
+                     { std::to_string(link->waitingTrials) })
+              << '\n';
+}
+
+// "progressi": every pupil's cards and trials, for the teacher.
+void ConsoleCollection::printProgress()
+{
+    if (!m_teacher) {
+        //: «insegnante» is the command to type: it stays as it is
+        error(translate(
+            "Console", "solo l'insegnante può vedere i progressi: prima scrivi «insegnante»"));
+        return;
+    }
+    const std::optional<std::vector<PupilProgress>> rows = m_session.progress();
+    if (!rows) {
+        error(m_session.problem());
+        return;
+    }
+    //: %1 is how many pupils the class has
+    m_out << "progressi: "
+          << fill(translate("Console", "%1 alunni"), { std::to_string(rows->size()) }) << '\n';
+    for (const PupilProgress& row : *rows)
+        //: one pupil: %1 the name, %2 cards discovered, %3 revealed, %4 trials made
+        m_out << "alunno: "
+              << fill(translate("Console", "%1, %2 scoperte, %3 rivelate, %4 prove"),
+                     { row.name, std::to_string(row.discovered), std::to_string(row.revealed),
+                         std::to_string(row.trials) })
+              << '\n';
+}
+
+void ConsoleCollection::followLink()
+{
+    if (!m_inClass)
+        return;
+    m_session.sendWaiting();
+    const std::optional<ServerLink> link = m_session.serverLink();
+    if (!link || link->reachable == m_linked)
+        return;
+    if (!link->reachable)
+        m_out << "stato: "
+              << translate("Class", "classe non raggiungibile: le prove restano su questo computer")
+              << '\n';
+    else if (m_linked.has_value())
+        m_out << "stato: " << translate("Class", "classe di nuovo collegata") << '\n';
+    m_linked = link->reachable;
 }
 
 void ConsoleCollection::chooseScheme(const std::string& arguments)
@@ -225,17 +334,27 @@ void ConsoleCollection::afterReveal()
 void ConsoleCollection::keepNotebook()
 {
     const std::string now = fingerprint(m_machine.notebook());
-    if (now == m_triedNotebook)
-        return;
-    m_triedNotebook = now;
-    if (m_session.keepNotebook() == PupilSession::Keeping::Waiting)
-        error(m_session.problem());
+    if (now != m_triedNotebook) {
+        m_triedNotebook = now;
+        if (m_session.keepNotebook() == PupilSession::Keeping::Waiting)
+            error(m_session.problem());
+    }
+    followLink();
 }
 
 void ConsoleCollection::finish()
 {
     m_triedNotebook.clear();
     keepNotebook();
+    // What waits for the class's server is given a few seconds to go, if it answers; what
+    // does not stays on this computer for the next session.
+    for (int tries = 0; m_inClass && tries < 50; ++tries) {
+        const std::optional<ServerLink> link = m_session.serverLink();
+        if (!link || link->waitingTrials == 0)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        m_session.sendWaiting();
+    }
     if (m_session.waiting())
         error(m_session.unsavedMessage());
 }

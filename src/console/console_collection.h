@@ -8,7 +8,7 @@
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
 #include "core/collection/pupil_session.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -28,13 +28,15 @@ class Machine;
 class ConsoleCollection
 {
 public:
-    // `folder` holds the database; the clock gives the cards' date.
-    ConsoleCollection(
-        Machine& machine, std::ostream& out, std::filesystem::path folder, const Clock& clock);
+    // `folder` holds the database; the clock gives the cards' date. With a class's line, the
+    // store is the class's server, through the class module found in `programFolder`.
+    ConsoleCollection(Machine& machine, std::ostream& out, std::filesystem::path folder,
+        const Clock& clock, std::optional<std::string> classUri = std::nullopt,
+        std::filesystem::path programFolder = {});
     ~ConsoleCollection();
 
-    // Carries out profilo, collezione, scegli and insegnante; false for any other word or a
-    // missing argument.
+    // Carries out profilo, collezione, scegli, insegnante, classe and progressi; false for any
+    // other word or a missing argument.
     bool run(const std::string& word, const std::string& rest);
 
     // Whether the class rules let the pupil choose the level or see the rule now; when not,
@@ -63,7 +65,12 @@ private:
     void chooseProfile(const std::string& name);
     void printCollection();
     void teacher(const std::string& pin);
+    void teacherOfClass(const std::string& password);
     void chooseScheme(const std::string& arguments);
+    void printClass();
+    void printProgress();
+    // Says when the class's server stops answering, and when it answers again.
+    void followLink();
     CollectionStore* database();
     void error(const std::string& text);
 
@@ -71,6 +78,8 @@ private:
     std::ostream& m_out;
     PupilSession m_session;
     bool m_teacher = false;
+    bool m_inClass = false;
+    std::optional<bool> m_linked; // whether the class's server answered when last asked
     std::string m_triedNotebook; // a fingerprint of the notebook as last tried
 };
 

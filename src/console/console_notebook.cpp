@@ -10,8 +10,8 @@
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_csv.h"
 #include "core/notebook/notebook_words.h"
-#include "core/storage/file_replace.h"
 #include "core/values/number_text.h"
+#include "platform/file_replace.h"
 
 #include <ostream>
 

@@ -97,8 +97,8 @@ ConsoleSession::ConsoleSession(const ConsoleOptions& options, std::ostream& out)
     m_notebook = std::make_unique<ConsoleNotebook>(*m_machine, m_out);
     if (options.date)
         m_clock.setDate(*options.date);
-    m_collection
-        = std::make_unique<ConsoleCollection>(*m_machine, m_out, options.dataFolder, m_clock);
+    m_collection = std::make_unique<ConsoleCollection>(
+        *m_machine, m_out, options.dataFolder, m_clock, options.classUri, options.programFolder);
     m_collection->setAdministratorPinHash(options.administratorPinHash);
 }
 
@@ -170,7 +170,7 @@ bool ConsoleSession::runCommand(const CommandLine& c)
             m_collection->afterReveal();
     } else if (c.word == "salva" && !bare) {
         m_platform->typeName(c.rest);
-        saveMechanism(m, *m_platform);
+        saveMechanism(m, *m_platform, m_files);
     } else if (c.word == "apri" && !bare) {
         openFile(c.rest);
     } else if (c.word == "stato" && bare) {
@@ -231,7 +231,8 @@ void ConsoleSession::printHelp()
         "cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | "
         "stato | aiuto | esci\n"
         "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n"
-        "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n");
+        "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n"
+        "aiuto: classe | progressi\n");
 }
 
 namespace {
@@ -346,13 +347,15 @@ std::optional<ConsoleOptions> parseConsoleOptions(int argc, char** argv, std::st
                 problem = "--date vuole una data AAAA-MM-GG";
                 return std::nullopt;
             }
+        } else if (arg == "--classe" && hasValue) {
+            options.classUri = argv[++i];
         } else if (arg == "--version" && argc == 2) {
             options.showVersion = true;
         } else if (arg == "--hash-pin" && argc == 2) {
             options.hashPin = true;
         } else {
             problem = "uso: quorvel-console [--seed N] [--clock HH:MM:SS] [--date AAAA-MM-GG] "
-                      "[--lingua it|en] | --version | --hash-pin";
+                      "[--lingua it|en] [--classe URI] | --version | --hash-pin";
             return std::nullopt;
         }
     }

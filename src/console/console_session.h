@@ -8,7 +8,8 @@
 #include "console/console_notebook.h"
 #include "core/app/machine.h"
 #include "core/app/random.h"
-#include "core/app/system_clock.h"
+#include "platform/file_replace.h"
+#include "platform/system_clock.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -31,6 +32,7 @@ struct ConsoleOptions
     std::optional<std::string> administratorPinHash; // the PIN set for every account
     std::optional<std::string> date; // a fixed date for the collection's cards, "YYYY-MM-DD"
     std::filesystem::path dataFolder; // where the pupils' database is kept
+    std::optional<std::string> classUri; // the class's server: --classe, or the settings' line
 };
 
 // The line-oriented front end: one command per input line, one line per event out.
@@ -68,6 +70,7 @@ private:
 
     std::ostream& m_out;
     std::unique_ptr<ConsolePlatform> m_platform;
+    ReplacingFileWriter m_files;
     SystemClock m_clock;
     MixingRandom m_random;
     std::unique_ptr<Machine> m_machine;

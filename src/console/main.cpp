@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "console/console_session.h"
-#include "core/app/regional.h"
 #include "core/app/version.h"
 #include "core/collection/classroom.h"
-#include "core/collection/pin_hash.h"
+#include "language/class_link.h"
 #include "language/language.h"
 #include "language/shared_settings.h"
+#include "platform/environment.h"
+#include "platform/pin_hash.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -72,6 +73,8 @@ int main(int argc, char** argv)
     options->decimalSeparator = quorvel::decimalSeparatorFromEnvironment();
     options->dataFolder = quorvel::pupilsFolder();
     options->administratorPinHash = quorvel::administratorPinHash();
+    if (!options->classUri)
+        options->classUri = quorvel::configuredClassUri();
     quorvel::ConsoleSession session(*options, std::cout);
     session.run(std::cin);
     // An output that could not be written (a full disk, a closed pipe) is a failure.

@@ -5,6 +5,7 @@
 #include "language/language.h"
 
 #include "language/installed_data.h"
+#include "platform/environment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,8 +101,7 @@ bool installLanguage(Language language, const QString& programFolder)
     if (language == Language::italian)
         return true;
     const QString name = QStringLiteral("quorvel_%1").arg(QLatin1String(languageCode(language)));
-    const QString installed
-        = installedDataFolder(programFolder) + QStringLiteral("/translations");
+    const QString installed = installedDataFolder(programFolder) + QStringLiteral("/translations");
     if (!texts.load(name, translationsFolderBeside(programFolder))
         && !texts.load(name, installed)) {
         std::fprintf(

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The console's own rules: its command-line options, and refused lines shown safely.
-#include "core/app/dates.h"
 #include "collection/sqlite_test_support.h"
 #include "console/console_session.h"
-#include "core/collection/sqlite_store.h"
+#include "core/app/dates.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,11 @@
 #include "core/collection/classroom.h"
 #include "core/collection/memory_store.h"
 #include "core/narrator/pause_tags.h"
-#include "core/storage/file_replace.h"
 #include "core/storage/mechanism_commands.h"
 #include "fakes/fakes.h"
 #include "language/language.h"
+#include "platform/file_replace.h"
+#include "platform/pin_hash.h"
 
 #include <gtest/gtest.h>
 
@@ -124,7 +125,7 @@ TEST_F(English, ValuesLandInTheirPlacesInEachSentence)
     page.trials.resize(3);
 
     const std::pair<std::string, std::string> cases[] = {
-        { Classroom(store).revealRefusal(&page).value_or(""),
+        { Classroom(store, sodiumPinHasher()).revealRefusal(&page).value_or(""),
             "First make at least 10 trials with this mechanism: so far you have made 3." },
         { writtenDate("2026-12-07"), "7 December 2026" },
         { writtenDate("2027-01-31"), "31 January 2027" },
@@ -145,7 +146,8 @@ TEST_F(English, AFailedSaveSaysWhereAndWhyInOneSentence)
     rig.s().opCode = Value::int16(1);
     FakeSaveDialog dialog { rig.recorder };
     dialog.answer = "/nessuna-cartella-qui/ponte";
-    saveMechanism(rig.machine, dialog);
+    ReplacingFileWriter files;
+    saveMechanism(rig.machine, dialog, files);
     EXPECT_EQ(rig.log(),
         (std::vector<std::string> { "SaveDialog documents(*.txt)",
             "Message The mechanism was not saved in “/nessuna-cartella-qui/ponte.txt”: the "

@@ -6,9 +6,9 @@
 #include "core/collection/classroom.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
-#include "core/collection/pin_hash.h"
 #include "core/mechanisms/dispatch.h"
 #include "fakes/fakes.h"
+#include "platform/pin_hash.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +170,7 @@ TEST(Classroom, AllowsTheRevealAsTheTeacherDecided)
     };
     for (const Row& r : rows) {
         MemoryStore store;
-        Classroom classroom(store);
+        Classroom classroom(store, sodiumPinHasher());
         ClassRules rules;
         rules.reveal = r.policy;
         classroom.setRules(rules);
@@ -178,20 +178,20 @@ TEST(Classroom, AllowsTheRevealAsTheTeacherDecided)
         page.trials.resize(static_cast<std::size_t>(r.trials));
         page.discovered = r.discovered;
         EXPECT_EQ(!classroom.revealRefusal(&page), r.allowed) << r.trials;
-        EXPECT_EQ(Classroom(store).rules(), rules); // kept in the store
+        EXPECT_EQ(Classroom(store, sodiumPinHasher()).rules(), rules); // kept in the store
     }
     MemoryStore store;
     ClassRules never;
     never.reveal = RevealPolicy::AfterTenTrials;
     store.setClassRules(never);
-    EXPECT_EQ(Classroom(store).revealRefusal(nullptr),
+    EXPECT_EQ(Classroom(store, sodiumPinHasher()).revealRefusal(nullptr),
         "Prima fai almeno 10 prove con questo meccanismo: non ne hai ancora fatta nessuna.");
 }
 
 TEST(Classroom, AllowsOnlyTheLevelsTheTeacherChose)
 {
     MemoryStore store;
-    Classroom classroom(store);
+    Classroom classroom(store, sodiumPinHasher());
     ClassRules rules;
     rules.levels = { true, true, false, false, true };
     classroom.setRules(rules);
@@ -203,7 +203,7 @@ TEST(Classroom, AllowsOnlyTheLevelsTheTeacherChose)
 TEST(Classroom, SetsThePinOnFirstUseAndKeepsOnlyASaltedHash)
 {
     MemoryStore store;
-    Classroom classroom(store);
+    Classroom classroom(store, sodiumPinHasher());
     EXPECT_EQ(classroom.enterPin("12a4", 0), Classroom::PinAnswer::NotAPin);
     EXPECT_EQ(classroom.enterPin("123", 0), Classroom::PinAnswer::NotAPin);
     EXPECT_FALSE(store.pinHash());
@@ -224,8 +224,31 @@ TEST(Classroom, SetsThePinOnFirstUseAndKeepsOnlyASaltedHash)
     EXPECT_EQ(store.pinHash(), hash);
     // The same PIN hashed again comes out different: the salt is new every time.
     MemoryStore other;
-    Classroom(other).enterPin("2468", 0);
+    Classroom(other, sodiumPinHasher()).enterPin("2468", 0);
     EXPECT_NE(other.pinHash(), hash);
+}
+
+// Two copies set the first PIN at once: the one stored first is the teacher's, and the other
+// copy's PIN is checked against it, never let in because it was typed first.
+TEST(Classroom, APinSetMeanwhileByAnotherCopyIsTheOneThatCounts)
+{
+    struct AnotherCopySetsItFirst : MemoryStore
+    {
+        bool setPinHashIfUnset(const std::string&) override
+        {
+            MemoryStore::setPinHashIfUnset(sodiumPinHasher().hash("1357"));
+            return false;
+        }
+    };
+    const std::pair<const char*, Classroom::PinAnswer> rows[] = {
+        { "2468", Classroom::PinAnswer::Wrong },
+        { "1357", Classroom::PinAnswer::Right },
+        { "13579", Classroom::PinAnswer::Wrong },
+    };
+    for (const auto& [pin, answer] : rows) {
+        AnotherCopySetsItFirst store;
+        EXPECT_EQ(Classroom(store, sodiumPinHasher()).enterPin(pin, 0), answer) << pin;
+    }
 }
 
 // Guessing costs time: from the third wrong PIN in a row the next try waits, twice as long at
@@ -234,7 +257,7 @@ TEST(Classroom, WrongPinsInARowMakeTheNextTryWait)
 {
     using A = Classroom::PinAnswer;
     MemoryStore store;
-    Classroom(store).enterPin("2468", 0);
+    Classroom(store, sodiumPinHasher()).enterPin("2468", 0);
     struct Row
     {
         long long at;
@@ -249,11 +272,11 @@ TEST(Classroom, WrongPinsInARowMakeTheNextTryWait)
         { 313, "1111", A::Wrong, 0 }, // counting starts again
     };
     for (const Row& r : rows) {
-        Classroom afresh(store); // as after a restart
+        Classroom afresh(store, sodiumPinHasher()); // as after a restart
         EXPECT_EQ(afresh.enterPin(r.pin, r.at), r.answer) << r.at;
         EXPECT_EQ(afresh.waitSeconds(), r.wait) << r.at;
     }
-    Classroom last(store);
+    Classroom last(store, sodiumPinHasher());
     last.enterPin("1111", 2000);
     last.enterPin("1111", 2000);
     EXPECT_EQ(last.enterPin("1111", 2000), A::Wait);
@@ -268,7 +291,7 @@ TEST(Classroom, WrongPinsInARowMakeTheNextTryWait)
 TEST(Classroom, TheAdministratorsPinIsTheTeachers)
 {
     MemoryStore store;
-    Classroom classroom(store);
+    Classroom classroom(store, sodiumPinHasher());
     EXPECT_FALSE(classroom.pinIsSet());
     classroom.setFixedPinHash(hashPin("1357"));
     EXPECT_TRUE(classroom.pinIsSet());

@@ -8,6 +8,7 @@
 #include "core/collection/pupil_names.h"
 #include "core/collection/pupil_session.h"
 #include "fakes/fakes.h"
+#include "platform/pin_hash.h"
 
 #include <gtest/gtest.h>
 
@@ -83,13 +84,14 @@ struct SessionRig : Rig
 {
     FlakyStore* store = nullptr;
     bool opens = true;
-    PupilSession session { machine, clock, [this]() -> std::unique_ptr<CollectionStore> {
-                              if (!opens)
-                                  throw StoreFault("L'archivio di Quorvel non si può aprire.");
-                              auto made = std::make_unique<FlakyStore>();
-                              store = made.get();
-                              return made;
-                          } };
+    PupilSession session { machine, clock, sodiumPinHasher(),
+        [this]() -> std::unique_ptr<CollectionStore> {
+            if (!opens)
+                throw StoreFault("L'archivio di Quorvel non si può aprire.");
+            auto made = std::make_unique<FlakyStore>();
+            store = made.get();
+            return made;
+        } };
 
     void play(int a, int b)
     {

@@ -5,8 +5,8 @@
 // A database damaged in each of the ways a disk or a crash damages files: found when it opens,
 // set aside as it is, and every row that can still be read copied into a fresh one.
 #include "collection/sqlite_test_support.h"
-#include "core/collection/sqlite_store.h"
 #include "core/values/number_text.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "collection/sqlite_test_support.h"
 #include "core/collection/kept_notebook.h"
 #include "core/collection/memory_store.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // The SQLite store in other processes: one without the right to write the folder, and writers
 // killed at random points of their writing.
 #include "collection/sqlite_test_support.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 

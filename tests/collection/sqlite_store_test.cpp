@@ -5,7 +5,7 @@
 // The SQLite store on real files in a folder of the test's own: the schema and its migration,
 // two copies at once, damaged files, what stands in the database's place, a full disk.
 #include "collection/sqlite_test_support.h"
-#include "core/collection/sqlite_store.h"
+#include "platform/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 

@@ -9,26 +9,50 @@
 set -uo pipefail
 
 build=$(cd "$1" && pwd)
-rm -rf "$build/package"
-(cd "$build" && cpack > "$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
+source=$(cd "$(dirname "$0")/../.." && pwd)
+# lintian, when installed, has its say there: an error or a warning fails.
+bash "$source/scripts/package.sh" "$build" > "$build/package.out" || { cat "$build/package.out"; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb="$build/package/quorvel_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "FAIL no $deb"; ls "$build/package"; exit 1; }
 
 failures=0
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/lib/quorvel/quorvel_media.so \
-    ./usr/lib/quorvel/quorvel_documents.so ./usr/share/quorvel/rosso.gif \
+modules=./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quorvel
+for file in ./usr/bin/quorvel ./usr/bin/quorvel-console ./usr/bin/quorvel-classe \
+    $modules/quorvel_classe.so $modules/quorvel_media.so \
+    $modules/quorvel_documents.so ./usr/share/quorvel/rosso.gif \
     ./usr/share/quorvel/luce4.gif ./usr/share/applications/org.quorvel.Quorvel.desktop \
     ./usr/share/icons/hicolor/48x48/apps/quorvel.png \
-    ./usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml ./usr/share/man/man6/quorvel.6 \
+    ./usr/share/metainfo/org.quorvel.Quorvel.metainfo.xml ./usr/share/man/man6/quorvel.6.gz \
+    ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz \
     ./usr/share/quorvel/translations/quorvel_en.qm; do
     grep -qxF "$file" <<< "$contents" || { echo "FAIL the package lacks $file"; failures=$((failures + 1)); }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libespeak-ng1 espeak-ng-data qt6-qpa-plugins; do
+for needed in libqt6widgets6 libpcaudio0 libespeak-ng1 libsqlite3-0 libsodium23 qt6-qpa-plugins; do
     grep -q "\b$needed\b" <<< "$depends" || { echo "FAIL Depends lacks $needed: $depends"; failures=$((failures + 1)); }
 done
+# The sound goes through pcaudio: Qt Multimedia, with its media back ends, is not needed.
+! grep -q "libqt6multimedia" <<< "$depends" || { echo "FAIL Depends has Qt Multimedia: $depends"; failures=$((failures + 1)); }
+# The copyright file agrees with the headers: a file under another licence than the program's
+# is named in a stanza of that licence.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright)
+tag="SPDX-""License-Identifier: " # split, so that REUSE does not read it as this file's
+while IFS= read -r line; do
+    file=${line%%:*}
+    licence=${line##*"$tag"}
+    licence=${licence%% *}
+    [ "$licence" = GPL-3.0-or-later ] && continue
+    awk -v file="$file" -v licence="$licence" 'BEGIN { RS = ""; found = 0 }
+        { named = 0; n = split($0, lines, "\n")
+          for (i = 1; i <= n; i++) {
+              if (lines[i] ~ /^Files:/) { k = split(substr(lines[i], 7), globs, " ")
+                  for (j = 1; j <= k; j++) if (globs[j] == file) named = 1 }
+              if (named && lines[i] == "License: " licence) found = 1 } }
+        END { exit !found }' <<< "$copyright" \
+        || { echo "FAIL the copyright file does not give $file as $licence"; failures=$((failures + 1)); }
+done < <(git -C "$source" grep -IE "$tag[A-Z][A-Za-z0-9.+-]*" -- . ':!LICENSES')
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "FAIL the version"; failures=$((failures + 1)); }
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$deb"): $(wc -l <<< "$contents") entries; Depends: $depends"

@@ -4,7 +4,7 @@
 
 // Replacing a file whole: permissions and links kept, long names, stale leftovers of killed
 // saves cleaned (and nothing else), and two savers that never mix their files.
-#include "core/storage/file_replace.h"
+#include "platform/file_replace.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 // The mechanism file: writing, reading and refusing, and the save and open commands.
 
-#include "core/storage/file_replace.h"
 #include "core/storage/mechanism_commands.h"
 #include "core/storage/mechanism_file.h"
 #include "fakes/fakes.h"
+#include "platform/file_replace.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,8 @@ protected:
     void save(std::optional<std::string> answer)
     {
         dialog.answer = std::move(answer);
-        saveMechanism(rig.machine, dialog);
+        ReplacingFileWriter files;
+        saveMechanism(rig.machine, dialog, files);
     }
 
     // Puts the level-2 example in force, as though it had been drawn.

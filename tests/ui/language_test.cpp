@@ -7,6 +7,7 @@
 // ones are the program's own and stay exactly as they are written.
 #include "core/app/translation.h"
 #include "language/language.h"
+#include "platform/environment.h"
 #include "window_test.h"
 
 #include <optional>

@@ -8,9 +8,9 @@
 #include "collection/sqlite_test_support.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
-#include "core/collection/sqlite_store.h"
 #include "core/storage/mechanism_commands.h"
 #include "fakes/fakes.h"
+#include "platform/sqlite/sqlite_store.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/classroom/class_progress.h"
@@ -374,6 +374,30 @@ TEST_F(Pupils, TheDeskClosesWhenAskedWhenThePlayerChangesAndWhenLeftUnused)
     EXPECT_TRUE(desk.unlock());
     QTest::qWait(150);
     EXPECT_FALSE(desk.isOpen()) << "left unused";
+}
+
+// Without a class the window never loads the class module (nor libpq); a line whose server does
+// not answer is refused, and nothing is kept of it.
+TEST_F(Pupils, WithoutAClassTheClassModuleStaysOutAndALineThatDoesNotAnswerIsRefused)
+{
+    ASSERT_TRUE(pupils().open());
+    addAndChoose("Marta");
+    const auto loaded = [](const char* piece) {
+        QFile maps("/proc/self/maps");
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(piece);
+    };
+    EXPECT_FALSE(loaded("libpq"));
+    EXPECT_FALSE(loaded("quorvel_classe"));
+    EXPECT_FALSE(pupils().inClass());
+    ASSERT_NE(window().findChild<QAction*>("collegaClasse"), nullptr);
+
+    const std::optional<QString> problem
+        = pupils().joinClass("postgresql://x:y@%2Fnessuna-cartella:1/scuola?sslmode=prefer");
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_TRUE(problem->contains("non è raggiungibile")) << problem->toStdString();
+    EXPECT_FALSE(pupils().inClass());
+    EXPECT_FALSE(QSettings().contains("classe/uri"));
+    EXPECT_EQ(pupils().player(), "Marta");
 }
 
 // The teacher renames and deletes pupils, and may keep the adding of names for themselves.

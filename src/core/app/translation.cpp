@@ -4,7 +4,6 @@
 
 #include "core/app/translation.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace quorvel {
@@ -33,16 +32,6 @@ Language languageOfLocale(std::string_view locale)
 {
     const auto end = locale.find_first_of("_.@");
     return locale.substr(0, end) == "en" ? Language::english : Language::italian;
-}
-
-Language languageFromEnvironment()
-{
-    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return languageOfLocale(value);
-    }
-    return Language::italian;
 }
 
 void useLanguage(Language language, Translator translator)

@@ -25,8 +25,6 @@ const char* languageCode(Language language);
 // The language a locale asks for: English for "en" and "en_*", Italian for anything else
 // ("it_IT.UTF-8", "C", "de_DE", nothing at all).
 Language languageOfLocale(std::string_view locale);
-// The locale's language as the system sets it for messages: LC_ALL, LC_MESSAGES, then LANG.
-Language languageFromEnvironment();
 
 // What turns a text of the program into the language in use. Without one, every text is
 // shown as it is written, in Italian.

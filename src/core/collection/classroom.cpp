@@ -5,7 +5,6 @@
 #include "core/collection/classroom.h"
 
 #include "core/app/translation.h"
-#include "core/collection/pin_hash.h"
 
 #include <algorithm>
 
@@ -73,14 +72,14 @@ Classroom::PinAnswer Classroom::enterPin(const std::string& pin, long long now)
     }
     std::optional<std::string> hash = m_fixedHash ? m_fixedHash : m_store.pinHash();
     if (hash)
-        return checked(wellFormedPin(pin) && pinMatches(*hash, pin), now);
+        return checked(wellFormedPin(pin) && m_pins.matches(*hash, pin), now);
     if (!wellFormedPin(pin))
         return PinAnswer::NotAPin;
-    if (m_store.setPinHashIfUnset(hashPin(pin)))
+    if (m_store.setPinHashIfUnset(m_pins.hash(pin)))
         return PinAnswer::FirstSet;
     // Another copy set a PIN meanwhile: that one is the teacher's.
     hash = m_store.pinHash();
-    return checked(hash && pinMatches(*hash, pin), now);
+    return checked(hash && m_pins.matches(*hash, pin), now);
 }
 
 // Guessing costs time: from the third wrong PIN in a row on, the next try waits 30 seconds,

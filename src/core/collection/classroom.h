@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/ports/collection_store.h"
+#include "core/ports/ports.h"
 
 #include <optional>
 #include <string>
@@ -16,8 +17,9 @@ class Classroom
 {
 public:
     // Reads the rules in force from the store.
-    explicit Classroom(CollectionStore& store)
+    Classroom(CollectionStore& store, const PinHasher& pins)
         : m_store(store)
+        , m_pins(pins)
         , m_rules(store.classRules())
     {
     }
@@ -56,6 +58,7 @@ private:
     PinAnswer checked(bool right, long long now);
 
     CollectionStore& m_store;
+    const PinHasher& m_pins;
     ClassRules m_rules;
     std::optional<std::string> m_fixedHash;
     long long m_waitSeconds = 0;

@@ -108,6 +108,19 @@ void Collection::saveNotebook(const Notebook& notebook)
     m_keptPages = pages.size();
 }
 
+std::vector<PupilProgress> CollectionStore::progress()
+{
+    std::vector<PupilProgress> rows;
+    for (const std::string& name : profiles()) {
+        const CardCounts counts = countCards(cards(name));
+        int trials = 0;
+        for (const Page& page : notebook(name))
+            trials += static_cast<int>(page.trials.size());
+        rows.push_back({ name, counts.discovered, counts.revealed, trials });
+    }
+    return rows;
+}
+
 CardCounts countCards(const std::vector<Card>& cards)
 {
     CardCounts counts;

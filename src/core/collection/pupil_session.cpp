@@ -13,12 +13,14 @@
 
 namespace quorvel {
 
-PupilSession::PupilSession(Machine& machine, const Clock& clock, StoreOpener open)
+PupilSession::PupilSession(
+    Machine& machine, const Clock& clock, const PinHasher& pins, StoreOpener open)
     : m_machine(machine)
     , m_clock(clock)
+    , m_pins(pins)
     , m_open(std::move(open))
     , m_collection(std::make_unique<Collection>(m_guest, guestName))
-    , m_classroom(std::make_unique<Classroom>(m_guest))
+    , m_classroom(std::make_unique<Classroom>(m_guest, m_pins))
 {
 }
 
@@ -30,7 +32,7 @@ CollectionStore* PupilSession::store()
         return m_store.get();
     try {
         m_store = m_open();
-        m_classroom = std::make_unique<Classroom>(*m_store);
+        m_classroom = std::make_unique<Classroom>(*m_store, m_pins);
         m_classroom->setFixedPinHash(m_fixedPinHash);
         m_rulesRead = true;
         m_problem.clear();
@@ -40,6 +42,24 @@ CollectionStore* PupilSession::store()
         fallBackRules();
     }
     return m_store.get();
+}
+
+void PupilSession::useStore(StoreOpener open)
+{
+    keepNotebook();
+    if (m_store)
+        m_store->signOutTeacher();
+    m_collection = std::make_unique<Collection>(m_guest, guestName);
+    m_guestPlays = true;
+    m_waiting = false;
+    m_classroom = std::make_unique<Classroom>(m_guest, m_pins);
+    m_classroom->setFixedPinHash(m_fixedPinHash);
+    m_store.reset();
+    m_rulesRead = false;
+    m_open = std::move(open);
+    m_machine.notebook().restore({});
+    if (!m_machine.state().activeLevel.isNone())
+        m_machine.beginNotebookPage();
 }
 
 std::string PupilSession::takeNotice()
@@ -56,7 +76,7 @@ void PupilSession::fallBackRules()
     ClassRules rules;
     rules.levels = m_rememberedLevels.value_or(std::array<bool, Level::count> { true });
     m_fallback.setClassRules(rules);
-    m_classroom = std::make_unique<Classroom>(m_fallback);
+    m_classroom = std::make_unique<Classroom>(m_fallback, m_pins);
     m_classroom->setFixedPinHash(m_fixedPinHash);
 }
 
@@ -270,6 +290,48 @@ std::string PupilSession::unsavedMessage() const
     //: %1 is how many trials, %2 the pupil's name, %3 why they could not be kept
     return fill(translate("Pupils", "Non sono riuscito a salvare le ultime %1 prove di %2: %3"),
         { std::to_string(trials), player(), m_problem });
+}
+
+std::optional<ServerLink> PupilSession::serverLink()
+{
+    return m_store ? m_store->serverLink() : std::nullopt;
+}
+
+void PupilSession::sendWaiting()
+{
+    if (m_store)
+        m_store->sendWaiting();
+}
+
+bool PupilSession::teacherByPassword()
+{
+    CollectionStore* kept = store();
+    return kept && kept->guardsWithTeacherPassword();
+}
+
+TeacherSignIn PupilSession::signInTeacher(const std::string& password)
+{
+    CollectionStore* kept = store();
+    return kept ? kept->signInTeacher(password) : TeacherSignIn::Unreachable;
+}
+
+void PupilSession::signOutTeacher()
+{
+    if (m_store)
+        m_store->signOutTeacher();
+}
+
+std::optional<std::vector<PupilProgress>> PupilSession::progress()
+{
+    CollectionStore* kept = store();
+    if (!kept)
+        return std::nullopt;
+    try {
+        return kept->progress();
+    } catch (const StoreFault& fault) {
+        m_problem = fault.what();
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> PupilSession::takeFault()

@@ -19,6 +19,7 @@
 namespace quorvel {
 
 class Clock;
+class PinHasher;
 class Machine;
 
 // Who plays, and what is kept of them: the pupils' store, opened when first needed, the chosen
@@ -31,8 +32,12 @@ public:
     // Opens the pupils' store; throws a StoreFault, with why in words, when it cannot.
     using StoreOpener = std::function<std::unique_ptr<CollectionStore>()>;
 
-    PupilSession(Machine& machine, const Clock& clock, StoreOpener open);
+    PupilSession(Machine& machine, const Clock& clock, const PinHasher& pins, StoreOpener open);
     ~PupilSession();
+
+    // Another store from now on (the class's server, or this computer's database): what the
+    // player wrote is kept first, the guest plays, and the store opens when next asked for.
+    void useStore(StoreOpener open);
 
     // The pupils' store, opened the first time it is asked for: null when it cannot be, and
     // then problem() says why. A store found damaged and repaired says so once in notice().
@@ -98,6 +103,19 @@ public:
     bool waiting() const { return m_waiting; }
     // The trials made since the notebook was last kept, when a save is waiting.
     int unsavedTrials() const;
+    // The class's server, when the store is on one: how it is linked; nothing otherwise, and
+    // nothing before the store is opened.
+    std::optional<ServerLink> serverLink();
+    // Sends what waits on this computer for the class's server, without waiting for it.
+    void sendWaiting();
+    // Whether the teacher's desk asks for the class's teacher password rather than the PIN.
+    bool teacherByPassword();
+    TeacherSignIn signInTeacher(const std::string& password);
+    void signOutTeacher();
+    // Every pupil's cards and trials, for the teacher; nothing, with why in problem(), when
+    // the store cannot tell.
+    std::optional<std::vector<PupilProgress>> progress();
+
     // What could not be kept, in words: said when a waiting save is given up (at the end of
     // the program); empty when nothing waits.
     std::string unsavedMessage() const;
@@ -110,6 +128,7 @@ private:
 
     Machine& m_machine;
     const Clock& m_clock;
+    const PinHasher& m_pins;
     StoreOpener m_open;
     MemoryStore m_guest;
     std::unique_ptr<CollectionStore> m_store;

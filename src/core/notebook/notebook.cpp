@@ -5,8 +5,8 @@
 #include "core/notebook/notebook.h"
 
 #include "core/notebook/formula.h"
-#include "core/values/value.h"
 #include "core/values/utf8.h"
+#include "core/values/value.h"
 
 #include <algorithm>
 #include <cmath>

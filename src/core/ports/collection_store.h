@@ -56,6 +56,29 @@ struct PinGuard
     bool operator==(const PinGuard&) const = default;
 };
 
+// One pupil's numbers, for the teacher's progress table.
+struct PupilProgress
+{
+    std::string name;
+    int discovered = 0; // cards
+    int revealed = 0;
+    int trials = 0; // in the whole notebook
+
+    bool operator==(const PupilProgress&) const = default;
+};
+
+// How a store kept on the class's server is linked to it.
+struct ServerLink
+{
+    bool reachable = false;
+    std::string className; // as the server last said
+    int pupils = 0;
+    int waitingTrials = 0; // made here and not yet on the server
+};
+
+// What the class's server answered the teacher's password.
+enum class TeacherSignIn { Right, Wrong, Unreachable };
+
 // A store that cannot do what was asked: what() says why in words for the pupil and the teacher.
 // Whatever the store held before the failing call is still there.
 class StoreFault : public std::runtime_error
@@ -105,6 +128,22 @@ public:
     virtual bool setPinHashIfUnset(const std::string& hash) = 0;
     virtual PinGuard pinGuard() = 0;
     virtual void setPinGuard(const PinGuard& guard) = 0;
+
+    // Every pupil with their cards and trials, in the order they were added.
+    virtual std::vector<PupilProgress> progress();
+
+    // A store on the class's server says how it is linked to it; the others say nothing.
+    virtual std::optional<ServerLink> serverLink() { return std::nullopt; }
+    // Sends what waits on this computer for the server, when it answers, without waiting for
+    // it; called now and then.
+    virtual void sendWaiting() { }
+    // Whether the teacher's operations are guarded by a password the store checks itself (the
+    // class server's teacher role) rather than by the PIN.
+    virtual bool guardsWithTeacherPassword() const { return false; }
+    // The teacher's password, checked by the server; while signed in, the teacher's
+    // operations (class rules, names, progress) are allowed. Signing out forgets it.
+    virtual TeacherSignIn signInTeacher(const std::string&) { return TeacherSignIn::Wrong; }
+    virtual void signOutTeacher() { }
 };
 
 } // namespace quorvel

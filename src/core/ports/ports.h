@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace quorvel {
 
@@ -74,6 +76,26 @@ class SaveDialog
 public:
     virtual ~SaveDialog() = default;
     virtual std::optional<std::string> askSavePath(const std::string& filter) = 0;
+};
+
+// Writes a file whole: the target is either replaced by the contents or left as it was. The
+// error, if any, says why not.
+class FileWriter
+{
+public:
+    virtual ~FileWriter() = default;
+    virtual std::error_code replaceWhole(
+        const std::filesystem::path& target, const std::string& contents)
+        = 0;
+};
+
+// Keeps the teacher's PIN only as a salted, deliberately slow hash, and checks a PIN against it.
+class PinHasher
+{
+public:
+    virtual ~PinHasher() = default;
+    virtual std::string hash(const std::string& pin) const = 0;
+    virtual bool matches(const std::string& hash, const std::string& pin) const = 0;
 };
 
 class Clock

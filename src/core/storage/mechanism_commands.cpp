@@ -6,7 +6,7 @@
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
-#include "core/storage/file_replace.h"
+#include "core/storage/file_names.h"
 #include "core/storage/mechanism_file.h"
 
 #include <algorithm>
@@ -60,7 +60,7 @@ fs::path mechanismFilePath(const std::string& typed)
     return pathFromUtf8(ending == ".txt" ? typed : typed + ".txt");
 }
 
-std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog)
+std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog, FileWriter& files)
 {
     MessageBox& messages = m.ports().messages;
     const std::string record = mechanismRecord(m.state());
@@ -75,7 +75,7 @@ std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog)
     const fs::path target = mechanismFilePath(*typed);
     std::ostringstream line;
     writeMechanismLine(line, record);
-    if (const std::error_code error = replaceFile(target, line.str())) {
+    if (const std::error_code error = files.replaceWhole(target, line.str())) {
         //: %1 is the file; %2 is why, such as "il disco è pieno"
         messages.show(fill(translate("Storage", "Il meccanismo non è stato salvato in «%1»: %2."),
             { utf8FromPath(target), reasonFor(error) }));

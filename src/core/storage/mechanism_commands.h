@@ -14,12 +14,14 @@
 namespace quorvel {
 
 class Machine;
+class FileWriter;
 class SaveDialog;
 
 // "salvameccanismo" (`salvameccanismo_Click`): asks for a name and writes the mechanism in
 // force to it, replacing the file as a whole. Never changes the machine's state.
 // The file written, when one was.
-std::optional<std::filesystem::path> saveMechanism(Machine& m, SaveDialog& dialog);
+std::optional<std::filesystem::path> saveMechanism(
+    Machine& m, SaveDialog& dialog, FileWriter& files);
 
 // The path a typed name is saved to: ".txt" added unless the name already ends in it.
 std::filesystem::path mechanismFilePath(const std::string& typed);

@@ -361,7 +361,7 @@ void MachineForm::Label1_Click()
 }
 void MachineForm::salvameccanismo_Click()
 {
-    if (const auto saved = saveMechanism(*m_machine, *m_saveDialog))
+    if (const auto saved = saveMechanism(*m_machine, *m_saveDialog, m_files))
         //: %1 is the file the mechanism was saved in
         m_notebook->announce(
             tr("Ho salvato il meccanismo in «%1».")

@@ -6,7 +6,8 @@
 
 #include "core/app/machine.h"
 #include "core/app/random.h"
-#include "core/app/system_clock.h"
+#include "platform/file_replace.h"
+#include "platform/system_clock.h"
 #include "ui/effects/light_pictures.h"
 #include "ui/storage/qt_save_dialog.h"
 
@@ -140,6 +141,7 @@ private:
     OpenPanel* m_frame2 = nullptr;
     QString m_fileAtStart;
     std::unique_ptr<QtSaveDialog> m_saveDialog;
+    ReplacingFileWriter m_files;
     std::array<QLabel*, 5> m_lights {};
     std::array<std::string, 5> m_lightShown; // the picture each light shows, by name
     std::array<std::array<KeyLabel*, 10>, 2> m_digitKeys {};

@@ -8,9 +8,9 @@
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/app/view_options.h"
+#include "ui/classroom/teacher_desk.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/pupils/pupil_presenter.h"
-#include "ui/classroom/teacher_desk.h"
 
 #include <QMenuBar>
 

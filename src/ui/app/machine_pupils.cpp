@@ -4,8 +4,8 @@
 
 // The window's side of the pupils: who plays, their collection, and the class rules in force.
 #include "ui/app/machine_form.h"
-#include "ui/pupils/collection_board.h"
 #include "ui/notebook/notebook_dock.h"
+#include "ui/pupils/collection_board.h"
 #include "ui/pupils/pupil_chooser.h"
 #include "ui/pupils/pupil_presenter.h"
 
@@ -34,6 +34,8 @@ void MachineForm::buildPupilMenu()
     connect(m_pupils, &PupilPresenter::notice, this,
         [this](const QString& text) { m_notebook->announce(text); });
     connect(m_pupils, &PupilPresenter::rulesChanged, this, &MachineForm::applyClassRules);
+    connect(m_pupils, &PupilPresenter::classStatus, this,
+        [this](const QString& text) { m_machine->setText(Control::Label15, text.toStdString()); });
     // A card that opens during play is said in the notebook, without stopping the game.
     connect(
         m_pupils, &PupilPresenter::cardOpened, this, [this](const QString& rule, bool discovered) {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/app/version.h"
+#include "language/class_link.h"
 #include "language/language.h"
 #include "ui/app/bench_hooks.h"
 #include "ui/app/data_folder.h"
@@ -62,6 +63,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quorvel: %s\n", problem.c_str());
         return 2;
     }
+    // --classe URI: this run plays in that class, whatever the settings say.
+    if (auto classUri = quorvel::takeClassArgument(argc, argv))
+        quorvel::useClassUriOfCommandLine(std::move(*classUri));
     if (!displayAvailable()) {
         std::fprintf(stderr,
             "quorvel: no display to open the window on; "

@@ -8,7 +8,7 @@
 #include "core/notebook/notebook_words.h"
 #include "core/ports/collection_store.h"
 #include "core/storage/csv_table.h"
-#include "core/storage/file_replace.h"
+#include "platform/file_replace.h"
 #include "ui/app/common_words.h"
 #include "ui/storage/mechanism_folder.h"
 

@@ -8,9 +8,9 @@
 #include "core/collection/pupil_session.h"
 #include "ui/app/common_words.h"
 #include "ui/classroom/class_progress.h"
-#include "ui/pupils/pupil_presenter.h"
 #include "ui/classroom/pupils_dialog.h"
 #include "ui/classroom/scheme_chooser.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -18,9 +18,11 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
@@ -222,6 +224,8 @@ TeacherDesk::TeacherDesk(QWidget& window, Machine& machine, PupilPresenter& sess
 
 void TeacherDesk::close()
 {
+    if (m_open)
+        m_session.session().signOutTeacher(); // the teacher's password is forgotten
     m_open = false;
     m_idle.stop();
     if (m_close)
@@ -248,6 +252,8 @@ void TeacherDesk::addMenu(QMenuBar& bar)
     item(tr("&Progressi della classe..."), "progressiClasse", &TeacherDesk::classProgress);
     item(tr("&Alunni..."), "alunni", &TeacherDesk::pupils);
     menu->addSeparator();
+    item(tr("C&ollega alla classe..."), "collegaClasse", &TeacherDesk::joinClass);
+    menu->addSeparator();
     m_close = menu->addAction(tr("&Chiudi l'area insegnante"));
     m_close->setObjectName("chiudiInsegnante");
     m_close->setEnabled(m_open);
@@ -262,6 +268,8 @@ bool TeacherDesk::unlock()
     }
     if (!m_session.open())
         return false;
+    if (m_session.session().teacherByPassword())
+        return unlockClass();
     bool firstTime = false;
     try {
         firstTime = !m_session.classroom().pinIsSet();
@@ -275,6 +283,57 @@ bool TeacherDesk::unlock()
     if (m_open)
         used();
     return m_open;
+}
+
+// In a class on a server, the desk asks for the class's teacher password, which the server
+// checks; it is kept only while the desk is open.
+bool TeacherDesk::unlockClass()
+{
+    QString problem;
+    for (;;) {
+        bool typed = false;
+        const QString password = QInputDialog::getText(&m_window, tr("Insegnante"),
+            (problem.isEmpty() ? QString() : problem + "\n\n")
+                + tr("Scrivi la password dell'insegnante della classe."),
+            QLineEdit::Password, QString(), &typed);
+        if (!typed)
+            return false;
+        switch (m_session.session().signInTeacher(password.toStdString())) {
+        case TeacherSignIn::Right:
+            m_open = true;
+            if (m_close)
+                m_close->setEnabled(true);
+            used();
+            return true;
+        case TeacherSignIn::Wrong:
+            problem = tr("Password sbagliata.");
+            break;
+        case TeacherSignIn::Unreachable:
+            problem = tr("Il server della classe non risponde: riprova fra poco.");
+            break;
+        }
+    }
+}
+
+void TeacherDesk::joinClass()
+{
+    if (!unlock())
+        return;
+    bool typed = false;
+    const QString line = QInputDialog::getText(&m_window, tr("Collega alla classe"),
+        tr("Incolla la riga «classe: ...» che ha scritto quorvel-classe (senza «classe: »)."),
+        QLineEdit::Normal, QString(), &typed);
+    used();
+    if (!typed || line.trimmed().isEmpty())
+        return;
+    if (const std::optional<QString> problem = m_session.joinClass(line)) {
+        QMessageBox::warning(&m_window, tr("Collega alla classe"), *problem);
+        return;
+    }
+    close();
+    QMessageBox::information(&m_window, tr("Collega alla classe"),
+        tr("Questo computer ora gioca con la classe: i nomi, le collezioni e i quaderni sono "
+           "sul server della scuola."));
 }
 
 void TeacherDesk::chooseScheme()

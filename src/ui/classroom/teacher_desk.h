@@ -86,6 +86,7 @@ public:
     void classRules(); // "Regole della classe"
     void classProgress(); // "Progressi della classe"
     void pupils(); // "Alunni": renaming and deleting
+    void joinClass(); // "Collega alla classe...": this computer plays in a class on a server
 
     static constexpr int idleMinutes = 10;
     // How long the desk stays open unused (ten minutes; shorter only in the tests).
@@ -93,6 +94,7 @@ public:
 
 private:
     void used();
+    bool unlockClass();
 
     QWidget& m_window;
     Machine& m_machine;

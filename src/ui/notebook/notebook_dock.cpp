@@ -9,7 +9,7 @@
 
 #include "core/app/machine.h"
 #include "core/notebook/notebook_csv.h"
-#include "core/storage/file_replace.h"
+#include "platform/file_replace.h"
 #include "ui/app/common_words.h"
 #include "ui/modules/modules.h"
 #include "ui/notebook/notebook_panel.h"
@@ -205,8 +205,7 @@ void NotebookDock::setRevealGuard(NotebookPanel::RevealGuard guard)
 
 NotebookOwner NotebookDock::owner() const
 {
-    return { m_owner,
-        m_machine.ports().clock.today() };
+    return { m_owner, m_machine.ports().clock.today() };
 }
 
 void NotebookDock::exportCsv(const QString& path)

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include <string>
 #include <QString>
+#include <string>
 
 class QPrinter;
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/app/dates.h"
 #include "ui/pupils/collection_board.h"
+#include "core/app/dates.h"
 
 #include "core/collection/collection.h"
 #include "core/notebook/notebook_words.h"

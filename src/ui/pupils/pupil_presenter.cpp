@@ -5,10 +5,16 @@
 #include "ui/pupils/pupil_presenter.h"
 
 #include "core/collection/pupil_names.h"
+#include "platform/pin_hash.h"
 
 #include "core/app/machine.h"
-#include "core/collection/sqlite_store.h"
+#include "core/app/translation.h"
 #include "core/ports/ports.h"
+#include "language/class_link.h"
+#include "platform/pin_hash.h"
+#include "platform/sqlite/sqlite_store.h"
+
+#include <QCoreApplication>
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -30,6 +36,18 @@ std::optional<std::array<bool, Level::count>> rememberedLevels()
     return levels;
 }
 
+// This computer's database, or the class's server when a class is configured: its module
+// is loaded only then.
+PupilSession::StoreOpener storeOpener(std::optional<std::string> classUri)
+{
+    return [classUri]() -> std::unique_ptr<CollectionStore> {
+        const std::filesystem::path local(PupilPresenter::folder().toStdU16String());
+        if (classUri)
+            return openClassStore(*classUri, local, QCoreApplication::applicationDirPath());
+        return std::make_unique<SqliteStore>(local);
+    };
+}
+
 } // namespace
 
 PupilPresenter::PupilPresenter(
@@ -38,13 +56,14 @@ PupilPresenter::PupilPresenter(
     , m_machine(machine)
     , m_messages(messages)
     , m_ask(std::move(ask))
-    , m_session(machine, clock, [] {
-        return std::make_unique<SqliteStore>(std::filesystem::path(folder().toStdU16String()));
-    })
+    , m_session(machine, clock, sodiumPinHasher(), storeOpener(configuredClassUri()))
+    , m_inClass(configuredClassUri().has_value())
 {
     m_session.setRememberedLevels(rememberedLevels());
     m_retry.setInterval(retryMs);
     connect(&m_retry, &QTimer::timeout, this, &PupilPresenter::keepNotebook);
+    m_class.setInterval(classMs);
+    connect(&m_class, &QTimer::timeout, this, &PupilPresenter::followClass);
 }
 
 PupilPresenter::~PupilPresenter() = default;
@@ -82,8 +101,50 @@ bool PupilPresenter::open()
     if (!wasOpen) {
         rememberLevels();
         emit rulesChanged();
+        if (m_inClass) {
+            followClass();
+            m_class.start();
+        }
     }
     return true;
+}
+
+// What waits for the class's server is sent now and then; when the server stops answering,
+// and when it answers again, the status line says so.
+void PupilPresenter::followClass()
+{
+    m_session.sendWaiting();
+    const std::optional<ServerLink> link = m_session.serverLink();
+    if (!link || link->reachable == m_linked)
+        return;
+    if (!link->reachable)
+        emit classStatus(QString::fromStdString(
+            translate("Class", "classe non raggiungibile: le prove restano su questo computer")));
+    else if (m_linked.has_value())
+        emit classStatus(QString::fromStdString(translate("Class", "classe di nuovo collegata")));
+    m_linked = link->reachable;
+}
+
+std::optional<QString> PupilPresenter::joinClass(const QString& uri)
+{
+    const std::string line = uri.trimmed().toStdString();
+    try {
+        // The server answers the line, or says why not.
+        const std::optional<ServerLink> link = storeOpener(line)()->serverLink();
+        if (!link || !link->reachable)
+            return QString::fromStdString(
+                translate("Class", "la classe non risponde: il server non è raggiungibile"));
+    } catch (const StoreFault& fault) {
+        return QString::fromStdString(fault.what());
+    }
+    rememberClassUri(line);
+    m_retry.stop();
+    m_session.useStore(storeOpener(line));
+    m_inClass = true;
+    m_linked.reset();
+    emit playerChanged(player());
+    open();
+    return std::nullopt;
 }
 
 void PupilPresenter::rememberLevels()
@@ -167,6 +228,8 @@ void PupilPresenter::afterExperiment()
         emit cardOpened(QString::fromStdString(card->description), true);
     report();
     keepNotebook();
+    if (m_inClass)
+        followClass();
 }
 
 void PupilPresenter::afterReveal()

@@ -66,8 +66,16 @@ public:
     // The end of the program: one last try, and what could not be kept is said.
     void finish();
 
+    // Plays in the class of this line from now on (kept in the user's settings), after
+    // checking that its server answers; why not, if not.
+    std::optional<QString> joinClass(const QString& uri);
+    // Whether the store is a class's server.
+    bool inClass() const { return m_inClass; }
+
     // How long a waiting save waits before it is tried again.
     static constexpr int retryMs = 2000;
+    // How often what waits for the class's server is sent, and its link looked at.
+    static constexpr int classMs = 2000;
 
 signals:
     void playerChanged(const QString& name);
@@ -76,17 +84,23 @@ signals:
     void cardOpened(const QString& description, bool discovered);
     // Something to say in the notebook without stopping the game.
     void notice(const QString& text);
+    // The class's server stopped or started answering: the status line says so.
+    void classStatus(const QString& text);
 
 private:
     void show(const std::string& text);
     void report();
     void rememberLevels();
+    void followClass();
 
     Machine& m_machine;
     MessageBox& m_messages;
     Question m_ask;
     PupilSession m_session;
     QTimer m_retry;
+    QTimer m_class;
+    bool m_inClass = false;
+    std::optional<bool> m_linked;
 };
 
 } // namespace quorvel
