@@ -25,7 +25,9 @@ mv "$work/stage/usr" "$work/elsewhere"
 prefix="$work/elsewhere"
 
 # The modules in the program's own folder under the architecture's library folder.
-modules=$(cd "$prefix" && ls -d lib/*/quorvel lib/quorvel 2> /dev/null | head -n 1)
+modules=$(cd "$prefix" && ls -d lib/*/quorvel lib/quorvel 2> /dev/null)
+[ "$(echo "$modules" | wc -l)" = 1 ] || fail "the modules are in more than one folder: $modules"
+modules=$(echo "$modules" | head -n 1)
 for file in bin/quorvel bin/quorvel-console bin/quorvel-classe "$modules/quorvel_classe.so" \
     "$modules/quorvel_media.so" \
     "$modules/quorvel_documents.so" share/quorvel/rosso.gif share/quorvel/luce1.gif \
@@ -33,7 +35,8 @@ for file in bin/quorvel bin/quorvel-console bin/quorvel-classe "$modules/quorvel
     share/metainfo/org.quorvel.Quorvel.metainfo.xml share/icons/hicolor/scalable/apps/quorvel.svg \
     share/icons/hicolor/16x16/apps/quorvel.png share/icons/hicolor/256x256/apps/quorvel.png \
     share/man/man6/quorvel.6.gz share/man/man6/quorvel-console.6.gz \
-    share/man/en/man6/quorvel.6.gz share/man/en/man6/quorvel-console.6.gz \
+    share/man/man6/quorvel-classe.6.gz share/man/en/man6/quorvel.6.gz \
+    share/man/en/man6/quorvel-console.6.gz share/man/en/man6/quorvel-classe.6.gz \
     share/doc/quorvel/copyright share/doc/quorvel/changelog.gz \
     share/quorvel/translations/quorvel_en.qm; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
@@ -44,7 +47,8 @@ desktop-file-validate "$prefix/share/applications/org.quorvel.Quorvel.desktop" \
 appstreamcli validate --no-net --explain \
     "$prefix/share/metainfo/org.quorvel.Quorvel.metainfo.xml" > "$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log"; fail "the metainfo is not valid"; }
-for page in man6/quorvel man6/quorvel-console en/man6/quorvel en/man6/quorvel-console; do
+for page in man6/quorvel man6/quorvel-console man6/quorvel-classe en/man6/quorvel \
+    en/man6/quorvel-console en/man6/quorvel-classe; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/$page.6.gz" \
         2>&1 > /dev/null)
     [ -z "$warnings" ] || fail "the manual page $page: $warnings"
