@@ -18,11 +18,11 @@ using namespace quorvel;
 
 struct Quiet : Speaker, ClipPlayer, CharacterService, MessageBox
 {
-    void Beep(int, int) override { }
+    void beep(int, int) override { }
     void showOperation(int) override { }
-    void Play() override { }
-    void StopPlay() override { }
-    void GotoFrame(int) override { }
+    void playClip() override { }
+    void stopClip() override { }
+    void showFrame(int) override { }
     Narrator* load(const std::string&) override { return nullptr; }
     void show(const std::string&) override { }
 };

@@ -27,7 +27,7 @@ class SpeechCollector : public SilentNarrator
 {
 public:
     std::vector<std::string> texts;
-    void Speak(const std::string& text) override { texts.push_back(text); }
+    void speak(const std::string& text) override { texts.push_back(text); }
 };
 
 QByteArray wavHeader(qsizetype dataBytes, int rate)

@@ -29,17 +29,17 @@ public:
     {
     }
 
-    void Beep(int, int) override { }
+    void beep(int, int) override { }
 
     void showOperation(int) override { }
-    void Play() override { }
-    void StopPlay() override { }
-    void GotoFrame(int) override { }
+    void playClip() override { }
+    void stopClip() override { }
+    void showFrame(int) override { }
 
     Narrator* load(const std::string& id) override { return id == "merlin" ? this : nullptr; }
 
     // The narrator only speaks here: what it says becomes a line; the rest is silent.
-    void Speak(const std::string& text) override
+    void speak(const std::string& text) override
     {
         m_out << "narratore: " << withoutPauseTags(text) << '\n';
     }

@@ -38,7 +38,7 @@ protected:
 struct Listener : SilentNarrator
 {
     std::vector<std::string> speeches;
-    void Speak(const std::string& text) override { speeches.push_back(text); }
+    void speak(const std::string& text) override { speeches.push_back(text); }
 };
 
 // The pauses of a speech and where they stand: "P500 T P1000" for a pause, a text and a pause.

@@ -38,28 +38,28 @@ struct Recording
 struct FakeSpeaker : Speaker, Recording
 {
     using Recording::Recording;
-    void Beep(int frequency, int ms) override { record("Beep " + n(frequency) + " " + n(ms)); }
+    void beep(int frequency, int ms) override { record("Beep " + n(frequency) + " " + n(ms)); }
 };
 
 struct FakeClipPlayer : ClipPlayer, Recording
 {
     using Recording::Recording;
     void showOperation(int index) override { record("Clip " + n(index)); }
-    void Play() override { record("ClipPlay"); }
-    void StopPlay() override { record("StopPlay"); }
-    void GotoFrame(int frame) override { record("GotoFrame " + n(frame)); }
+    void playClip() override { record("ClipPlay"); }
+    void stopClip() override { record("StopPlay"); }
+    void showFrame(int frame) override { record("GotoFrame " + n(frame)); }
 };
 
 struct FakeNarrator : Narrator, Recording
 {
     using Recording::Recording;
-    void Show() override { record("Show"); }
-    void Hide() override { record("Hide"); }
-    void Speak(const std::string& text) override { record("Speak " + text); }
-    void Play(const std::string& name) override { record("Play " + name); }
-    void MoveTo(std::int16_t x, std::int16_t y) override { record("MoveTo " + n(x) + " " + n(y)); }
+    void appear() override { record("Show"); }
+    void disappear() override { record("Hide"); }
+    void speak(const std::string& text) override { record("Speak " + text); }
+    void playAnimation(const std::string& name) override { record("Play " + name); }
+    void moveTo(std::int16_t x, std::int16_t y) override { record("MoveTo " + n(x) + " " + n(y)); }
     void setTop(std::int16_t y) override { record("Top " + n(y)); }
-    void StopAll() override { record("StopAll"); }
+    void stopAll() override { record("StopAll"); }
     void setLanguage(const std::string& tag) override { record("Language " + tag); }
 };
 

@@ -28,7 +28,7 @@ namespace quorvel::soak {
 class SilentSpeaker : public Speaker
 {
 public:
-    void Beep(int, int) override { }
+    void beep(int, int) override { }
 };
 
 // Resident memory in MiB by the kernel's account of this process, -1 where it gives none.

@@ -82,7 +82,7 @@ TEST_F(Assistant, StageStartsBelowTheMenuBarAtTheFacesCornerAndScalesWithIt)
 
 TEST_F(Assistant, StepsAsideWhileADialogWaitsForAnAnswer)
 {
-    merlin.Show();
+    merlin.appear();
     merlin.advance(2000);
     ASSERT_TRUE(merlin.window().isVisible());
     for (const Qt::WindowModality modality : { Qt::ApplicationModal, Qt::WindowModal }) {
@@ -130,7 +130,7 @@ TEST_F(Assistant, AClickOnTheWizardStandingOnAKeyReachesTheKey)
 TEST_F(Assistant, CaptionsWriteOutWhatHeSaysUntilTurnedOff)
 {
     ASSERT_TRUE(form.captions()->isVisible()) << "on by default";
-    merlin.Speak("\\pau=500\\ciao a tutti\\pau=200\\");
+    merlin.speak("\\pau=500\\ciao a tutti\\pau=200\\");
     merlin.advance(499);
     EXPECT_EQ(form.captions()->text(), "");
     merlin.advance(1);
@@ -181,8 +181,8 @@ TEST_F(Assistant, SaltaIsOnlyThereWhileHeSpeaksAndEscEndsIt)
     EXPECT_FALSE(salta->isEnabled());
     press(Qt::Key_Escape);
     EXPECT_EQ(watch.seen, 1) << "while he is quiet Esc belongs to the window";
-    merlin.Speak("uno");
-    merlin.Speak("due");
+    merlin.speak("uno");
+    merlin.speak("due");
     EXPECT_TRUE(salta->isEnabled());
     press(Qt::Key_Escape);
     EXPECT_TRUE(merlin.queue().idle());

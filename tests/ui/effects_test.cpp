@@ -51,7 +51,7 @@ TEST(ClipPlayer, PlaysOnceStopsAndGoesToAFrameCountedFromOne)
     EXPECT_EQ(player.currentFrameNumber(), 0);
     EXPECT_TRUE(player.isRunning());
     ASSERT_TRUE(waitUntil([&] { return player.currentFrameNumber() >= 3; }, slack));
-    player.StopPlay();
+    player.stopClip();
     const int held = player.currentFrameNumber();
     waitUntil([] { return false; }, 250);
     EXPECT_EQ(player.currentFrameNumber(), held);
@@ -59,11 +59,11 @@ TEST(ClipPlayer, PlaysOnceStopsAndGoesToAFrameCountedFromOne)
     // A frame the clip does not have changes nothing.
     const int gotoCases[][2] = { { 5, 4 }, { 1, 0 }, { 16, 15 }, { 2, 1 }, { 17, 1 }, { 0, 1 } };
     for (const auto& [frame, shown] : gotoCases) {
-        player.GotoFrame(frame);
-        EXPECT_EQ(player.currentFrameNumber(), shown) << "GotoFrame(" << frame << ")";
+        player.showFrame(frame);
+        EXPECT_EQ(player.currentFrameNumber(), shown) << "showFrame(" << frame << ")";
         EXPECT_TRUE(player.isPaused());
     }
-    player.Play();
+    player.playClip();
     EXPECT_TRUE(player.isRunning());
     EXPECT_EQ(player.currentFrameNumber(), 1) << "plays on from the frame shown";
     ASSERT_TRUE(waitUntil([&] { return !player.isRunning(); }, 1280 + slack));
@@ -71,7 +71,7 @@ TEST(ClipPlayer, PlaysOnceStopsAndGoesToAFrameCountedFromOne)
     EXPECT_EQ(player.currentFrameNumber(), last);
     waitUntil([] { return false; }, 200);
     EXPECT_EQ(player.currentFrameNumber(), last) << "the clip must not loop";
-    player.Play();
+    player.playClip();
     EXPECT_TRUE(player.isRunning());
     EXPECT_EQ(player.currentFrameNumber(), 0) << "a finished clip starts over";
 }
@@ -85,7 +85,7 @@ TEST(ClipPlayer, DrawsTheFrameFittedAndCentred)
     player.setPalette(palette);
     player.resize(800, 281); // the 385x281 clip stands between two bands of background
     player.setMovie(assets + "grigio.gif");
-    player.StopPlay();
+    player.stopClip();
     const QRgb background = QColor(Qt::magenta).rgb();
     const QImage shown = player.grab().toImage();
     for (const int x : { 5, 200, 600, 795 })
@@ -102,7 +102,7 @@ TEST(ToneSpeaker, BeepReturnsWhenTheToneHasEnded)
         ToneSpeaker speaker(silent);
         QElapsedTimer clock;
         clock.start();
-        speaker.Beep(800, 100);
+        speaker.beep(800, 100);
         EXPECT_GE(clock.elapsed(), 100) << silent;
         EXPECT_LT(clock.elapsed(), 100 + slack) << silent;
     }

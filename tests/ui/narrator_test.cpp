@@ -82,7 +82,7 @@ protected:
     }
     static void showFully(MerlinNarrator& narrator)
     {
-        narrator.Show();
+        narrator.appear();
         narrator.advance(MerlinNarrator::fadeMs);
     }
 };
@@ -97,12 +97,12 @@ void settle(MerlinNarrator& narrator)
 TEST_F(Merlin, RequestsWaitTheirTurnButTopActsAtOnce)
 {
     merlin.setPosition(QPoint(100, 300));
-    merlin.MoveTo(300, 300);
+    merlin.moveTo(300, 300);
     EXPECT_EQ(merlin.position(), QPoint(300, 300)) << "nobody sees a hidden character travel";
-    merlin.Show();
-    merlin.Play("READ");
+    merlin.appear();
+    merlin.playAnimation("READ");
     merlin.setTop(100);
-    merlin.MoveTo(700, 500);
+    merlin.moveTo(700, 500);
     EXPECT_EQ(merlin.position(), QPoint(300, 100)) << "Top moves the top edge at once, x kept";
     EXPECT_EQ(started, Kinds({ Kind::MoveTo, Kind::Show }));
     merlin.advance(MerlinNarrator::fadeMs);
@@ -114,7 +114,7 @@ TEST_F(Merlin, RequestsWaitTheirTurnButTopActsAtOnce)
     merlin.advance(200);
     EXPECT_TRUE(merlin.position().x() > 300 && merlin.position().x() < 700) << "on its way";
     EXPECT_EQ(merlin.window().pos(), merlin.position());
-    merlin.Speak("eccomi");
+    merlin.speak("eccomi");
     for (int i = 0; i < 100 && started.back() != Kind::Speak; ++i)
         merlin.advance(100);
     EXPECT_EQ(merlin.position(), QPoint(700, 500)) << "where the scene took him";
@@ -125,15 +125,15 @@ TEST_F(Merlin, RequestsWaitTheirTurnButTopActsAtOnce)
 
 TEST_F(Merlin, ShowWhenShownAndHideWhenHiddenEndAtOnce)
 {
-    merlin.Hide();
+    merlin.disappear();
     EXPECT_TRUE(merlin.queue().idle());
     showFully(merlin);
     EXPECT_TRUE(merlin.window().isVisible());
-    merlin.Show();
-    merlin.Play("dance");
+    merlin.appear();
+    merlin.playAnimation("dance");
     EXPECT_TRUE(merlin.queue().idle());
     EXPECT_DOUBLE_EQ(merlin.opacity(), 1.0) << "no fade from nothing";
-    merlin.Hide();
+    merlin.disappear();
     merlin.advance(MerlinNarrator::fadeMs / 2);
     EXPECT_TRUE(merlin.window().isVisible());
     EXPECT_LT(merlin.opacity(), 1.0);
@@ -144,7 +144,7 @@ TEST_F(Merlin, ShowWhenShownAndHideWhenHiddenEndAtOnce)
 TEST_F(Merlin, SpeechPlaysItsSoundAndRevealsTheBalloonAsItIsSaid)
 {
     showFully(merlin);
-    merlin.Speak("\\pau=500\\ciao\\Pau=200\\");
+    merlin.speak("\\pau=500\\ciao\\Pau=200\\");
     EXPECT_TRUE(merlin.balloonText().isEmpty()) << "nothing shows before the sound is ready";
     voice.answer(voice.asked.rbegin()->first);
     EXPECT_EQ(sounds, std::vector<qsizetype>({ (500 + 1000 + 200) * 2 }));
@@ -154,7 +154,7 @@ TEST_F(Merlin, SpeechPlaysItsSoundAndRevealsTheBalloonAsItIsSaid)
     merlin.advance(1);
     EXPECT_EQ(merlin.balloonText(), "Ciao") << "the text comes with its first word";
     EXPECT_EQ(captions, QStringList({ "Ciao" }));
-    merlin.Hide();
+    merlin.disappear();
     merlin.advance(1199);
     EXPECT_TRUE(merlin.isShown()) << "a Hide waits for the speech before it";
     merlin.advance(1);
@@ -179,7 +179,7 @@ TEST_F(Merlin, BalloonAndCaptionWaitForTheFirstRealWord)
     for (const auto& [text, firstWordMs, shown] : cases) {
         SCOPED_TRACE(text);
         captions.clear();
-        merlin.Speak(text);
+        merlin.speak(text);
         voice.answer(voice.asked.rbegin()->first);
         if (firstWordMs > 0) {
             merlin.advance(firstWordMs - 1);
@@ -197,9 +197,9 @@ TEST_F(Merlin, BalloonAndCaptionWaitForTheFirstRealWord)
 TEST_F(Merlin, SoundIsAskedAFewTextsAheadAndPlayedOnItsTurn)
 {
     showFully(merlin);
-    merlin.Play("read");
+    merlin.playAnimation("read");
     for (int i = 0; i < 50; ++i)
-        merlin.Speak("testo " + std::to_string(i));
+        merlin.speak("testo " + std::to_string(i));
     EXPECT_EQ(voice.asked.size(), 3u) << "the next three texts only";
     voice.answer(1);
     EXPECT_TRUE(sounds.empty()) << "sound waits for the speech's turn";
@@ -219,8 +219,8 @@ TEST_F(Merlin, WithoutItsSoundASpeechIsPacedByItsWords)
         MerlinNarrator narrator(voicing == NoVoice ? nullptr : &silent, false);
         watch(narrator);
         showFully(narrator);
-        narrator.Speak("uno due\\pau=1000\\");
-        narrator.Play("read");
+        narrator.speak("uno due\\pau=1000\\");
+        narrator.playAnimation("read");
         if (voicing == AnswersWithoutData)
             silent.ready(silent.asked.begin()->first, Utterance {});
         narrator.advance(voicing == NeverAnswers ? MerlinNarrator::voiceWaitMs : 0);
@@ -255,7 +255,7 @@ TEST_F(Merlin, ScenesRunInIssueOrderAndShowTheWholeTextUntagged)
         Kinds({ Kind::Show, Kind::Play, Kind::Speak, Kind::MoveTo, Kind::Play, Kind::Speak,
             Kind::MoveTo, Kind::Play, Kind::Speak, Kind::Speak }));
     EXPECT_EQ(mute.position(), QPoint(0, 100)) << "the scene over, back at rest";
-    mute.Speak(speech::pressExperiment); // opens with a pause tag
+    mute.speak(speech::pressExperiment); // opens with a pause tag
     settle();
     EXPECT_EQ(mute.balloonText(), readableSpeech(speech::pressExperiment).c_str());
     sceneDaRicordare(mute);
@@ -305,7 +305,7 @@ TEST_F(Merlin, SkipEndsTheSpeechAndEmptiesTheQueue)
     EXPECT_EQ(busy, std::vector<bool>({ true, false }));
     EXPECT_TRUE(merlin.isShown()) << "he stays where he is";
     voice.answer(2); // the sound of a dropped text, too late
-    merlin.Speak("ancora");
+    merlin.speak("ancora");
     EXPECT_TRUE(merlin.isBusy());
     voice.answer(voice.asked.rbegin()->first);
     EXPECT_EQ(sounds.size(), 2u) << "the first text's and the new one's, not the dropped one's";
@@ -354,8 +354,8 @@ TEST_F(Merlin, StandsOnTheWindowsStageFollowsItAndHidesWithIt)
     stage.scale = 1.5;
     merlin.setStage(stage);
     showFully(merlin);
-    merlin.MoveTo(600, 250);
-    merlin.Speak("ciao"); // the scene goes on: he stays where it took him
+    merlin.moveTo(600, 250);
+    merlin.speak("ciao"); // the scene goes on: he stays where it took him
     merlin.advance(2000);
     EXPECT_EQ(merlin.window().geometry(), QRect(1200, 495, 195, 240));
     stage.origin += QPoint(-100, 40); // the window moved
@@ -386,9 +386,9 @@ TEST_F(Merlin, BalloonStandsAwayFromTheKeyHePointsAt)
         MerlinNarrator narrator(nullptr, false);
         narrator.setStage(wideDesktop());
         showFully(narrator);
-        narrator.MoveTo(700, 400);
-        narrator.Play(gesture);
-        narrator.Speak("cliccando su operazioni");
+        narrator.moveTo(700, 400);
+        narrator.playAnimation(gesture);
+        narrator.speak("cliccando su operazioni");
         settle(narrator);
         narrator.advance(0);
         ASSERT_TRUE(narrator.balloonShown());

@@ -60,16 +60,16 @@ void Machine::enterLevel(Level level, const Value& scheme)
     //: the status line; %1 is the level's number
     const std::string status
         = fill(translate("Machine", "E'attivo il livello %1"), { std::to_string(number) });
-    const int beep = levelBeeps[number - 1];
+    const int tone = levelBeeps[number - 1];
     if (number <= 3) {
         // Levels 1 to 3 speak without showing the wizard, after the status and the beep.
         setText(Control::Label15, status);
-        m_ports.speaker.Beep(beep, 100);
+        m_ports.speaker.beep(tone, 100);
         sceneLevelChosen(narrator(), level);
     } else {
         sceneLevelChosen(narrator(), level);
         setText(Control::Label15, status);
-        m_ports.speaker.Beep(beep, 100);
+        m_ports.speaker.beep(tone, 100);
     }
     clearInputs();
     beginNotebookPage();
@@ -118,8 +118,8 @@ void Machine::cmb_Click()
         s.setScheme(level, drawWhole(schemeCount(level)));
     }
 
-    m_ports.shock.GotoFrame(1);
-    m_ports.speaker.Beep(500, 100);
+    m_ports.shock.showFrame(1);
+    m_ports.speaker.beep(500, 100);
     beginNotebookPage();
 }
 
@@ -136,7 +136,7 @@ void Machine::ingr_Click()
         m_ports.shock.showOperation(op);
         followOperationCode(s, op);
     }
-    m_ports.speaker.Beep(700, 100);
+    m_ports.speaker.beep(700, 100);
     beginNotebookPage();
 }
 

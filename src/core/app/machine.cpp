@@ -48,8 +48,8 @@ void Machine::Form_Activate()
     s.opCode = Value::int16(clockOperation());
 
     m_ports.shock.showOperation(1); // the first operation's clip, whichever the clock chose
-    m_ports.shock.StopPlay();
-    m_ports.shock.GotoFrame(1);
+    m_ports.shock.stopClip();
+    m_ports.shock.showFrame(1);
 
     s.partOpCode = drawWhole(4);
     s.joinOpCode = drawWhole(4);
@@ -104,16 +104,16 @@ void Machine::canc2_Click()
 
 void Machine::exp_Click()
 {
-    m_ports.speaker.Beep(800, 100);
+    m_ports.speaker.beep(800, 100);
     setText(Control::Text1, text(Control::i1));
     setText(Control::Text2, text(Control::i2));
-    m_ports.shock.Play();
+    m_ports.shock.playClip();
     setText(Control::usc, "");
     if (m_state.activeLevel.isNone())
         m_ports.messages.show(translate("Machine", "Devi scegliere un livello!!"));
     try {
         runSelectedMechanism();
-        m_ports.shock.Play();
+        m_ports.shock.playClip();
         setText(Control::usc, m_state.resultValue.display(m_decimalSeparator));
     } catch (const MechanismFault&) {
         setText(Control::usc, "????");
@@ -269,13 +269,13 @@ int Machine::clockOperation() const
 
 void Machine::mostra_Click()
 {
-    narrator().Show();
+    narrator().appear();
     narrator().setTop(100);
 }
 
 void Machine::nascondi_Click()
 {
-    narrator().Hide();
+    narrator().disappear();
 }
 void Machine::controlli_Click()
 {

@@ -28,118 +28,118 @@ const char* const regularity = QV_TRANSLATE_NOOP(
 
 void sceneWelcome(Narrator& n)
 {
-    n.Show();
+    n.appear();
     n.setTop(100);
-    n.Speak(translate("Scenes", speech::welcome));
-    n.Play("gestureup");
+    n.speak(translate("Scenes", speech::welcome));
+    n.playAnimation("gestureup");
 }
 
 void sceneLevelChosen(Narrator& n, Level level)
 {
     if (level.number() <= 3) {
-        n.Speak(translate("Scenes", speech::enterValues));
-        n.Speak(translate("Scenes", speech::pressExperiment));
+        n.speak(translate("Scenes", speech::enterValues));
+        n.speak(translate("Scenes", speech::pressExperiment));
         return;
     }
-    n.Show();
+    n.appear();
     n.setTop(100);
-    n.Speak(translate("Scenes", speech::enterValues));
-    n.Play("getattention");
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes", speech::enterValues));
+    n.playAnimation("getattention");
+    n.speak(translate("Scenes",
         level.number() == 4 ? speech::varyingOutputsLevel4 : speech::varyingOutputsLevel5));
-    n.Speak(translate("Scenes", speech::regularity));
-    n.Speak(translate("Scenes", speech::pressExperiment));
+    n.speak(translate("Scenes", speech::regularity));
+    n.speak(translate("Scenes", speech::pressExperiment));
 }
 
 void sceneFirstOutput(Narrator& n)
 {
-    n.Show();
-    n.MoveTo(600, 250);
-    n.Play("DoMagic2");
-    n.Speak(translate("Scenes",
+    n.appear();
+    n.moveTo(600, 250);
+    n.playAnimation("DoMagic2");
+    n.speak(translate("Scenes",
         ".....\\Pau=500\\la macchina ha eseguito un calcolo con i numeri che hai "
         "inserito\\Pau=1000\\"));
-    n.Speak(translate("Scenes", ".... devi scoprire il tipo di calcolo eseguito.\\pau=1000\\"));
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes", ".... devi scoprire il tipo di calcolo eseguito.\\pau=1000\\"));
+    n.speak(translate("Scenes",
         "........ricorda la macchina esegue le stesse operazioni,finchè non si decide di "
         "cambiare\\Pau=1000\\"));
-    n.MoveTo(600, 400);
-    n.Play("GestureDown");
-    n.Speak(translate("Scenes",
+    n.moveTo(600, 400);
+    n.playAnimation("GestureDown");
+    n.speak(translate("Scenes",
         ".....\\Pau=2000\\...questo puo' essere fatto cliccando su cambia meccanismo di calcolo."));
-    n.MoveTo(500, 400);
-    n.Play("gestureleft");
-    n.Speak(translate("Scenes",
+    n.moveTo(500, 400);
+    n.playAnimation("gestureleft");
+    n.speak(translate("Scenes",
         "\\pau=2000\\.......in alcuni casi,per esempio in calcoli che usano le 4 operazioni,puoi "
         "cambiare meccanismo,cliccando su operazioni"));
-    n.Hide();
+    n.disappear();
 }
 
 void sceneControlli(Narrator& n)
 {
-    n.Show();
-    n.Play("read");
+    n.appear();
+    n.playAnimation("read");
     n.setTop(100);
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes",
         "\\pau=500\\.......I numeri vanno inseriti cliccando sui tastierini numerici\\pau=1000\\"));
-    n.MoveTo(400, 500);
-    n.Play("gestureup");
-    n.Speak(translate(
+    n.moveTo(400, 500);
+    n.playAnimation("gestureup");
+    n.speak(translate(
         "Scenes", ".....prima devi cancellare i vecchi input cliccando su canc\\pau=1000\\"));
-    n.MoveTo(850, 300);
-    n.Play("gestureright");
-    n.Speak(translate("Scenes", "per ottenere l'output clicca su esperimento\\Pau=1000\\"));
-    n.Speak(translate(
+    n.moveTo(850, 300);
+    n.playAnimation("gestureright");
+    n.speak(translate("Scenes", "per ottenere l'output clicca su esperimento\\Pau=1000\\"));
+    n.speak(translate(
         "Scenes", ".....ricorda di selezionare un livello dal menu' livello\\pau=2000\\"));
 }
 
 void sceneDaRicordare(Narrator& n)
 {
-    n.Show();
+    n.appear();
     n.setTop(100);
-    n.Play("read");
-    n.Speak(translate("Scenes",
+    n.playAnimation("read");
+    n.speak(translate("Scenes",
         "dunque.\\Pau=500\\La macchina che vedi,opera su valori numerici interi.\\Pau=500\\"
         "Esegue dei calcoli e fornisce un risultato intero.\\pau=2000\\ "));
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes",
         "Solo nel caso di divisione per 2 l'output puo' essere intero o semintero.\\pau=2000\\"));
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes",
         "\\Pau=500\\Il tuo compito è scoprire quante piu' cose possibili su di essa.\\pau=2000\\"));
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes",
         "\\pau=1000\\...ricorda di procedere senza fretta nei vari tentativi\\pau=2000\\"));
-    n.Speak(translate(
+    n.speak(translate(
         "Scenes", "\\pau=2000\\Buon Lavoro!\\Pau=500\\Apprendista scienziato.\\pau=550\\"));
-    n.Play("DoMagic1");
-    n.Hide();
+    n.playAnimation("DoMagic1");
+    n.disappear();
 }
 
 void sceneOpenedMechanism(Narrator& n, const std::string& name)
 {
-    n.Show();
+    n.appear();
     n.setTop(100);
-    n.Play("search");
+    n.playAnimation("search");
     //: %1 is the name the pupil gave the mechanism when saving it
-    n.Speak(fill(translate("Scenes",
+    n.speak(fill(translate("Scenes",
                      "...Bene,\\pau=500\\mai mollare...\\pau=1000\\stai operando con il meccanismo "
                      "che hai salvato con il nome...%1"),
         { name }));
-    n.Speak(translate("Scenes",
+    n.speak(translate("Scenes",
         "\\pau=1000\\ In questo caso devi inserire solo i valori numerici,senza scegliere il "
         "livello!\\pau=500\\ Cerca di scoprire nuove cose su di esso."));
-    n.Speak(translate("Scenes", "\\pau=1000\\Sei sulla strada giusta. Apprendista scienziato!"));
-    n.Hide();
+    n.speak(translate("Scenes", "\\pau=1000\\Sei sulla strada giusta. Apprendista scienziato!"));
+    n.disappear();
 }
 
 // A discovery is a moment: he stops whatever he was saying to congratulate the pupil.
 void sceneDiscovery(Narrator& n)
 {
-    n.StopAll();
-    n.Show();
-    n.Play("congratulate");
-    n.Speak(translate("Scenes",
+    n.stopAll();
+    n.appear();
+    n.playAnimation("congratulate");
+    n.speak(translate("Scenes",
         "Complimenti! Hai scoperto la regola della macchina.\\pau=500\\ È un vero lavoro da "
         "scienziati!"));
-    n.Hide();
+    n.disappear();
 }
 
 std::string withoutPauseTags(const std::string& text)

@@ -40,13 +40,13 @@ std::string withoutPauseTags(const std::string& text);
 class SilentNarrator : public Narrator
 {
 public:
-    void Show() override { }
-    void Hide() override { }
-    void Speak(const std::string&) override { }
-    void Play(const std::string&) override { }
-    void MoveTo(std::int16_t, std::int16_t) override { }
+    void appear() override { }
+    void disappear() override { }
+    void speak(const std::string&) override { }
+    void playAnimation(const std::string&) override { }
+    void moveTo(std::int16_t, std::int16_t) override { }
     void setTop(std::int16_t) override { }
-    void StopAll() override { }
+    void stopAll() override { }
     void setLanguage(const std::string&) override { }
 };
 

@@ -20,7 +20,7 @@ class Speaker
 public:
     virtual ~Speaker() = default;
     // Sounds a tone and returns when it has ended.
-    virtual void Beep(int frequency, int milliseconds) = 0;
+    virtual void beep(int frequency, int milliseconds) = 0;
 };
 
 // The clip player on the machine's face (`shock`): it shows the operation drawn, by its index
@@ -30,25 +30,25 @@ class ClipPlayer
 public:
     virtual ~ClipPlayer() = default;
     virtual void showOperation(int index) = 0; // loads its clip, shows frame 1, starts
-    virtual void Play() = 0; // plays on from the frame shown
-    virtual void StopPlay() = 0; // stops at the frame shown
-    virtual void GotoFrame(int frame) = 0; // frames count from 1
+    virtual void playClip() = 0; // plays on from the frame shown
+    virtual void stopClip() = 0; // stops at the frame shown
+    virtual void showFrame(int frame) = 0; // frames count from 1
 };
 
-// The narrator character. Every request returns at once; Show, Hide, Speak, Play and MoveTo
-// queue and are carried out in order, setTop acts at once.
+// The narrator character. Every request returns at once; appear, disappear, speak,
+// playAnimation and moveTo queue and are carried out in order, setTop acts at once.
 class Narrator
 {
 public:
     virtual ~Narrator() = default;
-    virtual void Show() = 0;
-    virtual void Hide() = 0;
-    virtual void Speak(const std::string& text) = 0;
-    virtual void Play(const std::string& animation) = 0;
-    virtual void MoveTo(std::int16_t x, std::int16_t y) = 0;
+    virtual void appear() = 0;
+    virtual void disappear() = 0;
+    virtual void speak(const std::string& text) = 0;
+    virtual void playAnimation(const std::string& animation) = 0;
+    virtual void moveTo(std::int16_t x, std::int16_t y) = 0;
     virtual void setTop(std::int16_t y) = 0;
     // Ends what he is doing, a sentence included, and drops every request still waiting.
-    virtual void StopAll() = 0;
+    virtual void stopAll() = 0;
     // The language he speaks, as a tag: "it", "en". His balloon's font is the window's choice.
     virtual void setLanguage(const std::string& tag) = 0;
 };

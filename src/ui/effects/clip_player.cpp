@@ -43,7 +43,7 @@ void ClipPlayerWidget::setMovie(const QString& fileName)
     update();
 }
 
-void ClipPlayerWidget::Play()
+void ClipPlayerWidget::playClip()
 {
     if (!m_movie.isValid())
         return;
@@ -54,13 +54,13 @@ void ClipPlayerWidget::Play()
         m_movie.start();
 }
 
-void ClipPlayerWidget::StopPlay()
+void ClipPlayerWidget::stopClip()
 {
     if (m_movie.state() == QMovie::Running)
         m_movie.setPaused(true);
 }
 
-void ClipPlayerWidget::GotoFrame(int frame)
+void ClipPlayerWidget::showFrame(int frame)
 {
     const int count = m_movie.frameCount();
     if (!m_movie.isValid() || frame < 1 || (count > 0 && frame > count))

@@ -27,9 +27,9 @@ public:
     void showOperation(int index) override;
     // Loads a clip, shows its first frame and starts it.
     void setMovie(const QString& fileName);
-    void Play() override;
-    void StopPlay() override;
-    void GotoFrame(int frame) override;
+    void playClip() override;
+    void stopClip() override;
+    void showFrame(int frame) override;
 
     // Read back by the tests; the machine itself never asks.
     bool hasClip() const { return m_movie.isValid(); }

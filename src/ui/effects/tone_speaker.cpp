@@ -50,7 +50,7 @@ ToneSpeaker::ToneSpeaker(bool silent)
 {
 }
 
-void ToneSpeaker::Beep(int frequency, int milliseconds)
+void ToneSpeaker::beep(int frequency, int milliseconds)
 {
     if (milliseconds <= 0)
         return;

@@ -27,7 +27,7 @@ public:
     // Returns when the tone has ended. The window keeps painting and its timers keep ticking
     // meanwhile, but clicks and keys wait: a second key pressed during a tone must not start
     // its handler inside the first one's.
-    void Beep(int frequency, int milliseconds) override;
+    void beep(int frequency, int milliseconds) override;
 
 private:
     AudioOutput m_output;

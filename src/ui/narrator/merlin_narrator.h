@@ -44,14 +44,14 @@ public:
     MerlinNarrator(Voice* voice, bool realTime, QObject* parent = nullptr);
     ~MerlinNarrator() override;
 
-    void Show() override;
-    void Hide() override;
-    void Speak(const std::string& text) override;
-    void Play(const std::string& animation) override;
-    void MoveTo(std::int16_t x, std::int16_t y) override;
+    void appear() override;
+    void disappear() override;
+    void speak(const std::string& text) override;
+    void playAnimation(const std::string& animation) override;
+    void moveTo(std::int16_t x, std::int16_t y) override;
     void setTop(std::int16_t y) override;
     void setLanguage(const std::string& tag) override { m_language = tag; }
-    void StopAll() override { skip(); }
+    void stopAll() override { skip(); }
 
     // Where the character stands before any request places it (scene pixels, top-left), and
     // where he goes back to after each scene and after "Salta": his place at rest.

@@ -23,29 +23,29 @@ NarratorRequest request(NarratorRequest::Kind kind, std::string text = {})
 
 } // namespace
 
-void MerlinNarrator::Show()
+void MerlinNarrator::appear()
 {
     enqueue(request(NarratorRequest::Kind::Show));
 }
 
-void MerlinNarrator::Hide()
+void MerlinNarrator::disappear()
 {
     enqueue(request(NarratorRequest::Kind::Hide));
 }
 
-void MerlinNarrator::Speak(const std::string& text)
+void MerlinNarrator::speak(const std::string& text)
 {
     NarratorRequest speech = request(NarratorRequest::Kind::Speak, text);
     speech.ticket = m_nextTicket++;
     enqueue(std::move(speech));
 }
 
-void MerlinNarrator::Play(const std::string& animation)
+void MerlinNarrator::playAnimation(const std::string& animation)
 {
     enqueue(request(NarratorRequest::Kind::Play, animation));
 }
 
-void MerlinNarrator::MoveTo(std::int16_t x, std::int16_t y)
+void MerlinNarrator::moveTo(std::int16_t x, std::int16_t y)
 {
     NarratorRequest move = request(NarratorRequest::Kind::MoveTo);
     move.x = x;
