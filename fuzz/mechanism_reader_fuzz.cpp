@@ -75,7 +75,7 @@ std::vector<std::pair<std::string, std::string>> inputsFor(std::string_view byte
 void runExperiments(const MechanismRecord& record, std::string_view bytes)
 {
     testing::Rig rig;
-    rig.machine.Form_Activate();
+    rig.machine.start();
     rig.s().loadedFromFile = true;
     restoreMechanism(rig.s(), record);
     for (const auto& [first, second] : inputsFor(bytes))

@@ -36,13 +36,13 @@ struct Bench
 
     Bench(int level, int scheme, const std::string& first, const std::string& second)
     {
-        machine.Form_Activate();
-        machine.ingr_Click();
+        machine.start();
+        machine.changeOperation();
         MachineState& s = machine.writableState();
         s.activeLevel = Level::number(level);
         s.setScheme(s.activeLevel, Value::int16(scheme));
-        machine.Label3_Click();
-        machine.canc2_Click();
+        machine.clearFirstInput();
+        machine.clearSecondInput();
         machine.typeDigits(Keypad::First, first);
         machine.typeDigits(Keypad::Second, second);
     }
@@ -53,7 +53,7 @@ void experiment(
 {
     Bench bench(level, scheme, first, second);
     for (auto _ : state) {
-        bench.machine.exp_Click();
+        bench.machine.runExperiment();
         benchmark::DoNotOptimize(bench.machine.text(Control::usc));
     }
 }

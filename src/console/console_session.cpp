@@ -106,7 +106,7 @@ ConsoleSession::~ConsoleSession() = default;
 
 void ConsoleSession::run(std::istream& in)
 {
-    m_machine->Form_Activate();
+    m_machine->start();
     std::string line;
     while (std::getline(in, line)) {
         if (!execute(line))
@@ -150,18 +150,18 @@ bool ConsoleSession::runCommand(const CommandLine& c)
     if (c.word == "livello" && !c.extra) {
         chooseLevel(c.argument);
     } else if (c.word == "cambia" && bare) {
-        m.cmb_Click();
+        m.changeMechanism();
         printOutput();
     } else if (c.word == "operazioni" && bare) {
-        m.ingr_Click();
+        m.changeOperation();
     } else if ((c.word == "primo" || c.word == "secondo") && !c.extra) {
         typeDigits(c.word, c.argument);
     } else if (c.word == "cancella" && !c.extra && c.argument == "primo") {
-        m.Label3_Click();
+        m.clearFirstInput();
     } else if (c.word == "cancella" && !c.extra && c.argument == "secondo") {
-        m.canc2_Click();
+        m.clearSecondInput();
     } else if (c.word == "esperimento" && bare) {
-        m.exp_Click();
+        m.runExperiment();
         printOutput();
         m_notebook->printOutcome();
         m_collection->afterExperiment();
@@ -187,7 +187,7 @@ void ConsoleSession::chooseLevel(const std::string& argument)
 {
     if (argument.size() == 1 && argument[0] >= '1' && argument[0] <= '5') {
         if (m_collection->allowsLevel(argument[0] - '0'))
-            m_machine->livelloClick(argument[0] - '0');
+            m_machine->chooseLevel(argument[0] - '0');
     } else if (argument.empty()) {
         //: "livello" is the command word and stays as it is
         error(translate("Console", "livello vuole un numero da 1 a 5"));

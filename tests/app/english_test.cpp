@@ -99,12 +99,12 @@ TEST_F(English, StatusLinesNameTheLevelOrTheOpenedMechanism)
         std::string status;
     };
     const Case cases[] = {
-        { [](Rig& r) { r.machine.livelloClick(3); }, "You are on level 3" },
-        { [](Rig& r) { r.machine.livelloClick(5); }, "You are on level 5" },
-        { [](Rig& r) { r.machine.cmb_Click(); }, "No level chosen yet" },
+        { [](Rig& r) { r.machine.chooseLevel(3); }, "You are on level 3" },
+        { [](Rig& r) { r.machine.chooseLevel(5); }, "You are on level 5" },
+        { [](Rig& r) { r.machine.changeMechanism(); }, "No level chosen yet" },
         { [](Rig& r) {
              r.use(2, 1);
-             r.machine.cmb_Click();
+             r.machine.changeMechanism();
          },
             "New mechanism, level 2" },
     };

@@ -34,7 +34,7 @@ TEST(Activation, FillsTheConstantsGridStopsTheRedClipAndWelcomes)
     for (int k = 0; k < 16; ++k)
         rig.random.draws.push_back(ScriptedRandom::forWhole(k % 9 + 1, 9));
     rig.random.draws.insert(rig.random.draws.end(), { 0.3f, 0.6f }); // partOpCode, joinOpCode
-    rig.machine.Form_Activate();
+    rig.machine.start();
     for (int i = 0; i <= 4; ++i)
         for (int j = 0; j <= 4; ++j)
             EXPECT_EQ(rig.s().paramGrid[i][j], i && j ? ((i - 1) * 4 + j - 1) % 9 + 1 : 0);
@@ -52,7 +52,7 @@ TEST(Activation, TakesTheStartingOperationFromTheClocksLastDigit)
     for (int digit = 0; digit <= 9; ++digit) {
         Rig rig;
         rig.clock.digit = digit;
-        rig.machine.Form_Activate();
+        rig.machine.start();
         EXPECT_EQ(rig.s().opCode.number(), operations[digit]) << "digit " << digit;
     }
 }
@@ -61,8 +61,8 @@ TEST(Activation, WithoutTheCharacterTheMachineGoesOnSilently)
 {
     Rig rig;
     rig.characters.available = false;
-    rig.machine.Form_Activate();
-    rig.machine.livello4_Click();
+    rig.machine.start();
+    rig.machine.chooseLevel(4);
     EXPECT_FALSE(rig.machine.narratorLoaded());
     EXPECT_EQ(rig.log(), (Log { "Clip 1", "StopPlay", "GotoFrame 1", "Beep 650 100" }));
 }
@@ -70,13 +70,13 @@ TEST(Activation, WithoutTheCharacterTheMachineGoesOnSilently)
 TEST(Experiment, ReadsKeypadsAndPlaysTheClipAroundTheOutput)
 {
     Rig rig;
-    rig.machine.keypadClick(Keypad::First, 1);
-    rig.machine.keypadClick(Keypad::First, 2);
-    rig.machine.keypadClick(Keypad::Second, 0);
+    rig.machine.pressDigit(Keypad::First, 1);
+    rig.machine.pressDigit(Keypad::First, 2);
+    rig.machine.pressDigit(Keypad::Second, 0);
     EXPECT_EQ(face(rig.machine), "|in12|in0|out"); // digits follow what the display shows
-    rig.machine.Label3_Click();
+    rig.machine.clearFirstInput();
     EXPECT_EQ(face(rig.machine), "||in0|out");
-    rig.machine.canc2_Click();
+    rig.machine.clearSecondInput();
     EXPECT_EQ(face(rig.machine), "|||out");
     EXPECT_EQ(rig.experiment("12", "3"), "");
     rig.use(1, 1);
@@ -110,20 +110,18 @@ TEST(Keypad, EraseLastDigitTakesOffOneDigitAndLeavesTheWordIn)
 
 TEST(LevelCommand, ShowsTheLevelBeepsSpeaksAndClearsTheInputs)
 {
-    void (Machine::*const commands[])() = { &Machine::livello1_Click, &Machine::livello2_Click,
-        &Machine::livello3_Click, &Machine::livello4_Click, &Machine::livello5_Click };
     const int schemes[] = { 7, 16, 20, 20, 18 };
     const std::string t1 = std::string("Speak ") + speech::enterValues;
     const std::string t2 = std::string("Speak ") + speech::pressExperiment;
     for (int level = 1; level <= 5; ++level) {
         SCOPED_TRACE(level);
         Rig rig;
-        rig.machine.Form_Activate(); // loads the narrator
+        rig.machine.start(); // loads the narrator
         rig.machine.setText(Control::i1, "12");
         rig.machine.setText(Control::i2, "3");
         rig.log().clear();
         rig.random.draws = { top };
-        (rig.machine.*commands[level - 1])();
+        rig.machine.chooseLevel(level);
         const std::string beep = "Beep " + std::to_string(450 + 50 * level) + " 100";
         Log expected = { beep, t1, t2 };
         if (level >= 4)
@@ -136,10 +134,10 @@ TEST(LevelCommand, ShowsTheLevelBeepsSpeaksAndClearsTheInputs)
         EXPECT_EQ(rig.s().activeLevel.number(), level);
         EXPECT_EQ(rig.s().activeScheme().number(), schemes[level - 1]); // the top of the range
         rig.random.draws = { 0.0f };
-        rig.machine.livelloClick(level);
+        rig.machine.chooseLevel(level);
         EXPECT_EQ(rig.s().activeScheme().number(), 1);
         EXPECT_EQ(rig.random.reseeds, 18 + 2);
-        rig.machine.livelloClick(level + 5); // no level: nothing happens
+        rig.machine.chooseLevel(level + 5); // no level: nothing happens
         EXPECT_EQ(rig.s().activeLevel.number(), level);
     }
 }
@@ -159,7 +157,7 @@ TEST(ChangeMechanism, DrawsTwoDifferentConstantsNeverZero)
         Rig rig;
         rig.clock.digit = digit;
         rig.random.draws = { draw };
-        rig.machine.cmb_Click();
+        rig.machine.changeMechanism();
         EXPECT_EQ(rig.s().c1(), c1) << digit << ", " << draw;
         EXPECT_EQ(rig.s().c2(), c2) << digit << ", " << draw;
     }
@@ -168,7 +166,7 @@ TEST(ChangeMechanism, DrawsTwoDifferentConstantsNeverZero)
             Rig rig;
             rig.clock.digit = digit;
             rig.random.draws = { static_cast<float>(k) / 60 };
-            rig.machine.cmb_Click();
+            rig.machine.changeMechanism();
             EXPECT_NE(rig.s().c1(), rig.s().c2()) << digit << ", " << k;
             EXPECT_TRUE(rig.s().c1() >= 1 && rig.s().c1() <= 9) << digit << ", " << k;
         }
@@ -178,8 +176,8 @@ TEST(ChangeMechanism, DrawsTwoDifferentConstantsNeverZero)
 TEST(ChangeMechanism, ClearsOutputResetsCountsRedrawsSchemes)
 {
     Rig rig;
-    rig.machine.Form_Activate();
-    rig.machine.livello3_Click();
+    rig.machine.start();
+    rig.machine.chooseLevel(3);
     EXPECT_NE(rig.experiment("12", "3"), "");
     MachineState& s = rig.s();
     s.experimentCount = s.secondOpCount = s.calc31Count = Value::int16(5);
@@ -189,7 +187,7 @@ TEST(ChangeMechanism, ClearsOutputResetsCountsRedrawsSchemes)
         ScriptedRandom::forWhole(4, 20), ScriptedRandom::forWhole(5, 20),
         ScriptedRandom::forWhole(6, 18) };
     const int reseeds = rig.random.reseeds;
-    rig.machine.cmb_Click();
+    rig.machine.changeMechanism();
     EXPECT_EQ(rig.log(), (Log { "GotoFrame 1", "Beep 500 100" }));
     EXPECT_EQ(face(rig.machine), "E' attivo il  livello3|12|3|");
     for (int level = 1; level <= 5; ++level)
@@ -200,7 +198,7 @@ TEST(ChangeMechanism, ClearsOutputResetsCountsRedrawsSchemes)
     EXPECT_FALSE(s.loadedFromFile);
 
     Rig none;
-    none.machine.cmb_Click();
+    none.machine.changeMechanism();
     EXPECT_EQ(none.machine.text(Control::Label15), "E' attivo il  ");
 }
 
@@ -213,7 +211,7 @@ TEST(Operations, DrawTheCodesAndShowTheOperationsClip)
         Rig rig;
         rig.s().loadedFromFile = true;
         rig.random.draws = { ScriptedRandom::forWhole(k, 4), 0.3f, 0.9f };
-        rig.machine.ingr_Click();
+        rig.machine.changeOperation();
         EXPECT_EQ(rig.log(), (Log { "Clip " + std::to_string(k), "Beep 700 100" }));
         EXPECT_EQ(rig.s().opCode.number(), k);
         EXPECT_EQ(rig.s().partOpCode.number() * 10 + rig.s().joinOpCode.number(), 24);
@@ -234,10 +232,10 @@ TEST(Lights, AlternateBetweenTwoPhases)
 TEST(FirstOutput, PlaysOnceWithALevelThenStopsCounting)
 {
     Rig rig;
-    rig.machine.Form_Activate();
+    rig.machine.start();
     rig.experiment("12", "3"); // no level: the changes of the output do not count
     EXPECT_EQ(rig.s().outputChangeCount, 0);
-    rig.machine.livello1_Click();
+    rig.machine.chooseLevel(1);
     rig.log().clear();
     rig.experiment("12", "3");
     Recorder expected;

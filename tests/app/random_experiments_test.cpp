@@ -130,18 +130,18 @@ TEST(RandomExperiments, EveryOutputIsAFaultOrTheNumberItShouldBe)
 {
     std::mt19937_64 g(20261206);
     SeededRig rig(7);
-    rig.machine.Form_Activate();
+    rig.machine.start();
     const std::regex displayForm("-?[0-9]+(\\.[0-9]+)?(E[-+][0-9]+)?");
     const char* count = std::getenv("QUORVEL_RANDOM_EXPERIMENTS");
     const int total = count ? std::atoi(count) : 1000000;
     int checked = 0;
     for (int i = 0; i < total; ++i) {
         if (i % 50 == 0)
-            rig.machine.livelloClick(1 + static_cast<int>(g() % 5));
+            rig.machine.chooseLevel(1 + static_cast<int>(g() % 5));
         if (g() % 40 == 0)
-            rig.machine.cmb_Click();
+            rig.machine.changeMechanism();
         if (g() % 40 == 0)
-            rig.machine.ingr_Click();
+            rig.machine.changeOperation();
         const std::string first = randomInput(g), second = randomInput(g);
         const CatalogueEntry* entry = selectMechanism(rig.s());
         const Mechanism mech = entry ? entry->run : nullptr;

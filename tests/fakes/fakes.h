@@ -164,7 +164,7 @@ template <typename Random> struct BasicRig
     {
         machine.setText(Control::i1, first);
         machine.setText(Control::i2, second);
-        machine.exp_Click();
+        machine.runExperiment();
         return machine.text(Control::usc);
     }
 

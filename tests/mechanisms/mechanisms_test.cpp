@@ -311,10 +311,10 @@ TEST(OperationChoice, KeepsCalc03OperationsUntilSchemeChanges)
     EXPECT_EQ(rig.experiment("12", "3"), "13"); // (12 + 3) − 2
     rig.s().opCode = Value::int16(3);
     rig.clock.digit = 3;
-    rig.machine.livello2_Click(); // a level command keeps the counts
+    rig.machine.chooseLevel(2); // a level command keeps the counts
     useMechanism(rig, 3);
     EXPECT_EQ(rig.experiment("12", "3"), "13");
-    rig.machine.cmb_Click(); // a new scheme counts again
+    rig.machine.changeMechanism(); // a new scheme counts again
     useMechanism(rig, 3);
     rig.setConstants(0, 2);
     EXPECT_EQ(rig.experiment("12", "3"), "72"); // (12 × 3) × 2
@@ -331,7 +331,7 @@ TEST(OperationChoice, Calc31AndCalc43ChooseOnlyAtFirstRun)
     rig.random.draws = { q(3), hi };
     EXPECT_EQ(rig.experiment("10", "3"), "11"); // |(3 − 4) − 10|
 
-    rig.machine.cmb_Click(); // resets experimentCount only
+    rig.machine.changeMechanism(); // resets experimentCount only
     rig.setConstants(3, 4);
     rig.s().opCode = Value::int16(3);
     useMechanism(rig, 31);
@@ -352,8 +352,8 @@ TEST(VaryingOutput, Calc42DrawsItsChainOnceEvenAfterAFault)
     rig.random.draws = { q(2), q(2), q(1) };
     EXPECT_EQ(rig.experiment("12", "4000"), "????");
     EXPECT_EQ(rig.experiment("12", "7"), "99"); // 36 + 63
-    rig.machine.cmb_Click();
-    rig.machine.livello5_Click();
+    rig.machine.changeMechanism();
+    rig.machine.chooseLevel(5);
     useMechanism(rig, 42);
     rig.setConstants(3, 9);
     rig.random.draws = { q(1), q(1), q(1) };

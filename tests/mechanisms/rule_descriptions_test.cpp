@@ -176,7 +176,7 @@ TEST(RuleDescriptions, TellTheOperationTheNextExperimentUsesOverManyRuns)
     }
     std::mt19937 g(25);
     SeededRig rig(25);
-    rig.machine.Form_Activate();
+    rig.machine.start();
     rig.use(1, 1);
     Formulas formulas;
     const double inputs[] = { 0, 1, 2, 3, 7, 12, 30, 181, 40000 };
@@ -185,11 +185,11 @@ TEST(RuleDescriptions, TellTheOperationTheNextExperimentUsesOverManyRuns)
         rig.clock.digit = static_cast<int>(g() % 10);
         const unsigned action = g() % 12;
         if (action == 0)
-            rig.machine.ingr_Click();
+            rig.machine.changeOperation();
         if (action == 1)
-            rig.machine.cmb_Click();
+            rig.machine.changeMechanism();
         if (action == 2)
-            rig.machine.livelloClick(1 + static_cast<int>(g() % 5));
+            rig.machine.chooseLevel(1 + static_cast<int>(g() % 5));
         if (action <= 4) {
             const auto [level, scheme] = driven[g() % driven.size()];
             rig.use(level, scheme);
@@ -252,8 +252,8 @@ TEST(RuleDescriptions, TellNoSecondOperationBeforeItIsDrawn)
         for (int askedAt = 0; askedAt <= 9; ++askedAt) {
             for (int runAt : { 1, 3, 4, 9 }) {
                 Rig rig;
-                rig.machine.Form_Activate();
-                rig.machine.livelloClick(2);
+                rig.machine.start();
+                rig.machine.chooseLevel(2);
                 rig.use(2, scheme);
                 rig.machine.beginNotebookPage();
                 rig.clock.digit = askedAt;
@@ -288,7 +288,7 @@ TEST(RuleDescriptions, TellNoSecondOperationBeforeItIsDrawn)
 TEST(RuleDescriptions, AMechanismSavedBeforeItsFirstExperimentDrawsItThenAndSaysSo)
 {
     Rig saving;
-    saving.machine.Form_Activate();
+    saving.machine.start();
     saving.use(2, 10);
     saving.setConstants(3, 5);
     saving.s().opCode = Value::int16(1);
@@ -298,7 +298,7 @@ TEST(RuleDescriptions, AMechanismSavedBeforeItsFirstExperimentDrawsItThenAndSays
             + ",0,10");
 
     Rig opening;
-    opening.machine.Form_Activate();
+    opening.machine.start();
     opening.use(2, 10); // it had run calc03 already, with another operation drawn
     opening.clock.digit = 9; // "/"
     opening.experiment("20", "5");

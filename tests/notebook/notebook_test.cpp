@@ -174,7 +174,7 @@ namespace {
 TEST(MachineNotebook, TurnsThePageWheneverTheMechanismMayChange)
 {
     Rig rig;
-    rig.machine.Form_Activate();
+    rig.machine.start();
     rig.experiment("1", "2"); // no level: nothing to write on
     EXPECT_EQ(rig.machine.notebook().currentPage(), nullptr);
     const auto pageAfter = [&](auto command) {
@@ -182,11 +182,11 @@ TEST(MachineNotebook, TurnsThePageWheneverTheMechanismMayChange)
         rig.experiment("12", "5");
         return rig.machine.notebook().pages().size();
     };
-    EXPECT_EQ(pageAfter([&] { rig.machine.livelloClick(3); }), 1u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.chooseLevel(3); }), 1u);
     EXPECT_EQ(pageAfter([&] {}), 1u);
-    EXPECT_EQ(pageAfter([&] { rig.machine.ingr_Click(); }), 2u);
-    EXPECT_EQ(pageAfter([&] { rig.machine.cmb_Click(); }), 3u);
-    EXPECT_EQ(pageAfter([&] { rig.machine.livelloClick(5); }), 4u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.changeOperation(); }), 2u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.changeMechanism(); }), 3u);
+    EXPECT_EQ(pageAfter([&] { rig.machine.chooseLevel(5); }), 4u);
     const Page& page = *rig.machine.notebook().currentPage();
     EXPECT_EQ(page.level, Level::number(5));
     ASSERT_EQ(page.trials.size(), 1u);
@@ -197,7 +197,7 @@ TEST(MachineNotebook, TurnsThePageWheneverTheMechanismMayChange)
 TEST(MachineNotebook, TheWizardCongratulatesOnTheDiscovery)
 {
     Rig rig;
-    rig.machine.Form_Activate();
+    rig.machine.start();
     rig.use(2, 5); // calc24: the larger number
     rig.machine.beginNotebookPage();
     for (const auto& [a, b] : { std::pair { "3", "9" }, { "8", "2" }, { "4", "4" } }) {

@@ -53,7 +53,7 @@ protected:
     MechanismCommands()
     {
         fs::create_directories(folder);
-        rig.machine.Form_Activate(); // loads the narrator
+        rig.machine.start(); // loads the narrator
         rig.log().clear();
     }
     ~MechanismCommands() override { fs::remove_all(folder); }

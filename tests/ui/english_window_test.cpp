@@ -179,7 +179,7 @@ TEST_F(EnglishWindow, EveryMenuKeepsALetterOfItsOwn)
 TEST_F(EnglishWindow, TheLongKeyAndThePanelsLinesFit)
 {
     showWithFace();
-    form.informazioni_Click();
+    form.showInfoPanel();
     const double scale = control<KeyLabel>("cmb")->height() / 25.0;
     EXPECT_GE(control<KeyLabel>("cmb")->fittedCaption().pixelSize, 12 * scale - 1);
     for (const char* key : { "exp", "ingr", "Label3" })

@@ -56,7 +56,7 @@ protected:
 
 TEST_F(Face, EverythingLiesInsideTheWindowAtEverySize)
 {
-    form.informazioni_Click();
+    form.showInfoPanel();
     for (const QSize size : faceSizes) {
         SCOPED_TRACE(QString("%1x%2").arg(size.width()).arg(size.height()).toStdString());
         showWithFace(size);
@@ -209,7 +209,7 @@ TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
 
 TEST_F(Face, InformationPanelShowsItsLinesWholeTheVersionAndTheLicence)
 {
-    form.informazioni_Click();
+    form.showInfoPanel();
     for (const QSize size : { MachineFace::designSize, MachineFace::designSize * 2 }) {
         showWithFace(size);
         for (QLabel* line : control("Frame1")->findChildren<QLabel*>()) {
@@ -228,7 +228,7 @@ TEST_F(Face, InformationPanelShowsItsLinesWholeTheVersionAndTheLicence)
 TEST_F(Face, LightsSitOnTheRailWithoutASquareAroundThem)
 {
     showWithFace(MachineFace::designSize);
-    form.Timer1_Timer();
+    form.onLampTick();
     QCoreApplication::processEvents();
     const QImage image = form.face()->grab().toImage();
     for (int light = 1; light <= 4; ++light) {

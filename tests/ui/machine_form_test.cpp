@@ -193,7 +193,7 @@ TEST_F(Window, LightsStayDarkUntilTheFirstTickThenAlternate)
 {
     EXPECT_EQ(lightsShown(form), "- - - - -"); // not shown: the window's own timer stays still
     for (const char* pattern : { "1 3 2 4 3", "2 4 3 1 2", "1 3 2 4 3" }) {
-        form.Timer1_Timer();
+        form.onLampTick();
         EXPECT_EQ(lightsShown(form), pattern);
     }
     // A missing picture leaves its light as it was.
@@ -201,9 +201,9 @@ TEST_F(Window, LightsStayDarkUntilTheFirstTickThenAlternate)
     ASSERT_TRUE(QFile::copy(programFolder + "/luce1.gif", folder.filePath("luce1.gif")));
     MachineForm bare(folder.path(), speaker, characters);
     ::testing::internal::CaptureStderr(); // the three missing pictures are reported
-    bare.Timer1_Timer();
+    bare.onLampTick();
     EXPECT_EQ(lightsShown(bare), "1 - - - -");
-    bare.Timer1_Timer();
+    bare.onLampTick();
     EXPECT_EQ(lightsShown(bare), "1 - - 1 -");
     ::testing::internal::GetCapturedStderr();
 }

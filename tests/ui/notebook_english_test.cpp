@@ -76,7 +76,7 @@ protected:
         form.emplace(programFolder, speaker, characters);
         form->resize(MachineFace::designSize);
         form->notebook()->setShown(true);
-        form->Form_Activate(); // opens the pupils' database
+        form->onWindowShown(); // opens the pupils' database
     }
     void TearDown() override
     {
@@ -96,7 +96,7 @@ protected:
 
 TEST_F(NotebookInEnglish, TheVerdictsAndThePageAreInEnglish)
 {
-    form->machine().livelloClick(1);
+    form->machine().chooseLevel(1);
     form->machine().writableState().setScheme(Level::number(1), Value::int16(5)); // the larger
     EXPECT_EQ(panel().pageTitle().section(" · ", 1), "level 1");
     const struct
@@ -113,8 +113,8 @@ TEST_F(NotebookInEnglish, TheVerdictsAndThePageAreInEnglish)
         EXPECT_TRUE(panel().verdictText().startsWith(c.verdictStart))
             << panel().verdictText().toStdString();
     }
-    form->machine().Label3_Click();
-    form->machine().canc2_Click();
+    form->machine().clearFirstInput();
+    form->machine().clearSecondInput();
     form->machine().typeDigits(Keypad::First, "3");
     form->machine().typeDigits(Keypad::Second, "9");
     QTest::keyClicks(&panel().predictionField(), "9");

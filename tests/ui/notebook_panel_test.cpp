@@ -44,15 +44,15 @@ protected:
         form.resize(MachineFace::designSize);
         form.notebook()->setShown(true);
         panel = form.notebook()->panel();
-        form.machine().livelloClick(1);
+        form.machine().chooseLevel(1);
         form.machine().writableState().setScheme(Level::number(1), Value::int16(5)); // the larger
     }
 
     // Types a prediction, then the inputs, and presses Enter in the prediction field.
     void predict(const QString& prediction, const std::string& first, const std::string& second)
     {
-        form.machine().Label3_Click();
-        form.machine().canc2_Click();
+        form.machine().clearFirstInput();
+        form.machine().clearSecondInput();
         form.machine().typeDigits(Keypad::First, first);
         form.machine().typeDigits(Keypad::Second, second);
         QTest::keyClicks(&panel->predictionField(), prediction);
@@ -118,11 +118,11 @@ TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
         MachineForm form { programFolder, speaker, characters };
         form.notebook()->setShown(true);
         NotebookPanel* panel = form.notebook()->panel();
-        form.machine().livelloClick(2);
+        form.machine().chooseLevel(2);
         form.machine().writableState().setScheme(Level::number(2), Value::int16(7)); // the mean
         const auto predict = [&](const QString& prediction, const char* a, const char* b) {
-            form.machine().Label3_Click();
-            form.machine().canc2_Click();
+            form.machine().clearFirstInput();
+            form.machine().clearSecondInput();
             form.machine().typeDigits(Keypad::First, a);
             form.machine().typeDigits(Keypad::Second, b);
             QTest::keyClicks(&panel->predictionField(), prediction);
@@ -318,7 +318,7 @@ TEST_F(NotebookWindow, RevealsTheRuleOnlyWhenThePupilConfirms)
 TEST_F(NotebookWindow, KeepsEarlierPagesToLookAt)
 {
     predict("", "3", "9");
-    form.machine().cmb_Click();
+    form.machine().changeMechanism();
     predict("", "1", "1");
     predict("", "2", "2");
     EXPECT_EQ(panel->model().rowCount(), 2);

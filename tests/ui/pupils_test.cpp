@@ -64,7 +64,7 @@ protected:
         form.emplace(programFolder, speaker, characters);
         form->resize(MachineFace::designSize);
         form->notebook()->setShown(true);
-        form->Form_Activate(); // the database opens once the window is on the screen
+        form->onWindowShown(); // the database opens once the window is on the screen
     }
     void rebuild()
     {
@@ -94,8 +94,8 @@ protected:
     void predict(const QString& prediction, const std::string& first, const std::string& second)
     {
         Machine& m = window().machine();
-        m.Label3_Click();
-        m.canc2_Click();
+        m.clearFirstInput();
+        m.clearSecondInput();
         m.typeDigits(Keypad::First, first);
         m.typeDigits(Keypad::Second, second);
         QTest::keyClicks(&panel().predictionField(), prediction);
@@ -520,7 +520,7 @@ TEST_F(Pupils, TheClassRulesGovernTheLevelsAndTheReveal)
     form.reset();
     recorder.log.clear();
     form.emplace(programFolder, speaker, characters);
-    form->Form_Activate();
+    form->onWindowShown();
     EXPECT_FALSE(window().findChild<QAction*>("livello3")->isEnabled());
     EXPECT_TRUE(std::ranges::find(recorder.log, "Language it") != recorder.log.end());
     EXPECT_TRUE(std::ranges::none_of(
@@ -699,13 +699,13 @@ TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
             seen = box.text();
             box.accept();
         });
-        form.Form_Activate();
+        form.onWindowShown();
         EXPECT_TRUE(seen.startsWith(c.message)) << seen.toStdString();
         EXPECT_TRUE(form.pupils().isGuest());
-        form.machine().livelloClick(1);
+        form.machine().chooseLevel(1);
         form.machine().typeDigits(Keypad::First, "4");
         form.machine().typeDigits(Keypad::Second, "2");
-        form.exp_Click(); // plays on
+        form.runExperiment(); // plays on
         EXPECT_NE(form.machine().text(Control::usc), "");
         EXPECT_EQ(QDir(PupilPresenter::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
             c.filesAfter); // the damaged file set aside, beside a fresh one

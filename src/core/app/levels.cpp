@@ -17,28 +17,7 @@ constexpr int levelBeeps[] = { 500, 550, 600, 650, 700 };
 
 } // namespace
 
-void Machine::livello1_Click()
-{
-    livelloClick(1);
-}
-void Machine::livello2_Click()
-{
-    livelloClick(2);
-}
-void Machine::livello3_Click()
-{
-    livelloClick(3);
-}
-void Machine::livello4_Click()
-{
-    livelloClick(4);
-}
-void Machine::livello5_Click()
-{
-    livelloClick(5);
-}
-
-void Machine::livelloClick(int number)
+void Machine::chooseLevel(int number)
 {
     const Level level = Level::number(number);
     if (!level.isNone())
@@ -81,7 +60,7 @@ void Machine::clearInputs()
     setText(Control::i2, "");
 }
 
-void Machine::cmb_Click()
+void Machine::changeMechanism()
 {
     MachineState& s = m_state;
     if (s.activeLevel.isNone()) {
@@ -123,7 +102,7 @@ void Machine::cmb_Click()
     beginNotebookPage();
 }
 
-void Machine::ingr_Click()
+void Machine::changeOperation()
 {
     MachineState& s = m_state;
     s.loadedFromFile = false;

@@ -34,10 +34,10 @@ void Machine::setText(Control control, const std::string& text)
     if (m_observer)
         m_observer->textChanged(control, text);
     if (control == Control::usc)
-        usc_Change();
+        onOutputChanged();
 }
 
-void Machine::Form_Activate()
+void Machine::start()
 {
     MachineState& s = m_state;
     s.loadedFromFile = false;
@@ -67,7 +67,7 @@ void Machine::loadNarrator()
     m_narrator->setLanguage(languageCode(currentLanguage()));
 }
 
-void Machine::keypadClick(Keypad keypad, int digit)
+void Machine::pressDigit(Keypad keypad, int digit)
 {
     const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
     setText(target, text(target) + static_cast<char>('0' + digit));
@@ -93,16 +93,16 @@ void Machine::eraseLastDigit(Keypad keypad)
         setText(target, typed.substr(0, typed.size() - 1));
 }
 
-void Machine::Label3_Click()
+void Machine::clearFirstInput()
 {
     setText(Control::i1, "");
 }
-void Machine::canc2_Click()
+void Machine::clearSecondInput()
 {
     setText(Control::i2, "");
 }
 
-void Machine::exp_Click()
+void Machine::runExperiment()
 {
     m_ports.speaker.beep(800, 100);
     setText(Control::Text1, text(Control::i1));
@@ -202,7 +202,7 @@ void Machine::clearForNextPlayer()
     m_quietOutput = false;
 }
 
-void Machine::usc_Change()
+void Machine::onOutputChanged()
 {
     if (m_quietOutput)
         return;
@@ -267,21 +267,21 @@ int Machine::clockOperation() const
     return digit == 0 ? 1 : digit;
 }
 
-void Machine::mostra_Click()
+void Machine::showNarrator()
 {
     narrator().appear();
     narrator().setTop(100);
 }
 
-void Machine::nascondi_Click()
+void Machine::hideNarrator()
 {
     narrator().disappear();
 }
-void Machine::controlli_Click()
+void Machine::explainControls()
 {
     sceneControlli(narrator());
 }
-void Machine::da_ricordare_Click()
+void Machine::explainWhatToRemember()
 {
     sceneDaRicordare(narrator());
 }

@@ -52,38 +52,33 @@ public:
     char decimalSeparator() const { return m_decimalSeparator; }
 
     // Start-up: hidden constants, starting operation, red clip, narrator and welcome.
-    void Form_Activate();
+    void start();
     // Whether the wizard greets the class at start-up (the class rules may say not).
     void setWelcomeOn(bool on) { m_welcomeOn = on; }
 
-    // The keypads: zero_Click..nove_Click append to i1, zero2_Click..nove2_Click to i2.
-    void keypadClick(Keypad keypad, int digit);
+    // A digit key of a keypad: its digit goes at the end of that keypad's input.
+    void pressDigit(Keypad keypad, int digit);
     // Presses the keypad's key for each digit of a text, in order; other characters press
     // nothing.
     void typeDigits(Keypad keypad, std::string_view digits);
     // Takes the last digit off an input (Backspace on the keyboard). The word "in" shown
     // before any level is not the pupil's typing and stays.
     void eraseLastDigit(Keypad keypad);
-    void Label3_Click(); // "Canc" of the first keypad
-    void canc2_Click(); // "Canc" of the second keypad
-    void exp_Click(); // "esperimento"
+    void clearFirstInput(); // "Canc" of the first keypad
+    void clearSecondInput(); // "Canc" of the second keypad
+    void runExperiment(); // "esperimento"
 
-    void livello1_Click();
-    void livello2_Click();
-    void livello3_Click();
-    void livello4_Click();
-    void livello5_Click();
-    void livelloClick(int level); // 1..5
+    void chooseLevel(int level); // 1..5
     // The teacher's choice: a level command that puts the given scheme in force instead of
     // drawing one; nothing for a level or scheme out of range.
     void chooseScheme(int level, int scheme);
-    void cmb_Click(); // "cambia meccanismo di calcolo"
-    void ingr_Click(); // "Operazioni"
+    void changeMechanism(); // "cambia meccanismo di calcolo"
+    void changeOperation(); // "Operazioni"
 
-    void mostra_Click();
-    void nascondi_Click();
-    void controlli_Click();
-    void da_ricordare_Click();
+    void showNarrator();
+    void hideNarrator();
+    void explainControls();
+    void explainWhatToRemember();
 
     // The light cycle's tick: the lights go over to their other phase, which it gives.
     LightPhase onLampTick();
@@ -132,7 +127,7 @@ private:
     void loadNarrator();
     void clearInputs();
     void enterLevel(Level level, const Value& scheme);
-    void usc_Change();
+    void onOutputChanged();
     void runSelectedMechanism();
     void writeInNotebook();
 

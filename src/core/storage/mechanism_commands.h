@@ -17,19 +17,18 @@ class Machine;
 class FileWriter;
 class SaveDialog;
 
-// "salvameccanismo" (`salvameccanismo_Click`): asks for a name and writes the mechanism in
-// force to it, replacing the file as a whole. Never changes the machine's state.
-// The file written, when one was.
+// "salvameccanismo": asks for a name and writes the mechanism in force to it, replacing the
+// file as a whole. Never changes the machine's state. The file written, when one was.
 std::optional<std::filesystem::path> saveMechanism(
     Machine& m, SaveDialog& dialog, FileWriter& files);
 
 // The path a typed name is saved to: ".txt" added unless the name already ends in it.
 std::filesystem::path mechanismFilePath(const std::string& typed);
 
-// "apri" of the open panel (`Command1_Click`): restores the mechanism of the file selected in
-// `folder`, announces it and shows it in the status line. A missing selection or an unusable
-// file changes nothing and is reported in a message box, and so does a mechanism of a level the
-// class rules do not allow (`allowed` says which). True when the panel is to close.
+// "apri" of the open panel: restores the mechanism of the file selected in `folder`, announces
+// it and shows it in the status line. A missing selection or an unusable file changes nothing
+// and is reported in a message box, and so does a mechanism of a level the class rules do not
+// allow (`allowed` says which). True when the panel is to close.
 bool openMechanism(Machine& m, const std::filesystem::path& folder, const std::string& selectedName,
     const std::function<bool(Level)>& allowed = {});
 

@@ -95,7 +95,7 @@ MachineForm::MachineForm(
     m_face->setAccessibleName(tr("La macchina"));
     // The activation follows the window's first appearance, once the pupil can see it: the
     // wizard, the voice and the clip then start without holding the first picture back.
-    connect(m_face, &MachineFace::firstPainted, this, &MachineForm::Form_Activate,
+    connect(m_face, &MachineFace::firstPainted, this, &MachineForm::onWindowShown,
         Qt::QueuedConnection);
     m_shock = new ClipPlayerWidget(programFolder, m_face);
     m_shock->setObjectName("shock");
@@ -107,7 +107,7 @@ MachineForm::MachineForm(
         QLocale().decimalPoint().at(0).toLatin1());
     m_machine->setObserver(this);
     m_notebook = new NotebookDock(*this, *row, *m_machine, *this);
-    connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::exp_Click);
+    connect(m_notebook, &NotebookDock::experimentRequested, this, &MachineForm::runExperiment);
     m_pupils = new PupilPresenter(*m_machine, m_clock, *this, [this](const QString& question) {
         return QMessageBox::question(
                    this, "Quorvel", question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
@@ -125,7 +125,7 @@ MachineForm::MachineForm(
     setFocusPolicy(Qt::StrongFocus);
 
     m_timer1.setInterval(500);
-    connect(&m_timer1, &QTimer::timeout, this, &MachineForm::Timer1_Timer);
+    connect(&m_timer1, &QTimer::timeout, this, &MachineForm::onLampTick);
     m_timer1.start();
 }
 
@@ -161,9 +161,9 @@ void MachineForm::buildFace()
     m_exp->setAccessibleDescription(tr("Si preme anche con il tasto Invio."));
     ingr->setAccessibleDescription(tr("Si preme anche con il tasto F3."));
     cmb->setAccessibleDescription(tr("Si preme anche con il tasto F4."));
-    connect(m_exp, &KeyLabel::clicked, this, &MachineForm::exp_Click);
-    connect(ingr, &KeyLabel::clicked, this, &MachineForm::ingr_Click);
-    connect(cmb, &KeyLabel::clicked, this, &MachineForm::cmb_Click);
+    connect(m_exp, &KeyLabel::clicked, this, &MachineForm::runExperiment);
+    connect(ingr, &KeyLabel::clicked, this, &MachineForm::changeOperation);
+    connect(cmb, &KeyLabel::clicked, this, &MachineForm::changeMechanism);
     buildPanels();
     m_saveDialog = std::make_unique<QtSaveDialog>(this);
 }
@@ -231,13 +231,13 @@ void MachineForm::buildPanels()
     m_frame1 = new InfoPanel(m_programFolder, m_face);
     m_face->layout().add(m_frame1, { 3000, 240, 5775, 4215 });
     m_frame1->hide();
-    connect(m_frame1->closeKey(), &KeyLabel::clicked, this, &MachineForm::Label1_Click);
+    connect(m_frame1->closeKey(), &KeyLabel::clicked, this, &MachineForm::closeInfoPanel);
 
     m_frame2 = new OpenPanel(m_face);
     m_face->layout().add(m_frame2, { 3000, 240, 5775, 4215 });
     m_frame2->hide();
-    connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::Label11_Click);
-    connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::Command1_Click);
+    connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::closeOpenPanel);
+    connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::openSelectedMechanism);
     connect(m_frame2, &OpenPanel::driveNotReady, this,
         [this] { show(tr("periferica non  disponibile").toStdString()); });
     m_frame2->setDropBounds([this] {
@@ -250,7 +250,7 @@ void MachineForm::buildPanels()
         const QPoint point = m_face->mapFromGlobal(global);
         // Only the window's own surface takes a drop; a drop onto a control does nothing.
         if (m_face->rect().contains(point) && !m_face->childAt(point))
-            Form_DragDrop(m_face->toTwips(point));
+            dropOpenPanelAt(m_face->toTwips(point));
     });
 }
 
@@ -266,7 +266,7 @@ void MachineForm::buildKeypads()
             key->setAccessibleName(tr(digitKeyNames[pad]).arg(digit));
             connect(key, &KeyLabel::clicked, this, [this, keypad, digit] {
                 selectInput(keypad);
-                m_machine->keypadClick(keypad, digit);
+                m_machine->pressDigit(keypad, digit);
             });
             m_digitKeys[pad][digit] = key;
         }
@@ -277,11 +277,11 @@ void MachineForm::buildKeypads()
     m_canc2->setAccessibleName(tr(clearKeyNames[1]));
     connect(m_label3, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::First);
-        Label3_Click();
+        clearFirstInput();
     });
     connect(m_canc2, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::Second);
-        canc2_Click();
+        clearSecondInput();
     });
 }
 
@@ -327,7 +327,7 @@ void MachineForm::resizeEvent(QResizeEvent* event)
     fitMenus();
 }
 
-void MachineForm::Form_Activate()
+void MachineForm::onWindowShown()
 {
     // The first picture is painted; this makes sure it has reached the screen before the
     // modules of the voice and the notebook load.
@@ -337,7 +337,7 @@ void MachineForm::Form_Activate()
     // The pupils' database opens now that the window is on the screen.
     m_pupils->open();
     m_machine->setWelcomeOn(m_pupils->rules().wizardSpeaksAtStart);
-    m_machine->Form_Activate();
+    m_machine->start();
     m_notebook->restore();
     startPupils();
     if (!m_fileAtStart.isEmpty())
@@ -350,16 +350,16 @@ void MachineForm::attachNarrator(MerlinNarrator& merlin)
     m_assistant->attach(merlin);
 }
 
-void MachineForm::informazioni_Click()
+void MachineForm::showInfoPanel()
 {
     m_frame1->show();
     m_frame1->raise();
 }
-void MachineForm::Label1_Click()
+void MachineForm::closeInfoPanel()
 {
     m_frame1->hide();
 }
-void MachineForm::salvameccanismo_Click()
+void MachineForm::saveCurrentMechanism()
 {
     if (const auto saved = saveMechanism(*m_machine, *m_saveDialog, m_files))
         //: %1 is the file the mechanism was saved in
@@ -372,7 +372,7 @@ void MachineForm::salvameccanismo_Click()
 }
 
 // The panel opens on the folder last saved in or opened from, with the keyboard in its list.
-void MachineForm::aprimeccanismo_Click()
+void MachineForm::showOpenPanel()
 {
     if (m_frame2->isHidden())
         m_frame2->setFolder(MechanismFolder::forOpening());
@@ -381,7 +381,7 @@ void MachineForm::aprimeccanismo_Click()
     m_frame2->fileList()->setFocus();
 }
 
-void MachineForm::Label11_Click()
+void MachineForm::closeOpenPanel()
 {
     // The keyboard comes back to the machine's inputs.
     if (m_frame2->isAncestorOf(QApplication::focusWidget()))
@@ -389,14 +389,14 @@ void MachineForm::Label11_Click()
     m_frame2->hide();
 }
 
-void MachineForm::Command1_Click()
+void MachineForm::openSelectedMechanism()
 {
     const std::string name = m_frame2->selectedName().toStdString();
     if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name,
             [this](Level level) { return m_pupils->classroom().levelAllowed(level); }))
         return;
     MechanismFolder::remember(m_frame2->folder());
-    Label11_Click();
+    closeOpenPanel();
 }
 
 bool MachineForm::openFile(const QString& file)
@@ -413,7 +413,7 @@ bool MachineForm::openFile(const QString& file)
 
 // The open panel's centre lands on the drop point, as near as it can with the whole panel on
 // the machine's face, which the window shows at every size.
-void MachineForm::Form_DragDrop(QPoint twips)
+void MachineForm::dropOpenPanelAt(QPoint twips)
 {
     const QSize face = MachineFace::machineSize * ScaledLayout::twipsPerPixel;
     QRect frame = m_face->layout().twipsOf(m_frame2);
@@ -423,13 +423,13 @@ void MachineForm::Form_DragDrop(QPoint twips)
     m_face->relayout();
 }
 
-void MachineForm::esci_Click()
+void MachineForm::quit()
 {
     // Ends at once, whatever is playing or speaking.
     QApplication::exit(0);
 }
 
-void MachineForm::Timer1_Timer()
+void MachineForm::onLampTick()
 {
     if (!m_lightPictures)
         m_lightPictures.emplace(m_programFolder);

@@ -74,28 +74,28 @@ public:
     using QMainWindow::show;
 
 public slots:
-    void Form_Activate();
-    void exp_Click();
-    void Label3_Click() { m_machine->Label3_Click(); }
-    void canc2_Click() { m_machine->canc2_Click(); }
-    void ingr_Click() { m_machine->ingr_Click(); }
-    void cmb_Click() { m_machine->cmb_Click(); }
-    void salvameccanismo_Click();
-    void aprimeccanismo_Click();
-    void esci_Click();
-    void controlli_Click() { m_machine->controlli_Click(); }
-    void da_ricordare_Click() { m_machine->da_ricordare_Click(); }
-    void mostra_Click() { m_machine->mostra_Click(); }
-    void nascondi_Click() { m_machine->nascondi_Click(); }
-    void informazioni_Click();
-    void Label1_Click();
-    void Timer1_Timer();
-    void Label11_Click();
-    void Command1_Click();
-    void Form_DragDrop(QPoint twips);
+    void onWindowShown();
+    void runExperiment();
+    void clearFirstInput() { m_machine->clearFirstInput(); }
+    void clearSecondInput() { m_machine->clearSecondInput(); }
+    void changeOperation() { m_machine->changeOperation(); }
+    void changeMechanism() { m_machine->changeMechanism(); }
+    void saveCurrentMechanism();
+    void showOpenPanel();
+    void quit();
+    void explainControls() { m_machine->explainControls(); }
+    void explainWhatToRemember() { m_machine->explainWhatToRemember(); }
+    void showNarrator() { m_machine->showNarrator(); }
+    void hideNarrator() { m_machine->hideNarrator(); }
+    void showInfoPanel();
+    void closeInfoPanel();
+    void onLampTick();
+    void closeOpenPanel();
+    void openSelectedMechanism();
+    void dropOpenPanelAt(QPoint twips);
     // "Chi gioca?" and "Collezione", of the giocatore menu.
-    void chiGioca_Click();
-    void collezione_Click();
+    void choosePlayer();
+    void showCollection();
 
 signals:
     // The window's first picture is on the screen and the machine has been activated.

@@ -60,19 +60,19 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
     const bool held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (key >= Qt::Key_0 && key <= Qt::Key_9 && !held) {
         m_digitKeys[pad][key - Qt::Key_0]->flash();
-        m_machine->keypadClick(m_typingInto, key - Qt::Key_0);
+        m_machine->pressDigit(m_typingInto, key - Qt::Key_0);
     } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         selectInput(pad == 0 ? Keypad::Second : Keypad::First);
     } else if (key == Qt::Key_Backspace) {
         m_machine->eraseLastDigit(m_typingInto);
     } else if (key == Qt::Key_Escape && m_frame1->isVisible()) {
-        Label1_Click(); // the information panel has no other way to close from the keyboard
+        closeInfoPanel(); // the information panel has no other way to close from the keyboard
     } else if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
         (pad == 0 ? m_label3 : m_canc2)->flash();
-        pad == 0 ? Label3_Click() : canc2_Click();
+        pad == 0 ? clearFirstInput() : clearSecondInput();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         m_exp->flash();
-        exp_Click();
+        runExperiment();
     } else if (key == Qt::Key_F3 || key == Qt::Key_F4) {
         m_face->findChild<KeyLabel*>(key == Qt::Key_F3 ? "ingr" : "cmb")->press();
     } else {

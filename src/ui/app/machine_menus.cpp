@@ -31,11 +31,11 @@ void MachineForm::buildMenu()
         connect(action, &QAction::triggered, this, slot);
     };
     QMenu* file = bar->addMenu(tr("&File"));
-    item(file, "salvameccanismo", tr("&salvameccanismo"), &MachineForm::salvameccanismo_Click,
+    item(file, "salvameccanismo", tr("&salvameccanismo"), &MachineForm::saveCurrentMechanism,
         Qt::CTRL | Qt::Key_S);
-    item(file, "aprimeccanismo", tr("&aprimeccanismo"), &MachineForm::aprimeccanismo_Click,
+    item(file, "aprimeccanismo", tr("&aprimeccanismo"), &MachineForm::showOpenPanel,
         Qt::CTRL | Qt::Key_O);
-    item(file, "esci", tr("&esci"), &MachineForm::esci_Click, Qt::CTRL | Qt::Key_Q);
+    item(file, "esci", tr("&esci"), &MachineForm::quit, Qt::CTRL | Qt::Key_Q);
     QMenu* livello = bar->addMenu(tr("&livello"));
     for (int n = 1; n <= Level::count; ++n) {
         const QString name = QString::fromStdString(Level::number(n).name());
@@ -45,16 +45,16 @@ void MachineForm::buildMenu()
         connect(action, &QAction::triggered, this, [this, n] {
             if (!m_pupils->classroom().levelAllowed(Level::number(n)))
                 return;
-            m_machine->livelloClick(n);
+            m_machine->chooseLevel(n);
             m_pupils->keepNotebook();
         });
     }
     QMenu* istruzioni = bar->addMenu(tr("&istruzioni"));
-    item(istruzioni, "controlli", tr("&controlli"), &MachineForm::controlli_Click, Qt::Key_F1);
-    item(istruzioni, "da_ricordare", tr("&da_ricordare"), &MachineForm::da_ricordare_Click);
+    item(istruzioni, "controlli", tr("&controlli"), &MachineForm::explainControls, Qt::Key_F1);
+    item(istruzioni, "da_ricordare", tr("&da_ricordare"), &MachineForm::explainWhatToRemember);
     QMenu* assistente = bar->addMenu(tr("&assistente"));
-    item(assistente, "mostra", tr("&mostra"), &MachineForm::mostra_Click);
-    item(assistente, "nascondi", tr("&nascondi"), &MachineForm::nascondi_Click);
+    item(assistente, "mostra", tr("&mostra"), &MachineForm::showNarrator);
+    item(assistente, "nascondi", tr("&nascondi"), &MachineForm::hideNarrator);
     m_assistant->addMenuItems(*assistente);
     m_notebook->addMenu(*bar);
     buildPupilMenu();
@@ -62,7 +62,7 @@ void MachineForm::buildMenu()
     m_view->addMenu(*bar);
     QAction* informazioni = bar->addAction(tr("i&nformazioni"));
     informazioni->setObjectName("informazioni");
-    connect(informazioni, &QAction::triggered, this, &MachineForm::informazioni_Click);
+    connect(informazioni, &QAction::triggered, this, &MachineForm::showInfoPanel);
 }
 
 // The menus grow with the face, so they stay readable on a classroom whiteboard, and with the

@@ -19,11 +19,11 @@ void MachineForm::buildPupilMenu()
     menu->setObjectName("menuGiocatore");
     QAction* who = menu->addAction(tr("&Chi gioca?..."));
     who->setObjectName("chiGioca");
-    connect(who, &QAction::triggered, this, &MachineForm::chiGioca_Click);
+    connect(who, &QAction::triggered, this, &MachineForm::choosePlayer);
     QAction* board = menu->addAction(tr("C&ollezione..."));
     board->setObjectName("collezione");
     board->setShortcut(Qt::CTRL | Qt::Key_K);
-    connect(board, &QAction::triggered, this, &MachineForm::collezione_Click);
+    connect(board, &QAction::triggered, this, &MachineForm::showCollection);
 
     connect(m_pupils, &PupilPresenter::playerChanged, this, &MachineForm::showPlayer);
     // The next pupil starts with empty inputs and output, and their own notebook.
@@ -65,18 +65,18 @@ void MachineForm::startPupils()
     chooser->open();
 }
 
-void MachineForm::exp_Click()
+void MachineForm::runExperiment()
 {
     // A prediction the notebook cannot read stops the experiment, so the pupil can correct it
     // before the pair is tried.
     if (NotebookPanel* notebook = m_notebook->panel();
         notebook && m_notebook->isShown() && !notebook->takePrediction())
         return;
-    m_machine->exp_Click();
+    m_machine->runExperiment();
     m_pupils->afterExperiment();
 }
 
-void MachineForm::chiGioca_Click()
+void MachineForm::choosePlayer()
 {
     m_pupils->open(); // the pupils to choose from, if it can be opened now
     PupilChooser chooser(*m_pupils, this);
@@ -84,7 +84,7 @@ void MachineForm::chiGioca_Click()
     chooser.exec();
 }
 
-void MachineForm::collezione_Click()
+void MachineForm::showCollection()
 {
     CollectionBoard board(m_pupils->player(), m_pupils->cards(), this);
     board.resize(std::max(board.width(), width()), std::max(board.height(), height() * 4 / 5));

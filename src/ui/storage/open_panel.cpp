@@ -100,7 +100,7 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_layout.add(m_path, { 120, 3825, 5535, 300 }, 10);
 
     connect(m_drive1, &QComboBox::activated, this, [this](int index) {
-        if (!Drive1_Change(index))
+        if (!chooseDrive(index))
             emit driveNotReady();
     });
     connect(m_dir1, &QListView::activated, this, &OpenPanel::folderActivated);
@@ -191,7 +191,7 @@ void OpenPanel::refresh()
     m_notice->setVisible(!m_notice->text().isEmpty());
 }
 
-bool OpenPanel::Drive1_Change(int index)
+bool OpenPanel::chooseDrive(int index)
 {
     const QString root = m_drive1->itemData(index).toString();
     if (readable(root)) {
@@ -202,14 +202,14 @@ bool OpenPanel::Drive1_Change(int index)
     return false;
 }
 
-void OpenPanel::Dir1_Change(const QString& path)
+void OpenPanel::enterFolder(const QString& path)
 {
     setFolder(path);
 }
 
 void OpenPanel::folderActivated(const QModelIndex& index)
 {
-    Dir1_Change(QDir(m_folder).filePath(index.data().toString()));
+    enterFolder(QDir(m_folder).filePath(index.data().toString()));
 }
 
 void OpenPanel::showEvent(QShowEvent* event)

@@ -44,9 +44,9 @@ public:
     bool setFolder(const QString& path);
     // Reads the folder shown again, keeping the selected file when it is still there.
     void refresh();
-    // Picks a drive (`Drive1_Change`); false, with the lists unchanged, when it is not ready.
-    bool Drive1_Change(int index);
-    void Dir1_Change(const QString& path);
+    // Picks a drive; false, with the lists unchanged, when it is not ready.
+    bool chooseDrive(int index);
+    void enterFolder(const QString& path);
     // Where a drag may leave the panel, in its parent's pixels (the whole parent when unset).
     void setDropBounds(std::function<QRect()> bounds) { m_dropBounds = std::move(bounds); }
 
