@@ -54,7 +54,7 @@ void experiment(
     Bench bench(level, scheme, first, second);
     for (auto _ : state) {
         bench.machine.runExperiment();
-        benchmark::DoNotOptimize(bench.machine.text(Control::usc));
+        benchmark::DoNotOptimize(bench.machine.text(Control::Output));
     }
 }
 

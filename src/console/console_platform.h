@@ -52,7 +52,7 @@ public:
 
     void textChanged(Control control, const std::string& text) override
     {
-        if (control == Control::Label15)
+        if (control == Control::StatusLine)
             m_out << "stato: " << text << '\n';
     }
 

@@ -219,7 +219,7 @@ void ConsoleSession::openFile(const std::string& typed)
 
 void ConsoleSession::printOutput()
 {
-    m_out << "usc: " << m_machine->text(Control::usc) << '\n';
+    m_out << "usc: " << m_machine->text(Control::Output) << '\n';
 }
 
 void ConsoleSession::printHelp()
@@ -322,8 +322,9 @@ void ConsoleSession::printState()
     levelAndOperationLines(w, m_machine->state());
     calculationLines(w, m_machine->state());
     for (const auto& [name, control] :
-        { std::pair { "i1", Control::i1 }, { "i2", Control::i2 }, { "Text1", Control::Text1 },
-            { "Text2", Control::Text2 }, { "usc", Control::usc }, { "Label15", Control::Label15 } })
+        { std::pair { "i1", Control::FirstInput }, { "i2", Control::SecondInput },
+            { "Text1", Control::FirstOperand }, { "Text2", Control::SecondOperand },
+            { "usc", Control::Output }, { "Label15", Control::StatusLine } })
         w.text(name, m_machine->text(control));
 }
 

@@ -111,7 +111,7 @@ TEST_F(English, StatusLinesNameTheLevelOrTheOpenedMechanism)
     for (const Case& c : cases) {
         Rig rig;
         c.act(rig);
-        EXPECT_EQ(rig.machine.text(Control::Label15), c.status);
+        EXPECT_EQ(rig.machine.text(Control::StatusLine), c.status);
     }
 }
 

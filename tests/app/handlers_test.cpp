@@ -22,8 +22,8 @@ const float top = std::nextafter(1.0f, 0.0f); // the highest draw
 
 // The status line, both inputs and the output, as the face shows them.
 const auto face = [](const Machine& m) {
-    return m.text(Control::Label15) + "|" + m.text(Control::i1) + "|" + m.text(Control::i2) + "|"
-        + m.text(Control::usc);
+    return m.text(Control::StatusLine) + "|" + m.text(Control::FirstInput) + "|"
+        + m.text(Control::SecondInput) + "|" + m.text(Control::Output);
 };
 
 } // namespace
@@ -100,11 +100,11 @@ TEST(Keypad, EraseLastDigitTakesOffOneDigitAndLeavesTheWordIn)
     };
     for (const auto& [before, after] : cases) {
         Rig rig;
-        rig.machine.setText(Control::i2, before);
-        rig.machine.setText(Control::i1, "5");
+        rig.machine.setText(Control::SecondInput, before);
+        rig.machine.setText(Control::FirstInput, "5");
         rig.machine.eraseLastDigit(Keypad::Second);
-        EXPECT_EQ(rig.machine.text(Control::i2), after) << before;
-        EXPECT_EQ(rig.machine.text(Control::i1), "5") << "the other input stays";
+        EXPECT_EQ(rig.machine.text(Control::SecondInput), after) << before;
+        EXPECT_EQ(rig.machine.text(Control::FirstInput), "5") << "the other input stays";
     }
 }
 
@@ -117,8 +117,8 @@ TEST(LevelCommand, ShowsTheLevelBeepsSpeaksAndClearsTheInputs)
         SCOPED_TRACE(level);
         Rig rig;
         rig.machine.start(); // loads the narrator
-        rig.machine.setText(Control::i1, "12");
-        rig.machine.setText(Control::i2, "3");
+        rig.machine.setText(Control::FirstInput, "12");
+        rig.machine.setText(Control::SecondInput, "3");
         rig.log().clear();
         rig.random.draws = { top };
         rig.machine.chooseLevel(level);
@@ -199,7 +199,7 @@ TEST(ChangeMechanism, ClearsOutputResetsCountsRedrawsSchemes)
 
     Rig none;
     none.machine.changeMechanism();
-    EXPECT_EQ(none.machine.text(Control::Label15), "E' attivo il  ");
+    EXPECT_EQ(none.machine.text(Control::StatusLine), "E' attivo il  ");
 }
 
 TEST(Operations, DrawTheCodesAndShowTheOperationsClip)

@@ -162,10 +162,10 @@ template <typename Random> struct BasicRig
     // output display shows.
     std::string experiment(const std::string& first, const std::string& second)
     {
-        machine.setText(Control::i1, first);
-        machine.setText(Control::i2, second);
+        machine.setText(Control::FirstInput, first);
+        machine.setText(Control::SecondInput, second);
         machine.runExperiment();
-        return machine.text(Control::usc);
+        return machine.text(Control::Output);
     }
 
     // Puts a level and scheme in force without the level command's side effects.

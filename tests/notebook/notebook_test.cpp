@@ -191,7 +191,7 @@ TEST(MachineNotebook, TurnsThePageWheneverTheMechanismMayChange)
     EXPECT_EQ(page.level, Level::number(5));
     ASSERT_EQ(page.trials.size(), 1u);
     EXPECT_EQ(page.trials[0].first, "12");
-    EXPECT_EQ(page.trials[0].output, rig.machine.text(Control::usc));
+    EXPECT_EQ(page.trials[0].output, rig.machine.text(Control::Output));
 }
 
 TEST(MachineNotebook, TheWizardCongratulatesOnTheDiscovery)

@@ -288,8 +288,8 @@ TEST_F(MechanismCommands, OpeningAnnouncesRestoresAndShowsIt)
     sceneOpenedMechanism(narrator, "mechanism_level2");
     EXPECT_EQ(rig.log(), expected.log);
     EXPECT_TRUE(rig.s().loadedFromFile);
-    EXPECT_EQ(
-        rig.machine.text(Control::Label15), "E' attivo il meccanismo recuperato  mechanism_level2");
+    EXPECT_EQ(rig.machine.text(Control::StatusLine),
+        "E' attivo il meccanismo recuperato  mechanism_level2");
     EXPECT_EQ(mechanismRecord(rig.s()), level2);
     EXPECT_EQ(rig.s().opSymbol, "+");
     EXPECT_EQ(rig.s().schemaLevel4, Value::int16(3));

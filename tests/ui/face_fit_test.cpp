@@ -92,7 +92,7 @@ TEST_F(Face, StatusLineShowsItsLongestTextsWholeWithoutCoveringAKey)
         const double scale = status->height() / (690 / 15.0);
         for (const QString& text : statusTexts) {
             SCOPED_TRACE(text.toStdString());
-            form.textChanged(Control::Label15, text.toStdString());
+            form.textChanged(Control::StatusLine, text.toStdString());
             const WrappedText& fitted = status->fitted();
             EXPECT_TRUE(fitted.complete);
             EXPECT_TRUE(status->toolTip().isEmpty());
@@ -109,7 +109,7 @@ TEST_F(Face, StatusLineShowsItsLongestTextsWholeWithoutCoveringAKey)
             EXPECT_FALSE(status->geometry().intersects(control(key)->geometry())) << key;
     }
     // The short ones stay at the status line's own size, on one line.
-    form.textChanged(Control::Label15, "E'attivo il livello 1");
+    form.textChanged(Control::StatusLine, "E'attivo il livello 1");
     EXPECT_EQ(control<StatusLabel>("Label15")->fitted().caption.lines.size(), 1);
     EXPECT_EQ(control<StatusLabel>("Label15")->fitted().caption.pixelSize,
         control<StatusLabel>("Label15")->font().pixelSize());
@@ -164,7 +164,7 @@ TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
     };
     for (const auto& [text, size, scrolls] : cases) {
         SCOPED_TRACE(text.toStdString());
-        form.textChanged(Control::i1, text.toStdString());
+        form.textChanged(Control::FirstInput, text.toStdString());
         if (size > 0) {
             EXPECT_EQ(i1->shownPixelSize(), size);
         }
@@ -202,7 +202,7 @@ TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
     mouse(QEvent::MouseMove, 1 - 1.4 * digit, Qt::LeftButton); // dragged leftwards
     mouse(QEvent::MouseButtonRelease, 1 - 1.4 * digit, Qt::NoButton);
     EXPECT_NEAR(i1->scrolledBack(), i1->hiddenWidth() - digit, 0.01) << "settles on a digit";
-    form.textChanged(Control::i1, "123456789012345678901");
+    form.textChanged(Control::FirstInput, "123456789012345678901");
     EXPECT_EQ(i1->scrolledBack(), 0) << "a new digit brings the end back into view";
     EXPECT_EQ(form.typingInto(), Keypad::First) << "a press on a display still selects it";
 }

@@ -127,7 +127,7 @@ TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
             form.machine().typeDigits(Keypad::Second, b);
             QTest::keyClicks(&panel->predictionField(), prediction);
             QTest::keyClick(&panel->predictionField(), Qt::Key_Return);
-            return form.machine().text(Control::usc);
+            return form.machine().text(Control::Output);
         };
         EXPECT_EQ(predict("3", "3", "3"), "3");
         EXPECT_EQ(predict("4,5", "4", "5"), "4,5");

@@ -177,7 +177,9 @@ TEST_F(Pupils, TheNotebookFollowsThePupilWhoPlays)
         pupils().choose(pupil);
         EXPECT_EQ(pupils().player(), pupil);
         Machine& m = window().machine();
-        EXPECT_EQ(m.text(Control::i1) + m.text(Control::i2) + m.text(Control::usc), "");
+        EXPECT_EQ(
+            m.text(Control::FirstInput) + m.text(Control::SecondInput) + m.text(Control::Output),
+            "");
         EXPECT_EQ(panel().hypothesisField().text(), "");
         EXPECT_EQ(
             panel().verdictText(), keep ? "" : "Le prove fatte come Ospite non sono state tenute.");
@@ -490,7 +492,7 @@ TEST_F(Pupils, SchemeChooserPutsTheSchemeInForceAsTheLevelMenuWould)
     const MachineState& s = window().machine().state();
     EXPECT_EQ(s.activeLevel, Level::number(3));
     EXPECT_EQ(s.schemaLevel3, Value::single(2));
-    EXPECT_EQ(window().machine().text(Control::Label15), "E'attivo il livello 3");
+    EXPECT_EQ(window().machine().text(Control::StatusLine), "E'attivo il livello 3");
     EXPECT_EQ(s.c1(), before.c1()); // describing the catalogue changed no constant
 }
 
@@ -706,7 +708,7 @@ TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
         form.machine().typeDigits(Keypad::First, "4");
         form.machine().typeDigits(Keypad::Second, "2");
         form.runExperiment(); // plays on
-        EXPECT_NE(form.machine().text(Control::usc), "");
+        EXPECT_NE(form.machine().text(Control::Output), "");
         EXPECT_EQ(QDir(PupilPresenter::folder()).entryList({ "quorvel*.db" }, QDir::Files).size(),
             c.filesAfter); // the damaged file set aside, beside a fresh one
     }

@@ -42,12 +42,12 @@ void Machine::enterLevel(Level level, const Value& scheme)
     const int tone = levelBeeps[number - 1];
     if (number <= 3) {
         // Levels 1 to 3 speak without showing the wizard, after the status and the beep.
-        setText(Control::Label15, status);
+        setText(Control::StatusLine, status);
         m_ports.speaker.beep(tone, 100);
         sceneLevelChosen(narrator(), level);
     } else {
         sceneLevelChosen(narrator(), level);
-        setText(Control::Label15, status);
+        setText(Control::StatusLine, status);
         m_ports.speaker.beep(tone, 100);
     }
     clearInputs();
@@ -56,8 +56,8 @@ void Machine::enterLevel(Level level, const Value& scheme)
 
 void Machine::clearInputs()
 {
-    setText(Control::i1, "");
-    setText(Control::i2, "");
+    setText(Control::FirstInput, "");
+    setText(Control::SecondInput, "");
 }
 
 void Machine::changeMechanism()
@@ -65,15 +65,15 @@ void Machine::changeMechanism()
     MachineState& s = m_state;
     if (s.activeLevel.isNone()) {
         //: the status line after changing the mechanism before any level is chosen
-        setText(Control::Label15, translate("Machine", "E' attivo il  "));
+        setText(Control::StatusLine, translate("Machine", "E' attivo il  "));
     } else {
         //: the status line after changing the mechanism; %1 is the level's number
-        setText(Control::Label15,
+        setText(Control::StatusLine,
             fill(translate("Machine", "E' attivo il  livello%1"),
                 { std::to_string(s.activeLevel.number()) }));
     }
     s.loadedFromFile = false;
-    setText(Control::usc, "");
+    setText(Control::Output, "");
 
     // The two hidden constants: c2 from the clock, c1 drawn near it but never equal to it,
     // and never 0.

@@ -16,6 +16,7 @@ namespace quorvel {
 Machine::Machine(Ports ports, char decimalSeparator)
     : m_ports(ports)
     , m_decimalSeparator(decimalSeparator)
+    // The words the face starts with; the console's "stato" shows them as they are.
     , m_texts { "in", "in", "Text1", "Text2", "out", "" }
 {
 }
@@ -33,7 +34,7 @@ void Machine::setText(Control control, const std::string& text)
     current = text;
     if (m_observer)
         m_observer->textChanged(control, text);
-    if (control == Control::usc)
+    if (control == Control::Output)
         onOutputChanged();
 }
 
@@ -69,7 +70,7 @@ void Machine::loadNarrator()
 
 void Machine::pressDigit(Keypad keypad, int digit)
 {
-    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    const Control target = keypad == Keypad::First ? Control::FirstInput : Control::SecondInput;
     setText(target, text(target) + static_cast<char>('0' + digit));
 }
 
@@ -77,7 +78,7 @@ void Machine::pressDigit(Keypad keypad, int digit)
 // every digit, which grows with the square of a long number.
 void Machine::typeDigits(Keypad keypad, std::string_view digits)
 {
-    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    const Control target = keypad == Keypad::First ? Control::FirstInput : Control::SecondInput;
     std::string typed = text(target);
     for (char c : digits)
         if (c >= '0' && c <= '9')
@@ -87,7 +88,7 @@ void Machine::typeDigits(Keypad keypad, std::string_view digits)
 
 void Machine::eraseLastDigit(Keypad keypad)
 {
-    const Control target = keypad == Keypad::First ? Control::i1 : Control::i2;
+    const Control target = keypad == Keypad::First ? Control::FirstInput : Control::SecondInput;
     const std::string& typed = text(target);
     if (!typed.empty() && typed.back() >= '0' && typed.back() <= '9')
         setText(target, typed.substr(0, typed.size() - 1));
@@ -95,28 +96,28 @@ void Machine::eraseLastDigit(Keypad keypad)
 
 void Machine::clearFirstInput()
 {
-    setText(Control::i1, "");
+    setText(Control::FirstInput, "");
 }
 void Machine::clearSecondInput()
 {
-    setText(Control::i2, "");
+    setText(Control::SecondInput, "");
 }
 
 void Machine::runExperiment()
 {
     m_ports.speaker.beep(800, 100);
-    setText(Control::Text1, text(Control::i1));
-    setText(Control::Text2, text(Control::i2));
+    setText(Control::FirstOperand, text(Control::FirstInput));
+    setText(Control::SecondOperand, text(Control::SecondInput));
     m_ports.shock.playClip();
-    setText(Control::usc, "");
+    setText(Control::Output, "");
     if (m_state.activeLevel.isNone())
         m_ports.messages.show(translate("Machine", "Devi scegliere un livello!!"));
     try {
         runSelectedMechanism();
         m_ports.shock.playClip();
-        setText(Control::usc, m_state.resultValue.display(m_decimalSeparator));
+        setText(Control::Output, m_state.resultValue.display(m_decimalSeparator));
     } catch (const MechanismFault&) {
-        setText(Control::usc, "????");
+        setText(Control::Output, "????");
     }
     writeInNotebook();
 }
@@ -141,15 +142,15 @@ void Machine::writeInNotebook()
         m_notebook.setPrediction("");
         return;
     }
-    const std::string& first = text(Control::Text1);
-    const std::string& second = text(Control::Text2);
+    const std::string& first = text(Control::FirstOperand);
+    const std::string& second = text(Control::SecondOperand);
     const double a = inputNumber(first), b = inputNumber(second);
     // What the rule just run could have given, asked only when a prediction needs it.
     const auto possible = [&] {
         const std::optional<RuleDescription> rule = describeRule(m_state);
         return rule ? possibleOutputs(*rule, a, b) : PossibleOutputs {};
     };
-    m_lastOutcome = m_notebook.record(first, second, a, b, text(Control::usc), possible);
+    m_lastOutcome = m_notebook.record(first, second, a, b, text(Control::Output), possible);
     if (m_lastOutcome.discovery) {
         if (const std::optional<RuleDescription> rule = describeRule(m_state))
             m_notebook.noteRule(rule->text);
@@ -195,10 +196,10 @@ void Machine::runSelectedMechanism()
 
 void Machine::clearForNextPlayer()
 {
-    setText(Control::i1, "");
-    setText(Control::i2, "");
+    setText(Control::FirstInput, "");
+    setText(Control::SecondInput, "");
     m_quietOutput = true;
-    setText(Control::usc, "");
+    setText(Control::Output, "");
     m_quietOutput = false;
 }
 
@@ -218,12 +219,12 @@ void Machine::onOutputChanged()
 
 void Machine::readFirstInput()
 {
-    m_state.inputA = Value::dbl(readLeadingNumber(text(Control::Text1)));
+    m_state.inputA = Value::dbl(readLeadingNumber(text(Control::FirstOperand)));
 }
 
 void Machine::readSecondInput()
 {
-    m_state.inputB = toInt16(readLeadingNumber(text(Control::Text2)));
+    m_state.inputB = toInt16(readLeadingNumber(text(Control::SecondOperand)));
 }
 
 void Machine::readInputs()

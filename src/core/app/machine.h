@@ -83,14 +83,14 @@ public:
     // The light cycle's tick: the lights go over to their other phase, which it gives.
     LightPhase onLampTick();
 
-    // Sets a control's text; a change of `usc` runs the output narration.
+    // Sets a control's text; a change of the output runs the output narration.
     void setText(Control control, const std::string& text);
     // Empties the inputs and the output for the next player, who starts with nothing of the
     // previous one's; the output's narration does not count this change.
     void clearForNextPlayer();
 
     // What the mechanisms use.
-    void readInputs(); // both: A from Text1, then B from Text2
+    void readInputs(); // both: A from the first operand, then B from the second
     void readFirstInput();
     void readSecondInput();
     void setResult(const Value& v);

@@ -8,7 +8,7 @@ namespace quorvel {
 
 class Machine;
 
-// The hidden calculation schemes. Each reads its inputs from Text1/Text2, works on the
+// The hidden calculation schemes. Each reads its inputs from the two operands, works on the
 // state record and leaves its output in resultValue. There is no calc12, calc13 or calc14:
 // no level selects them and no mechanism runs them.
 

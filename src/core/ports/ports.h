@@ -53,7 +53,7 @@ public:
     virtual void setLanguage(const std::string& tag) = 0;
 };
 
-// The character service (`Agent1`): loads a character by id, or gives nullptr.
+// The character service: loads a character by id, or gives nullptr.
 class CharacterService
 {
 public:
@@ -134,8 +134,9 @@ public:
     virtual long long microsecondsNow() = 0;
 };
 
-// The controls of the machine's face whose texts the core owns.
-enum class Control { i1, i2, Text1, Text2, usc, Label15 };
+// The texts of the machine's face the core owns: the two inputs the pupil types, the copies of
+// them the last experiment took and calculated with (hidden), the output and the status line.
+enum class Control { FirstInput, SecondInput, FirstOperand, SecondOperand, Output, StatusLine };
 
 // Told of every change of a control's text, as it happens.
 class FaceObserver

@@ -118,7 +118,7 @@ bool openFrom(Machine& m, const fs::path& file, const std::string& shownName,
     sceneOpenedMechanism(m.narrator(), s.openedMechanismName);
     restoreMechanism(s, *record);
     //: the status line; %1 is the name of the mechanism opened
-    m.setText(Control::Label15,
+    m.setText(Control::StatusLine,
         fill(translate("Storage", "E' attivo il meccanismo recuperato  %1"),
             { s.openedMechanismName }));
     m.beginNotebookPage();

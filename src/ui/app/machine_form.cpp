@@ -289,21 +289,21 @@ void MachineForm::textChanged(Control control, const std::string& text)
 {
     const QString t = QString::fromStdString(text);
     switch (control) {
-    case Control::i1:
-    case Control::i2:
-        (control == Control::i1 ? m_i1 : m_i2)->showText(t);
+    case Control::FirstInput:
+    case Control::SecondInput:
+        (control == Control::FirstInput ? m_i1 : m_i2)->showText(t);
         return followWithReader(m_typingInto == Keypad::First ? m_i1 : m_i2);
-    case Control::usc:
+    case Control::Output:
         m_usc->showText(t);
         m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
         if (!t.isEmpty())
             followWithReader(m_usc);
         return;
-    case Control::Label15:
+    case Control::StatusLine:
         return m_label15->setStatus(t);
-    case Control::Text1:
+    case Control::FirstOperand:
         return m_text1->setText(t);
-    case Control::Text2:
+    case Control::SecondOperand:
         return m_text2->setText(t);
     }
 }

@@ -34,8 +34,9 @@ void MachineForm::buildPupilMenu()
     connect(m_pupils, &PupilPresenter::notice, this,
         [this](const QString& text) { m_notebook->announce(text); });
     connect(m_pupils, &PupilPresenter::rulesChanged, this, &MachineForm::applyClassRules);
-    connect(m_pupils, &PupilPresenter::classStatus, this,
-        [this](const QString& text) { m_machine->setText(Control::Label15, text.toStdString()); });
+    connect(m_pupils, &PupilPresenter::classStatus, this, [this](const QString& text) {
+        m_machine->setText(Control::StatusLine, text.toStdString());
+    });
     // A card that opens during play is said in the notebook, without stopping the game.
     connect(
         m_pupils, &PupilPresenter::cardOpened, this, [this](const QString& rule, bool discovered) {
