@@ -45,17 +45,17 @@ std::vector<std::string> brokenInvariants(MachineForm& form)
         check(s.paramGrid[0][i] == 0 && s.paramGrid[i][0] == 0,
             "paramGrid holds a non-zero value in row or column 0 at " + std::to_string(i));
     check(isDisplayedOutput(m.text(Control::Output), m.decimalSeparator()),
-        "usc shows \"" + m.text(Control::Output).substr(0, 80) + "\"");
+        "the output shows \"" + m.text(Control::Output).substr(0, 80) + "\"");
     check(isStatusText(m.text(Control::StatusLine)),
-        "Label15 shows \"" + m.text(Control::StatusLine) + "\"");
+        "the status line shows \"" + m.text(Control::StatusLine) + "\"");
     check(s.schemaLevel5 >= 0 && s.schemaLevel5 <= 18,
         "schemaLevel5 is " + std::to_string(s.schemaLevel5));
     check(s.outputChangeCount <= 2, "outputChangeCount is " + std::to_string(s.outputChangeCount));
     check(std::string("||+|-|*|:|").find("|" + s.opSymbol + "|") != std::string::npos,
         "opSymbol is \"" + s.opSymbol + "\"");
     const std::pair<const char*, Control> shown[]
-        = { { "i1", Control::FirstInput }, { "i2", Control::SecondInput },
-              { "usc", Control::Output }, { "Label15", Control::StatusLine } };
+        = { { "primoNumero", Control::FirstInput }, { "secondoNumero", Control::SecondInput },
+              { "uscita", Control::Output }, { "rigaStato", Control::StatusLine } };
     for (const auto& [name, control] : shown) {
         const auto* label = form.findChild<QLabel*>(name);
         const std::string face = label ? label->text().toStdString() : "(missing)";
@@ -64,7 +64,8 @@ std::vector<std::string> brokenInvariants(MachineForm& form)
                 + m.text(control) + "\"");
     }
     const QWidget* panel = form.openPanel();
-    check(form.face()->rect().contains(panel->geometry()), "Frame2 lies partly off the face");
+    check(
+        form.face()->rect().contains(panel->geometry()), "the open panel lies partly off the face");
     return broken;
 }
 

@@ -151,7 +151,9 @@ private:
             clickOnFace(widget->mapTo(face, widget->rect().center()));
         };
         if (name == "key") {
-            clickOn(chance(90) ? digits[pick(10)] + pad : pad.isEmpty() ? "Label3" : "canc2");
+            clickOn(chance(90)      ? digits[pick(10)] + pad
+                    : pad.isEmpty() ? "cancellaPrimo"
+                                    : "cancellaSecondo");
         } else if (name == "command") {
             clickOn(QStringList { "exp", "exp", "exp", "ingr", "cmb" }[pick(5)]);
         } else if (name == "anywhere") {
@@ -165,13 +167,13 @@ private:
             if (how != 2)
                 clickRow(panel()->fileList(), how == 3);
             if (how == 1 || how == 2)
-                sendClick(panel()->findChild<QWidget*>("Command1"), { 5, 5 });
+                sendClick(panel()->findChild<QWidget*>("apri"), { 5, 5 });
         } else if (name == "folder") {
             clickRow(panel()->folderList(), true);
         } else if (name == "drive") { // keys on the closed drive list pick the next drive
             sendKey(panel()->driveList(), chance(50) ? Qt::Key_Down : Qt::Key_Up);
         } else if (name == "panel X") {
-            sendClick(panel()->findChild<QWidget*>("Label11"), { 5, 5 });
+            sendClick(panel()->findChild<QWidget*>("chiudiApri"), { 5, 5 });
         } else if (name == "drag panel") { // let go anywhere, inside the face or not
             OpenPanel* dragged = panel();
             sendMouse(dragged, QEvent::MouseButtonPress, { 5, 3 }, Qt::LeftButton);

@@ -123,9 +123,10 @@ TEST_F(ScreenReader, FindsEveryControlWithANameAndARole)
         EXPECT_TRUE(std::any_of(first, last, [&](const auto& f) { return f.second.role == role; }));
     }
     // The status line reads as what it says.
-    ASSERT_FALSE(text("Label15").isEmpty());
-    EXPECT_EQ(named(text("Label15")), QAccessible::queryAccessibleInterface(control("Label15")));
-    for (const char* decorative : { "Picture1", "Picture5", "shock", "Text1" })
+    ASSERT_FALSE(text("rigaStato").isEmpty());
+    EXPECT_EQ(
+        named(text("rigaStato")), QAccessible::queryAccessibleInterface(control("rigaStato")));
+    for (const char* decorative : { "Picture1", "Picture5", "shock", "primoOperando" })
         EXPECT_FALSE(objects.contains(control<QObject>(decorative))) << decorative;
 }
 
@@ -199,17 +200,17 @@ protected:
 TEST_F(Announcements, TheOutputAndTheStatusLineTellTheirChanges)
 {
     trigger("livello1");
-    EXPECT_GE(count("Label15", QAccessible::NameChanged), 1);
+    EXPECT_GE(count("rigaStato", QAccessible::NameChanged), 1);
     press(Qt::Key_4);
     press(Qt::Key_Tab);
     press(Qt::Key_3);
     heard.clear();
     press(Qt::Key_Return);
-    const QString result = text("usc");
+    const QString result = text("uscita");
     ASSERT_FALSE(result.isEmpty());
-    EXPECT_GE(count("usc", QAccessible::ValueChanged, result), 1);
-    EXPECT_GE(count("usc", QAccessible::NameChanged), 1);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(control("usc"))->text(QAccessible::Name),
+    EXPECT_GE(count("uscita", QAccessible::ValueChanged, result), 1);
+    EXPECT_GE(count("uscita", QAccessible::NameChanged), 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control("uscita"))->text(QAccessible::Name),
         "uscita, " + result);
 }
 
@@ -223,10 +224,12 @@ TEST_F(Announcements, TheReaderKnowsWhichInputTheKeyboardTypesInto)
     for (const auto& [key, first, second] : steps) {
         heard.clear();
         press(key);
-        EXPECT_EQ(count("i1", QAccessible::StateChanged), 1);
-        EXPECT_EQ(count("i2", QAccessible::StateChanged), 1);
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i1"))->state().selected, first);
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(control("i2"))->state().selected, second);
+        EXPECT_EQ(count("primoNumero", QAccessible::StateChanged), 1);
+        EXPECT_EQ(count("secondoNumero", QAccessible::StateChanged), 1);
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(control("primoNumero"))->state().selected, first);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control("secondoNumero"))->state().selected,
+            second);
     }
 }
 
@@ -238,12 +241,12 @@ TEST_F(Announcements, TheFocusFollowsTheTypingAndTheResult)
     trigger("livello1");
     // The key, then the control with the focus and the inputs.
     const std::tuple<int, const char*, const char*> steps[] = {
-        { Qt::Key_4, "i1", "4/" },
-        { Qt::Key_Tab, "i2", "4/" },
-        { Qt::Key_3, "i2", "4/3" },
-        { Qt::Key_Return, "usc", "4/3" },
-        { Qt::Key_5, "i2", "4/35" }, // typing goes on from the output
-        { Qt::Key_Tab, "i1", "4/35" },
+        { Qt::Key_4, "primoNumero", "4/" },
+        { Qt::Key_Tab, "secondoNumero", "4/" },
+        { Qt::Key_3, "secondoNumero", "4/3" },
+        { Qt::Key_Return, "uscita", "4/3" },
+        { Qt::Key_5, "secondoNumero", "4/35" }, // typing goes on from the output
+        { Qt::Key_Tab, "primoNumero", "4/35" },
     };
     for (const auto& [key, focused, shown] : steps) {
         SCOPED_TRACE(focused);

@@ -75,7 +75,8 @@ std::map<QString, QString> ownTexts(const MachineForm& form)
     keep("face name", form.face()->accessibleName());
     for (const QWidget* w : form.face()->findChildren<QWidget*>()) {
         const QString name = w->objectName();
-        if (name.isEmpty() || name == "Label15" || name == "Text1" || name == "Text2")
+        if (name.isEmpty() || name == "rigaStato" || name == "primoOperando"
+            || name == "secondoOperando")
             continue;
         keep(name + " name", w->accessibleName());
         keep(name + " description", w->accessibleDescription());
@@ -98,12 +99,12 @@ TEST_F(EnglishWindow, TextsWithAValueAreWholeEnglishSentences)
     };
     const Shown table[] = {
         { "livello3", "level &3", nullptr },
-        { "Label3", "Clear", "Clear, first number" },
-        { "canc2", "Clear", "Clear, second number" },
+        { "cancellaPrimo", "Clear", "Clear, first number" },
+        { "cancellaSecondo", "Clear", "Clear, second number" },
         { "sette", "7", "7, first number" },
         { "zero2", "0", "0, second number" },
-        { "i2", nullptr, "second number, in" },
-        { "usc", nullptr, "output, out" },
+        { "secondoNumero", nullptr, "second number, in" },
+        { "uscita", nullptr, "output, out" },
     };
     for (const Shown& row : table) {
         SCOPED_TRACE(row.object);
@@ -122,7 +123,7 @@ TEST_F(EnglishWindow, TextsWithAValueAreWholeEnglishSentences)
             EXPECT_EQ(reader->text(QAccessible::Name), QString::fromUtf8(row.readerName));
         }
     }
-    EXPECT_EQ(control<QLabel>("Label4")->text(), " Version " + QString(programVersion));
+    EXPECT_EQ(control<QLabel>("versione")->text(), " Version " + QString(programVersion));
 }
 
 TEST_F(EnglishWindow, NoTextOfTheWindowStaysItalian)
@@ -182,11 +183,11 @@ TEST_F(EnglishWindow, TheLongKeyAndThePanelsLinesFit)
     form.showInfoPanel();
     const double scale = control<KeyLabel>("cmb")->height() / 25.0;
     EXPECT_GE(control<KeyLabel>("cmb")->fittedCaption().pixelSize, 12 * scale - 1);
-    for (const char* key : { "exp", "ingr", "Label3" })
+    for (const char* key : { "exp", "ingr", "cancellaPrimo" })
         EXPECT_EQ(control<KeyLabel>(key)->fittedCaption().pixelSize,
             control<KeyLabel>(key)->font().pixelSize())
             << key << " keeps its own size, as in Italian";
-    for (const char* line : { "Label5", "Label6", "Label8", "Label9" }) {
+    for (const char* line : { "scopo1", "scopo2", "crediti2", "crediti3" }) {
         auto* label = control<QLabel>(line);
         EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(label->text()),
             label->contentsRect().width())
@@ -209,7 +210,7 @@ TEST(DefaultLanguage, IsItalian)
     FakeCharacterService characters { recorder };
     const MachineForm form(testing::programFolder, speaker, characters);
     EXPECT_EQ(form.findChild<KeyLabel*>("exp")->text(), "esperimento");
-    EXPECT_EQ(form.findChild<KeyLabel*>("Label3")->accessibleName(), "Canc, primo numero");
+    EXPECT_EQ(form.findChild<KeyLabel*>("cancellaPrimo")->accessibleName(), "Canc, primo numero");
     EXPECT_EQ(form.findChild<QAction*>("esci")->text(), "&esci");
     installLanguage(Language::italian, testsFolder());
     if (before.isNull())

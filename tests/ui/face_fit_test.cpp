@@ -88,7 +88,7 @@ TEST_F(Face, StatusLineShowsItsLongestTextsWholeWithoutCoveringAKey)
 {
     for (const QSize size : { MachineFace::designSize, QSize { 1920, 1005 } }) {
         showWithFace(size);
-        auto* status = control<StatusLabel>("Label15");
+        auto* status = control<StatusLabel>("rigaStato");
         const double scale = status->height() / (690 / 15.0);
         for (const QString& text : statusTexts) {
             SCOPED_TRACE(text.toStdString());
@@ -105,14 +105,14 @@ TEST_F(Face, StatusLineShowsItsLongestTextsWholeWithoutCoveringAKey)
                     status->width() - 4 * status->margin());
             EXPECT_LE(fitted.height, status->height() - 2 * status->margin());
         }
-        for (const char* key : { "cmb", "canc2", "Label3", "nove2" })
+        for (const char* key : { "cmb", "cancellaSecondo", "cancellaPrimo", "nove2" })
             EXPECT_FALSE(status->geometry().intersects(control(key)->geometry())) << key;
     }
     // The short ones stay at the status line's own size, on one line.
     form.textChanged(Control::StatusLine, "E'attivo il livello 1");
-    EXPECT_EQ(control<StatusLabel>("Label15")->fitted().caption.lines.size(), 1);
-    EXPECT_EQ(control<StatusLabel>("Label15")->fitted().caption.pixelSize,
-        control<StatusLabel>("Label15")->font().pixelSize());
+    EXPECT_EQ(control<StatusLabel>("rigaStato")->fitted().caption.lines.size(), 1);
+    EXPECT_EQ(control<StatusLabel>("rigaStato")->fitted().caption.pixelSize,
+        control<StatusLabel>("rigaStato")->font().pixelSize());
 }
 
 TEST_F(Face, KeyCaptionsFillTheirKeysWithoutCrossingTheirEdges)
@@ -151,9 +151,9 @@ TEST_F(Face, KeyCaptionsFillTheirKeysWithoutCrossingTheirEdges)
 TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
 {
     showWithFace(MachineFace::designSize);
-    auto* i1 = control<DisplayLabel>("i1");
-    const int own = i1->font().pixelSize();
-    const int readable = i1->readablePixelSize();
+    auto* firstInput = control<DisplayLabel>("primoNumero");
+    const int own = firstInput->font().pixelSize();
+    const int readable = firstInput->readablePixelSize();
     EXPECT_GE(readable, 16) << "digits a pupil reads from the back of the room";
     // Text: the size it is shown at (0: between readable and own), and whether it scrolls.
     const std::tuple<QString, int, bool> cases[] = {
@@ -166,44 +166,46 @@ TEST_F(Face, LongNumbersShrinkToReadableThenScrollFromTheirEnd)
         SCOPED_TRACE(text.toStdString());
         form.textChanged(Control::FirstInput, text.toStdString());
         if (size > 0) {
-            EXPECT_EQ(i1->shownPixelSize(), size);
+            EXPECT_EQ(firstInput->shownPixelSize(), size);
         }
-        EXPECT_GE(i1->shownPixelSize(), readable);
-        EXPECT_LE(i1->shownPixelSize(), own);
-        EXPECT_EQ(i1->hiddenWidth() > 0, scrolls);
-        EXPECT_EQ(i1->scrolledBack(), 0) << "the digit typed last is in view";
+        EXPECT_GE(firstInput->shownPixelSize(), readable);
+        EXPECT_LE(firstInput->shownPixelSize(), own);
+        EXPECT_EQ(firstInput->hiddenWidth() > 0, scrolls);
+        EXPECT_EQ(firstInput->scrolledBack(), 0) << "the digit typed last is in view";
     }
 
     // The wheel goes back a digit a notch and stops at the start; dragging and the arrows
     // move the same way.
     const auto wheel = [&](int notches) {
-        QWheelEvent event(QPointF(10, 10), i1->mapToGlobal(QPointF(10, 10)), QPoint(),
+        QWheelEvent event(QPointF(10, 10), firstInput->mapToGlobal(QPointF(10, 10)), QPoint(),
             QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(i1, &event);
+        QApplication::sendEvent(firstInput, &event);
     };
-    const double digit = i1->digitWidth();
-    const double hiddenDigits = i1->hiddenWidth() / digit;
+    const double digit = firstInput->digitWidth();
+    const double hiddenDigits = firstInput->hiddenWidth() / digit;
     EXPECT_NEAR(hiddenDigits, std::round(hiddenDigits), 0.05) << "only whole digits in view";
     wheel(1);
-    EXPECT_DOUBLE_EQ(i1->scrolledBack(), digit);
+    EXPECT_DOUBLE_EQ(firstInput->scrolledBack(), digit);
     wheel(100);
-    EXPECT_DOUBLE_EQ(i1->scrolledBack(), i1->hiddenWidth());
+    EXPECT_DOUBLE_EQ(firstInput->scrolledBack(), firstInput->hiddenWidth());
     wheel(-1);
-    EXPECT_DOUBLE_EQ(i1->scrolledBack(), i1->hiddenWidth() - digit);
+    EXPECT_DOUBLE_EQ(firstInput->scrolledBack(), firstInput->hiddenWidth() - digit);
     const auto mouse = [&](QEvent::Type type, double x, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(x, i1->height() / 2),
-            i1->mapToGlobal(QPointF(x, i1->height() / 2)), Qt::LeftButton, held, {});
-        QApplication::sendEvent(i1, &event);
+        QMouseEvent event(type, QPointF(x, firstInput->height() / 2),
+            firstInput->mapToGlobal(QPointF(x, firstInput->height() / 2)), Qt::LeftButton, held,
+            {});
+        QApplication::sendEvent(firstInput, &event);
     };
-    mouse(QEvent::MouseButtonPress, i1->width() - 2, Qt::LeftButton); // the right arrow
-    EXPECT_EQ(i1->scrolledBack(), 0);
+    mouse(QEvent::MouseButtonPress, firstInput->width() - 2, Qt::LeftButton); // the right arrow
+    EXPECT_EQ(firstInput->scrolledBack(), 0);
     mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton); // the left arrow
-    EXPECT_DOUBLE_EQ(i1->scrolledBack(), i1->hiddenWidth());
+    EXPECT_DOUBLE_EQ(firstInput->scrolledBack(), firstInput->hiddenWidth());
     mouse(QEvent::MouseMove, 1 - 1.4 * digit, Qt::LeftButton); // dragged leftwards
     mouse(QEvent::MouseButtonRelease, 1 - 1.4 * digit, Qt::NoButton);
-    EXPECT_NEAR(i1->scrolledBack(), i1->hiddenWidth() - digit, 0.01) << "settles on a digit";
+    EXPECT_NEAR(firstInput->scrolledBack(), firstInput->hiddenWidth() - digit, 0.01)
+        << "settles on a digit";
     form.textChanged(Control::FirstInput, "123456789012345678901");
-    EXPECT_EQ(i1->scrolledBack(), 0) << "a new digit brings the end back into view";
+    EXPECT_EQ(firstInput->scrolledBack(), 0) << "a new digit brings the end back into view";
     EXPECT_EQ(form.typingInto(), Keypad::First) << "a press on a display still selects it";
 }
 
@@ -212,17 +214,17 @@ TEST_F(Face, InformationPanelShowsItsLinesWholeTheVersionAndTheLicence)
     form.showInfoPanel();
     for (const QSize size : { MachineFace::designSize, MachineFace::designSize * 2 }) {
         showWithFace(size);
-        for (QLabel* line : control("Frame1")->findChildren<QLabel*>()) {
+        for (QLabel* line : control("pannelloInformazioni")->findChildren<QLabel*>()) {
             SCOPED_TRACE(line->objectName().toStdString());
             EXPECT_LE(QFontMetricsF(line->font()).horizontalAdvance(line->text()),
                 line->contentsRect().width());
             EXPECT_FALSE(line->text().contains(".example")) << "no address we do not have";
         }
         // The two lines of the purpose read as one sentence: one size for both.
-        EXPECT_EQ(control("Label5")->font().pixelSize(), control("Label6")->font().pixelSize());
+        EXPECT_EQ(control("scopo1")->font().pixelSize(), control("scopo2")->font().pixelSize());
     }
-    EXPECT_EQ(control<QLabel>("Label4")->text(), " Versione " + QString(programVersion));
-    EXPECT_TRUE(control<QLabel>("Label10")->text().contains("diritti riservati"));
+    EXPECT_EQ(control<QLabel>("versione")->text(), " Versione " + QString(programVersion));
+    EXPECT_TRUE(control<QLabel>("crediti4")->text().contains("diritti riservati"));
 }
 
 TEST_F(Face, LightsSitOnTheRailWithoutASquareAroundThem)

@@ -59,10 +59,10 @@ TEST_F(Keyboard, KeysWorkOnTheFramedInput)
         { Qt::Key_Backspace, "12/", Keypad::Second, nullptr },
         { Qt::Key_9, "12/9", Keypad::Second, "nove2" },
         { Qt::Key_Backtab, "12/9", Keypad::First, nullptr },
-        { Qt::Key_Delete, "/9", Keypad::First, "Label3" },
+        { Qt::Key_Delete, "/9", Keypad::First, "cancellaPrimo" },
         { Qt::Key_3, "3/9", Keypad::First, "tre" },
         { Qt::Key_Tab, "3/9", Keypad::Second, nullptr },
-        { Qt::Key_Escape, "3/", Keypad::Second, "canc2" },
+        { Qt::Key_Escape, "3/", Keypad::Second, "cancellaSecondo" },
         { Qt::Key_4, "3/4", Keypad::Second, "quattro2" },
         { Qt::Key_Tab, "3/4", Keypad::First, nullptr },
         { Qt::Key_Return, "3/4", Keypad::First, "exp" },
@@ -76,12 +76,14 @@ TEST_F(Keyboard, KeysWorkOnTheFramedInput)
         EXPECT_TRUE(!flashed || control<KeyLabel>(flashed)->isPressedLook());
     }
     EXPECT_EQ(count("Beep 800 100"), 2) << "one experiment for each Enter";
-    EXPECT_EQ(control<QLineEdit>("Text1")->text() + control<QLineEdit>("Text2")->text(), "34");
-    EXPECT_NE(text("usc"), "out");
-    clickOn("i2"); // a click on a display frames it for the keyboard
+    EXPECT_EQ(
+        control<QLineEdit>("primoOperando")->text() + control<QLineEdit>("secondoOperando")->text(),
+        "34");
+    EXPECT_NE(text("uscita"), "out");
+    clickOn("secondoNumero"); // a click on a display frames it for the keyboard
     press(Qt::Key_6);
     EXPECT_EQ(inputs(), "3/46");
-    clickOn("i1");
+    clickOn("primoNumero");
     EXPECT_EQ(form.typingInto(), Keypad::First);
 }
 
@@ -91,8 +93,8 @@ TEST_F(Keyboard, FrameFollowsTheKeypadLastClicked)
     const std::tuple<const char*, Keypad, const char*> clicks[] = {
         { "due2", Keypad::Second, "/25" },
         { "uno", Keypad::First, "15/25" },
-        { "canc2", Keypad::Second, "15/5" },
-        { "Label3", Keypad::First, "5/5" },
+        { "cancellaSecondo", Keypad::Second, "15/5" },
+        { "cancellaPrimo", Keypad::First, "5/5" },
         { "nove2", Keypad::Second, "5/595" },
     };
     for (const auto& [key, framed, typed] : clicks) {
@@ -148,9 +150,9 @@ TEST_F(Keyboard, ShortcutsTriggerTheirItemsWhileDigitsStillType)
         type(Qt::Key_0 + digit++);
         EXPECT_EQ(inputs(), typed);
     }
-    EXPECT_TRUE(control("Frame2")->isVisible());
+    EXPECT_TRUE(control("pannelloApri")->isVisible());
     type(Qt::Key_Escape); // closes the panel, and the keyboard is the machine's again
-    EXPECT_FALSE(control("Frame2")->isVisible());
+    EXPECT_FALSE(control("pannelloApri")->isVisible());
     type(Qt::Key_5);
     EXPECT_EQ(inputs(), "1235/");
 }
@@ -168,12 +170,12 @@ TEST_F(Keyboard, FunctionKeysPressTheCommandKeys)
         setFocus(false);
         for (const int typed : { Qt::Key_4, Qt::Key_Tab, Qt::Key_3, Qt::Key_Return })
             press(typed);
-        ASSERT_NE(text("usc"), "");
+        ASSERT_NE(text("uscita"), "");
         setFocus(fromNotebook);
         type(key);
         EXPECT_TRUE(control<KeyLabel>(flashed)->isPressedLook());
         if (key == Qt::Key_F4) { // a new mechanism: the last result goes
-            EXPECT_EQ(text("usc"), "");
+            EXPECT_EQ(text("uscita"), "");
         }
         QTest::qWait(200); // the flash ends
     }
@@ -183,9 +185,9 @@ TEST_F(Keyboard, EscapeClosesTheInformationPanelBeforeItClearsAnInput)
 {
     type(Qt::Key_7);
     trigger("informazioni");
-    ASSERT_TRUE(control("Frame1")->isVisible());
+    ASSERT_TRUE(control("pannelloInformazioni")->isVisible());
     type(Qt::Key_Escape);
-    EXPECT_FALSE(control("Frame1")->isVisible());
+    EXPECT_FALSE(control("pannelloInformazioni")->isVisible());
     EXPECT_EQ(inputs(), "7/");
     type(Qt::Key_Escape);
     EXPECT_EQ(inputs(), "/");

@@ -25,17 +25,18 @@ std::vector<std::tuple<QString, QRect, QString, QColor>> faceControls()
 {
     const QColor cyan("#C0FFFF"), blue("#0000C0"), red("#C00000");
     std::vector<std::tuple<QString, QRect, QString, QColor>> placed = {
-        { "i1", { 3720, 4680, 1455, 1335 }, "in", {} }, // selected: wears the yellow frame
-        { "i2", { 6600, 4680, 1455, 1335 }, "in", cyan },
-        { "usc", { 9720, 1440, 1455, 1335 }, "out", cyan },
-        { "Label3", { 3240, 6840, 2415, 375 }, "Canc", blue },
-        { "canc2", { 6120, 6840, 2415, 375 }, "Canc", blue },
+        { "primoNumero", { 3720, 4680, 1455, 1335 }, "in", {} }, // selected: wears the yellow frame
+        { "secondoNumero", { 6600, 4680, 1455, 1335 }, "in", cyan },
+        { "uscita", { 9720, 1440, 1455, 1335 }, "out", cyan },
+        { "cancellaPrimo", { 3240, 6840, 2415, 375 }, "Canc", blue },
+        { "cancellaSecondo", { 6120, 6840, 2415, 375 }, "Canc", blue },
         { "exp", { 8880, 5160, 2655, 375 }, "esperimento", red },
         { "ingr", { 8880, 6240, 2655, 375 }, "Operazioni", red },
         { "cmb", { 8880, 7200, 2655, 375 }, "cambia meccanismo di calcolo", red },
-        { "Label15", { 5295, 7230, 3540, 690 }, "", {} }, // below canc2, down to the edge
+        { "rigaStato", { 5295, 7230, 3540, 690 }, "",
+            {} }, // below the second Canc, down to the edge
         { "shock", { 3000, 240, 5775, 4215 }, {}, {} },
-        { "Frame1", { 3000, 240, 5775, 4215 }, {}, {} },
+        { "pannelloInformazioni", { 3000, 240, 5775, 4215 }, {}, {} },
         { "Picture5", { 5565, 4920, 615, 615 }, {}, {} },
     };
     for (int i = 1; i <= 4; ++i)
@@ -59,7 +60,7 @@ TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
     const QImage face = form.face()->grab().toImage();
     EXPECT_EQ(face.pixelColor(5, 100), QColor("#000080")) << "navy surface";
     std::vector<std::tuple<QWidget*, QRect, int>> atDesign;
-    for (const char* line : { "Label2", "Label4", "Label7", "Picture6" }) {
+    for (const char* line : { "nomeProgramma", "versione", "crediti1", "Picture6" }) {
         QWidget* widget = control(line);
         atDesign.emplace_back(widget, widget->geometry(), widget->font().pixelSize());
     }
@@ -75,7 +76,8 @@ TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
         }
         atDesign.emplace_back(widget, widget->geometry(), widget->font().pixelSize());
     }
-    EXPECT_FALSE(control("Text1")->isVisible()) << "the mechanisms' copies are not for the pupil";
+    EXPECT_FALSE(control("primoOperando")->isVisible())
+        << "the mechanisms' copies are not for the pupil";
     EXPECT_EQ(form.windowTitle(), "Quorvel");
     const int menuFont = form.menuBar()->font().pixelSize();
 
@@ -88,9 +90,9 @@ TEST_F(Window, EveryControlKeepsItsPlaceAndFontAtEverySize)
     EXPECT_EQ(form.menuBar()->font().pixelSize(), 2 * menuFont);
     // Wider than the design's proportions: the height decides and the face is centred.
     showWithFace({ 2000, 1058 });
-    EXPECT_EQ(control("i1")->geometry(), QRect(65 + 496, 624, 194, 178));
-    clickOn("Label1"); // the information panel lies above the clip; its X closes it
-    EXPECT_FALSE(control("Frame1")->isVisible());
+    EXPECT_EQ(control("primoNumero")->geometry(), QRect(65 + 496, 624, 194, 178));
+    clickOn("chiudiInformazioni"); // the information panel lies above the clip; its X closes it
+    EXPECT_FALSE(control("pannelloInformazioni")->isVisible());
     clickOn("shock");
     form.resize(300, 200); // never smaller than the design
     QCoreApplication::processEvents();
@@ -103,7 +105,7 @@ TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
     // window raised, the panel shown, the end of the program's event loop.
     const QStringList expected = {
         "File/salvameccanismo: modal salvameccanismo",
-        "File/aprimeccanismo: shows Frame2",
+        "File/aprimeccanismo: shows pannelloApri",
         "File/esci: exit",
         "livello/livello1: Beep 500 100",
         "livello/livello2: Beep 550 100",
@@ -114,7 +116,7 @@ TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
         "istruzioni/da_ricordare: Show | Top 100 | Play read | Play DoMagic1 | Hide",
         "assistente/mostra: Show | Top 100",
         "assistente/nascondi: Hide",
-        "informazioni/informazioni: shows Frame1",
+        "informazioni/informazioni: shows pannelloInformazioni",
     };
     showWithFace(); // the activation loads the narrator
     QStringList names; // the machine's own items; the notebook's are tested with it
@@ -141,7 +143,7 @@ TEST_F(Window, MenuItemsSitInTheirMenusAndReachTheirHandlers)
         for (const std::string& line : recorder.log)
             if (!line.starts_with("Speak") && !line.starts_with("MoveTo"))
                 seen << QString::fromStdString(line);
-        for (QWidget* panel : { control("Frame1"), control("Frame2") }) {
+        for (QWidget* panel : { control("pannelloInformazioni"), control("pannelloApri") }) {
             seen << (panel->isVisible() ? "shows " + panel->objectName() : "");
             panel->hide();
         }
@@ -214,9 +216,9 @@ TEST_F(Window, ClicksOnTheKeysReachTheMachine)
     for (const char* key : { "uno", "due", "tre", "zero2", "nove2" })
         clickOn(key);
     EXPECT_EQ(inputs(), "in123/in09") << "before any level the digits follow the word";
-    clickOn("Label3");
+    clickOn("cancellaPrimo");
     EXPECT_EQ(inputs(), "/in09");
-    clickOn("canc2");
+    clickOn("cancellaSecondo");
     // A key looks pressed while held, and a press dragged off it is no click.
     auto* key = control<KeyLabel>("cinque");
     sendMouse(key, QEvent::MouseButtonPress, key->rect().center(), Qt::LeftButton);
@@ -226,14 +228,15 @@ TEST_F(Window, ClicksOnTheKeysReachTheMachine)
     EXPECT_EQ(inputs(), "/");
     clickOn("cinque");
     EXPECT_EQ(answeringModal([&] { clickOn("exp"); }), "Quorvel: Devi scegliere un livello!!");
-    EXPECT_EQ(control<QLineEdit>("Text1")->text() + text("usc"), "5") << "no mechanism ran";
+    EXPECT_EQ(control<QLineEdit>("primoOperando")->text() + text("uscita"), "5")
+        << "no mechanism ran";
 
     clickOn("cmb");
-    EXPECT_EQ(text("Label15"), "E' attivo il  ") << "no level yet: the two blanks end it";
+    EXPECT_EQ(text("rigaStato"), "E' attivo il  ") << "no level yet: the two blanks end it";
     EXPECT_EQ(count("Beep 500 100"), 1);
     trigger("livello2");
     clickOn("cmb");
-    EXPECT_EQ(text("Label15"), "E' attivo il  livello2");
+    EXPECT_EQ(text("rigaStato"), "E' attivo il  livello2");
     const char* const clips[] = { "/rosso.gif", "/verde.gif", "/blu.gif", "/grigio.gif" };
     for (int i = 1; i <= 6; ++i) {
         clickOn("ingr");

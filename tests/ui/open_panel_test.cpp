@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The open panel `Frame2` in the window: what its lists hold, what "apri" opens, the keys
+// The open panel in the window: what its lists hold, what "apri" opens, the keys
 // pressed in it, the folder it shares with saving, a folder it cannot read, and where it can
 // be dragged.
 #include "ui/storage/mechanism_folder.h"
@@ -61,7 +61,7 @@ protected:
     }
     QString apri()
     {
-        return answeringModal([&] { control<QAbstractButton>("Command1")->click(); });
+        return answeringModal([&] { control<QAbstractButton>("apri")->click(); });
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(Panel, ListsMechanismFilesOnlyAndOpensTheOneSeenSelected)
         EXPECT_EQ(apri(), message);
         EXPECT_EQ(panel->isVisible(), *message != 0) << "open until a mechanism is in force";
     }
-    EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  vecchio.txt");
+    EXPECT_EQ(text("rigaStato"), "E' attivo il meccanismo recuperato  vecchio.txt");
     const MachineState& s = form.machine().state();
     EXPECT_EQ(s.activeLevel.name(), "livello2");
     EXPECT_EQ(s.c1() * 100 + s.c2(), 307) << "c1 3 and c2 7";
@@ -108,13 +108,13 @@ TEST_F(Panel, KeysInThePanelNeverReachTheMachine)
     // Where the key goes, the row made current there first, the key, and then the folder
     // shown, the status line, whether the panel is still open.
     const std::tuple<const char*, const char*, int, QString, QString, bool> keys[] = {
-        { "Dir1", "sotto", Qt::Key_Return, dir.filePath("sotto"), "", true },
-        { "Dir1", "..", Qt::Key_Enter, dir.path(), "", true },
-        { "Drive1", nullptr, Qt::Key_Return, dir.path(), "", true },
-        { "File1", nullptr, Qt::Key_Delete, dir.path(), "", true },
-        { "File1", nullptr, Qt::Key_Backspace, dir.path(), "", true },
-        { "File1", "prova.txt", Qt::Key_Return, dir.path(), "prova", false },
-        { "File1", nullptr, Qt::Key_Escape, dir.path(), "prova", false },
+        { "cartelle", "sotto", Qt::Key_Return, dir.filePath("sotto"), "", true },
+        { "cartelle", "..", Qt::Key_Enter, dir.path(), "", true },
+        { "dischi", nullptr, Qt::Key_Return, dir.path(), "", true },
+        { "meccanismiSalvati", nullptr, Qt::Key_Delete, dir.path(), "", true },
+        { "meccanismiSalvati", nullptr, Qt::Key_Backspace, dir.path(), "", true },
+        { "meccanismiSalvati", "prova.txt", Qt::Key_Return, dir.path(), "prova", false },
+        { "meccanismiSalvati", nullptr, Qt::Key_Escape, dir.path(), "prova", false },
     };
     form.machine().typeDigits(Keypad::First, "42");
     for (const auto& [where, row, key, folder, opened, open] : keys) {
@@ -124,7 +124,7 @@ TEST_F(Panel, KeysInThePanelNeverReachTheMachine)
             current(where, row);
         EXPECT_EQ(answeringModal([&] { QTest::keyClick(control(where), Qt::Key(key)); }), "");
         EXPECT_EQ(panel->folder(), folder);
-        EXPECT_EQ(text("Label15"),
+        EXPECT_EQ(text("rigaStato"),
             opened.isEmpty() ? "" : "E' attivo il meccanismo recuperato  " + opened);
         EXPECT_EQ(panel->isVisible(), open);
     }
@@ -136,7 +136,7 @@ TEST_F(Panel, SavingAndOpeningShareTheLastFolderUsed)
 {
     const QString first = documents.path() + "/Quorvel";
     trigger("livello3");
-    clickOn("Label11");
+    clickOn("chiudiApri");
     trigger("aprimeccanismo");
     EXPECT_EQ(panel->folder(), documents.path()) << "Quorvel is made by the first save";
     // Saves under `name`, telling where the dialog started.
@@ -249,7 +249,7 @@ TEST_F(Panel, StaysWholeOnTheFaceWhereverItIsDroppedAndAtEverySize)
 TEST_F(Panel, ForgetsItsListsWhenClosedAndReadsThemAgainWhenOpened)
 {
     ASSERT_FALSE(rows(panel->fileList()).isEmpty());
-    clickOn("Label11");
+    clickOn("chiudiApri");
     EXPECT_TRUE(rows(panel->fileList()).isEmpty() && rows(panel->folderList()).isEmpty());
     QFile(dir.filePath("nuovo.txt")).open(QIODevice::WriteOnly);
     panel->show(); // as "aprimeccanismo" does after it has chosen the folder
@@ -270,7 +270,7 @@ TEST_F(Start, AFileGivenAtStartOpensOnceTheWindowIsUp)
     form.openAtStart(file.fileName());
     showWithFace();
     QCoreApplication::processEvents();
-    EXPECT_EQ(text("Label15"), "E' attivo il meccanismo recuperato  compito di Anna");
+    EXPECT_EQ(text("rigaStato"), "E' attivo il meccanismo recuperato  compito di Anna");
     EXPECT_EQ(form.machine().state().activeLevel, Level::number(2));
     EXPECT_EQ(MechanismFolder::forOpening(), dir.path());
 }

@@ -41,8 +41,8 @@ protected:
             pairs.emplace_back(key->objectName(), key->textColour(), key->background());
         for (DisplayLabel* display : form.face()->findChildren<DisplayLabel*>())
             pairs.emplace_back(display->objectName(), display->textColour(), display->background());
-        auto* status = control<StatusLabel>("Label15");
-        pairs.emplace_back("Label15", status->palette().color(QPalette::WindowText),
+        auto* status = control<StatusLabel>("rigaStato");
+        pairs.emplace_back("rigaStato", status->palette().color(QPalette::WindowText),
             status->palette().color(QPalette::Window));
         return pairs;
     }

@@ -126,7 +126,7 @@ protected:
         return found;
     }
     QString text(const QString& name) { return control<QLabel>(name)->text(); }
-    QString inputs() { return text("i1") + "/" + text("i2"); }
+    QString inputs() { return text("primoNumero") + "/" + text("secondoNumero"); }
     void trigger(const char* item) { control<QAction>(item)->trigger(); }
     long count(const std::string& line) { return std::ranges::count(recorder.log, line); }
 

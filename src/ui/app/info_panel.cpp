@@ -31,24 +31,24 @@ QLabel* textLine(const QString& name, const QString& text, QWidget* parent)
 
 InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
     : QFrame(parent)
-    , m_label1(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
+    , m_closeKey(new KeyLabel("X", QColor("#C00000"), Qt::white, this))
 {
-    setObjectName("Frame1");
+    setObjectName("pannelloInformazioni");
     setAccessibleName(tr("informazioni"));
-    m_label1->setObjectName("Label1");
-    m_label1->setAccessibleName(closeName());
-    m_layout.add(m_label1, { 5355, 45, 375, 300 }, 14, true);
+    m_closeKey->setObjectName("chiudiInformazioni");
+    m_closeKey->setAccessibleName(closeName());
+    m_layout.add(m_closeKey, { 5355, 45, 375, 300 }, 14, true);
 
-    m_layout.add(textLine("Label2", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
+    m_layout.add(textLine("nomeProgramma", "Quorvel", this), { 240, 420, 3900, 600 }, 32, true);
     const QString version = QString::fromLatin1(programVersion);
     //: %1 is the program's version; the line starts with a space
     m_layout.add(
-        textLine("Label4", tr(" Versione %1").arg(version), this), { 240, 1020, 3900, 330 }, 14);
+        textLine("versione", tr(" Versione %1").arg(version), this), { 240, 1020, 3900, 330 }, 14);
     //: the first of two lines that make one sentence; each line starts with a space
-    m_layout.add(textLine("Label5", tr(" Gioco didattico di supporto all'acquisizione"), this),
+    m_layout.add(textLine("scopo1", tr(" Gioco didattico di supporto all'acquisizione"), this),
         { 240, 1560, 5400, 330 }, 14);
     //: the second of two lines that make one sentence
-    m_layout.add(textLine("Label6", tr(" del concetto di modello e del metodo sperimentale"), this),
+    m_layout.add(textLine("scopo2", tr(" del concetto di modello e del metodo sperimentale"), this),
         { 240, 1890, 5400, 330 }, 14);
     const QString credits[] = {
         tr("Ideazione e programmazione: il gruppo Quorvel"),
@@ -58,7 +58,7 @@ InfoPanel::InfoPanel(const QString& programFolder, QWidget* parent)
         tr("© 2026 il gruppo Quorvel, tutti i diritti riservati"),
     };
     for (int i = 0; i < 4; ++i)
-        m_layout.add(textLine(QString("Label%1").arg(7 + i), credits[i], this),
+        m_layout.add(textLine(QString("crediti%1").arg(1 + i), credits[i], this),
             { 240, 2520 + i * 390, 5400, 330 }, 12);
 
     auto* picture = new QLabel(this);
@@ -81,8 +81,8 @@ void InfoPanel::resizeEvent(QResizeEvent*)
 {
     m_scale = m_layout.apply(size(), panelPixels);
     // Lines that belong together keep one size: the largest at which the widest of them fits.
-    const QStringList groups[] = { { "Label2" }, { "Label4" }, { "Label5", "Label6" },
-        { "Label7", "Label8", "Label9", "Label10" } };
+    const QStringList groups[] = { { "nomeProgramma" }, { "versione" }, { "scopo1", "scopo2" },
+        { "crediti1", "crediti2", "crediti3", "crediti4" } };
     for (const QStringList& group : groups) {
         QList<QLabel*> lines;
         int size = 0;
@@ -99,7 +99,7 @@ void InfoPanel::resizeEvent(QResizeEvent*)
             line->setFont(f);
         }
     }
-    KeyLabel::fitCaptions({ m_label1 });
+    KeyLabel::fitCaptions({ m_closeKey });
 }
 
 void InfoPanel::paintEvent(QPaintEvent*)

@@ -14,14 +14,13 @@ namespace quorvel {
 
 class KeyLabel;
 
-// The information panel `Frame1`: the program's name, version, purpose and credits, closed
-// by its "X" (`Label1`).
+// The information panel: the program's name, version, purpose and credits, closed by its "X".
 class InfoPanel : public QFrame
 {
     Q_OBJECT
 public:
     InfoPanel(const QString& programFolder, QWidget* parent);
-    KeyLabel* closeKey() const { return m_label1; }
+    KeyLabel* closeKey() const { return m_closeKey; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -30,7 +29,7 @@ protected:
 
 private:
     ScaledLayout m_layout;
-    KeyLabel* m_label1;
+    KeyLabel* m_closeKey;
     QLabel* m_picture = nullptr;
     QString m_pictureFile;
     double m_scale = 1.0;

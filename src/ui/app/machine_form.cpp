@@ -124,9 +124,9 @@ MachineForm::MachineForm(
     selectInput(Keypad::First);
     setFocusPolicy(Qt::StrongFocus);
 
-    m_timer1.setInterval(500);
-    connect(&m_timer1, &QTimer::timeout, this, &MachineForm::onLampTick);
-    m_timer1.start();
+    m_lampTimer.setInterval(500);
+    connect(&m_lampTimer, &QTimer::timeout, this, &MachineForm::onLampTick);
+    m_lampTimer.start();
 }
 
 MachineForm::~MachineForm()
@@ -198,55 +198,58 @@ void MachineForm::buildDisplays()
         m_face->layout().add(label, twips, 40, true);
         return label;
     };
-    m_i1 = display("i1", "in", { 3720, 4680, 1455, 1335 });
-    m_i2 = display("i2", "in", { 6600, 4680, 1455, 1335 });
-    m_usc = display("usc", "out", { 9720, 1440, 1455, 1335 });
-    m_i1->setAccessibleName(QString::fromStdString(quantityName(Quantity::First)));
-    m_i2->setAccessibleName(QString::fromStdString(quantityName(Quantity::Second)));
-    m_usc->setAccessibleName(QString::fromStdString(quantityName(Quantity::Output)));
-    connect(m_i1, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
-    connect(m_i2, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
+    m_firstInput = display("primoNumero", "in", { 3720, 4680, 1455, 1335 });
+    m_secondInput = display("secondoNumero", "in", { 6600, 4680, 1455, 1335 });
+    m_output = display("uscita", "out", { 9720, 1440, 1455, 1335 });
+    m_firstInput->setAccessibleName(QString::fromStdString(quantityName(Quantity::First)));
+    m_secondInput->setAccessibleName(QString::fromStdString(quantityName(Quantity::Second)));
+    m_output->setAccessibleName(QString::fromStdString(quantityName(Quantity::Output)));
+    connect(m_firstInput, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::First); });
+    connect(m_secondInput, &DisplayLabel::clicked, this, [this] { selectInput(Keypad::Second); });
 
-    // A one-line strip 2 px below canc2, with room down to the face's edge for a long status.
-    m_label15 = new StatusLabel(690, 345, m_face);
-    m_label15->setObjectName("Label15");
-    colourLabel(m_label15, QColor("#000080"), QColor("#D8E0FF"));
-    m_label15->setAutoFillBackground(false); // the label grounds only its lines
-    m_face->layout().add(m_label15, { 5295, 7230, 3540, 690 }, 13, true);
+    // A one-line strip 2 px below the second Canc key, with room down to the face's edge for a
+    // long status.
+    m_statusLine = new StatusLabel(690, 345, m_face);
+    m_statusLine->setObjectName("rigaStato");
+    colourLabel(m_statusLine, QColor("#000080"), QColor("#D8E0FF"));
+    m_statusLine->setAutoFillBackground(false); // the label grounds only its lines
+    m_face->layout().add(m_statusLine, { 5295, 7230, 3540, 690 }, 13, true);
 
     // The copies the mechanisms read: they exist, but the pupil does not see them.
-    m_text1 = new QLineEdit("Text1", m_face);
-    m_text2 = new QLineEdit("Text2", m_face);
-    m_text1->setObjectName("Text1");
-    m_text2->setObjectName("Text2");
-    m_text1->hide();
-    m_text2->hide();
-    markDecorative(m_text1);
-    markDecorative(m_text2);
+    m_firstOperand
+        = new QLineEdit(QString::fromStdString(m_machine->text(Control::FirstOperand)), m_face);
+    m_secondOperand
+        = new QLineEdit(QString::fromStdString(m_machine->text(Control::SecondOperand)), m_face);
+    m_firstOperand->setObjectName("primoOperando");
+    m_secondOperand->setObjectName("secondoOperando");
+    m_firstOperand->hide();
+    m_secondOperand->hide();
+    markDecorative(m_firstOperand);
+    markDecorative(m_secondOperand);
 }
 
 // The information panel and the open panel, both over the clip and hidden until asked for.
 void MachineForm::buildPanels()
 {
-    m_frame1 = new InfoPanel(m_programFolder, m_face);
-    m_face->layout().add(m_frame1, { 3000, 240, 5775, 4215 });
-    m_frame1->hide();
-    connect(m_frame1->closeKey(), &KeyLabel::clicked, this, &MachineForm::closeInfoPanel);
+    m_infoPanel = new InfoPanel(m_programFolder, m_face);
+    m_face->layout().add(m_infoPanel, { 3000, 240, 5775, 4215 });
+    m_infoPanel->hide();
+    connect(m_infoPanel->closeKey(), &KeyLabel::clicked, this, &MachineForm::closeInfoPanel);
 
-    m_frame2 = new OpenPanel(m_face);
-    m_face->layout().add(m_frame2, { 3000, 240, 5775, 4215 });
-    m_frame2->hide();
-    connect(m_frame2, &OpenPanel::closeRequested, this, &MachineForm::closeOpenPanel);
-    connect(m_frame2, &OpenPanel::openRequested, this, &MachineForm::openSelectedMechanism);
-    connect(m_frame2, &OpenPanel::driveNotReady, this,
+    m_openPanel = new OpenPanel(m_face);
+    m_face->layout().add(m_openPanel, { 3000, 240, 5775, 4215 });
+    m_openPanel->hide();
+    connect(m_openPanel, &OpenPanel::closeRequested, this, &MachineForm::closeOpenPanel);
+    connect(m_openPanel, &OpenPanel::openRequested, this, &MachineForm::openSelectedMechanism);
+    connect(m_openPanel, &OpenPanel::driveNotReady, this,
         [this] { show(tr("periferica non  disponibile").toStdString()); });
-    m_frame2->setDropBounds([this] {
+    m_openPanel->setDropBounds([this] {
         QRect area({}, MachineFace::designSize.scaled(m_face->size(), Qt::KeepAspectRatio));
         area.moveCenter(m_face->rect().center());
         area.setRight(m_face->stageArea().left() - 1); // the panel stays on the machine
         return area;
     });
-    connect(m_frame2, &OpenPanel::droppedAt, this, [this](QPoint global) {
+    connect(m_openPanel, &OpenPanel::droppedAt, this, [this](QPoint global) {
         const QPoint point = m_face->mapFromGlobal(global);
         // Only the window's own surface takes a drop; a drop onto a control does nothing.
         if (m_face->rect().contains(point) && !m_face->childAt(point))
@@ -271,15 +274,17 @@ void MachineForm::buildKeypads()
             m_digitKeys[pad][digit] = key;
         }
     }
-    m_label3 = addKey("Label3", tr("Canc"), { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
-    m_canc2 = addKey("canc2", tr("Canc"), { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
-    m_label3->setAccessibleName(tr(clearKeyNames[0]));
-    m_canc2->setAccessibleName(tr(clearKeyNames[1]));
-    connect(m_label3, &KeyLabel::clicked, this, [this] {
+    m_clearFirstKey
+        = addKey("cancellaPrimo", tr("Canc"), { 3240, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_clearSecondKey
+        = addKey("cancellaSecondo", tr("Canc"), { 6120, 6840, 2415, 375 }, keyBlue, keyRed, 15);
+    m_clearFirstKey->setAccessibleName(tr(clearKeyNames[0]));
+    m_clearSecondKey->setAccessibleName(tr(clearKeyNames[1]));
+    connect(m_clearFirstKey, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::First);
         clearFirstInput();
     });
-    connect(m_canc2, &KeyLabel::clicked, this, [this] {
+    connect(m_clearSecondKey, &KeyLabel::clicked, this, [this] {
         selectInput(Keypad::Second);
         clearSecondInput();
     });
@@ -291,20 +296,20 @@ void MachineForm::textChanged(Control control, const std::string& text)
     switch (control) {
     case Control::FirstInput:
     case Control::SecondInput:
-        (control == Control::FirstInput ? m_i1 : m_i2)->showText(t);
-        return followWithReader(m_typingInto == Keypad::First ? m_i1 : m_i2);
+        (control == Control::FirstInput ? m_firstInput : m_secondInput)->showText(t);
+        return followWithReader(m_typingInto == Keypad::First ? m_firstInput : m_secondInput);
     case Control::Output:
-        m_usc->showText(t);
-        m_usc->repaint(); // cleared and filled within one handler: let the pupil see the blink
+        m_output->showText(t);
+        m_output->repaint(); // cleared and filled within one handler: let the pupil see the blink
         if (!t.isEmpty())
-            followWithReader(m_usc);
+            followWithReader(m_output);
         return;
     case Control::StatusLine:
-        return m_label15->setStatus(t);
+        return m_statusLine->setStatus(t);
     case Control::FirstOperand:
-        return m_text1->setText(t);
+        return m_firstOperand->setText(t);
     case Control::SecondOperand:
-        return m_text2->setText(t);
+        return m_secondOperand->setText(t);
     }
 }
 
@@ -352,12 +357,12 @@ void MachineForm::attachNarrator(MerlinNarrator& merlin)
 
 void MachineForm::showInfoPanel()
 {
-    m_frame1->show();
-    m_frame1->raise();
+    m_infoPanel->show();
+    m_infoPanel->raise();
 }
 void MachineForm::closeInfoPanel()
 {
-    m_frame1->hide();
+    m_infoPanel->hide();
 }
 void MachineForm::saveCurrentMechanism()
 {
@@ -368,34 +373,34 @@ void MachineForm::saveCurrentMechanism()
                 .arg(QDir::toNativeSeparators(QString::fromStdU16String(saved->u16string()))));
     // Saving and opening share the folder: the open panel shows the file just saved.
     if (!m_saveDialog->chosenFolder().isEmpty())
-        m_frame2->setFolder(m_saveDialog->chosenFolder());
+        m_openPanel->setFolder(m_saveDialog->chosenFolder());
 }
 
 // The panel opens on the folder last saved in or opened from, with the keyboard in its list.
 void MachineForm::showOpenPanel()
 {
-    if (m_frame2->isHidden())
-        m_frame2->setFolder(MechanismFolder::forOpening());
-    m_frame2->show();
-    m_frame2->raise();
-    m_frame2->fileList()->setFocus();
+    if (m_openPanel->isHidden())
+        m_openPanel->setFolder(MechanismFolder::forOpening());
+    m_openPanel->show();
+    m_openPanel->raise();
+    m_openPanel->fileList()->setFocus();
 }
 
 void MachineForm::closeOpenPanel()
 {
     // The keyboard comes back to the machine's inputs.
-    if (m_frame2->isAncestorOf(QApplication::focusWidget()))
+    if (m_openPanel->isAncestorOf(QApplication::focusWidget()))
         setFocus();
-    m_frame2->hide();
+    m_openPanel->hide();
 }
 
 void MachineForm::openSelectedMechanism()
 {
-    const std::string name = m_frame2->selectedName().toStdString();
-    if (!openMechanism(*m_machine, std::filesystem::path(m_frame2->folder().toStdWString()), name,
-            [this](Level level) { return m_pupils->classroom().levelAllowed(level); }))
+    const std::string name = m_openPanel->selectedName().toStdString();
+    if (!openMechanism(*m_machine, std::filesystem::path(m_openPanel->folder().toStdWString()),
+            name, [this](Level level) { return m_pupils->classroom().levelAllowed(level); }))
         return;
-    MechanismFolder::remember(m_frame2->folder());
+    MechanismFolder::remember(m_openPanel->folder());
     closeOpenPanel();
 }
 
@@ -416,10 +421,10 @@ bool MachineForm::openFile(const QString& file)
 void MachineForm::dropOpenPanelAt(QPoint twips)
 {
     const QSize face = MachineFace::machineSize * ScaledLayout::twipsPerPixel;
-    QRect frame = m_face->layout().twipsOf(m_frame2);
+    QRect frame = m_face->layout().twipsOf(m_openPanel);
     frame.moveTo(std::clamp(twips.x() - frame.width() / 2, 0, face.width() - frame.width()),
         std::clamp(twips.y() - frame.height() / 2, 0, face.height() - frame.height()));
-    m_face->layout().move(m_frame2, frame);
+    m_face->layout().move(m_openPanel, frame);
     m_face->relayout();
 }
 

@@ -52,7 +52,7 @@ public:
     ClipPlayerWidget* shock() const { return m_shock; }
     MachineFace* face() const { return m_face; }
     Keypad typingInto() const { return m_typingInto; }
-    OpenPanel* openPanel() const { return m_frame2; }
+    OpenPanel* openPanel() const { return m_openPanel; }
     NotebookDock* notebook() const { return m_notebook; }
     CaptionStrip* captions() const { return m_captions; }
     AssistantControls* assistant() const { return m_assistant; }
@@ -131,14 +131,14 @@ private:
     MachineFace* m_face = nullptr;
     ClipPlayerWidget* m_shock = nullptr;
     std::unique_ptr<Machine> m_machine;
-    DisplayLabel* m_i1 = nullptr;
-    DisplayLabel* m_i2 = nullptr;
-    DisplayLabel* m_usc = nullptr;
-    StatusLabel* m_label15 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    InfoPanel* m_frame1 = nullptr;
-    OpenPanel* m_frame2 = nullptr;
+    DisplayLabel* m_firstInput = nullptr;
+    DisplayLabel* m_secondInput = nullptr;
+    DisplayLabel* m_output = nullptr;
+    StatusLabel* m_statusLine = nullptr;
+    QLineEdit* m_firstOperand = nullptr;
+    QLineEdit* m_secondOperand = nullptr;
+    InfoPanel* m_infoPanel = nullptr;
+    OpenPanel* m_openPanel = nullptr;
     QString m_fileAtStart;
     std::unique_ptr<QtSaveDialog> m_saveDialog;
     ReplacingFileWriter m_files;
@@ -146,15 +146,15 @@ private:
     std::array<std::string, 5> m_lightShown; // the picture each light shows, by name
     std::array<std::array<KeyLabel*, 10>, 2> m_digitKeys {};
     KeyLabel* m_exp = nullptr;
-    KeyLabel* m_label3 = nullptr;
-    KeyLabel* m_canc2 = nullptr;
+    KeyLabel* m_clearFirstKey = nullptr;
+    KeyLabel* m_clearSecondKey = nullptr;
     NotebookDock* m_notebook = nullptr;
     CaptionStrip* m_captions = nullptr;
     AssistantControls* m_assistant = nullptr;
     PupilPresenter* m_pupils = nullptr;
     TeacherDesk* m_desk = nullptr;
     ViewOptions* m_view = nullptr;
-    QTimer m_timer1;
+    QTimer m_lampTimer;
     Keypad m_typingInto = Keypad::First;
 };
 

@@ -21,9 +21,9 @@ namespace quorvel {
 void MachineForm::selectInput(Keypad keypad)
 {
     m_typingInto = keypad;
-    m_i1->setSelected(keypad == Keypad::First);
-    m_i2->setSelected(keypad == Keypad::Second);
-    followWithReader(keypad == Keypad::First ? m_i1 : m_i2);
+    m_firstInput->setSelected(keypad == Keypad::First);
+    m_secondInput->setSelected(keypad == Keypad::Second);
+    followWithReader(keypad == Keypad::First ? m_firstInput : m_secondInput);
 }
 
 // With a screen reader the focus follows what the pupil's last action changed: the framed input
@@ -35,7 +35,8 @@ void MachineForm::followWithReader(DisplayLabel* display)
     if (!isReaderListening())
         return;
     QWidget* focus = QApplication::focusWidget();
-    if (focus && focus != this && focus != m_i1 && focus != m_i2 && focus != m_usc)
+    if (focus && focus != this && focus != m_firstInput && focus != m_secondInput
+        && focus != m_output)
         return;
     display->setFocus();
 }
@@ -65,10 +66,10 @@ void MachineForm::keyPressEvent(QKeyEvent* event)
         selectInput(pad == 0 ? Keypad::Second : Keypad::First);
     } else if (key == Qt::Key_Backspace) {
         m_machine->eraseLastDigit(m_typingInto);
-    } else if (key == Qt::Key_Escape && m_frame1->isVisible()) {
+    } else if (key == Qt::Key_Escape && m_infoPanel->isVisible()) {
         closeInfoPanel(); // the information panel has no other way to close from the keyboard
     } else if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
-        (pad == 0 ? m_label3 : m_canc2)->flash();
+        (pad == 0 ? m_clearFirstKey : m_clearSecondKey)->flash();
         pad == 0 ? clearFirstInput() : clearSecondInput();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         m_exp->flash();

@@ -58,27 +58,27 @@ bool readable(const QString& folder)
 
 OpenPanel::OpenPanel(QWidget* parent)
     : QFrame(parent)
-    , m_drive1(new QComboBox(this))
+    , m_driveList(new QComboBox(this))
     , m_folders(new QStringListModel(this))
     , m_files(new QStringListModel(this))
     , m_folder(QDir::currentPath())
 {
-    setObjectName("Frame2");
+    setObjectName("pannelloApri");
     setAccessibleName(tr("Apri"));
-    m_dir1 = list("Dir1", m_folders, this);
-    m_file1 = list("File1", m_files, this);
-    m_command1 = new QPushButton(tr("apri"), this);
-    m_label11 = new KeyLabel("X", QColor("#C00000"), Qt::white, this);
+    m_folderList = list("cartelle", m_folders, this);
+    m_fileList = list("meccanismiSalvati", m_files, this);
+    m_openButton = new QPushButton(tr("apri"), this);
+    m_closeKey = new KeyLabel("X", QColor("#C00000"), Qt::white, this);
     m_path = new QLabel(this);
     m_notice = new QLabel(this);
-    m_drive1->setObjectName("Drive1");
+    m_driveList->setObjectName("dischi");
     // A screen reader names the lists by the captions above them.
-    m_drive1->setAccessibleName(tr("Drive"));
-    m_dir1->setAccessibleName(tr("Directory"));
-    m_file1->setAccessibleName(tr("Meccanismi salvati"));
-    m_command1->setObjectName("Command1");
-    m_label11->setObjectName("Label11");
-    m_label11->setAccessibleName(closeName());
+    m_driveList->setAccessibleName(tr("Drive"));
+    m_folderList->setAccessibleName(tr("Directory"));
+    m_fileList->setAccessibleName(tr("Meccanismi salvati"));
+    m_openButton->setObjectName("apri");
+    m_closeKey->setObjectName("chiudiApri");
+    m_closeKey->setAccessibleName(closeName());
     m_notice->setObjectName("avviso");
     colourLabel(m_path, QColor("#C0D0FF"));
     colourLabel(m_notice, QColor("#000080"));
@@ -87,64 +87,65 @@ OpenPanel::OpenPanel(QWidget* parent)
     m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_notice->hide();
 
-    m_layout.add(m_label11, { 5355, 45, 375, 300 }, 14, true);
-    m_layout.add(caption("Label12", tr("Drive"), this), { 120, 390, 2700, 270 }, 12, true);
-    m_layout.add(m_drive1, { 120, 660, 2700, 330 }, 12);
-    m_layout.add(caption("Label13", tr("Directory"), this), { 120, 1080, 2700, 270 }, 12, true);
-    m_layout.add(m_dir1, { 120, 1350, 2700, 2370 }, 12);
+    m_layout.add(m_closeKey, { 5355, 45, 375, 300 }, 14, true);
+    m_layout.add(caption("titoloDischi", tr("Drive"), this), { 120, 390, 2700, 270 }, 12, true);
+    m_layout.add(m_driveList, { 120, 660, 2700, 330 }, 12);
     m_layout.add(
-        caption("Label14", tr("Meccanismi salvati"), this), { 2940, 390, 2715, 270 }, 12, true);
-    m_layout.add(m_file1, { 2940, 660, 2715, 2640 }, 12);
+        caption("titoloCartelle", tr("Directory"), this), { 120, 1080, 2700, 270 }, 12, true);
+    m_layout.add(m_folderList, { 120, 1350, 2700, 2370 }, 12);
+    m_layout.add(caption("titoloMeccanismi", tr("Meccanismi salvati"), this),
+        { 2940, 390, 2715, 270 }, 12, true);
+    m_layout.add(m_fileList, { 2940, 660, 2715, 2640 }, 12);
     m_layout.add(m_notice, { 3060, 1080, 2475, 1800 }, 12);
-    m_layout.add(m_command1, { 2940, 3390, 2715, 420 }, 13, true);
+    m_layout.add(m_openButton, { 2940, 3390, 2715, 420 }, 13, true);
     m_layout.add(m_path, { 120, 3825, 5535, 300 }, 10);
 
-    connect(m_drive1, &QComboBox::activated, this, [this](int index) {
+    connect(m_driveList, &QComboBox::activated, this, [this](int index) {
         if (!chooseDrive(index))
             emit driveNotReady();
     });
-    connect(m_dir1, &QListView::activated, this, &OpenPanel::folderActivated);
+    connect(m_folderList, &QListView::activated, this, &OpenPanel::folderActivated);
     // Return on the row with the keyboard's frame chooses that row, as a double-click does:
     // what opens is always the file seen selected.
-    connect(m_file1, &QListView::activated, this, [this](const QModelIndex& index) {
-        m_file1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    connect(m_fileList, &QListView::activated, this, [this](const QModelIndex& index) {
+        m_fileList->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
         emit openRequested();
     });
-    connect(m_command1, &QPushButton::clicked, this, &OpenPanel::openRequested);
-    connect(m_label11, &KeyLabel::clicked, this, &OpenPanel::closeRequested);
+    connect(m_openButton, &QPushButton::clicked, this, &OpenPanel::openRequested);
+    connect(m_closeKey, &KeyLabel::clicked, this, &OpenPanel::closeRequested);
 }
 
 void OpenPanel::fillDrives()
 {
-    m_drive1->addItem(QDir::homePath(), QDir::homePath());
+    m_driveList->addItem(QDir::homePath(), QDir::homePath());
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
-        if (m_drive1->findData(root) < 0)
-            m_drive1->addItem(root, root);
+        if (m_driveList->findData(root) < 0)
+            m_driveList->addItem(root, root);
     }
 }
 
 // The drive list shows the drive (mount point or home folder) that holds the folder.
 void OpenPanel::showDriveOf(const QString& folder)
 {
-    if (m_drive1->count() == 0)
+    if (m_driveList->count() == 0)
         fillDrives();
     int best = -1;
-    for (int i = 0; i < m_drive1->count(); ++i) {
-        const QString root = m_drive1->itemData(i).toString();
+    for (int i = 0; i < m_driveList->count(); ++i) {
+        const QString root = m_driveList->itemData(i).toString();
         const bool holds
             = folder == root || folder.startsWith(root.endsWith('/') ? root : root + '/');
-        if (holds && (best < 0 || root.size() > m_drive1->itemData(best).toString().size()))
+        if (holds && (best < 0 || root.size() > m_driveList->itemData(best).toString().size()))
             best = i;
     }
     if (best >= 0)
-        m_drive1->setCurrentIndex(best);
+        m_driveList->setCurrentIndex(best);
 }
 
 QString OpenPanel::selectedName() const
 {
-    const QModelIndex index = m_file1->currentIndex();
-    if (!index.isValid() || !m_file1->selectionModel()->isSelected(index))
+    const QModelIndex index = m_fileList->currentIndex();
+    if (!index.isValid() || !m_fileList->selectionModel()->isSelected(index))
         return "";
     return index.data().toString();
 }
@@ -186,14 +187,14 @@ void OpenPanel::refresh()
     m_folders->setStringList(folders);
     m_files->setStringList(files);
     if (const qsizetype row = files.indexOf(kept); !kept.isEmpty() && row >= 0)
-        m_file1->setCurrentIndex(m_files->index(static_cast<int>(row)));
+        m_fileList->setCurrentIndex(m_files->index(static_cast<int>(row)));
     m_notice->setText(!canRead ? tr(cannotRead) : files.isEmpty() ? tr(noMechanisms) : QString());
     m_notice->setVisible(!m_notice->text().isEmpty());
 }
 
 bool OpenPanel::chooseDrive(int index)
 {
-    const QString root = m_drive1->itemData(index).toString();
+    const QString root = m_driveList->itemData(index).toString();
     if (readable(root)) {
         setFolder(root);
         return true;
@@ -233,7 +234,7 @@ void OpenPanel::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     if (key == Qt::Key_Escape)
         emit closeRequested();
-    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_command1->hasFocus())
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_openButton->hasFocus())
         emit openRequested();
     event->accept();
 }

@@ -21,12 +21,11 @@ namespace quorvel {
 
 class KeyLabel;
 
-// The open panel `Frame2` ("Apri"): a drive list (`Drive1`: the mount points and the home
-// folder where there are no drive letters), a folder list (`Dir1`: ".." and the subfolders),
-// the list of the folder's files whose names contain ".txt" (`File1`), the "apri" button
-// (`Command1`) and its "X" (`Label11`). The panel can be dragged by its surface; it moves
-// where it is dropped. Keys pressed inside it stay in it: Return opens the folder or the file
-// chosen, Escape closes the panel.
+// The open panel ("Apri"): a drive list (the mount points, and the home folder where there are
+// no drive letters), a folder list (".." and the subfolders), the list of the folder's files
+// whose names contain ".txt", the "apri" button and its "X". The panel can be dragged by its
+// surface; it moves where it is dropped. Keys pressed inside it stay in it: Return opens the
+// folder or the file chosen, Escape closes the panel.
 //
 // The lists are read from the disk when the panel is shown or changes folder, and emptied when
 // it is hidden: a long lesson of browsing keeps nothing of the folders it has been through.
@@ -50,9 +49,9 @@ public:
     // Where a drag may leave the panel, in its parent's pixels (the whole parent when unset).
     void setDropBounds(std::function<QRect()> bounds) { m_dropBounds = std::move(bounds); }
 
-    QListView* fileList() const { return m_file1; }
-    QListView* folderList() const { return m_dir1; }
-    QComboBox* driveList() const { return m_drive1; }
+    QListView* fileList() const { return m_fileList; }
+    QListView* folderList() const { return m_folderList; }
+    QComboBox* driveList() const { return m_driveList; }
     // What the panel tells the pupil about the folder ("" when all is well).
     QString notice() const;
 
@@ -78,11 +77,11 @@ private:
     void folderActivated(const QModelIndex& index);
 
     ScaledLayout m_layout;
-    QComboBox* m_drive1;
-    QListView* m_dir1;
-    QListView* m_file1;
-    QPushButton* m_command1;
-    KeyLabel* m_label11;
+    QComboBox* m_driveList;
+    QListView* m_folderList;
+    QListView* m_fileList;
+    QPushButton* m_openButton;
+    KeyLabel* m_closeKey;
     QLabel* m_path;
     QLabel* m_notice;
     QStringListModel* m_folders;
