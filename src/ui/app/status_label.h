@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-// The status line `Label15`: its text in as many lines as it needs within its box, as large as
+// The status line: its text in as many lines as it needs within its box, as large as
 // the box allows up to its own font and never smaller than readable. The light ground covers
 // the lines shown, and never less than one line's strip.
 class StatusLabel : public QLabel

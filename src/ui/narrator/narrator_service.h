@@ -15,7 +15,7 @@ class AudioOutput;
 class MerlinNarrator;
 class Voice;
 
-// The character service (`Agent1`). It knows one character, "merlin", and builds it on the
+// The character service. It knows one character, "merlin", and builds it on the
 // first load; creating the service itself costs nothing. The voice comes from the media
 // module and loads in the background; a machine without a voice or without sound still gets
 // the character and its balloon.
