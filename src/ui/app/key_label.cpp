@@ -39,7 +39,8 @@ void KeyLabel::paintEvent(QPaintEvent*)
     if (m_pressed)
         p.setPen(QPen(QColor("#FFFF80"), 2));
     else
-        p.setPen(m_frame.isValid() ? QPen(m_frame, 2) : QPen(QColor(255, 255, 255, 90), 1));
+        p.setPen(m_outlineColour.isValid() ? QPen(m_outlineColour, 2)
+                                           : QPen(QColor(255, 255, 255, 90), 1));
     p.drawRoundedRect(r, radius, radius);
 
     QFont f = font();
@@ -97,7 +98,7 @@ void KeyLabel::setColours(QColor background, QColor text, QColor frame)
 {
     m_background = background;
     m_text = text;
-    m_frame = frame;
+    m_outlineColour = frame;
     update();
 }
 

@@ -58,7 +58,7 @@ private:
     QColor m_ownText;
     QColor m_background;
     QColor m_text;
-    QColor m_frame;
+    QColor m_outlineColour;
     FittedCaption m_caption;
     bool m_pressed = false;
 };

@@ -96,9 +96,9 @@ CharacterWindow::CharacterWindow(QWidget* parent)
 
 void CharacterWindow::setPose(const WizardPose& pose, double opacity)
 {
-    if (pose == m_pose && opacity == m_opacity && !m_frame.isNull())
+    if (pose == m_pose && opacity == m_opacity && !m_shownImage.isNull())
         return;
-    const bool redraw = !(pose == m_pose) || m_frame.isNull();
+    const bool redraw = !(pose == m_pose) || m_shownImage.isNull();
     m_pose = pose;
     m_opacity = opacity;
     if (redraw)
@@ -113,7 +113,7 @@ void CharacterWindow::setScale(double scale)
         return;
     setFixedSize(size);
     m_drawn.clear();
-    m_frame = QImage();
+    m_shownImage = QImage();
     render();
     update();
 }
@@ -128,24 +128,24 @@ void CharacterWindow::render()
     const qreal ratio = devicePixelRatioF();
     for (const Drawn& drawn : m_drawn) {
         if (drawn.pose == m_pose && drawn.frame.devicePixelRatio() == ratio) {
-            m_frame = drawn.frame;
+            m_shownImage = drawn.frame;
             applyShape(drawn.shape);
             return;
         }
     }
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_frame.size() != pixels) {
-        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_frame.setDevicePixelRatio(ratio);
+    if (m_shownImage.size() != pixels) {
+        m_shownImage = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_shownImage.setDevicePixelRatio(ratio);
     }
-    m_frame.fill(Qt::transparent);
-    QPainter painter(&m_frame);
+    m_shownImage.fill(Qt::transparent);
+    QPainter painter(&m_shownImage);
     WizardPainter::paint(painter, m_pose, size());
     painter.end();
 
     // The shape follows the drawing at full strength, so a fading wizard keeps its outline
     // and a desktop without a compositor still shows no box around it.
-    QImage alpha = m_frame.createAlphaMask(Qt::ThresholdAlphaDither);
+    QImage alpha = m_shownImage.createAlphaMask(Qt::ThresholdAlphaDither);
     if (ratio != 1.0)
         alpha = alpha.scaled(size());
     const QRegion shape(QBitmap::fromImage(alpha));
@@ -153,7 +153,7 @@ void CharacterWindow::render()
     constexpr std::size_t kept = 4; // at rest: eyes open and shut, and a little to spare
     if (m_drawn.size() == kept)
         m_drawn.erase(m_drawn.begin());
-    m_drawn.push_back({ m_pose, m_frame.copy(), shape });
+    m_drawn.push_back({ m_pose, m_shownImage.copy(), shape });
 }
 
 void CharacterWindow::applyShape(const QRegion& shape)
@@ -167,14 +167,14 @@ void CharacterWindow::applyShape(const QRegion& shape)
 
 void CharacterWindow::paintEvent(QPaintEvent*)
 {
-    if (m_frame.isNull())
+    if (m_shownImage.isNull())
         render();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setOpacity(m_opacity);
-    painter.drawImage(QPoint(0, 0), m_frame);
+    painter.drawImage(QPoint(0, 0), m_shownImage);
 }
 
 } // namespace quorvel

@@ -58,7 +58,7 @@ private:
 
     WizardPose m_pose;
     double m_opacity = 1;
-    QImage m_frame;
+    QImage m_shownImage;
     QRegion m_shape;
 };
 

@@ -44,8 +44,8 @@ MerlinNarrator::MerlinNarrator(Voice* voice, bool realTime, QObject* parent)
         m_voice->setReadyHandler([this](quint64 ticket, const Utterance& utterance) {
             onVoiceReady(ticket, utterance);
         });
-    m_frameTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_frameTimer, &QTimer::timeout, this,
+    m_advanceTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_advanceTimer, &QTimer::timeout, this,
         [this] { advance(static_cast<int>(m_sinceFrame.restart())); });
 }
 
@@ -319,7 +319,7 @@ void MerlinNarrator::updateTimer()
         return;
     const bool needed = m_shown || !m_queue.idle() || m_captionClearAt >= 0;
     if (!needed) {
-        m_frameTimer.stop();
+        m_advanceTimer.stop();
         return;
     }
     // At rest the next frame is due when the pose next changes (a blink) or the balloon goes.
@@ -334,10 +334,10 @@ void MerlinNarrator::updateTimer()
                 = std::min<qint64>(interval, std::max<qint64>(m_captionClearAt - m_clockMs, 0));
         interval = std::clamp(interval + 1, busyFrameMs, idleFrameMs);
     }
-    if (!m_frameTimer.isActive())
+    if (!m_advanceTimer.isActive())
         m_sinceFrame.start();
-    if (!m_frameTimer.isActive() || m_frameTimer.interval() != interval || !m_activity)
-        m_frameTimer.start(interval);
+    if (!m_advanceTimer.isActive() || m_advanceTimer.interval() != interval || !m_activity)
+        m_advanceTimer.start(interval);
 }
 
 } // namespace quorvel

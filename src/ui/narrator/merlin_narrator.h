@@ -145,7 +145,7 @@ private:
     bool m_captionShown = false;
     qint64 m_captionClearAt = -1; // -1: not due
     std::string m_language;
-    QTimer m_frameTimer;
+    QTimer m_advanceTimer;
     QElapsedTimer m_sinceFrame;
 };
 
