@@ -8,8 +8,10 @@
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
+#include "core/collection/live_board.h"
 #include "core/mechanisms/dispatch.h"
 #include "core/notebook/notebook_words.h"
+#include "core/storage/mechanism_file.h"
 #include "language/class_link.h"
 #include "platform/file_replace.h"
 
@@ -68,7 +70,19 @@ bool ConsoleCollection::run(const std::string& word, const std::string& rest)
         printClass();
     else if (word == "progressi" && rest.empty())
         printProgress();
-    else
+    else if (word == "tutti" && !rest.empty())
+        orderMechanism(rest);
+    else if (word == "fermi" && rest.empty())
+        orderStop(true);
+    else if (word == "via" && rest.empty())
+        orderStop(false);
+    else if (word == "rivela-tutti" && rest.empty())
+        orderReveal();
+    else if (word == "lavagna" && (rest.empty() || rest == "senza nomi")) {
+        m_boardWithNames = rest.empty();
+        m_boardRows.clear();
+        printBoard(true);
+    } else
         return false;
     return true;
 }
@@ -267,13 +281,13 @@ void ConsoleCollection::followLink()
     m_linked = link->reachable;
 }
 
-void ConsoleCollection::chooseScheme(const std::string& arguments)
+bool ConsoleCollection::chooseScheme(const std::string& arguments)
 {
     if (!m_teacher) {
         //: «insegnante PIN» is the command to type: it stays as it is
         error(translate("Console",
             "solo l'insegnante può scegliere uno schema: prima scrivi «insegnante PIN»"));
-        return;
+        return false;
     }
     std::istringstream words(arguments);
     int level = 0;
@@ -293,9 +307,154 @@ void ConsoleCollection::chooseScheme(const std::string& arguments)
             //: "scegli" is the command word and stays as it is
             error(translate(
                 "Console", "scegli vuole un livello da 1 a 5 e il numero di uno dei suoi schemi"));
-        return;
+        return false;
     }
     m_machine.chooseScheme(level, scheme);
+    return true;
+}
+
+// The teacher's store in a class, signed in; nothing, with `refusal` said, otherwise.
+CollectionStore* ConsoleCollection::classOfTeacher(const char* refusal)
+{
+    if (!m_inClass) {
+        error(translate("Console", "questo computer non gioca in una classe: vedi «classe»"));
+        return nullptr;
+    }
+    if (!m_teacher) {
+        error(translate("Console", refusal));
+        return nullptr;
+    }
+    return database();
+}
+
+// "tutti LIVELLO SCHEMA": the teacher's machine takes that mechanism, and so does every
+// pupil's.
+void ConsoleCollection::orderMechanism(const std::string& arguments)
+{
+    CollectionStore* store = classOfTeacher(QV_TRANSLATE_NOOP("Console",
+        "solo l'insegnante può dare un meccanismo a tutti: prima scrivi «insegnante PASSWORD»"));
+    if (!store || !chooseScheme(arguments))
+        return;
+    try {
+        store->orderMechanism(mechanismRecord(m_machine.state()));
+        m_out << "classe: "
+              //: %1 is the level's number
+              << fill(translate("Console", "tutta la classe sul meccanismo del livello %1"),
+                     { std::to_string(m_machine.state().activeLevel.number()) })
+              << '\n';
+    } catch (const StoreFault& fault) {
+        error(fault.what());
+    }
+}
+
+// "fermi" stops every pupil's machine, "via" lets them go on.
+void ConsoleCollection::orderStop(bool stopped)
+{
+    CollectionStore* store = classOfTeacher(QV_TRANSLATE_NOOP(
+        "Console", "solo l'insegnante può fermare la classe: prima scrivi «insegnante PASSWORD»"));
+    if (!store)
+        return;
+    try {
+        store->orderStop(stopped);
+        m_out << "classe: "
+              << (stopped ? translate("Console", "fermi tutti, guardate la lavagna")
+                          : translate("Console", "via, si riparte"))
+              << '\n';
+    } catch (const StoreFault& fault) {
+        error(fault.what());
+    }
+}
+
+// "rivela-tutti": the rule of the class's mechanism, told on every machine that is on it.
+void ConsoleCollection::orderReveal()
+{
+    CollectionStore* store = classOfTeacher(QV_TRANSLATE_NOOP("Console",
+        "solo l'insegnante può rivelare la regola a tutti: prima scrivi «insegnante PASSWORD»"));
+    if (!store)
+        return;
+    try {
+        if (store->orderReveal())
+            m_out << "classe: " << translate("Console", "regola rivelata a tutti") << '\n';
+        else
+            //: «tutti» is the command to type: it stays as it is
+            error(translate("Console",
+                "la classe non ha ancora un meccanismo comune: prima scrivi «tutti LIVELLO "
+                "SCHEMA»"));
+    } catch (const StoreFault& fault) {
+        error(fault.what());
+    }
+}
+
+// "lavagna": one line for each pupil playing today, then a line again whenever one changes.
+void ConsoleCollection::printBoard(bool everyRow)
+{
+    CollectionStore* store = everyRow
+        ? classOfTeacher(QV_TRANSLATE_NOOP("Console",
+            "solo l'insegnante può vedere la lavagna: prima scrivi «insegnante PASSWORD»"))
+        : m_session.openedStore();
+    if (!store)
+        return;
+    std::vector<BoardRow> rows;
+    try {
+        rows = store->board();
+    } catch (const StoreFault& fault) {
+        error(fault.what());
+        return;
+    }
+    m_followsBoard = true;
+    if (everyRow)
+        m_out << "lavagna: "
+              //: %1 is how many pupils are on the board
+              << fill(translate("Console", "%1 alunni oggi"), { std::to_string(rows.size()) })
+              << '\n';
+    for (const BoardRow& row : rows) {
+        std::string line = (m_boardWithNames ? row.name : boardAlias(row.pupilId)) + ", ";
+        if (row.page == 0) {
+            line += translate("Console", "non ha ancora cominciato");
+        } else {
+            //: a pupil's row of the board: level, page of their notebook, trials on it,
+            //: right predictions in a row; the page's mark follows
+            line += fill(translate("Console", "livello %1, pagina %2, %3 prove, %4 giuste di fila"),
+                { std::to_string(row.level), std::to_string(row.page), std::to_string(row.trials),
+                    std::to_string(row.streak) });
+            line += ", "
+                + (row.discovered      ? translate("Console", "scoperta")
+                        : row.revealed ? translate("Console", "rivelata")
+                                       : translate("Console", "in corso"));
+        }
+        // Only what changed is printed again; the time since the last trial goes with it.
+        std::string& printed = m_boardRows[row.pupilId];
+        if (!everyRow && printed == line)
+            continue;
+        printed = line;
+        if (row.secondsSinceTrial)
+            //: %1 says how long ago, such as "40 s fa"
+            line += ", "
+                + fill(
+                    translate("Console", "ultima prova %1"), { agoText(*row.secondsSinceTrial) });
+        m_out << "lavagna: " << line << '\n';
+    }
+}
+
+int ConsoleCollection::newsSocket()
+{
+    CollectionStore* store = m_session.openedStore();
+    return store ? store->newsSocket() : -1;
+}
+
+std::vector<ClassFollower::Change> ConsoleCollection::followClass()
+{
+    CollectionStore* store = m_inClass ? m_session.openedStore() : nullptr;
+    if (!store)
+        return {};
+    const ClassNews news = store->takeNews();
+    if (news.trials && m_followsBoard)
+        printBoard(false);
+    // The teacher's own machine gives the orders: it does not take them.
+    if (!news.orders || m_teacher)
+        return {};
+    const std::optional<ClassOrder> order = store->classOrder();
+    return order ? m_follower.follow(m_machine, *order) : std::vector<ClassFollower::Change> {};
 }
 
 bool ConsoleCollection::allowsLevel(int level)

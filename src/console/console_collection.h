@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/collection/class_follower.h"
 #include "core/collection/classroom.h"
 #include "core/collection/collection.h"
 #include "core/collection/memory_store.h"
@@ -12,9 +13,11 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -55,6 +58,15 @@ public:
     void keepNotebook();
     // At the end: says what could not be kept.
     void finish();
+
+    // The class as it plays. The socket its news arrive on, -1 when there is none yet.
+    int newsSocket();
+    // Takes the class's news: the teacher's orders, which the pupil's machine follows (what
+    // changed, for the session to show), and the board's rows that changed, printed for a
+    // teacher who follows it.
+    std::vector<ClassFollower::Change> followClass();
+    // Whether the teacher has stopped the class: the machine takes no input.
+    bool stoppedByClass() const { return m_follower.stopped(); }
     // The teacher's PIN set for every account of the computer, as a hash.
     void setAdministratorPinHash(std::optional<std::string> hash)
     {
@@ -66,7 +78,13 @@ private:
     void printCollection();
     void teacher(const std::string& pin);
     void teacherOfClass(const std::string& password);
-    void chooseScheme(const std::string& arguments);
+    bool chooseScheme(const std::string& arguments);
+    // The teacher's orders to the class and the live board.
+    CollectionStore* classOfTeacher(const char* refusal);
+    void orderMechanism(const std::string& arguments);
+    void orderStop(bool stopped);
+    void orderReveal();
+    void printBoard(bool everyRow);
     void printClass();
     void printProgress();
     // Says when the class's server stops answering, and when it answers again.
@@ -81,6 +99,10 @@ private:
     bool m_inClass = false;
     std::optional<bool> m_linked; // whether the class's server answered when last asked
     std::string m_triedNotebook; // a fingerprint of the notebook as last tried
+    ClassFollower m_follower;
+    bool m_followsBoard = false; // "lavagna": the teacher sees the rows as they change
+    bool m_boardWithNames = true;
+    std::map<long long, std::string> m_boardRows; // by pupil: each row as last printed
 };
 
 } // namespace quorvel

@@ -11,8 +11,12 @@
 #include "core/values/utf8.h"
 
 #include <charconv>
+#include <set>
+
 #include <iostream>
+#include <poll.h>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvel {
@@ -71,6 +75,10 @@ std::optional<std::uint64_t> seedFrom(const std::string& text)
         return std::nullopt;
     return seed;
 }
+
+// The commands that work the machine: refused while the teacher has stopped the class.
+const std::set<std::string> machineCommands = { "livello", "cambia", "operazioni", "primo",
+    "secondo", "cancella", "esperimento", "rivela", "apri", "prevedi", "ipotesi", "scegli" };
 
 bool allDigits(const std::string& s)
 {
@@ -136,11 +144,78 @@ bool ConsoleSession::execute(const std::string& rawLine)
     c.rest = std::string(trimmed(line.substr(c.word.size())));
     if (c.word == "esci" && c.argument.empty())
         return false;
-    if (!runCommand(c))
+    if (m_collection->stoppedByClass() && machineCommands.contains(c.word))
+        //: the teacher has stopped the whole class: the machine takes nothing until "via"
+        error(translate("Console", "guardate la lavagna: l'insegnante ha fermato la classe"));
+    else if (!runCommand(c))
         //: %1 is the line typed
         error(fill(translate("Console", "comando non valido: %1"), { printable(line) }));
     m_collection->keepNotebook();
+    followClass();
     return true;
+}
+
+// The teacher's orders as they arrive: each said on a "classe:" line.
+void ConsoleSession::followClass()
+{
+    for (const ClassFollower::Change change : m_collection->followClass()) {
+        switch (change) {
+        case ClassFollower::Change::Mechanism:
+            m_out << "classe: "
+                  << fill(translate("Console", "tutta la classe sul meccanismo del livello %1"),
+                         { std::to_string(m_machine->state().activeLevel.number()) })
+                  << '\n';
+            break;
+        case ClassFollower::Change::Stopped:
+            m_out << "classe: " << translate("Console", "fermi tutti, guardate la lavagna") << '\n';
+            break;
+        case ClassFollower::Change::GoesOn:
+            m_out << "classe: " << translate("Console", "via, si riparte") << '\n';
+            break;
+        case ClassFollower::Change::RuleTold:
+            m_out << "classe: " << translate("Console", "regola rivelata a tutti") << '\n';
+            if (m_notebook->run("rivela", ""))
+                m_collection->afterReveal();
+            break;
+        }
+    }
+    m_collection->keepNotebook();
+}
+
+// Commands read from a descriptor, with the class's news printed as they arrive between them
+// (and, should a notification be lost, looked for again every little while).
+void ConsoleSession::runLive(int input)
+{
+    m_machine->start();
+    std::string pending;
+    bool open = true;
+    while (open) {
+        m_out.flush();
+        pollfd watched[2] = { { input, POLLIN, 0 }, { m_collection->newsSocket(), POLLIN, 0 } };
+        const int ready = ::poll(watched, watched[1].fd >= 0 ? 2 : 1, 1000);
+        if (ready > 0 && (watched[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+            char buffer[4096];
+            const ssize_t got = ::read(input, buffer, sizeof buffer);
+            if (got <= 0) {
+                open = false;
+                if (!pending.empty())
+                    execute(pending);
+                break;
+            }
+            pending.append(buffer, static_cast<std::size_t>(got));
+            for (std::size_t end; open && (end = pending.find('\n')) != std::string::npos;) {
+                const std::string line = pending.substr(0, end);
+                pending.erase(0, end + 1);
+                open = execute(line);
+                m_out.flush();
+            }
+            continue;
+        }
+        // Nothing typed: what waits for the server goes, and the class's news are shown.
+        m_collection->keepNotebook();
+        followClass();
+    }
+    m_collection->finish();
 }
 
 bool ConsoleSession::runCommand(const CommandLine& c)

@@ -44,6 +44,9 @@ public:
 
     // Runs the activation, then every command until "esci" or the end of the input.
     void run(std::istream& in);
+    // The same, reading the commands from a descriptor while the class's news are watched:
+    // a console in a class shows the teacher's orders as they arrive.
+    void runLive(int input);
     // Carries out one command line; false once the session should end.
     bool execute(const std::string& line);
 
@@ -66,6 +69,7 @@ private:
     void printOutput();
     void printState();
     void printHelp();
+    void followClass();
     void error(const std::string& text);
 
     std::ostream& m_out;

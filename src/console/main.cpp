@@ -76,7 +76,10 @@ int main(int argc, char** argv)
     if (!options->classUri)
         options->classUri = quorvel::configuredClassUri();
     quorvel::ConsoleSession session(*options, std::cout);
-    session.run(std::cin);
+    if (options->classUri)
+        session.runLive(STDIN_FILENO);
+    else
+        session.run(std::cin);
     // An output that could not be written (a full disk, a closed pipe) is a failure.
     std::cout.flush();
     if (!std::cout) {

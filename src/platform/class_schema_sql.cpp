@@ -73,6 +73,20 @@ constexpr const char* version1 = R"(
     CREATE INDEX trials_in_order ON quorvel.trials (page, made, uid);
 )";
 
+// Version 2: the class moves together. The teacher's orders (a mechanism for everyone, stop,
+// go, the rule revealed) live on the class, each mechanism order numbered; `presence` says when
+// each pupil's computer was last heard of, for the teacher's live board.
+constexpr const char* version2 = R"(
+    ALTER TABLE quorvel.classes
+        ADD COLUMN mechanism_serial bigint NOT NULL DEFAULT 0,
+        ADD COLUMN mechanism text NOT NULL DEFAULT '',
+        ADD COLUMN stopped boolean NOT NULL DEFAULT false,
+        ADD COLUMN reveal_serial bigint NOT NULL DEFAULT 0;
+    CREATE TABLE quorvel.presence (
+        pupil bigint PRIMARY KEY REFERENCES quorvel.pupils ON DELETE CASCADE,
+        seen timestamptz NOT NULL DEFAULT now());
+)";
+
 // The functions, made anew by every set-up: they are the program's, not the class's data.
 constexpr const char* functions = R"(
 CREATE OR REPLACE FUNCTION quorvel.caller_class() RETURNS integer
@@ -220,11 +234,99 @@ BEGIN
         ORDER BY u.k
     ON CONFLICT (uid) DO NOTHING;
     GET DIAGNOSTICS added = ROW_COUNT;
+    PERFORM here(n);
+    PERFORM pg_notify(live_channel(), 'prova'); -- a trial, or a page's marks, for the board
     RETURN added;
 END
 $$;
 
+-- The class as it plays: the channel its computers LISTEN on ("prova" when a trial arrives,
+-- "ordine" when the teacher gives an order); a pupil's computer says it is there.
+CREATE OR REPLACE FUNCTION quorvel.live_channel() RETURNS text
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT 'quorvel_classe_' || caller_class()
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.here(n text) RETURNS void
+LANGUAGE sql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    INSERT INTO presence (pupil) SELECT pupil_id(n) WHERE pupil_id(n) IS NOT NULL
+    ON CONFLICT (pupil) DO UPDATE SET seen = now()
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.class_order(OUT mechanism_serial bigint,
+    OUT mechanism text, OUT stopped boolean, OUT reveal_serial bigint)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT mechanism_serial, mechanism, stopped, reveal_serial FROM classes
+    WHERE id = caller_class()
+$$;
+
 -- The teacher's.
+CREATE OR REPLACE FUNCTION quorvel.order_mechanism(m text) RETURNS bigint
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+DECLARE
+    serial bigint;
+BEGIN
+    PERFORM teacher_only();
+    IF length(m) NOT BETWEEN 1 AND 400 THEN
+        RAISE EXCEPTION 'no mechanism' USING ERRCODE = '22023';
+    END IF;
+    UPDATE classes SET mechanism_serial = mechanism_serial + 1, mechanism = m
+    WHERE id = caller_class() RETURNING mechanism_serial INTO serial;
+    PERFORM pg_notify(live_channel(), 'ordine');
+    RETURN serial;
+END
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.order_stop(s boolean) RETURNS void
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+BEGIN
+    PERFORM teacher_only();
+    UPDATE classes SET stopped = s WHERE id = caller_class();
+    PERFORM pg_notify(live_channel(), 'ordine');
+END
+$$;
+
+-- The rule of the class's mechanism, for everyone; false when the class has none.
+CREATE OR REPLACE FUNCTION quorvel.order_reveal() RETURNS boolean
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+BEGIN
+    PERFORM teacher_only();
+    UPDATE classes SET reveal_serial = mechanism_serial
+    WHERE id = caller_class() AND mechanism <> '';
+    IF NOT FOUND THEN
+        RETURN false;
+    END IF;
+    PERFORM pg_notify(live_channel(), 'ordine');
+    RETURN true;
+END
+$$;
+
+-- The live board: every pupil heard of today, on the page they are on (its number in their
+-- notebook, never its rule), with its trials and marks and the seconds since their last trial
+-- and since their computer was last heard of.
+CREATE OR REPLACE FUNCTION quorvel.board() RETURNS TABLE (pupil bigint, name text, level integer,
+    page bigint, trials bigint, streak integer, discovered boolean, revealed boolean,
+    since_trial bigint, since_seen bigint)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+#variable_conflict use_column
+BEGIN
+    PERFORM teacher_only();
+    RETURN QUERY
+    SELECT p.id, p.name, g.level, g.number, (SELECT count(*) FROM trials t WHERE t.page = g.id),
+        g.streak, g.discovered, g.revealed,
+        (SELECT floor(extract(epoch FROM now() - max(t.received)))::bigint
+            FROM trials t WHERE t.page = g.id),
+        floor(extract(epoch FROM now() - s.seen))::bigint
+    FROM pupils p
+    JOIN presence s ON s.pupil = p.id
+    LEFT JOIN LATERAL (SELECT x.id, x.level, x.streak, x.discovered, x.revealed,
+            row_number() OVER (ORDER BY x.begun, x.uid) AS number
+        FROM pages x WHERE x.pupil = p.id ORDER BY x.begun DESC, x.uid DESC LIMIT 1) g ON true
+    WHERE p.class = caller_class() AND s.seen >= date_trunc('day', now())
+    ORDER BY p.id;
+END
+$$;
+
 CREATE OR REPLACE FUNCTION quorvel.set_rules(l text, r text, w boolean, names boolean)
 RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
@@ -300,13 +402,16 @@ GRANT USAGE ON SCHEMA quorvel TO quorvel_alunni, quorvel_insegnanti;
 GRANT EXECUTE ON FUNCTION quorvel.class_info(), quorvel.names(), quorvel.add_name(text),
     quorvel.rules(), quorvel.cards(text),
     quorvel.open_card(text, integer, integer, text, text, text, integer, bigint),
-    quorvel.pages(text), quorvel.trials(text),
+    quorvel.pages(text), quorvel.trials(text), quorvel.live_channel(), quorvel.here(text),
+    quorvel.class_order(),
     quorvel.save_page(text, text, bigint, integer, integer, text, boolean, boolean, text, text[],
         bigint[], text[], text[], double precision[], double precision[], text[], text[],
         boolean[])
     TO quorvel_alunni;
 GRANT EXECUTE ON FUNCTION quorvel.set_rules(text, text, boolean, boolean),
-    quorvel.rename_pupil(text, text), quorvel.delete_pupil(text), quorvel.progress()
+    quorvel.rename_pupil(text, text), quorvel.delete_pupil(text), quorvel.progress(),
+    quorvel.order_mechanism(text), quorvel.order_stop(boolean), quorvel.order_reveal(),
+    quorvel.board(), quorvel.live_channel(), quorvel.class_order()
     TO quorvel_insegnanti;
 )";
 
@@ -329,7 +434,14 @@ $$;
 
 const char* classSchemaStep(int version)
 {
-    return version == 1 ? version1 : nullptr;
+    switch (version) {
+    case 1:
+        return version1;
+    case 2:
+        return version2;
+    default:
+        return nullptr;
+    }
 }
 
 const char* classFunctions()

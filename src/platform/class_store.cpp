@@ -9,6 +9,7 @@
 #include "platform/class_schema.h"
 
 #include <chrono>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -108,6 +109,12 @@ void ClassStore::readClass()
     m_className = info.text(0, 0);
     m_pupils = static_cast<int>(info.number(0, 1));
     m_teacherRole = info.text(0, 3);
+    // The class's news: trials for the teacher's board, orders for the pupils. An order given
+    // while this computer was away is looked for at every new connection.
+    const PgResult channel
+        = m_pupil.query("SELECT quorvel.live_channel()", {}, m_options.queryMilliseconds);
+    m_pupil.execute("LISTEN \"" + channel.text(0, 0) + "\"", m_options.queryMilliseconds);
+    m_news.orders = true;
 }
 
 [[noreturn]] void ClassStore::lost(const PgFault& fault)
@@ -338,6 +345,92 @@ std::string ClassStore::takeNotice()
     if (!m_notice.empty())
         notice += (notice.empty() ? "" : "\n") + std::exchange(m_notice, std::string());
     return notice;
+}
+
+int ClassStore::newsSocket()
+{
+    return m_pupil.connected() ? m_pupil.socket() : -1;
+}
+
+ClassNews ClassStore::takeNews()
+{
+    try {
+        for (const std::string& payload : m_pupil.takeNotifications())
+            (payload == "prova" ? m_news.trials : m_news.orders) = true;
+    } catch (const PgFault&) {
+        m_reachable = false;
+        m_failedAt = steadyMilliseconds();
+    }
+    return std::exchange(m_news, ClassNews {});
+}
+
+std::optional<ClassOrder> ClassStore::classOrder()
+{
+    try {
+        const PgResult read = call(
+            "SELECT mechanism_serial, mechanism, stopped, reveal_serial FROM quorvel.class_order()",
+            {});
+        if (read.rows() == 0)
+            return std::nullopt;
+        return ClassOrder { read.number(0, 0), read.text(0, 1), read.flag(0, 2),
+            read.number(0, 3) };
+    } catch (const PgFault&) {
+        return std::nullopt; // asked again when the server is back
+    }
+}
+
+void ClassStore::markPresent(const std::string& pupil)
+{
+    try {
+        call("SELECT quorvel.here($1)", { pupil });
+    } catch (const PgFault&) {
+        // Only for the board: the next trial says it again.
+    }
+}
+
+std::vector<BoardRow> ClassStore::board()
+{
+    const PgResult read = teacher().query(
+        "SELECT pupil, name, level, page, trials, streak, discovered, revealed, since_trial, "
+        "since_seen FROM quorvel.board()",
+        {}, m_options.queryMilliseconds);
+    std::vector<BoardRow> rows;
+    for (int row = 0; row < read.rows(); ++row) {
+        BoardRow r;
+        r.pupilId = read.number(row, 0);
+        r.name = read.text(row, 1);
+        if (!read.isNull(row, 2)) {
+            r.level = static_cast<int>(read.number(row, 2));
+            r.page = static_cast<int>(read.number(row, 3));
+            r.trials = static_cast<int>(read.number(row, 4));
+            r.streak = static_cast<int>(read.number(row, 5));
+            r.discovered = read.flag(row, 6);
+            r.revealed = read.flag(row, 7);
+        }
+        if (!read.isNull(row, 8))
+            r.secondsSinceTrial = read.number(row, 8);
+        r.secondsSinceSeen = read.number(row, 9);
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+void ClassStore::orderMechanism(const std::string& record)
+{
+    teacher().query("SELECT quorvel.order_mechanism($1)", { record }, m_options.queryMilliseconds);
+}
+
+void ClassStore::orderStop(bool stopped)
+{
+    teacher().query("SELECT quorvel.order_stop($1)", { std::string(flag(stopped)) },
+        m_options.queryMilliseconds);
+}
+
+bool ClassStore::orderReveal()
+{
+    return teacher()
+        .query("SELECT quorvel.order_reveal()", {}, m_options.queryMilliseconds)
+        .flag(0, 0);
 }
 
 } // namespace quorvel

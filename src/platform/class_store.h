@@ -65,6 +65,15 @@ public:
     TeacherSignIn signInTeacher(const std::string& password) override;
     void signOutTeacher() override;
 
+    int newsSocket() override;
+    ClassNews takeNews() override;
+    std::optional<ClassOrder> classOrder() override;
+    void markPresent(const std::string& pupil) override;
+    std::vector<BoardRow> board() override;
+    void orderMechanism(const std::string& record) override;
+    void orderStop(bool stopped) override;
+    bool orderReveal() override;
+
     // The pupils' connection, for what follows the class as it plays.
     PgConnection& connection() { return m_pupil; }
 
@@ -99,6 +108,7 @@ private:
     int m_pupils = 0;
     std::string m_teacherRole;
     std::string m_notice;
+    ClassNews m_news; // what arrived and was not taken yet
     std::unordered_map<std::string, KeptPage> m_kept; // by page id
     std::map<std::string, std::vector<int>> m_openCards; // by pupil: the mechanisms read open
 };

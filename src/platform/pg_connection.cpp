@@ -93,6 +93,22 @@ int PgConnection::socket() const
     return m_conn ? PQsocket(m_conn) : -1;
 }
 
+std::vector<std::string> PgConnection::takeNotifications()
+{
+    std::vector<std::string> payloads;
+    if (!connected())
+        return payloads;
+    if (PQconsumeInput(m_conn) == 0) {
+        close();
+        throw PgFault(PgFault::Kind::Unreachable, "la classe non risponde");
+    }
+    while (PGnotify* notice = PQnotifies(m_conn)) {
+        payloads.emplace_back(notice->extra ? notice->extra : "");
+        PQfreemem(notice);
+    }
+    return payloads;
+}
+
 namespace {
 
 const char* const unreachable

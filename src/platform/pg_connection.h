@@ -91,6 +91,10 @@ public:
 
     // The socket to watch for the server's messages (LISTEN/NOTIFY), -1 when not connected.
     int socket() const;
+    // The payloads of the notifications (NOTIFY) that arrived on channels this connection
+    // LISTENs on, reading what the socket holds without waiting; throws a PgFault when the
+    // connection broke.
+    std::vector<std::string> takeNotifications();
     pg_conn* handle() const { return m_conn; }
 
     // Where the connection went: the host name or socket folder, the port and the database.

@@ -5,6 +5,7 @@
 // The collection's store on a real class server: what one computer keeps another reads, what
 // waits while the server is away arrives once and in order, and the teacher's password guards
 // the teacher's operations.
+#include "platform/class_schema.h"
 #include "platform/class_store.h"
 #include "platform/sqlite/sqlite_store.h"
 #include "server/server_test_support.h"
@@ -274,7 +275,8 @@ TEST(ClassStore, RefusesANewerSchemaAndLeavesItAlone)
 {
     const TestClass made = freshClass();
     PgConnection admin(made.adminUri);
-    admin.execute("UPDATE quorvel.version SET version = 2");
+    const int newer = classSchemaVersion + 1;
+    admin.query("UPDATE quorvel.version SET version = $1", { std::to_string(newer) });
     try {
         ClassStore store(made.pupilUri, local(Computer("uno").folder));
         FAIL() << "a newer schema was taken";
@@ -282,7 +284,7 @@ TEST(ClassStore, RefusesANewerSchemaAndLeavesItAlone)
         EXPECT_EQ(fault.kind(), PgFault::Kind::NewerSchema);
         EXPECT_NE(std::string(fault.what()).find("aggiorna Quorvel"), std::string::npos);
     }
-    EXPECT_EQ(admin.query("SELECT version FROM quorvel.version").number(0, 0), 2);
+    EXPECT_EQ(admin.query("SELECT version FROM quorvel.version").number(0, 0), newer);
 }
 
 TEST(ClassStore, OutboxArgumentsComeBackWhole)

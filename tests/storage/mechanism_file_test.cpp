@@ -322,6 +322,22 @@ TEST_F(MechanismCommands, AFileOpenedByItsPathIsNamedWithoutItsTxt)
     EXPECT_EQ(rig.s().openedMechanismName, "città");
 }
 
+// Opened before any level was chosen (a double click on a saved mechanism), the machine takes
+// the digits typed next as the pupil's numbers, not after the inputs' starting text.
+TEST_F(MechanismCommands, AMechanismOpenedFirstTakesTheDigitsTypedNext)
+{
+    ASSERT_EQ(rig.machine.text(Control::FirstInput), Machine::startingInputText);
+    ASSERT_TRUE(openMechanismFile(rig.machine, data / "mechanism_level2.txt"));
+    rig.machine.typeDigits(Keypad::First, "12");
+    rig.machine.typeDigits(Keypad::Second, "5");
+    rig.machine.runExperiment();
+    ASSERT_EQ(rig.machine.notebook().pages().back().trials.size(), 1u);
+    const Trial& trial = rig.machine.notebook().pages().back().trials[0];
+    EXPECT_EQ(trial.first, "12");
+    EXPECT_EQ(trial.second, "5");
+    EXPECT_EQ(trial.a, 12);
+}
+
 TEST_F(MechanismCommands, SavingAfterOpeningWritesTheSameValues)
 {
     const std::pair<const char*, std::string> cases[] = {

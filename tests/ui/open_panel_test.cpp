@@ -129,7 +129,8 @@ TEST_F(Panel, KeysInThePanelNeverReachTheMachine)
         EXPECT_EQ(panel->isVisible(), open);
     }
     EXPECT_EQ(count("Beep 800 100"), 0) << "no experiment ran";
-    EXPECT_EQ(inputs(), "in42/in");
+    // The input still showing the starting text is emptied by the mechanism opened.
+    EXPECT_EQ(inputs(), "in42/");
 }
 
 TEST_F(Panel, SavingAndOpeningShareTheLastFolderUsed)

@@ -49,6 +49,8 @@ public:
     MachineState& writableState() { return m_state; }
     const std::string& text(Control control) const;
     void setObserver(FaceObserver* observer) { m_observer = observer; }
+    // What the two inputs show before a level is first chosen.
+    static constexpr const char* startingInputText = "in";
     char decimalSeparator() const { return m_decimalSeparator; }
 
     // Start-up: hidden constants, starting operation, red clip, narrator and welcome.

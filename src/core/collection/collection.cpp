@@ -108,6 +108,11 @@ void Collection::saveNotebook(const Notebook& notebook)
     m_keptPages = pages.size();
 }
 
+std::string CollectionStore::noClass()
+{
+    return translate("Class", "questo computer non gioca in una classe");
+}
+
 std::vector<PupilProgress> CollectionStore::progress()
 {
     std::vector<PupilProgress> rows;

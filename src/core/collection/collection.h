@@ -36,10 +36,12 @@ std::optional<int> mechanismInForce(const MachineState& s);
 class Collection
 {
 public:
+    // The pupil's computer is there: a class's board lists the pupil from now on.
     Collection(CollectionStore& store, std::string profile)
         : m_store(store)
         , m_profile(std::move(profile))
     {
+        m_store.markPresent(m_profile);
     }
 
     const std::string& profile() const { return m_profile; }

@@ -42,6 +42,8 @@ public:
     // The pupils' store, opened the first time it is asked for: null when it cannot be, and
     // then problem() says why. A store found damaged and repaired says so once in notice().
     CollectionStore* store();
+    // The store when it is open already; nothing otherwise (it is not opened).
+    CollectionStore* openedStore() const { return m_store.get(); }
     const std::string& problem() const { return m_problem; }
     // Why the last thing asked of the store failed, once; nothing when all went well.
     std::optional<std::string> takeFault();

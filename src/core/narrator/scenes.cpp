@@ -130,6 +130,32 @@ void sceneOpenedMechanism(Narrator& n, const std::string& name)
     n.disappear();
 }
 
+void sceneClassMechanism(Narrator& n)
+{
+    n.stopAll();
+    n.appear();
+    n.playAnimation("search");
+    n.speak(translate("Scenes",
+        "Adesso tutta la classe ha lo stesso meccanismo!\\pau=500\\ Fate esperimenti e "
+        "scoprite insieme la sua regola."));
+    n.disappear();
+}
+
+void sceneClassStopped(Narrator& n)
+{
+    n.stopAll();
+    n.appear();
+    n.playAnimation("getattention");
+    n.speak(translate("Scenes", "Fermi tutti!\\pau=500\\ Guardate la lavagna."));
+}
+
+void sceneClassGoesOn(Narrator& n)
+{
+    n.stopAll();
+    n.speak(translate("Scenes", "Si riparte: continuate pure i vostri esperimenti!"));
+    n.disappear();
+}
+
 // A discovery is a moment: he stops whatever he was saying to congratulate the pupil.
 void sceneDiscovery(Narrator& n)
 {

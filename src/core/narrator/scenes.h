@@ -32,6 +32,11 @@ void sceneDaRicordare(Narrator& n);
 // Three right predictions in a row: the wizard congratulates the pupil.
 void sceneDiscovery(Narrator& n);
 void sceneOpenedMechanism(Narrator& n, const std::string& name);
+// The teacher's orders to the whole class: one mechanism for everyone, stop, go on. He leaves
+// what he was saying for them.
+void sceneClassMechanism(Narrator& n);
+void sceneClassStopped(Narrator& n);
+void sceneClassGoesOn(Narrator& n);
 
 // A speech text without its pause tags ("\pau=500\", "\Pau=500\").
 std::string withoutPauseTags(const std::string& text);

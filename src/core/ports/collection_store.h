@@ -76,6 +76,41 @@ struct ServerLink
     int waitingTrials = 0; // made here and not yet on the server
 };
 
+// What the teacher asked of the whole class, as the class's server keeps it.
+struct ClassOrder
+{
+    long long mechanismSerial = 0; // each "everyone on this mechanism" numbered from 1
+    std::string mechanism; // that mechanism, as a saved mechanism file holds it; empty: none
+    bool stopped = false; // "Fermi tutti!": the machines take no input until "via"
+    long long revealSerial = 0; // equal to mechanismSerial once its rule is told to everyone
+
+    bool operator==(const ClassOrder&) const = default;
+};
+
+// A pupil on the teacher's live board: the page they are on, never its rule.
+struct BoardRow
+{
+    long long pupilId = 0; // the class's number for the pupil, which never changes
+    std::string name;
+    int level = 0; // of the page they are on; 0 before their first page
+    int page = 0; // its number in their notebook
+    int trials = 0; // on that page
+    int streak = 0; // right predictions in a row
+    bool discovered = false;
+    bool revealed = false;
+    std::optional<long long> secondsSinceTrial; // nothing before the page's first trial
+    long long secondsSinceSeen = 0; // since their computer was last heard of
+
+    bool operator==(const BoardRow&) const = default;
+};
+
+// What the class's server said since it was last asked.
+struct ClassNews
+{
+    bool trials = false; // a pupil's trial arrived
+    bool orders = false; // the teacher gave an order, or the link came back and may have missed one
+};
+
 // What the class's server answered the teacher's password.
 enum class TeacherSignIn { Right, Wrong, Unreachable };
 
@@ -144,6 +179,25 @@ public:
     // operations (class rules, names, progress) are allowed. Signing out forgets it.
     virtual TeacherSignIn signInTeacher(const std::string&) { return TeacherSignIn::Wrong; }
     virtual void signOutTeacher() { }
+
+    // The class as it plays, on a store on the class's server (the others have no class).
+    // The socket to watch for the server's news; -1 when there is none.
+    virtual int newsSocket() { return -1; }
+    // What arrived since last asked, without waiting.
+    virtual ClassNews takeNews() { return {}; }
+    // The teacher's orders in force; nothing without a class, or while its server is away.
+    virtual std::optional<ClassOrder> classOrder() { return std::nullopt; }
+    // The pupil's computer says it is there, for the teacher's board.
+    virtual void markPresent(const std::string&) { }
+    // The teacher's, once signed in: the live board, and the orders to the whole class.
+    virtual std::vector<BoardRow> board() { return {}; }
+    virtual void orderMechanism(const std::string&) { throw StoreFault(noClass()); }
+    virtual void orderStop(bool) { throw StoreFault(noClass()); }
+    // False when the class has no mechanism of its own whose rule could be told.
+    virtual bool orderReveal() { throw StoreFault(noClass()); }
+
+protected:
+    static std::string noClass();
 };
 
 } // namespace quorvel

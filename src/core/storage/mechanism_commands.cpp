@@ -6,6 +6,7 @@
 
 #include "core/app/machine.h"
 #include "core/app/translation.h"
+#include "core/narrator/scenes.h"
 #include "core/storage/file_names.h"
 #include "core/storage/mechanism_file.h"
 
@@ -86,6 +87,21 @@ std::optional<fs::path> saveMechanism(Machine& m, SaveDialog& dialog, FileWriter
 
 namespace {
 
+// Puts a restored mechanism in force on a notebook page of its own, as an opened file. An
+// input that still shows the machine's starting text (no level was ever chosen, so nothing
+// emptied it) is emptied, or the first digits typed would follow it and read as 0.
+void putInForce(Machine& m, const MechanismRecord& record, const std::string& shownName)
+{
+    for (const Control input : { Control::FirstInput, Control::SecondInput })
+        if (m.text(input) == Machine::startingInputText)
+            m.setText(input, "");
+    MachineState& s = m.writableState();
+    s.loadedFromFile = true;
+    s.openedMechanismName = shownName;
+    restoreMechanism(s, record);
+    m.beginNotebookPage();
+}
+
 // Restores the mechanism of `file`, announced and shown in the status line under `shownName`.
 bool openFrom(Machine& m, const fs::path& file, const std::string& shownName,
     const std::function<bool(Level)>& allowed)
@@ -112,16 +128,11 @@ bool openFrom(Machine& m, const fs::path& file, const std::string& shownName,
         return false;
     }
 
-    MachineState& s = m.writableState();
-    s.loadedFromFile = true;
-    s.openedMechanismName = shownName;
-    sceneOpenedMechanism(m.narrator(), s.openedMechanismName);
-    restoreMechanism(s, *record);
+    sceneOpenedMechanism(m.narrator(), shownName);
+    putInForce(m, *record, shownName);
     //: the status line; %1 is the name of the mechanism opened
     m.setText(Control::StatusLine,
-        fill(translate("Storage", "E' attivo il meccanismo recuperato  %1"),
-            { s.openedMechanismName }));
-    m.beginNotebookPage();
+        fill(translate("Storage", "E' attivo il meccanismo recuperato  %1"), { shownName }));
     return true;
 }
 
@@ -145,6 +156,24 @@ bool openMechanismFile(Machine& m, const fs::path& file, const std::function<boo
     // The name as the panel would show it: without ".txt", whatever its case.
     const bool text = mechanismFilePath(name) == file.filename();
     return openFrom(m, file, text ? name.substr(0, name.size() - 4) : name, allowed);
+}
+
+bool openClassMechanism(Machine& m, const std::string& record)
+{
+    const std::optional<MechanismRecord> read = parseMechanismRecord(record);
+    if (!read)
+        return false;
+    sceneClassMechanism(m.narrator());
+    // A new start for everyone, as a level chosen from the menu.
+    m.setText(Control::FirstInput, "");
+    m.setText(Control::SecondInput, "");
+    //: the name the whole class's mechanism goes by, as a saved one goes by its file's name
+    putInForce(m, *read, translate("Storage", "della classe"));
+    //: the status line, once the teacher has put the whole class on one mechanism
+    m.setText(Control::StatusLine,
+        fill(translate("Storage", "Tutta la classe è sul meccanismo del livello %1"),
+            { std::to_string(read->level.number()) }));
+    return true;
 }
 
 } // namespace quorvel

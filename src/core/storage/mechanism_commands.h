@@ -37,4 +37,9 @@ bool openMechanism(Machine& m, const std::filesystem::path& folder, const std::s
 bool openMechanismFile(
     Machine& m, const std::filesystem::path& file, const std::function<bool(Level)>& allowed = {});
 
+// Puts in force the mechanism the teacher chose for the whole class (as a saved mechanism file
+// holds it), announced by the wizard and shown in the status line, on a new notebook page.
+// False, with nothing changed, when the record is not a mechanism.
+bool openClassMechanism(Machine& m, const std::string& record);
+
 } // namespace quorvel
