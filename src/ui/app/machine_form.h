@@ -6,6 +6,7 @@
 
 #include "core/app/machine.h"
 #include "core/app/random.h"
+#include "core/collection/class_follower.h"
 #include "platform/file_replace.h"
 #include "platform/system_clock.h"
 #include "ui/effects/light_pictures.h"
@@ -119,6 +120,11 @@ private:
     void startPupils();
     void applyClassRules();
     void showPlayer(const QString& name);
+    // The teacher's orders to the class, as this machine follows them.
+    void followClassOrder(ClassFollower::Change change);
+    // "Fermi tutti!": the face, the menus and the notebook take nothing until "via", and the
+    // face says to look at the board; what was typed stays.
+    void setStoppedByClass(bool stopped);
     void followWithReader(DisplayLabel* display);
     void fitMenus();
     KeyLabel* addKey(const QString& name, const QString& caption, QRect twips, QColor background,
@@ -152,6 +158,7 @@ private:
     CaptionStrip* m_captions = nullptr;
     AssistantControls* m_assistant = nullptr;
     PupilPresenter* m_pupils = nullptr;
+    QWidget* m_stopNotice = nullptr; // "Guardate la lavagna", over the face while stopped
     TeacherDesk* m_desk = nullptr;
     ViewOptions* m_view = nullptr;
     QTimer m_lampTimer;

@@ -12,6 +12,7 @@
 #include "ui/app/machine_form.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/pupils/pupil_presenter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -56,6 +57,8 @@ bool MachineForm::focusNextPrevChild(bool next)
 // "Operazioni" and "cambia meccanismo".
 void MachineForm::keyPressEvent(QKeyEvent* event)
 {
+    if (m_pupils->stoppedByClass())
+        return; // the teacher has stopped the class: nothing is typed until "via"
     const int pad = m_typingInto == Keypad::First ? 0 : 1;
     const int key = event->key();
     const bool held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);

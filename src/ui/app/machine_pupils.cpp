@@ -3,13 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's side of the pupils: who plays, their collection, and the class rules in force.
+#include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "ui/pupils/collection_board.h"
 #include "ui/pupils/pupil_chooser.h"
 #include "ui/pupils/pupil_presenter.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -50,6 +56,7 @@ void MachineForm::buildPupilMenu()
             }
         });
     connect(m_notebook, &NotebookDock::ruleRevealed, m_pupils, &PupilPresenter::afterReveal);
+    connect(m_pupils, &PupilPresenter::classOrderFollowed, this, &MachineForm::followClassOrder);
     m_notebook->setRevealGuard([this] { return m_pupils->revealRefusal(); });
 }
 
@@ -64,6 +71,90 @@ void MachineForm::startPupils()
     chooser->setFont(menuBar()->font()); // as large as the menus, which grow with the window
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     chooser->open();
+}
+
+namespace {
+
+// A notice over the whole of the face, at its size whatever it becomes.
+class FaceNotice : public QLabel
+{
+public:
+    FaceNotice(const QString& text, QWidget* face)
+        : QLabel(text, face)
+    {
+        setObjectName("guardateLaLavagna");
+        setAlignment(Qt::AlignCenter);
+        setWordWrap(true);
+        setAutoFillBackground(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, QColor(20, 30, 70, 225));
+        colours.setColor(QPalette::WindowText, Qt::white);
+        setPalette(colours);
+        setAccessibleName(text);
+        face->installEventFilter(this);
+        fit();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            fit();
+        return QLabel::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        const QWidget* face = parentWidget();
+        setGeometry(face->rect());
+        QFont large = font();
+        large.setPixelSize(std::max(18, face->height() / 9));
+        large.setBold(true);
+        setFont(large);
+    }
+};
+
+} // namespace
+
+void MachineForm::followClassOrder(ClassFollower::Change change)
+{
+    switch (change) {
+    case ClassFollower::Change::Mechanism:
+        selectInput(Keypad::First);
+        break;
+    case ClassFollower::Change::Stopped:
+        setStoppedByClass(true);
+        break;
+    case ClassFollower::Change::GoesOn:
+        setStoppedByClass(false);
+        break;
+    case ClassFollower::Change::RuleTold:
+        // The rule comes in the notebook, as when the pupil asks for it.
+        m_notebook->setShown(true);
+        if (NotebookPanel* panel = m_notebook->panel()) {
+            panel->tellRule();
+        } else if (m_machine->revealRule().result == Machine::Reveal::Result::Told) {
+            m_pupils->afterReveal();
+        }
+        break;
+    }
+}
+
+void MachineForm::setStoppedByClass(bool stopped)
+{
+    if (stopped && !m_stopNotice) {
+        m_stopNotice = new FaceNotice(tr("Guardate la lavagna"), m_face);
+        m_stopNotice->show();
+        m_stopNotice->raise();
+    } else if (!stopped && m_stopNotice) {
+        delete m_stopNotice;
+        m_stopNotice = nullptr;
+    }
+    m_face->setEnabled(!stopped);
+    menuBar()->setEnabled(!stopped);
+    if (NotebookPanel* panel = m_notebook->panel())
+        panel->setEnabled(!stopped);
 }
 
 void MachineForm::runExperiment()

@@ -8,6 +8,7 @@
 #include "core/collection/pupil_session.h"
 #include "ui/app/common_words.h"
 #include "ui/classroom/class_progress.h"
+#include "ui/classroom/live_board.h"
 #include "ui/classroom/pupils_dialog.h"
 #include "ui/classroom/scheme_chooser.h"
 #include "ui/pupils/pupil_presenter.h"
@@ -227,6 +228,7 @@ void TeacherDesk::close()
     if (m_open)
         m_session.session().signOutTeacher(); // the teacher's password is forgotten
     m_open = false;
+    m_session.setTeacherLeads(false);
     m_idle.stop();
     if (m_close)
         m_close->setEnabled(false);
@@ -251,6 +253,7 @@ void TeacherDesk::addMenu(QMenuBar& bar)
     item(tr("&Regole della classe..."), "regoleClasse", &TeacherDesk::classRules);
     item(tr("&Progressi della classe..."), "progressiClasse", &TeacherDesk::classProgress);
     item(tr("&Alunni..."), "alunni", &TeacherDesk::pupils);
+    item(tr("La c&lasse, ora..."), "classeOraMenu", &TeacherDesk::liveBoard);
     menu->addSeparator();
     item(tr("C&ollega alla classe..."), "collegaClasse", &TeacherDesk::joinClass);
     menu->addSeparator();
@@ -301,6 +304,7 @@ bool TeacherDesk::unlockClass()
         switch (m_session.session().signInTeacher(password.toStdString())) {
         case TeacherSignIn::Right:
             m_open = true;
+            m_session.setTeacherLeads(true); // this machine gives the class's orders
             if (m_close)
                 m_close->setEnabled(true);
             used();
@@ -359,6 +363,25 @@ void TeacherDesk::classProgress()
         return;
     ClassProgress progress(*m_session.session().store(), &m_window);
     progress.exec();
+    used();
+}
+
+void TeacherDesk::liveBoard()
+{
+    if (!unlock())
+        return;
+    if (!m_session.inClass()) {
+        QMessageBox::information(&m_window, tr("La classe, ora"),
+            tr("La lavagna della classe c'è quando questo computer gioca in una classe sul "
+               "server della scuola: prima scegli «Collega alla classe...»."));
+        return;
+    }
+    // While the board is on the screen the desk is in use: it never closes under it.
+    m_idle.stop();
+    LiveBoard board(m_machine, m_session, &m_window);
+    board.setFont(m_window.font());
+    board.resize(m_window.width() * 9 / 10, m_window.height() * 9 / 10);
+    board.exec();
     used();
 }
 

@@ -87,6 +87,7 @@ public:
     void classProgress(); // "Progressi della classe"
     void pupils(); // "Alunni": renaming and deleting
     void joinClass(); // "Collega alla classe...": this computer plays in a class on a server
+    void liveBoard(); // "La classe, ora...": the class as it plays, and the orders to it
 
     static constexpr int idleMinutes = 10;
     // How long the desk stays open unused (ten minutes; shorter only in the tests).

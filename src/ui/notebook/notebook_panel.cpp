@@ -439,6 +439,18 @@ void NotebookPanel::announce(const QString& text, bool after)
         say(text);
 }
 
+// The teacher has told the whole class the rule: no question, whatever the class rules say.
+void NotebookPanel::tellRule()
+{
+    const Machine::Reveal reveal = m_machine.revealRule();
+    if (reveal.result == Machine::Reveal::Result::Told) {
+        say(QString::fromStdString(ruleLine(reveal.text)));
+        emit ruleRevealed();
+    } else if (reveal.result == Machine::Reveal::Result::NotYet) {
+        say(QString::fromStdString(reveal.text));
+    }
+}
+
 void NotebookPanel::revealRule()
 {
     // The class rules come first, as in the console: a rule the teacher keeps hidden is never

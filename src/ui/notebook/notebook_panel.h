@@ -66,6 +66,8 @@ public slots:
     void showPage(int index);
     void checkHypothesis(); // "Verifica"
     void revealRule(); // "Rivela la regola"
+    // The rule told to the whole class by the teacher: without asking, whatever the rules say.
+    void tellRule();
 
 signals:
     // Enter in the prediction field: the pupil wants the experiment now.

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 namespace quorvel {
@@ -90,7 +91,7 @@ void PupilPresenter::show(const std::string& text)
 
 bool PupilPresenter::open()
 {
-    const bool wasOpen = m_session.store() != nullptr;
+    const bool wasOpen = m_session.openedStore() != nullptr;
     if (!m_session.store()) {
         show(m_session.problem());
         emit rulesChanged(); // those of the last rules read, or level 1 alone
@@ -114,6 +115,10 @@ bool PupilPresenter::open()
 void PupilPresenter::followClass()
 {
     m_session.sendWaiting();
+    // The orders come with the server's news; should one be lost, it is looked for anyway
+    // every half minute.
+    watchClassNews();
+    takeClassNews(++m_quietRounds % (30000 / classMs) == 0);
     const std::optional<ServerLink> link = m_session.serverLink();
     if (!link || link->reachable == m_linked)
         return;
@@ -123,6 +128,42 @@ void PupilPresenter::followClass()
     else if (m_linked.has_value())
         emit classStatus(QString::fromStdString(translate("Class", "classe di nuovo collegata")));
     m_linked = link->reachable;
+}
+
+// The server's socket is watched while the class is linked: a new connection has a new one.
+void PupilPresenter::watchClassNews()
+{
+    CollectionStore* store = m_session.openedStore();
+    const int socket = store ? store->newsSocket() : -1;
+    if (socket == m_newsSocket)
+        return;
+    m_news.reset();
+    m_newsSocket = socket;
+    if (socket < 0)
+        return;
+    m_news = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
+    connect(m_news.get(), &QSocketNotifier::activated, this, [this] { takeClassNews(); });
+}
+
+void PupilPresenter::takeClassNews(bool lookForOrders)
+{
+    CollectionStore* store = m_inClass ? m_session.openedStore() : nullptr;
+    if (!store)
+        return;
+    const ClassNews news = store->takeNews();
+    if (news.trials || news.orders)
+        emit classNews();
+    if ((!news.orders && !lookForOrders) || m_teacherLeads)
+        return;
+    m_quietRounds = 0;
+    const std::optional<ClassOrder> order = store->classOrder();
+    if (!order)
+        return;
+    for (const ClassFollower::Change change : m_follower.follow(m_machine, *order)) {
+        if (change == ClassFollower::Change::Mechanism)
+            keepNotebook();
+        emit classOrderFollowed(change);
+    }
 }
 
 std::optional<QString> PupilPresenter::joinClass(const QString& uri)

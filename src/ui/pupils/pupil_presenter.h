@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/collection/class_follower.h"
 #include "core/collection/pupil_session.h"
 
 #include <QObject>
@@ -12,7 +13,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class QSocketNotifier;
 
 namespace quorvel {
 
@@ -71,6 +75,13 @@ public:
     std::optional<QString> joinClass(const QString& uri);
     // Whether the store is a class's server.
     bool inClass() const { return m_inClass; }
+    // While the teacher's desk is open the teacher leads the class: this machine gives the
+    // orders and does not take them.
+    void setTeacherLeads(bool leads) { m_teacherLeads = leads; }
+    // Whether the teacher has stopped the class: the machine takes no input.
+    bool stoppedByClass() const { return m_follower.stopped(); }
+    // Takes the class's news now: the board's, and the orders this machine follows.
+    void takeClassNews(bool lookForOrders = false);
 
     // How long a waiting save waits before it is tried again.
     static constexpr int retryMs = 2000;
@@ -86,12 +97,17 @@ signals:
     void notice(const QString& text);
     // The class's server stopped or started answering: the status line says so.
     void classStatus(const QString& text);
+    // The machine followed the teacher's order: what changed.
+    void classOrderFollowed(quorvel::ClassFollower::Change change);
+    // A pupil's trial or an order reached the class: the teacher's board may have changed.
+    void classNews();
 
 private:
     void show(const std::string& text);
     void report();
     void rememberLevels();
     void followClass();
+    void watchClassNews();
 
     Machine& m_machine;
     MessageBox& m_messages;
@@ -101,6 +117,11 @@ private:
     QTimer m_class;
     bool m_inClass = false;
     std::optional<bool> m_linked;
+    ClassFollower m_follower;
+    bool m_teacherLeads = false;
+    std::unique_ptr<QSocketNotifier> m_news; // the class's server's socket, while connected
+    int m_newsSocket = -1;
+    int m_quietRounds = 0; // of followClass without an order: now and then one is looked for
 };
 
 } // namespace quorvel
