@@ -36,7 +36,8 @@ import time
 from collections import deque
 from pathlib import Path
 
-from load import TEACHER_PASSWORD, Server
+sys.dont_write_bytecode = True  # importing load.py leaves no __pycache__ in the sources
+from load import TEACHER_PASSWORD, Server  # noqa: E402
 
 # Level and scheme of each "tutti", in turn: every one a mechanism the class was not on.
 MECHANISMS = ((2, 1), (3, 2), (4, 1), (5, 1), (1, 2), (2, 2), (3, 1), (4, 2), (5, 2), (1, 3))
