@@ -17,7 +17,9 @@ plays, and the delay from a Speak reaching the head of the queue to its sound. T
 notebooks: one save after an experiment and one reading of a page, with 1 000, 10 000 and
 100 000 trials kept (CPU time), and choosing a pupil at the window whose page holds as many.
 The class server: 30 consoles playing a lesson of five minutes against one PostgreSQL server
-(bench/classe/load.py).
+(bench/classe/load.py); and a minute of a lesson with the teacher's board open, from a pupil's
+experiment to its row on the board and from the teacher's orders to the last pupil's console
+(bench/classe/live.py).
 """
 import json
 import os
@@ -85,6 +87,12 @@ def class_server(build):
     return json.loads(out.strip().splitlines()[-1])
 
 
+def live_board(build):
+    out = subprocess.run([sys.executable, str(HERE / "classe" / "live.py"), str(build), "--json"],
+                         check=True, capture_output=True, text=True).stdout
+    return json.loads(out.strip().splitlines()[-1])
+
+
 def verdict(ok):
     return "met" if ok else "**missed**"
 
@@ -145,6 +153,18 @@ def main():
                 f"| {c['progress_ms']:.1f} ms | | | | |")
     rows.append(f"| class server: the server's CPU over the lesson | {c['server_cpu_s']:.1f} s "
                 f"({c['server_cpu_percent_of_one_core']:.1f} % of a core) | | | | |")
+    b = live_board(build)
+    unseen = b["board_rows_missing"] + b["board_rows_drawn_over"]
+    rows.append(f"| live board: experiments never shown on the teacher's board | {unseen} of "
+                f"{b['experiments']} | | | 0 | {verdict(unseen == 0)} |")
+    rows.append(f"| live board: a pupil's \"esperimento\" to their row on the teacher's board, "
+                f"{b['pupils']} consoles × {b['seconds']:.0f} s, {b['board_rows']} rows "
+                f"| {b['board_median_ms']:.1f} ms (99th percentile {b['board_p99_ms']:.1f}, worst "
+                f"{b['board_max_ms']:.1f}) | | | | |")
+    for order, label in (("tutti", "tutti L S"), ("fermi", "fermi"), ("via", "via")):
+        rows.append(f"| live board: the teacher's `{label}` to the last of {b['pupils']} consoles, "
+                    f"{b[order + '_count']} times | {b[order + '_median_ms']:.1f} ms (worst "
+                    f"{b[order + '_max_ms']:.1f}) | | | | |")
     print("\n".join(rows))
 
 
