@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Volpe</source>
+        <extracomment>the animals a board shown without names calls the pupils by</extracomment>
+        <translation>Fox</translation>
+    </message>
+    <message>
+        <source>Gufo</source>
+        <translation>Owl</translation>
+    </message>
+    <message>
+        <source>Delfino</source>
+        <translation>Dolphin</translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>Tigre</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>Pinguino</source>
+        <translation>Penguin</translation>
+    </message>
+    <message>
+        <source>Giraffa</source>
+        <translation>Giraffe</translation>
+    </message>
+    <message>
+        <source>Lontra</source>
+        <translation>Otter</translation>
+    </message>
+    <message>
+        <source>Riccio</source>
+        <translation>Hedgehog</translation>
+    </message>
+    <message>
+        <source>Castoro</source>
+        <translation>Beaver</translation>
+    </message>
+    <message>
+        <source>Falco</source>
+        <translation>Falcon</translation>
+    </message>
+    <message>
+        <source>Tartaruga</source>
+        <translation>Tortoise</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Canguro</source>
+        <translation>Kangaroo</translation>
+    </message>
+    <message>
+        <source>Scoiattolo</source>
+        <translation>Squirrel</translation>
+    </message>
+    <message>
+        <source>Orso</source>
+        <translation>Bear</translation>
+    </message>
+    <message>
+        <source>Lupo</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>Cervo</source>
+        <translation>Deer</translation>
+    </message>
+    <message>
+        <source>Fenicottero</source>
+        <translation>Flamingo</translation>
+    </message>
+    <message>
+        <source>Pavone</source>
+        <translation>Peacock</translation>
+    </message>
+    <message>
+        <source>Camaleonte</source>
+        <translation>Chameleon</translation>
+    </message>
+    <message>
+        <source>Balena</source>
+        <translation>Whale</translation>
+    </message>
+    <message>
+        <source>Leone</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Gatto</source>
+        <translation>Cat</translation>
+    </message>
+    <message>
+        <source>Coniglio</source>
+        <translation>Rabbit</translation>
+    </message>
+    <message>
+        <source>Cavallo</source>
+        <translation>Horse</translation>
+    </message>
+    <message>
+        <source>Elefante</source>
+        <translation>Elephant</translation>
+    </message>
+    <message>
+        <source>Ghepardo</source>
+        <translation>Cheetah</translation>
+    </message>
+    <message>
+        <source>Polpo</source>
+        <translation>Octopus</translation>
+    </message>
+    <message>
+        <source>adesso</source>
+        <translation>just now</translation>
+    </message>
+    <message>
+        <source>%1 s fa</source>
+        <extracomment>%1 is a number of seconds</extracomment>
+        <translation>%1 s ago</translation>
+    </message>
+    <message>
+        <source>%1 min fa</source>
+        <extracomment>%1 is a number of minutes</extracomment>
+        <translation>%1 min ago</translation>
+    </message>
+    <message>
+        <source>%1 h fa</source>
+        <extracomment>%1 is a number of hours</extracomment>
+        <translation>%1 h ago</translation>
+    </message>
+</context>
+<context>
     <name>Class</name>
     <message>
         <source>la classe sul server è di una versione più nuova di Quorvel: aggiorna Quorvel su questo computer; il server è stato lasciato com&apos;era</source>
@@ -34,6 +177,10 @@
     <message>
         <source>classe di nuovo collegata</source>
         <translation>class linked again</translation>
+    </message>
+    <message>
+        <source>questo computer non gioca in una classe</source>
+        <translation>this computer does not play in a class</translation>
     </message>
 </context>
 <context>
@@ -251,6 +398,82 @@ aiuto: classe | progressi
         <source>%1, %2 scoperte, %3 rivelate, %4 prove</source>
         <extracomment>one pupil: %1 the name, %2 cards discovered, %3 revealed, %4 trials made</extracomment>
         <translation>%1, %2 discovered, %3 revealed, %4 trials</translation>
+    </message>
+    <message>
+        <source>questo computer non gioca in una classe: vedi «classe»</source>
+        <translation>this computer does not play in a class: see «classe»</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può dare un meccanismo a tutti: prima scrivi «insegnante PASSWORD»</source>
+        <translation>only the teacher can give everyone a mechanism: first type «insegnante PASSWORD»</translation>
+    </message>
+    <message>
+        <source>tutta la classe sul meccanismo del livello %1</source>
+        <translation>the whole class on the mechanism of level %1</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può fermare la classe: prima scrivi «insegnante PASSWORD»</source>
+        <translation>only the teacher can stop the class: first type «insegnante PASSWORD»</translation>
+    </message>
+    <message>
+        <source>fermi tutti, guardate la lavagna</source>
+        <translation>everybody stop, look at the board</translation>
+    </message>
+    <message>
+        <source>via, si riparte</source>
+        <translation>go, off we go again</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può rivelare la regola a tutti: prima scrivi «insegnante PASSWORD»</source>
+        <translation>only the teacher can reveal the rule to everyone: first type «insegnante PASSWORD»</translation>
+    </message>
+    <message>
+        <source>regola rivelata a tutti</source>
+        <translation>rule revealed to everyone</translation>
+    </message>
+    <message>
+        <source>la classe non ha ancora un meccanismo comune: prima scrivi «tutti LIVELLO SCHEMA»</source>
+        <extracomment>«tutti» is the command to type: it stays as it is</extracomment>
+        <translation>the class has no common mechanism yet: first type «tutti LEVEL SCHEME»</translation>
+    </message>
+    <message>
+        <source>solo l&apos;insegnante può vedere la lavagna: prima scrivi «insegnante PASSWORD»</source>
+        <translation>only the teacher can see the board: first type «insegnante PASSWORD»</translation>
+    </message>
+    <message>
+        <source>%1 alunni oggi</source>
+        <translation>%1 pupils today</translation>
+    </message>
+    <message>
+        <source>non ha ancora cominciato</source>
+        <translation>has not started yet</translation>
+    </message>
+    <message>
+        <source>livello %1, pagina %2, %3 prove, %4 giuste di fila</source>
+        <extracomment>a pupil&apos;s row of the board: level, page of their notebook, trials on it, right predictions in a row; the page&apos;s mark follows</extracomment>
+        <translation>level %1, page %2, %3 trials, %4 right in a row</translation>
+    </message>
+    <message>
+        <source>scoperta</source>
+        <translation>discovered</translation>
+    </message>
+    <message>
+        <source>rivelata</source>
+        <translation>revealed</translation>
+    </message>
+    <message>
+        <source>in corso</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>ultima prova %1</source>
+        <extracomment>%1 says how long ago, such as &quot;40 s fa&quot;</extracomment>
+        <translation>last trial %1</translation>
+    </message>
+    <message>
+        <source>guardate la lavagna: l&apos;insegnante ha fermato la classe</source>
+        <extracomment>the teacher has stopped the whole class: the machine takes nothing until &quot;via&quot;</extracomment>
+        <translation>look at the board: the teacher has stopped the class</translation>
     </message>
 </context>
 <context>
@@ -488,6 +711,18 @@ aiuto: classe | progressi
         <source>Complimenti! Hai scoperto la regola della macchina.\pau=500\ È un vero lavoro da scienziati!</source>
         <translation>Well done! You have found the machine&apos;s rule.\pau=500\ That is real scientists&apos; work!</translation>
     </message>
+    <message>
+        <source>Adesso tutta la classe ha lo stesso meccanismo!\pau=500\ Fate esperimenti e scoprite insieme la sua regola.</source>
+        <translation>Now the whole class has the same mechanism!\pau=500\ Do experiments and find out its rule together.</translation>
+    </message>
+    <message>
+        <source>Fermi tutti!\pau=500\ Guardate la lavagna.</source>
+        <translation>Everybody stop!\pau=500\ Look at the board.</translation>
+    </message>
+    <message>
+        <source>Si riparte: continuate pure i vostri esperimenti!</source>
+        <translation>Off we go again: carry on with your experiments!</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -574,6 +809,16 @@ aiuto: classe | progressi
         <source>Questo meccanismo è del livello %1, che l&apos;insegnante non ha scelto per la classe: non si può aprire.</source>
         <extracomment>%1 is the level&apos;s number</extracomment>
         <translation>This mechanism is from level %1, which the teacher has not chosen for the class: it cannot be opened.</translation>
+    </message>
+    <message>
+        <source>della classe</source>
+        <extracomment>the name the whole class&apos;s mechanism goes by, as a saved one goes by its file&apos;s name</extracomment>
+        <translation>of the class</translation>
+    </message>
+    <message>
+        <source>Tutta la classe è sul meccanismo del livello %1</source>
+        <extracomment>the status line, once the teacher has put the whole class on one mechanism</extracomment>
+        <translation>The whole class is on the mechanism of level %1</translation>
     </message>
 </context>
 <context>

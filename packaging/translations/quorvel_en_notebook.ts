@@ -170,6 +170,132 @@
     </message>
 </context>
 <context>
+    <name>quorvel::LiveBoard</name>
+    <message>
+        <source>La classe, ora</source>
+        <translation>The class, now</translation>
+    </message>
+    <message>
+        <source>Mostra senza &amp;nomi</source>
+        <translation>Show without &amp;names</translation>
+    </message>
+    <message>
+        <source>&amp;Ordina per progressi</source>
+        <translation>&amp;Sort by progress</translation>
+    </message>
+    <message>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Pagina</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Prove</source>
+        <translation>Trials</translation>
+    </message>
+    <message>
+        <source>Giuste di fila</source>
+        <translation>Right in a row</translation>
+    </message>
+    <message>
+        <source>La regola</source>
+        <translation>The rule</translation>
+    </message>
+    <message>
+        <source>Ultima prova</source>
+        <translation>Last trial</translation>
+    </message>
+    <message>
+        <source>&amp;Tutta la classe su questo meccanismo...</source>
+        <translation>The &amp;whole class on this mechanism...</translation>
+    </message>
+    <message>
+        <source>&amp;Rivela a tutti</source>
+        <translation>&amp;Reveal to everyone</translation>
+    </message>
+    <message>
+        <source>non ha ancora cominciato</source>
+        <translation>has not started yet</translation>
+    </message>
+    <message>
+        <source>scoperta</source>
+        <translation>discovered</translation>
+    </message>
+    <message>
+        <source>rivelata</source>
+        <translation>revealed</translation>
+    </message>
+    <message>
+        <source>da scoprire</source>
+        <translation>to find out</translation>
+    </message>
+    <message>
+        <source>Oggi non gioca ancora nessuno della classe.</source>
+        <extracomment>%1 is how many pupils are playing today</extracomment>
+        <translation>Nobody in the class is playing yet today.</translation>
+    </message>
+    <message>
+        <source>Alunni che giocano oggi: %1.</source>
+        <translation>Pupils playing today: %1.</translation>
+    </message>
+    <message>
+        <source>Tutta la classe ora è sul meccanismo del livello %1.</source>
+        <extracomment>%1 is the level&apos;s number</extracomment>
+        <translation>The whole class is now on the mechanism of level %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Via, si riparte!</source>
+        <translation>&amp;Go, off we go again!</translation>
+    </message>
+    <message>
+        <source>&amp;Fermi tutti!</source>
+        <translation>Everybody &amp;stop!</translation>
+    </message>
+    <message>
+        <source>La classe è ferma: sulle macchine c&apos;è «Guardate la lavagna».</source>
+        <translation>The class is stopped: the machines show «Look at the board».</translation>
+    </message>
+    <message>
+        <source>La classe è ripartita.</source>
+        <translation>The class is going again.</translation>
+    </message>
+    <message>
+        <source>La regola è stata rivelata a chi è sul meccanismo della classe.</source>
+        <translation>The rule was revealed to those on the class&apos;s mechanism.</translation>
+    </message>
+    <message>
+        <source>La classe non ha ancora un meccanismo comune: prima scegli «Tutta la classe su questo meccanismo...».</source>
+        <translation>The class has no common mechanism yet: first choose «The whole class on this mechanism...».</translation>
+    </message>
+    <message>
+        <source>%1, pagina %2</source>
+        <extracomment>%1 is the pupil (or the animal standing for them), %2 the page&apos;s number</extracomment>
+        <translation>%1, page %2</translation>
+    </message>
+    <message>
+        <source>Primo numero</source>
+        <translation>First number</translation>
+    </message>
+    <message>
+        <source>Secondo numero</source>
+        <translation>Second number</translation>
+    </message>
+    <message>
+        <source>Uscita</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Previsione</source>
+        <translation>Prediction</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::NotebookDock</name>
     <message>
         <source>Su questo computer il quaderno non si può stampare né salvare in PDF.</source>
@@ -612,6 +738,18 @@
     <message>
         <source>Questo computer ora gioca con la classe: i nomi, le collezioni e i quaderni sono sul server della scuola.</source>
         <translation>This computer now plays with the class: the names, collections and notebooks are on the school&apos;s server.</translation>
+    </message>
+    <message>
+        <source>La c&amp;lasse, ora...</source>
+        <translation>The c&amp;lass, now...</translation>
+    </message>
+    <message>
+        <source>La classe, ora</source>
+        <translation>The class, now</translation>
+    </message>
+    <message>
+        <source>La lavagna della classe c&apos;è quando questo computer gioca in una classe sul server della scuola: prima scegli «Collega alla classe...».</source>
+        <translation>The class board is there when this computer plays in a class on the school&apos;s server: first choose «Connect to the class...».</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,10 @@
         <extracomment>%1 is the file the mechanism was saved in</extracomment>
         <translation>I have saved the mechanism in “%1”.</translation>
     </message>
+    <message>
+        <source>Guardate la lavagna</source>
+        <translation>Look at the board</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::OpenPanel</name>
