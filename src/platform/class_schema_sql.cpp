@@ -104,6 +104,17 @@ LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
     SELECT id FROM pupils WHERE class = caller_class() AND lower(name) = lower(n)
 $$;
 
+-- A pupil's number, which a rename keeps: what waits on a computer for the server goes by it.
+CREATE OR REPLACE FUNCTION quorvel.pupil_number(n text) RETURNS bigint
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT pupil_id(n)
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.pupil_of_class(p bigint) RETURNS bigint
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT id FROM pupils WHERE id = p AND class = caller_class()
+$$;
+
 CREATE OR REPLACE FUNCTION quorvel.teacher_only() RETURNS void
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
 BEGIN
@@ -158,11 +169,11 @@ $$;
 
 -- A card stays as it first opened: of two computers that opened it, the earlier wins, even
 -- when its card arrives later from its queue. False when the card was open already.
-CREATE OR REPLACE FUNCTION quorvel.open_card(n text, m integer, l integer, d text, w text,
-    day text, t integer, at bigint) RETURNS boolean
+CREATE OR REPLACE FUNCTION quorvel.open_card_of(who bigint, m integer, l integer, d text,
+    w text, day text, t integer, at bigint) RETURNS boolean
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
 DECLARE
-    p bigint := pupil_id(n);
+    p bigint := pupil_of_class(who);
 BEGIN
     IF p IS NULL THEN
         RETURN false; -- a pupil the teacher deleted meanwhile: nothing is kept
@@ -175,6 +186,12 @@ BEGIN
     WHERE pupil = p AND mechanism = m AND opened > at;
     RETURN false;
 END
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.open_card(n text, m integer, l integer, d text, w text,
+    day text, t integer, at bigint) RETURNS boolean
+LANGUAGE sql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT open_card_of(pupil_id(n), m, l, d, w, day, t, at)
 $$;
 
 CREATE OR REPLACE FUNCTION quorvel.pages(n text) RETURNS TABLE (uid text, begun bigint,
@@ -197,14 +214,14 @@ $$;
 -- A page and its new trials, whole or not at all. A trial whose id is kept already is left
 -- as it is, so a queue sent again after a lost answer writes nothing twice. The marks of a
 -- page are never taken away. The number of trials added.
-CREATE OR REPLACE FUNCTION quorvel.save_page(n text, page_uid text, page_begun bigint,
+CREATE OR REPLACE FUNCTION quorvel.save_page_of(who bigint, page_uid text, page_begun bigint,
     page_level integer, page_streak integer, answers text, page_discovered boolean,
     page_revealed boolean, page_rule text, t_uid text[], t_made bigint[], t_first text[],
     t_second text[], t_a double precision[], t_b double precision[], t_output text[],
     t_prediction text[], t_right boolean[]) RETURNS integer
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
 DECLARE
-    p bigint := pupil_id(n);
+    p bigint := pupil_of_class(who);
     g bigint;
     added integer;
 BEGIN
@@ -234,10 +251,21 @@ BEGIN
         ORDER BY u.k
     ON CONFLICT (uid) DO NOTHING;
     GET DIAGNOSTICS added = ROW_COUNT;
-    PERFORM here(n);
+    PERFORM here_of(p);
     PERFORM pg_notify(live_channel(), 'prova'); -- a trial, or a page's marks, for the board
     RETURN added;
 END
+$$;
+
+CREATE OR REPLACE FUNCTION quorvel.save_page(n text, page_uid text, page_begun bigint,
+    page_level integer, page_streak integer, answers text, page_discovered boolean,
+    page_revealed boolean, page_rule text, t_uid text[], t_made bigint[], t_first text[],
+    t_second text[], t_a double precision[], t_b double precision[], t_output text[],
+    t_prediction text[], t_right boolean[]) RETURNS integer
+LANGUAGE sql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    SELECT save_page_of(pupil_id(n), page_uid, page_begun, page_level, page_streak, answers,
+        page_discovered, page_revealed, page_rule, t_uid, t_made, t_first, t_second, t_a, t_b,
+        t_output, t_prediction, t_right)
 $$;
 
 -- The class as it plays: the channel its computers LISTEN on ("prova" when a trial arrives,
@@ -247,10 +275,15 @@ LANGUAGE sql STABLE SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
     SELECT 'quorvel_classe_' || caller_class()
 $$;
 
+CREATE OR REPLACE FUNCTION quorvel.here_of(p bigint) RETURNS void
+LANGUAGE sql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
+    INSERT INTO presence (pupil) SELECT pupil_of_class(p) WHERE pupil_of_class(p) IS NOT NULL
+    ON CONFLICT (pupil) DO UPDATE SET seen = now()
+$$;
+
 CREATE OR REPLACE FUNCTION quorvel.here(n text) RETURNS void
 LANGUAGE sql SECURITY DEFINER SET search_path = quorvel, pg_temp AS $$
-    INSERT INTO presence (pupil) SELECT pupil_id(n) WHERE pupil_id(n) IS NOT NULL
-    ON CONFLICT (pupil) DO UPDATE SET seen = now()
+    SELECT here_of(pupil_id(n))
 $$;
 
 CREATE OR REPLACE FUNCTION quorvel.class_order(OUT mechanism_serial bigint,
@@ -402,11 +435,16 @@ GRANT USAGE ON SCHEMA quorvel TO quorvel_alunni, quorvel_insegnanti;
 GRANT EXECUTE ON FUNCTION quorvel.class_info(), quorvel.names(), quorvel.add_name(text),
     quorvel.rules(), quorvel.cards(text),
     quorvel.open_card(text, integer, integer, text, text, text, integer, bigint),
+    quorvel.open_card_of(bigint, integer, integer, text, text, text, integer, bigint),
+    quorvel.pupil_number(text),
     quorvel.pages(text), quorvel.trials(text), quorvel.live_channel(), quorvel.here(text),
     quorvel.class_order(),
     quorvel.save_page(text, text, bigint, integer, integer, text, boolean, boolean, text, text[],
         bigint[], text[], text[], double precision[], double precision[], text[], text[],
-        boolean[])
+        boolean[]),
+    quorvel.save_page_of(bigint, text, bigint, integer, integer, text, boolean, boolean, text,
+        text[], bigint[], text[], text[], double precision[], double precision[], text[],
+        text[], boolean[])
     TO quorvel_alunni;
 GRANT EXECUTE ON FUNCTION quorvel.set_rules(text, text, boolean, boolean),
     quorvel.rename_pupil(text, text), quorvel.delete_pupil(text), quorvel.progress(),

@@ -198,8 +198,11 @@ bool ClassStore::renameProfile(const std::string& from, const std::string& to)
                              .query("SELECT quorvel.rename_pupil($1, $2)", { from, to },
                                  m_options.queryMilliseconds)
                              .flag(0, 0);
-    if (renamed)
+    if (renamed) {
         m_openCards.erase(from);
+        if (const auto number = m_pupilNumbers.extract(from))
+            m_pupilNumbers[to] = number.mapped();
+    }
     return renamed;
 }
 
@@ -207,6 +210,7 @@ void ClassStore::deleteProfile(const std::string& name)
 {
     teacher().query("SELECT quorvel.delete_pupil($1)", { name }, m_options.queryMilliseconds);
     m_openCards.erase(name);
+    m_pupilNumbers.erase(name);
 }
 
 std::vector<Card> ClassStore::cards(const std::string& profile)
@@ -232,8 +236,10 @@ bool ClassStore::openCard(const std::string& profile, const Card& card)
     if (std::find(open.begin(), open.end(), card.mechanism) != open.end())
         return false;
     open.push_back(card.mechanism);
-    deliver("card",
-        { profile, wholeText(card.mechanism), wholeText(card.level.number()), card.description,
+    const std::optional<std::string> number = pupilNumber(profile);
+    deliver(number ? "card-of" : "card",
+        { number.value_or(profile), wholeText(card.mechanism), wholeText(card.level.number()),
+            card.description,
             std::string(card.way == CardWay::Discovered ? "scoperta" : "rivelata"), card.date,
             wholeText(card.trials), wholeText(microsecondsNow()) },
         0);
@@ -379,13 +385,28 @@ std::optional<ClassOrder> ClassStore::classOrder()
     }
 }
 
+// The pupil's number is learnt as they start to play: what waits on this computer for the
+// server goes by it, so a rename meanwhile on another computer loses nothing.
 void ClassStore::markPresent(const std::string& pupil)
 {
     try {
-        call("SELECT quorvel.here($1)", { pupil });
+        const PgResult read = call("SELECT quorvel.pupil_number($1), quorvel.here($1)", { pupil });
+        if (read.rows() == 1 && !read.isNull(0, 0))
+            m_pupilNumbers[pupil] = read.text(0, 0);
     } catch (const PgFault&) {
-        // Only for the board: the next trial says it again.
+        // Only for the board and the number: the next call asks again.
     }
+}
+
+std::optional<std::string> ClassStore::pupilNumber(const std::string& pupil)
+{
+    if (const auto found = m_pupilNumbers.find(pupil); found != m_pupilNumbers.end())
+        return found->second;
+    if (m_reachable && m_pupil.connected())
+        markPresent(pupil);
+    if (const auto found = m_pupilNumbers.find(pupil); found != m_pupilNumbers.end())
+        return found->second;
+    return std::nullopt;
 }
 
 std::vector<BoardRow> ClassStore::board()

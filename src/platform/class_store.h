@@ -95,6 +95,8 @@ private:
     void deliver(const std::string& call, const std::vector<PgValue>& arguments, int trials);
     bool sendOutbox();
     void keepRules(const ClassRules& rules);
+    // The class's number for a pupil, learnt while the server answers; nothing before.
+    std::optional<std::string> pupilNumber(const std::string& pupil);
 
     std::string m_uri;
     std::string m_destination; // the line without its password: whose outbox
@@ -111,6 +113,7 @@ private:
     ClassNews m_news; // what arrived and was not taken yet
     std::unordered_map<std::string, KeptPage> m_kept; // by page id
     std::map<std::string, std::vector<int>> m_openCards; // by pupil: the mechanisms read open
+    std::map<std::string, std::string> m_pupilNumbers; // by name as played here
 };
 
 // A call's arguments as one text for the outbox, and back.

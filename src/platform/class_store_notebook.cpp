@@ -24,6 +24,12 @@ const char* sqlFor(const std::string& call)
                "$14, $15, $16, $17, $18)";
     if (call == "card")
         return "SELECT quorvel.open_card($1, $2, $3, $4, $5, $6, $7, $8)";
+    // The same by the pupil's number, which a rename on another computer keeps.
+    if (call == "page-of")
+        return "SELECT quorvel.save_page_of($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, "
+               "$13, $14, $15, $16, $17, $18)";
+    if (call == "card-of")
+        return "SELECT quorvel.open_card_of($1, $2, $3, $4, $5, $6, $7, $8)";
     return nullptr;
 }
 
@@ -211,7 +217,9 @@ void ClassStore::saveNotebook(const std::string& profile, std::span<const Page> 
                 continue;
             from = grew ? was.trials : 0;
         }
-        deliver("page", pageCall(profile, page, from), static_cast<int>(page.trials.size() - from));
+        const std::optional<std::string> number = pupilNumber(profile);
+        deliver(number ? "page-of" : "page", pageCall(number.value_or(profile), page, from),
+            static_cast<int>(page.trials.size() - from));
         m_kept[page.id]
             = { page.trials.size(), page.trials.empty() ? "" : page.trials.back().id, row };
     }

@@ -233,6 +233,39 @@ TEST(ClassStore, ACardKeepsTheEarliestOpeningOfTheClasssComputers)
     EXPECT_EQ(seven.cards("Giulia"), std::vector<Card> { first });
 }
 
+// What waited on a computer goes to the pupil who made it, even when the teacher renamed them
+// meanwhile on another computer.
+TEST(ClassStore, WhatWaitsReachesAPupilRenamedMeanwhile)
+{
+    const TestClass made = freshClass();
+    const Computer pc("uno");
+    ClassStore store(made.pupilUri, local(pc.folder), { 1000, 3000, 0 });
+    ASSERT_TRUE(store.addProfile("Giulia"));
+    store.markPresent("Giulia"); // she starts to play
+    Page p = page("p", 1, { trial("t1", 1, "1", "1", "2") });
+    store.saveNotebook("Giulia", std::span(&p, 1));
+
+    sharedServer().stop();
+    p.trials.push_back(trial("t2", 2, "2", "1", "3"));
+    p.trials.push_back(trial("t3", 3, "3", "1", "4"));
+    store.saveNotebook("Giulia", std::span(&p, 1));
+    const Card card { 1, Level::number(1), "A + B", CardWay::Discovered, "2026-12-07", 3 };
+    EXPECT_TRUE(store.openCard("Giulia", card));
+    EXPECT_EQ(store.serverLink()->waitingTrials, 2);
+    sharedServer().start();
+
+    const Computer desk("cattedra");
+    ClassStore teacher(made.pupilUri, local(desk.folder));
+    ASSERT_EQ(teacher.signInTeacher(made.teacherPassword), TeacherSignIn::Right);
+    ASSERT_TRUE(teacher.renameProfile("Giulia", "Giulia Rossi"));
+    linkAgain(store);
+    EXPECT_EQ(store.serverLink()->waitingTrials, 0);
+    const std::vector<Page> kept = teacher.notebook("Giulia Rossi");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].trials.size(), 3u);
+    EXPECT_EQ(teacher.cards("Giulia Rossi"), std::vector<Card> { card });
+}
+
 TEST(ClassStore, TheTeachersOperationsNeedTheTeachersPassword)
 {
     const TestClass made = freshClass("classe", "password-giusta");
