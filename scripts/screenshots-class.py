@@ -101,7 +101,33 @@ def main():
                             str(out / f"{screen}-lavagna-senza-nomi.png")], check=True)
             print(out / f"{screen}-lavagna.png")
             print(out / f"{screen}-lavagna-senza-nomi.png")
-            for p in processes[-3:]:
+            # A pupil's window, stopped by "Fermi tutti!" from the teacher's console.
+            window.kill()
+            time.sleep(0.5)
+            pupil_home = work / f"alunno-{screen}"
+            pupil = subprocess.Popen(
+                [str(build / "bin" / "quorvel"), "--classe", uri],
+                env={**env, "HOME": str(pupil_home), "XDG_CONFIG_HOME": str(pupil_home / "c"),
+                     "XDG_DATA_HOME": str(pupil_home / "d")},
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            processes.append(pupil)
+            pupil_window = xdotool("search", "--sync", "--name", "^Quorvel").splitlines()[0]
+            xdotool("windowsize", pupil_window, str(width * 9 // 10), str(height * 9 // 10))
+            xdotool("windowmove", pupil_window, str(width // 20), str(height // 30))
+            time.sleep(4)
+            # "Chi gioca?": the first name of the class.
+            xdotool("key", "--delay", "150", "Down", "Return")
+            time.sleep(1)
+            desk = console(build, uri, work / f"cattedra-console-{screen}")
+            processes.append(desk)
+            desk.stdin.write(f"insegnante {TEACHER_PASSWORD}\nfermi\n".encode())
+            time.sleep(3)
+            subprocess.run(["import", "-window", "root", str(out / f"{screen}-fermi-tutti.png")],
+                           check=True)
+            print(out / f"{screen}-fermi-tutti.png")
+            desk.stdin.write(b"via\n")
+            time.sleep(0.5)
+            for p in processes[-5:]:
                 p.kill()
             time.sleep(0.5)
     finally:

@@ -32,8 +32,9 @@ QTableWidget* readOnlyTable(const QStringList& headings, QWidget* parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    // Every column shares the width: on a whiteboard the rows read across the room.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setMinimumSectionSize(table->fontMetrics().averageCharWidth() * 8);
     return table;
 }
 

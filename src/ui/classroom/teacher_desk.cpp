@@ -379,7 +379,9 @@ void TeacherDesk::liveBoard()
     // While the board is on the screen the desk is in use: it never closes under it.
     m_idle.stop();
     LiveBoard board(m_machine, m_session, &m_window);
-    board.setFont(m_window.font());
+    // As large as the menus, which grow with the window: readable on a whiteboard.
+    if (const auto* bar = m_window.findChild<QMenuBar*>())
+        board.setFont(bar->font());
     board.resize(m_window.width() * 9 / 10, m_window.height() * 9 / 10);
     board.exec();
     used();
