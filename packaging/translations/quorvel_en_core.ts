@@ -342,13 +342,13 @@
         <source>aiuto: livello N (1-5) | cambia | operazioni | primo CIFRE | secondo CIFRE | cancella primo | cancella secondo | esperimento | salva NOME | apri PERCORSO | stato | aiuto | esci
 aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela
 aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA
-aiuto: classe | progressi
+aiuto: classe | progressi | lavagna | tutti LIVELLO SCHEMA | fermi | via | rivela-tutti
 </source>
         <extracomment>the lines of the console&apos;s help: only the words in capitals are translated</extracomment>
         <translation>aiuto: livello N (1-5) | cambia | operazioni | primo DIGITS | secondo DIGITS | cancella primo | cancella secondo | esperimento | salva NAME | apri PATH | stato | aiuto | esci
 aiuto: prevedi NUMBER | quaderno | ipotesi FORMULA | esporta PATH | rivela
 aiuto: profilo NAME | collezione | insegnante PIN | scegli LEVEL SCHEME
-aiuto: classe | progressi
+aiuto: classe | progressi | lavagna | tutti LEVEL SCHEME | fermi | via | rivela-tutti
 </translation>
     </message>
     <message>

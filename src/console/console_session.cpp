@@ -307,7 +307,8 @@ void ConsoleSession::printHelp()
         "stato | aiuto | esci\n"
         "aiuto: prevedi NUMERO | quaderno | ipotesi FORMULA | esporta PERCORSO | rivela\n"
         "aiuto: profilo NOME | collezione | insegnante PIN | scegli LIVELLO SCHEMA\n"
-        "aiuto: classe | progressi\n");
+        "aiuto: classe | progressi | lavagna | tutti LIVELLO SCHEMA | fermi | via | "
+        "rivela-tutti\n");
 }
 
 namespace {
