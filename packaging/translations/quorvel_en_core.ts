@@ -182,6 +182,10 @@
         <source>questo computer non gioca in una classe</source>
         <translation>this computer does not play in a class</translation>
     </message>
+    <message>
+        <source>la classe sul server va aggiornata per la lavagna e gli ordini: chi amministra la scuola rilanci «quorvel-classe init»</source>
+        <translation>the class on the server must be brought up to date for the board and the orders: the school&apos;s administrator should run «quorvel-classe init» again</translation>
+    </message>
 </context>
 <context>
     <name>Classroom</name>

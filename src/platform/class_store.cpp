@@ -109,6 +109,10 @@ void ClassStore::readClass()
     m_className = info.text(0, 0);
     m_pupils = static_cast<int>(info.number(0, 1));
     m_teacherRole = info.text(0, 3);
+    m_schema = static_cast<int>(info.number(0, 2));
+    // A class not brought up to date yet plays on, without what moves it together.
+    if (!live())
+        return;
     // The class's news: trials for the teacher's board, orders for the pupils. An order given
     // while this computer was away is looked for at every new connection.
     const PgResult channel
@@ -353,6 +357,19 @@ std::string ClassStore::takeNotice()
     return notice;
 }
 
+bool ClassStore::live() const
+{
+    return m_schema >= 2;
+}
+
+void ClassStore::needLive() const
+{
+    if (!live())
+        throw StoreFault(translate("Class",
+            "la classe sul server va aggiornata per la lavagna e gli ordini: chi amministra la "
+            "scuola rilanci «quorvel-classe init»"));
+}
+
 int ClassStore::newsSocket()
 {
     return m_pupil.connected() ? m_pupil.socket() : -1;
@@ -372,6 +389,8 @@ ClassNews ClassStore::takeNews()
 
 std::optional<ClassOrder> ClassStore::classOrder()
 {
+    if (!live())
+        return std::nullopt;
     try {
         const PgResult read = call(
             "SELECT mechanism_serial, mechanism, stopped, reveal_serial FROM quorvel.class_order()",
@@ -389,6 +408,8 @@ std::optional<ClassOrder> ClassStore::classOrder()
 // server goes by it, so a rename meanwhile on another computer loses nothing.
 void ClassStore::markPresent(const std::string& pupil)
 {
+    if (!live())
+        return;
     try {
         const PgResult read = call("SELECT quorvel.pupil_number($1), quorvel.here($1)", { pupil });
         if (read.rows() == 1 && !read.isNull(0, 0))
@@ -411,6 +432,7 @@ std::optional<std::string> ClassStore::pupilNumber(const std::string& pupil)
 
 std::vector<BoardRow> ClassStore::board()
 {
+    needLive();
     const PgResult read = teacher().query(
         "SELECT pupil, name, level, page, trials, streak, discovered, revealed, since_trial, "
         "since_seen FROM quorvel.board()",
@@ -438,17 +460,20 @@ std::vector<BoardRow> ClassStore::board()
 
 void ClassStore::orderMechanism(const std::string& record)
 {
+    needLive();
     teacher().query("SELECT quorvel.order_mechanism($1)", { record }, m_options.queryMilliseconds);
 }
 
 void ClassStore::orderStop(bool stopped)
 {
+    needLive();
     teacher().query("SELECT quorvel.order_stop($1)", { std::string(flag(stopped)) },
         m_options.queryMilliseconds);
 }
 
 bool ClassStore::orderReveal()
 {
+    needLive();
     return teacher()
         .query("SELECT quorvel.order_reveal()", {}, m_options.queryMilliseconds)
         .flag(0, 0);

@@ -95,6 +95,10 @@ private:
     void deliver(const std::string& call, const std::vector<PgValue>& arguments, int trials);
     bool sendOutbox();
     void keepRules(const ClassRules& rules);
+    // Whether the server's class has what moves the class together (the schema's version 2):
+    // a class not brought up to date yet plays on without it, and the teacher is told why.
+    bool live() const;
+    void needLive() const;
     // The class's number for a pupil, learnt while the server answers; nothing before.
     std::optional<std::string> pupilNumber(const std::string& pupil);
 
@@ -108,6 +112,7 @@ private:
     long long m_failedAt = -1; // when the server last failed to answer, in steady ms
     std::string m_className;
     int m_pupils = 0;
+    int m_schema = 0; // the version of the class's schema on the server
     std::string m_teacherRole;
     std::string m_notice;
     ClassNews m_news; // what arrived and was not taken yet

@@ -266,6 +266,31 @@ TEST(ClassStore, WhatWaitsReachesAPupilRenamedMeanwhile)
     EXPECT_EQ(teacher.cards("Giulia Rossi"), std::vector<Card> { card });
 }
 
+// A server whose class was set up by an earlier version plays on, and says what to do for the
+// board: the lab's computers may be brought up to date before the server is.
+TEST(ClassStore, AClassNotBroughtUpToDatePlaysOnWithoutTheBoard)
+{
+    const TestClass made = freshClass();
+    PgConnection admin(made.adminUri);
+    admin.execute("UPDATE quorvel.version SET version = 1");
+    const Computer pc("uno");
+    ClassStore store(made.pupilUri, local(pc.folder));
+    ASSERT_TRUE(store.addProfile("Giulia"));
+    store.markPresent("Giulia");
+    Page p = page("p", 1, { trial("t1", 1, "1", "1", "2") });
+    store.saveNotebook("Giulia", std::span(&p, 1));
+    EXPECT_EQ(store.notebook("Giulia").at(0).trials.size(), 1u);
+    EXPECT_EQ(store.classOrder(), std::nullopt);
+    ASSERT_EQ(store.signInTeacher(made.teacherPassword), TeacherSignIn::Right);
+    try {
+        store.board();
+        ADD_FAILURE() << "a board without the schema's live part";
+    } catch (const StoreFault& fault) {
+        EXPECT_NE(std::string(fault.what()).find("quorvel-classe init"), std::string::npos);
+    }
+    EXPECT_THROW(store.orderStop(true), StoreFault);
+}
+
 TEST(ClassStore, TheTeachersOperationsNeedTheTeachersPassword)
 {
     const TestClass made = freshClass("classe", "password-giusta");
