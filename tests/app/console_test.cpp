@@ -81,6 +81,40 @@ TEST(ConsoleSession, TypesAVeryLongNumberWhole)
     EXPECT_NE(out.str().find("i1: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
 }
 
+// The output display, the notebook and a prediction read back all write the decimal separator
+// of the setting, whatever the locale the program runs under.
+TEST(ConsoleSession, WritesNumbersWithTheSettingsDecimalSeparator)
+{
+    const struct
+    {
+        char separator;
+        const char* prediction;
+        std::vector<std::string> lines;
+    } rows[] = {
+        { '.', "4.5",
+            { "usc: 4.5", "prova 1: primo 7; secondo 2; uscita 4.5; previsione 4.5; giusta" } },
+        { ',', "4,5",
+            { "usc: 4,5", "prova 1: primo 7; secondo 2; uscita 4,5; previsione 4,5; giusta" } },
+        { ',', "4.50",
+            { "usc: 4,5", "prova 1: primo 7; secondo 2; uscita 4,5; previsione 4,5; giusta" } },
+    };
+    for (const auto& r : rows) {
+        std::ostringstream out;
+        ConsoleOptions options;
+        options.seed = 17;
+        options.clock = 33342;
+        options.decimalSeparator = r.separator;
+        ConsoleSession session(options, out);
+        std::istringstream in("livello 2\nprimo 7\nsecondo 2\nprevedi " + std::string(r.prediction)
+            + "\nesperimento\nquaderno\n");
+        session.run(in);
+        for (const std::string& line : r.lines)
+            EXPECT_NE(out.str().find("\n" + line + "\n"), std::string::npos)
+                << r.prediction << ": " << line << "\n"
+                << out.str();
+    }
+}
+
 TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
 {
     const std::pair<const char*, const char*> rows[] = {
