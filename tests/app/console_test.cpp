@@ -177,6 +177,37 @@ TEST(ConsoleCollection, ACommandThatWritesNothingNeverWaitsOnTheDatabase)
     EXPECT_EQ(SqliteStore(folder.path()).notebook("Anna").back().trials.size(), 3u);
 }
 
+// Whatever changes the notebook is kept as soon as it is typed, not only at the end: a rule
+// revealed on a page without trials as much as a trial.
+TEST(ConsoleCollection, KeepsTheNotebookAtOnceEvenARevealWithoutTrials)
+{
+    const struct
+    {
+        std::vector<std::string> lines;
+        std::size_t trials;
+        bool revealed;
+    } rows[] = {
+        { { "livello 2", "rivela" }, 0, true },
+        { { "livello 1", "primo 3", "secondo 4", "esperimento" }, 1, false },
+        { { "livello 1", "primo 3", "secondo 4", "esperimento", "rivela" }, 1, true },
+    };
+    for (const auto& r : rows) {
+        const testing::TempFolder folder;
+        std::ostringstream out;
+        ConsoleOptions options;
+        options.dataFolder = folder.path();
+        options.seed = 3;
+        ConsoleSession session(options, out);
+        session.execute("profilo Anna");
+        for (const std::string& line : r.lines)
+            session.execute(line);
+        const std::vector<Page> kept = SqliteStore(folder.path()).notebook("Anna");
+        ASSERT_EQ(kept.size(), 1u) << r.lines.back() << "\n" << out.str();
+        EXPECT_EQ(kept.back().trials.size(), r.trials) << r.lines.back();
+        EXPECT_EQ(kept.back().revealed, r.revealed) << r.lines.back();
+    }
+}
+
 // A name is refused for what is wrong with it: too long counts characters, not bytes.
 TEST(ConsoleCollection, RefusesANameForWhatIsWrongWithIt)
 {
