@@ -81,6 +81,40 @@ TEST(ConsoleSession, TypesAVeryLongNumberWhole)
     EXPECT_NE(out.str().find("i1: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
 }
 
+// The output display, the notebook and a prediction read back all write the decimal separator
+// of the setting, whatever the locale the program runs under.
+TEST(ConsoleSession, WritesNumbersWithTheSettingsDecimalSeparator)
+{
+    const struct
+    {
+        char separator;
+        const char* prediction;
+        std::vector<std::string> lines;
+    } rows[] = {
+        { '.', "4.5",
+            { "usc: 4.5", "prova 1: primo 7; secondo 2; uscita 4.5; previsione 4.5; giusta" } },
+        { ',', "4,5",
+            { "usc: 4,5", "prova 1: primo 7; secondo 2; uscita 4,5; previsione 4,5; giusta" } },
+        { ',', "4.50",
+            { "usc: 4,5", "prova 1: primo 7; secondo 2; uscita 4,5; previsione 4,5; giusta" } },
+    };
+    for (const auto& r : rows) {
+        std::ostringstream out;
+        ConsoleOptions options;
+        options.seed = 17;
+        options.clock = 33342;
+        options.decimalSeparator = r.separator;
+        ConsoleSession session(options, out);
+        std::istringstream in("livello 2\nprimo 7\nsecondo 2\nprevedi " + std::string(r.prediction)
+            + "\nesperimento\nquaderno\n");
+        session.run(in);
+        for (const std::string& line : r.lines)
+            EXPECT_NE(out.str().find("\n" + line + "\n"), std::string::npos)
+                << r.prediction << ": " << line << "\n"
+                << out.str();
+    }
+}
+
 TEST(ConsoleCollection, WritesTheCardsDatesInWordsAndTakesOnlyRealLookingDates)
 {
     const std::pair<const char*, const char*> rows[] = {
@@ -141,6 +175,37 @@ TEST(ConsoleCollection, ACommandThatWritesNothingNeverWaitsOnTheDatabase)
     }
     session.execute("esperimento");
     EXPECT_EQ(SqliteStore(folder.path()).notebook("Anna").back().trials.size(), 3u);
+}
+
+// Whatever changes the notebook is kept as soon as it is typed, not only at the end: a rule
+// revealed on a page without trials as much as a trial.
+TEST(ConsoleCollection, KeepsTheNotebookAtOnceEvenARevealWithoutTrials)
+{
+    const struct
+    {
+        std::vector<std::string> lines;
+        std::size_t trials;
+        bool revealed;
+    } rows[] = {
+        { { "livello 2", "rivela" }, 0, true },
+        { { "livello 1", "primo 3", "secondo 4", "esperimento" }, 1, false },
+        { { "livello 1", "primo 3", "secondo 4", "esperimento", "rivela" }, 1, true },
+    };
+    for (const auto& r : rows) {
+        const testing::TempFolder folder;
+        std::ostringstream out;
+        ConsoleOptions options;
+        options.dataFolder = folder.path();
+        options.seed = 3;
+        ConsoleSession session(options, out);
+        session.execute("profilo Anna");
+        for (const std::string& line : r.lines)
+            session.execute(line);
+        const std::vector<Page> kept = SqliteStore(folder.path()).notebook("Anna");
+        ASSERT_EQ(kept.size(), 1u) << r.lines.back() << "\n" << out.str();
+        EXPECT_EQ(kept.back().trials.size(), r.trials) << r.lines.back();
+        EXPECT_EQ(kept.back().revealed, r.revealed) << r.lines.back();
+    }
 }
 
 // A name is refused for what is wrong with it: too long counts characters, not bytes.

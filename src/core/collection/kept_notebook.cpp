@@ -90,4 +90,24 @@ void keepInto(std::vector<Page>& kept, std::span<const Page> saved)
     }
 }
 
+std::string joinedLines(const std::vector<std::string>& lines)
+{
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += (joined.empty() ? "" : "\n") + line;
+    return joined;
+}
+
+std::vector<std::string> linesOf(const std::string& joined)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < joined.size()) {
+        const std::size_t end = std::min(joined.find('\n', at), joined.size());
+        lines.push_back(joined.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
 } // namespace quorvel

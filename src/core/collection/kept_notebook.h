@@ -7,6 +7,7 @@
 #include "core/notebook/notebook.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace quorvel {
@@ -25,5 +26,10 @@ void putInOrder(std::vector<Page>& pages);
 // latest streak, level and marks of those it holds, and the trials it does not hold. Nothing
 // is ever taken away: another copy of the program may have written it.
 void keepInto(std::vector<Page>& kept, std::span<const Page> saved);
+
+// The answers of a page's streak as a store keeps them, in one text, one a line (none of them
+// holds a line end); and back.
+std::string joinedLines(const std::vector<std::string>& lines);
+std::vector<std::string> linesOf(const std::string& joined);
 
 } // namespace quorvel
