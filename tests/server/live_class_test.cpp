@@ -54,7 +54,7 @@ TEST(LiveClass, ATeacherRunsALessonFromTheBoard)
     anna.send("secondo 4");
     anna.send("esperimento");
     EXPECT_EQ(anna.waitFor("usc:").empty(), false);
-    EXPECT_EQ(teacher.waitFor("lavagna: Anna"),
+    EXPECT_EQ(teacher.waitFor("lavagna: Anna, livello 1, pagina 1, 1 prove"),
         "lavagna: Anna, livello 1, pagina 1, 1 prove, 0 giuste di fila, in corso, ultima prova "
         "adesso");
 
@@ -87,7 +87,9 @@ TEST(LiveClass, ATeacherRunsALessonFromTheBoard)
         EXPECT_EQ(pupil->ask("collezione", "carta:").find("rivelata") != std::string::npos, true)
             << pupil->seen().back();
     }
-    EXPECT_EQ(teacher.waitFor("lavagna: Bruno"),
+    // Bruno's row changes with his experiment, then with the rule revealed.
+    EXPECT_EQ(teacher.waitFor("lavagna: Bruno, livello 2, pagina 1, 1 prove, 0 giuste di fila, "
+                              "rivelata"),
         "lavagna: Bruno, livello 2, pagina 1, 1 prove, 0 giuste di fila, rivelata, ultima prova "
         "adesso");
 }
