@@ -50,12 +50,7 @@ def main():
     work = Path(tempfile.mkdtemp(prefix="quorvel-shots-"))
     processes = []
     try:
-        server.psql("postgres", "CREATE DATABASE scuola")
-        made = subprocess.run([str(build / "bin" / "quorvel-classe"), "init",
-                               server.admin_uri("scuola"), "--classe", "5ª B"],
-                              input=TEACHER_PASSWORD + "\n", check=True, capture_output=True,
-                              text=True).stdout
-        uri = made.strip().splitlines()[-1].split("classe: ", 1)[1]
+        uri = server.make_class(build)
         # The pupils play a little: some further on than others.
         for k, name in enumerate(NAMES):
             pupil = console(build, uri, work / f"pc{k}")

@@ -197,12 +197,7 @@ def main():
     homes = Path(tempfile.mkdtemp(prefix="quorvel-bench-lab-"))
     consoles = []
     try:
-        server.psql("postgres", "CREATE DATABASE scuola")
-        made = subprocess.run([str(build / "bin" / "quorvel-classe"), "init",
-                               server.admin_uri("scuola"), "--classe", "5ª B"],
-                              input=TEACHER_PASSWORD + "\n", check=True, capture_output=True,
-                              text=True).stdout
-        uri = made.strip().splitlines()[-1].split("classe: ", 1)[1]
+        uri = server.make_class(build)
         pupils = [Pupil(build, uri, f"Alunno {k + 1:02d}", homes / f"pc{k + 1:02d}")
                   for k in range(args.pupils)]
         pupil_consoles = [p.console for p in pupils]

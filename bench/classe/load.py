@@ -66,6 +66,15 @@ class Server:
     def admin_uri(self, database):
         return f"postgresql://postgres@{str(self.folder).replace('/', '%2F')}:{self.port}/{database}"
 
+    def make_class(self, build, database="scuola", name="5ª B"):
+        """A database with one class set up by quorvel-classe: the pupils' line."""
+        self.psql("postgres", f"CREATE DATABASE {database}")
+        made = subprocess.run([str(build / "bin" / "quorvel-classe"), "init",
+                               self.admin_uri(database), "--classe", name],
+                              input=TEACHER_PASSWORD + "\n", check=True, capture_output=True,
+                              text=True).stdout
+        return made.strip().splitlines()[-1].split("classe: ", 1)[1]
+
     def psql(self, database, sql):
         return subprocess.run(["psql", "-X", "-q", "-A", "-t", self.admin_uri(database), "-c", sql],
                               check=True, capture_output=True, text=True).stdout.strip()
@@ -166,12 +175,7 @@ def main():
     server = Server()
     homes = Path(tempfile.mkdtemp(prefix="quorvel-bench-lab-"))
     try:
-        server.psql("postgres", "CREATE DATABASE scuola")
-        made = subprocess.run([str(build / "bin" / "quorvel-classe"), "init",
-                               server.admin_uri("scuola"), "--classe", "5ª B"],
-                              input=TEACHER_PASSWORD + "\n", check=True, capture_output=True,
-                              text=True).stdout
-        uri = made.strip().splitlines()[-1].split("classe: ", 1)[1]
+        uri = server.make_class(build)
         pupils = [Pupil(build, uri, f"Alunno {k + 1:02d}", homes / f"pc{k + 1:02d}")
                   for k in range(args.pupils)]
         cpu = {}

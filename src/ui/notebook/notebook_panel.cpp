@@ -439,7 +439,7 @@ void NotebookPanel::announce(const QString& text, bool after)
         say(text);
 }
 
-// The teacher has told the whole class the rule: no question, whatever the class rules say.
+// The rule told: after the pupil's yes, or at once when the teacher tells the whole class.
 void NotebookPanel::tellRule()
 {
     const Machine::Reveal reveal = m_machine.revealRule();
@@ -470,15 +470,8 @@ void NotebookPanel::revealRule()
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(this, "Quorvel",
         tr("Vuoi davvero vedere la regola?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
-    const Machine::Reveal reveal = m_machine.revealRule();
-    if (reveal.result == Machine::Reveal::Result::Told) {
-        say(QString::fromStdString(ruleLine(reveal.text)));
-        emit ruleRevealed();
-    } else if (reveal.result == Machine::Reveal::Result::NotYet) {
-        say(QString::fromStdString(reveal.text));
-    }
+    if (answer == QMessageBox::Yes)
+        tellRule();
 }
 
 } // namespace quorvel

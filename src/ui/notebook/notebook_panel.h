@@ -66,7 +66,7 @@ public slots:
     void showPage(int index);
     void checkHypothesis(); // "Verifica"
     void revealRule(); // "Rivela la regola"
-    // The rule told to the whole class by the teacher: without asking, whatever the rules say.
+    // The rule told without asking, whatever the class rules say: the teacher told the class.
     void tellRule();
 
 signals:
