@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The revealed rules, their formulas and the formulas' mistakes in English, read from the
-// compiled translation beside the test; and the same cases still in Italian, word for word.
+// compiled translation beside the test; and the same cases still in Italian.
 #include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook.h"
@@ -39,6 +39,8 @@ struct RuleRow
     int c1, c2;
     const char* english;
     const char* englishFormula;
+    // The Italian only where its sentence is put together apart from the English one's: every
+    // Italian piece is the key of its translation, so a piece changed alone fails its English row.
     const char* italian;
     const char* italianFormula;
 };
@@ -55,11 +57,7 @@ const RuleRow ruleRows[] = {
         "The machine works out the first number divided by the second number, without the "
         "decimals."
         " The machine shows “????” if the second number is larger than 32767.",
-        "whole((A) : (B))",
-        "La macchina calcola il risultato della divisione del primo numero per il secondo "
-        "numero, senza la parte dopo la virgola."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "intero((A) : (B))" },
+        "whole((A) : (B))", nullptr, "intero((A) : (B))" },
     { 1, 1, 0, 3, 7, "The machine can't work anything out: it always shows “????”.", "0 : 0",
         "La macchina non riesce a calcolare niente: mostra sempre «????».", "0 : 0" },
     // calc03: the product, then the sum with c2
@@ -85,33 +83,20 @@ const RuleRow ruleRows[] = {
         "The machine works out the difference between the square of the first number and the "
         "second number (always the smaller number taken from the larger)."
         " The machine shows “????” if the second number is larger than 32767.",
-        "diff((A)^2; B)",
-        "La macchina calcola la differenza tra il quadrato del primo numero e il secondo numero "
-        "(si toglie sempre il numero minore dal maggiore)."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "diff((A)^2; B)" },
+        "diff((A)^2; B)", nullptr, "diff((A)^2; B)" },
     // calc11: the mean and c2
     { 3, 12, 1, 3, 7,
         "The machine works out the sum of the average of the two numbers and 7. The answer can "
         "have decimals."
         " The machine shows “????” if the second number is larger than 32767.",
-        "((A + B) : 2) + (7)",
-        "La macchina calcola la somma della media dei due numeri e di 7. Il risultato può avere "
-        "la virgola."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "((A + B) : 2) + (7)" },
+        "((A + B) : 2) + (7)", nullptr, "((A + B) : 2) + (7)" },
     // calc31 dividing both sides
     { 4, 13, 4, 3, 5,
         "The machine divides the first number by 3 and the second by 5, and drops the decimals of "
         "both results; then it divides the first result by the second, and drops the decimals "
         "again."
         " The machine shows “????” if the second number is larger than 32767.",
-        "whole(whole(A : 3) : whole(B : 5))",
-        "La macchina divide il primo numero per 3 e il secondo per 5, e toglie ai due risultati "
-        "la parte dopo la virgola; poi divide il primo risultato per il secondo, e toglie di "
-        "nuovo la parte dopo la virgola."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "intero(intero(A : 3) : intero(B : 5))" },
+        "whole(whole(A : 3) : whole(B : 5))", nullptr, "intero(intero(A : 3) : intero(B : 5))" },
     // calc32: a sum and a quotient, joined by a product
     { 4, 14, 1, 3, 5,
         "The machine does two calculations with the two numbers: first the sum of the first "
@@ -119,13 +104,7 @@ const RuleRow ruleRows[] = {
         "without the decimals. The result is the product of the first result and the second "
         "result."
         " The machine shows “????” if the second number is larger than 32767.",
-        "((A) + (B)) * (whole((A) : (B)))",
-        "La macchina fa due calcoli con i due numeri: prima la somma del primo numero e del "
-        "secondo numero, poi il risultato della divisione del primo numero per il secondo "
-        "numero, senza la parte dopo la virgola. Il risultato è il prodotto del primo risultato "
-        "e del secondo risultato."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "((A) + (B)) * (intero((A) : (B)))" },
+        "((A) + (B)) * (whole((A) : (B)))", nullptr, "((A) + (B)) * (intero((A) : (B)))" },
     { 4, 19, 1, 4, 7,
         "The result is the lowest common multiple of the two numbers, multiplied by 4. The machine "
         "shows “????” if the second number is larger than 32767, if one of the two numbers is 0 "
@@ -139,21 +118,13 @@ const RuleRow ruleRows[] = {
         "The result is the highest common factor of the two numbers, multiplied by 7. The machine "
         "shows “????” if the second number is larger than 32767, if one of the two numbers is 0 "
         "or if the first number is larger than 2147483647.",
-        "hcf(A; B) * 7",
-        "Il risultato è il massimo comune divisore dei due numeri, moltiplicato per 7. La "
-        "macchina mostra «????» se il secondo numero è più grande di 32767, se uno dei due "
-        "numeri è 0 o se il primo numero è più grande di 2147483647.",
-        "mcd(A; B) * 7" },
+        "hcf(A; B) * 7", nullptr, "mcd(A; B) * 7" },
     // calc17, a rule with nothing hidden
     { 5, 3, 1, 3, 7,
         "The machine works out the square root of the sum of the squares of the two numbers, "
         "without the decimals."
         " The machine shows “????” if the second number is larger than 32767.",
-        "whole(root(A^2 + B^2))",
-        "La macchina calcola la radice quadrata della somma dei quadrati dei due numeri, senza la "
-        "parte dopo la virgola."
-        " La macchina mostra «????» se il secondo numero è più grande di 32767.",
-        "intero(radice(A^2 + B^2))" },
+        "whole(root(A^2 + B^2))", nullptr, "intero(radice(A^2 + B^2))" },
 };
 
 RuleDescription describe(const RuleRow& row)
@@ -183,8 +154,10 @@ TEST(RulesInItalian, StayWordForWord)
 {
     for (const RuleRow& row : ruleRows) {
         const RuleDescription rule = describe(row);
-        EXPECT_EQ(rule.text, row.italian);
-        EXPECT_EQ(onlyFormula(rule), row.italianFormula) << row.italian;
+        if (row.italian) {
+            EXPECT_EQ(rule.text, row.italian);
+        }
+        EXPECT_EQ(onlyFormula(rule), row.italianFormula) << row.english;
     }
 }
 

@@ -4,13 +4,13 @@
 
 // The window's side of the wizard: the stage it keeps him on, the captions below the face and
 // the items Voce, Salta and Sottotitoli.
-#include "fakes/fakes.h"
 #include "ui/app/assistant_controls.h"
 #include "ui/app/caption_strip.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/narrator/character_window.h"
 #include "ui/narrator/merlin_narrator.h"
+#include "window_test.h"
 
 #include <QSignalSpy>
 #include <QtTest/QTest>
@@ -21,13 +21,10 @@
 namespace quorvel {
 namespace {
 
-class Assistant : public ::testing::Test
+class Assistant : public ::testing::Test, protected testing::Fakes
 {
 protected:
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
-    MachineForm form { QStringLiteral(QUORVEL_TEST_DATA "/../../assets"), speaker, characters };
+    MachineForm form { testing::programFolder, speaker, characters };
     MerlinNarrator merlin { nullptr, false };
 
     void SetUp() override

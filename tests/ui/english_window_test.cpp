@@ -19,9 +19,7 @@
 namespace quorvel {
 namespace {
 
-using testing::FakeCharacterService;
-using testing::FakeSpeaker;
-using testing::Recorder;
+using testing::Fakes;
 using testing::Window;
 
 QString testsFolder()
@@ -130,10 +128,8 @@ TEST_F(EnglishWindow, NoTextOfTheWindowStaysItalian)
 {
     const std::map<QString, QString> english = ownTexts(form);
     installLanguage(Language::italian, testsFolder());
-    Recorder italianRecorder;
-    FakeSpeaker italianSpeaker { italianRecorder };
-    FakeCharacterService italianCharacters { italianRecorder };
-    const MachineForm italianForm(testing::programFolder, italianSpeaker, italianCharacters);
+    Fakes other;
+    const MachineForm italianForm(testing::programFolder, other.speaker, other.characters);
     const std::map<QString, QString> italian = ownTexts(italianForm);
 
     // What reads the same in both languages: digits, symbols, names and the displays' marks.
@@ -205,10 +201,8 @@ TEST(DefaultLanguage, IsItalian)
     const Language chosen = chosenLanguage();
     EXPECT_EQ(chosen, Language::italian);
     installLanguage(chosen, testsFolder());
-    Recorder recorder;
-    FakeSpeaker speaker { recorder };
-    FakeCharacterService characters { recorder };
-    const MachineForm form(testing::programFolder, speaker, characters);
+    Fakes fakes;
+    const MachineForm form(testing::programFolder, fakes.speaker, fakes.characters);
     EXPECT_EQ(form.findChild<KeyLabel*>("exp")->text(), "esperimento");
     EXPECT_EQ(form.findChild<KeyLabel*>("cancellaPrimo")->accessibleName(), "Canc, primo numero");
     EXPECT_EQ(form.findChild<QAction*>("esci")->text(), "&esci");

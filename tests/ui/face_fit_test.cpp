@@ -6,12 +6,12 @@
 // whole and readable at every size (keys, status line, displays, information panel), and the
 // lights on their rail.
 #include "core/app/version.h"
-#include "fakes/fakes.h"
 #include "ui/app/display_label.h"
 #include "ui/app/key_label.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
 #include "ui/app/status_label.h"
+#include "window_test.h"
 
 #include <QtWidgets>
 
@@ -20,38 +20,13 @@
 namespace quorvel {
 namespace {
 
-const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
-
 // Face sizes: the design (default and minimum width), a 1366x768 screen maximised, a 1920x1080
 // screen maximised, twice the design, and shapes wider and taller than the design.
 const QSize faceSizes[] = { MachineFace::designSize, { 1366, 695 }, { 1920, 1005 },
     MachineFace::designSize * 2, { 1600, 529 }, { 935, 1000 } };
 
-class Face : public ::testing::Test
+class Face : public testing::Window
 {
-protected:
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
-    MachineForm form { programFolder, speaker, characters };
-
-    template <class T = QWidget> T* control(const QString& name)
-    {
-        T* found = form.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
-    void showWithFace(QSize face)
-    {
-        form.show();
-        QCoreApplication::processEvents();
-        for (int i = 0; i < 5 && form.face()->size() != face; ++i) {
-            form.resize(form.size() + face - form.face()->size());
-            QCoreApplication::processEvents();
-        }
-        ASSERT_EQ(form.face()->size(), face);
-    }
 };
 
 TEST_F(Face, EverythingLiesInsideTheWindowAtEverySize)

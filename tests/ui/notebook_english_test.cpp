@@ -66,7 +66,7 @@ QString text(QWidget& parent, const char* name)
     return QString("(no %1)").arg(name);
 }
 
-class NotebookInEnglish : public ::testing::Test
+class NotebookInEnglish : public ::testing::Test, protected testing::Fakes
 {
 protected:
     void SetUp() override
@@ -88,9 +88,6 @@ protected:
     PupilPresenter& pupils() { return form->pupils(); }
 
     DataHome data;
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
     std::optional<MachineForm> form;
 };
 
@@ -113,12 +110,7 @@ TEST_F(NotebookInEnglish, TheVerdictsAndThePageAreInEnglish)
         EXPECT_TRUE(panel().verdictText().startsWith(c.verdictStart))
             << panel().verdictText().toStdString();
     }
-    form->machine().clearFirstInput();
-    form->machine().clearSecondInput();
-    form->machine().typeDigits(Keypad::First, "3");
-    form->machine().typeDigits(Keypad::Second, "9");
-    QTest::keyClicks(&panel().predictionField(), "9");
-    QTest::keyClick(&panel().predictionField(), Qt::Key_Return);
+    testing::tryPair(*form, "9", "3", "9");
     const QModelIndex prediction = panel().model().index(0, NotebookModel::PredictionColumn);
     EXPECT_EQ(panel().model().data(prediction, Qt::ToolTipRole).toString(), "9, right");
     panel().hypothesisField().setText("A");

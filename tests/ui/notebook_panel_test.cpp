@@ -33,9 +33,9 @@
 namespace quorvel {
 namespace {
 
-const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+using testing::programFolder;
 
-class NotebookWindow : public ::testing::Test
+class NotebookWindow : public ::testing::Test, protected testing::Fakes
 {
 protected:
     void SetUp() override
@@ -48,15 +48,9 @@ protected:
         form.machine().writableState().setScheme(Level::number(1), Value::int16(5)); // the larger
     }
 
-    // Types a prediction, then the inputs, and presses Enter in the prediction field.
     void predict(const QString& prediction, const std::string& first, const std::string& second)
     {
-        form.machine().clearFirstInput();
-        form.machine().clearSecondInput();
-        form.machine().typeDigits(Keypad::First, first);
-        form.machine().typeDigits(Keypad::Second, second);
-        QTest::keyClicks(&panel->predictionField(), prediction);
-        QTest::keyClick(&panel->predictionField(), Qt::Key_Return);
+        testing::tryPair(form, prediction, first, second);
     }
 
     QString cell(int row, int column)
@@ -64,9 +58,6 @@ protected:
         return panel->model().data(panel->model().index(row, column), Qt::DisplayRole).toString();
     }
 
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
     MachineForm form { programFolder, speaker, characters };
     NotebookPanel* panel = nullptr;
 };
@@ -111,27 +102,16 @@ TEST(ItalianWindow, NumbersAreTheSameAsEverywhereElse)
     ASSERT_TRUE(std::setlocale(LC_ALL, "it_IT.UTF-8"));
     QLocale::setDefault(QLocale::Italian);
     {
-        testing::Recorder recorder;
-        testing::FakeSpeaker speaker { recorder };
-        testing::FakeCharacterService characters { recorder };
-        characters.available = false;
-        MachineForm form { programFolder, speaker, characters };
+        testing::Fakes fakes;
+        fakes.characters.available = false;
+        MachineForm form { programFolder, fakes.speaker, fakes.characters };
         form.notebook()->setShown(true);
         NotebookPanel* panel = form.notebook()->panel();
         form.machine().chooseLevel(2);
         form.machine().writableState().setScheme(Level::number(2), Value::int16(7)); // the mean
-        const auto predict = [&](const QString& prediction, const char* a, const char* b) {
-            form.machine().clearFirstInput();
-            form.machine().clearSecondInput();
-            form.machine().typeDigits(Keypad::First, a);
-            form.machine().typeDigits(Keypad::Second, b);
-            QTest::keyClicks(&panel->predictionField(), prediction);
-            QTest::keyClick(&panel->predictionField(), Qt::Key_Return);
-            return form.machine().text(Control::Output);
-        };
-        EXPECT_EQ(predict("3", "3", "3"), "3");
-        EXPECT_EQ(predict("4,5", "4", "5"), "4,5");
-        EXPECT_EQ(predict("6", "5", "7"), "6");
+        EXPECT_EQ(testing::tryPair(form, "3", "3", "3"), "3");
+        EXPECT_EQ(testing::tryPair(form, "4,5", "4", "5"), "4,5");
+        EXPECT_EQ(testing::tryPair(form, "6", "5", "7"), "6");
         EXPECT_TRUE(form.machine().notebook().currentPage()->discovered);
         panel->hypothesisField().setText("(A + B) : 2");
         panel->checkHypothesis();

@@ -53,7 +53,7 @@ template <class Dialog> void answer(std::function<void(Dialog&)> act)
     look->start(0);
 }
 
-class Pupils : public ::testing::Test
+class Pupils : public ::testing::Test, protected testing::Fakes
 {
 protected:
     Pupils() { build(); }
@@ -93,13 +93,7 @@ protected:
     }
     void predict(const QString& prediction, const std::string& first, const std::string& second)
     {
-        Machine& m = window().machine();
-        m.clearFirstInput();
-        m.clearSecondInput();
-        m.typeDigits(Keypad::First, first);
-        m.typeDigits(Keypad::Second, second);
-        QTest::keyClicks(&panel().predictionField(), prediction);
-        QTest::keyClick(&panel().predictionField(), Qt::Key_Return);
+        testing::tryPair(*form, prediction, first, second);
     }
     void reveal()
     {
@@ -118,9 +112,6 @@ protected:
     }
 
     DataHome data;
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
     std::optional<MachineForm> form;
 };
 
@@ -691,11 +682,9 @@ TEST(PupilsFaults, AStoreThatFailsIsSaidAndTheGuestPlaysOn)
             ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
             damaged.write(QByteArray(8192, 'x'));
         }
-        testing::Recorder recorder;
-        testing::FakeSpeaker speaker { recorder };
-        testing::FakeCharacterService characters { recorder };
-        characters.available = false;
-        MachineForm form(programFolder, speaker, characters);
+        testing::Fakes fakes;
+        fakes.characters.available = false;
+        MachineForm form(programFolder, fakes.speaker, fakes.characters);
         QString seen;
         answer<QMessageBox>([&seen](QMessageBox& box) {
             seen = box.text();

@@ -9,8 +9,11 @@
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
+#include "ui/notebook/notebook_dock.h"
+#include "ui/notebook/notebook_panel.h"
 #include "ui/pupils/pupil_presenter.h"
 
+#include <QtTest/QTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
@@ -28,6 +31,30 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace quorvel::testing {
 
 inline const QString programFolder = QStringLiteral(QUORVEL_TEST_DATA "/../../assets");
+
+// The fakes a window is built on.
+struct Fakes
+{
+    Recorder recorder;
+    FakeSpeaker speaker { recorder };
+    FakeCharacterService characters { recorder };
+};
+
+// Types both inputs, then a prediction, and presses Enter in the notebook's prediction field:
+// the experiment runs. Gives the output shown.
+inline QString tryPair(MachineForm& form, const QString& prediction, const std::string& first,
+    const std::string& second)
+{
+    Machine& m = form.machine();
+    m.clearFirstInput();
+    m.clearSecondInput();
+    m.typeDigits(Keypad::First, first);
+    m.typeDigits(Keypad::Second, second);
+    QLineEdit& field = form.notebook()->panel()->predictionField();
+    QTest::keyClicks(&field, prediction);
+    QTest::keyClick(&field, Qt::Key_Return);
+    return QString::fromStdString(m.text(Control::Output));
+}
 
 inline void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held)
 {
@@ -74,9 +101,6 @@ inline QStringList closingEveryModal(const std::function<void()>& action)
     return seen;
 }
 
-// A documents folder of its own for each test, where saving and opening start afresh: the
-// tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
-// desktop does, and the folder remembered by an earlier test is forgotten.
 // A data folder of the test's own, in place before any window looks for it, so that the
 // pupils and collections a test adds stay in it.
 struct DataHome
@@ -93,6 +117,9 @@ struct DataHome
     QTemporaryDir dir;
 };
 
+// A documents folder of its own for each test, where saving and opening start afresh: the
+// tests' settings folder (XDG_CONFIG_HOME, a temporary one) names it in user-dirs.dirs, as a
+// desktop does, and the folder remembered by an earlier test is forgotten.
 class TemporaryDocuments
 {
 public:
@@ -110,13 +137,10 @@ private:
     QTemporaryDir m_folder;
 };
 
-class Window : public ::testing::Test
+class Window : public ::testing::Test, protected Fakes
 {
 protected:
     TemporaryDocuments documents;
-    Recorder recorder;
-    FakeSpeaker speaker { recorder };
-    FakeCharacterService characters { recorder };
     MachineForm form { programFolder, speaker, characters };
 
     template <class T = QWidget> T* control(const QString& name)

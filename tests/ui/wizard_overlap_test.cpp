@@ -64,14 +64,10 @@ std::vector<std::pair<QString, QRect>> controls(MachineForm& form)
     return found;
 }
 
-class WizardOverlap : public ::testing::TestWithParam<ScreenSetup>
+class WizardOverlap : public ::testing::TestWithParam<ScreenSetup>, protected testing::Fakes
 {
 protected:
     void SetUp() override { QSettings().clear(); }
-
-    testing::Recorder recorder;
-    testing::FakeSpeaker speaker { recorder };
-    testing::FakeCharacterService characters { recorder };
 };
 
 TEST_P(WizardOverlap, NeitherTheWizardNorHisBalloonCoversAControlInAnyScene)
