@@ -13,7 +13,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+    qt6-base-dev
     libespeak-ng-dev libpcaudio-dev espeak-ng-data libmuparser-dev libsqlite3-dev libsodium-dev
     libpq-dev postgresql-15
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -58,7 +58,6 @@ audio="quorvel: no audio device; sounds and speech stay silent"
 voice="quorvel: no Italian voice"
 folder="is not writable; save mechanisms in another folder"
 media="quorvel: module quorvel_media.so not loaded (not found); sounds and speech stay silent"
-documents="quorvel: module quorvel_documents.so not loaded (not found); the notebook has no plot"
 
 run clips "$work/noclips" "" "$work" "$clips"
 run lights "$work/nolights" "" "$work" "$lights"
@@ -67,7 +66,8 @@ if ! command -v pactl > /dev/null || ! pactl info > /dev/null 2>&1; then
     run audio "$bin" "" "$work" "$audio"
 fi
 run voice "$bin" "$work/novoice" "$work" "$voice"
-run modules "$work/nomodules" "" "$work" "$media" "$documents"
+# The documents module loads only to print the notebook or save it as a PDF, never at start.
+run modules "$work/nomodules" "" "$work" "$media"
 mkdir -p "$work/gone"
 run folder "$bin" "" "$work/gone" "$folder"
 mkdir -p "$work/gone"

@@ -11,18 +11,13 @@
 #include "fakes/fakes.h"
 #include "ui/app/machine_face.h"
 #include "ui/app/machine_form.h"
-#include "ui/modules/modules.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_model.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/notebook_plot.h"
 #include "ui/storage/mechanism_folder.h"
 #include "window_test.h"
 
-#include <QAbstractSeries>
-#include <QChart>
-#include <QChartView>
-#include <QGraphicsTextItem>
-#include <QScatterSeries>
 #include <QtTest/QTest>
 #include <QtWidgets>
 
@@ -77,8 +72,7 @@ TEST_F(NotebookWindow, WritesTrialsChecksPredictionsAndDiscovers)
     predict("6", "6", "6");
     EXPECT_TRUE(panel->statusText().startsWith("Hai scoperto la regola!"));
     EXPECT_TRUE(panel->pageTitle().endsWith("· scoperta"));
-    ASSERT_NE(panel->plot(), nullptr); // the documents module was found
-    EXPECT_EQ(panel->plot()->pointCount(), 5);
+    EXPECT_EQ(panel->plot().pointCount(), 5);
 }
 
 TEST_F(NotebookWindow, WhatIsNoPredictionStopsTheExperimentAndIsNeverWritten)
@@ -137,22 +131,24 @@ TEST_F(NotebookWindow, ThePlotColoursAFewValuesAndGathersTheRest)
 {
     for (int b = 1; b <= 9; ++b)
         predict("", "4", std::to_string(b));
-    ASSERT_NE(panel->plot(), nullptr);
-    EXPECT_EQ(panel->plot()->pointCount(), 9);
-    auto* view = qobject_cast<QChartView*>(panel->plot()->widget());
-    ASSERT_NE(view, nullptr);
-    const QList<QAbstractSeries*> series = view->chart()->series();
-    ASSERT_EQ(series.size(), 6);
-    EXPECT_EQ(series.front()->name(), "secondo 1");
-    EXPECT_EQ(series.back()->name(), "altri");
+    EXPECT_EQ(panel->plot().pointCount(), 9);
+    const auto& series = panel->plot().series();
+    ASSERT_EQ(series.size(), 6u);
+    EXPECT_EQ(series.front().name, "secondo 1");
+    EXPECT_EQ(series.back().name, "altri");
+    EXPECT_EQ(series.back().points.size(), 4); // 6, 7, 8 and 9
+    // Each name of the legend is drawn, at the plot's size in the window.
+    form.show();
+    QCoreApplication::processEvents();
+    const QStringList shown = panel->plot().shownTexts();
+    for (const auto& s : series)
+        EXPECT_TRUE(shown.contains(s.name)) << shown.join(' ').toStdString();
 }
 
 // The axes write their numbers, with the machine's separator, at the plot's least height in
 // the notebook's width, with usual and with large text: the plot is read by them.
 TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
 {
-    DocumentModule* documents = documentModule();
-    ASSERT_NE(documents, nullptr);
     const struct
     {
         char separator;
@@ -163,37 +159,46 @@ TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
         QFont font = QApplication::font();
         font.setPointSizeF(font.pointSizeF() * c.text);
         parent.setFont(font);
-        PagePlot* plot = documents->createPlot(c.separator, &parent);
+        auto* plot = new NotebookPlot(c.separator, &parent);
         Notebook notebook;
         notebook.beginPage(Level::number(1));
         notebook.record("1", "4", 1, 4, "2");
         notebook.record("3", "45", 3, 45, "12");
         const Page page = notebook.pages().front();
         plot->showPage(&page);
-        const QSize size(NotebookPanel::naturalWidth - 20, plot->widget()->minimumHeight());
+        const QSize size(NotebookPanel::naturalWidth - 20, plot->minimumHeight());
         parent.resize(size);
-        plot->widget()->resize(size);
+        plot->resize(size);
         parent.show();
         QCoreApplication::processEvents();
-        QStringList labels;
-        for (QGraphicsItem* item : static_cast<QChartView*>(plot->widget())->scene()->items())
-            if (auto* label = dynamic_cast<QGraphicsTextItem*>(item); label && label->isVisible())
-                labels << label->toPlainText();
-        for (const QString& expected : { QString("0"), QString("10"), QString("uscita") })
+        const QStringList labels = plot->shownTexts();
+        for (const QString& expected : { QString("0"), QString("10"), QString("uscita"),
+                 QString("primo numero"), QString("secondo 4"), QString("secondo 45") })
             EXPECT_TRUE(labels.contains(expected))
                 << c.text << ": " << labels.join(' ').toStdString();
+        // Each point is a dot of its colour, left of the legend's.
+        const QImage picture = plot->grab().toImage();
+        for (const NotebookPlot::Series& s : plot->series()) {
+            int dots = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width() * 2 / 3; ++x)
+                    dots += picture.pixelColor(x, y) == s.colour;
+            EXPECT_GT(dots, 0) << s.name.toStdString();
+        }
+        // An empty page's axes go by halves, written with the separator.
+        plot->showPage(nullptr);
+        EXPECT_TRUE(plot->shownTexts().contains(QString("0") + c.separator + "5"))
+            << plot->shownTexts().join(' ').toStdString();
     }
 }
 
 // A value keeps its colour from one experiment to the next, whatever comes after it.
 TEST_F(NotebookWindow, ThePlotKeepsEachValuesColour)
 {
-    auto* view = qobject_cast<QChartView*>(panel->plot()->widget());
-    ASSERT_NE(view, nullptr);
     const auto colourOf = [&](const QString& name) {
-        for (QAbstractSeries* s : view->chart()->series())
-            if (s->name() == name)
-                return static_cast<QScatterSeries*>(s)->color();
+        for (const NotebookPlot::Series& s : panel->plot().series())
+            if (s.name == name)
+                return s.colour;
         return QColor();
     };
     predict("", "4", "5");
@@ -208,10 +213,7 @@ TEST_F(NotebookWindow, ThePlotKeepsEachValuesColour)
 // over itself adds nothing, and every marker costs the window time.
 TEST(NotebookPlotAlone, DrawsTheLastThousandDifferentPoints)
 {
-    DocumentModule* documents = documentModule();
-    ASSERT_NE(documents, nullptr);
-    QWidget parent;
-    PagePlot* plot = documents->createPlot('.', &parent);
+    NotebookPlot plot('.');
     const auto pageOf = [](int trials, int pairs) {
         Notebook notebook;
         notebook.beginPage(Level::number(1));
@@ -227,8 +229,8 @@ TEST(NotebookPlotAlone, DrawsTheLastThousandDifferentPoints)
     } cases[] = { { 30, 30, 30 }, { 3000, 10, 10 }, { 5000, 5000, 1000 } };
     for (const auto& c : cases) {
         const Page page = pageOf(c.trials, c.pairs);
-        plot->showPage(&page);
-        EXPECT_EQ(plot->pointCount(), c.drawn) << c.trials << " trials";
+        plot.showPage(&page);
+        EXPECT_EQ(plot.pointCount(), c.drawn) << c.trials << " trials";
     }
 }
 

@@ -13,10 +13,10 @@
 #include "ui/app/view_options.h"
 #include "ui/notebook/notebook_dock.h"
 #include "ui/notebook/notebook_panel.h"
+#include "ui/notebook/notebook_plot.h"
 #include "window_test.h"
 
 #include <QTest>
-#include <QtCharts>
 
 #include <cmath>
 #include <map>
@@ -109,18 +109,14 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
         before[w] = QFontInfo(w->font()).pixelSize();
     const int caption = form.captions()->textFont().pixelSize();
     const int menus = form.menuBar()->font().pixelSize();
-    // The plot's axes (the documents module is built beside the tests); the legend keeps its
-    // size, so that the axes have the height they need.
-    auto* plot = form.notebook()->panel()->findChild<QChartView*>("grafico");
+    // The plot's axes; the legend keeps its size, so that the axes have the height they need.
+    auto* plot = form.notebook()->panel()->findChild<NotebookPlot*>("grafico");
     ASSERT_NE(plot, nullptr);
     const auto plotFonts = [plot] {
-        std::vector<double> sizes;
-        for (const QAbstractAxis* axis : plot->chart()->axes())
-            sizes.insert(
-                sizes.end(), { axis->labelsFont().pointSizeF(), axis->titleFont().pointSizeF() });
-        return sizes;
+        return std::vector<int> { QFontInfo(plot->labelsFont()).pixelSize(),
+            QFontInfo(plot->titleFont()).pixelSize() };
     };
-    const std::vector<double> plotBefore = plotFonts();
+    const std::vector<int> plotBefore = plotFonts();
     ASSERT_GE(before.size(), 30u);
 
     trigger("testoGrande");
@@ -131,10 +127,10 @@ TEST_F(View, LargeTextMakesTheFaceAndTheNotebookHalfAsLargeAgain)
     EXPECT_GE(form.captions()->textFont().pixelSize(), std::lround(caption * 1.5));
     EXPECT_GE(form.menuBar()->font().pixelSize(), static_cast<int>(menus * 1.5));
     EXPECT_EQ(form.face()->size(), MachineFace::designSize) << "the window grows instead";
-    const std::vector<double> plotAfter = plotFonts();
+    const std::vector<int> plotAfter = plotFonts();
     ASSERT_EQ(plotAfter.size(), plotBefore.size());
     for (std::size_t i = 0; i < plotAfter.size(); ++i)
-        EXPECT_GE(plotAfter[i], plotBefore[i] * 1.5 - 1e-9) << "plot font " << i;
+        EXPECT_GE(plotAfter[i], std::lround(plotBefore[i] * 1.5)) << "plot font " << i;
     // The notebook grows wide enough for its table's headings.
     auto* table = form.notebook()->panel()->findChild<QTableView*>("prove");
     const QHeaderView* header = table->horizontalHeader();

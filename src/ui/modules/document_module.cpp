@@ -2,10 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The notebook's plot, PDF and printing, with Qt Charts and Qt Print Support: loaded when the
-// notebook is first shown.
+// The notebook's PDF and printing, with Qt Print Support: loaded when the notebook is first
+// printed or saved as a PDF.
 #include "ui/modules/modules.h"
-#include "ui/notebook/notebook_plot.h"
 #include "ui/notebook/notebook_print.h"
 
 #include <QCoreApplication>
@@ -18,11 +17,6 @@ namespace {
 class QtDocumentModule : public DocumentModule
 {
 public:
-    PagePlot* createPlot(char decimalSeparator, QWidget* parent) override
-    {
-        return new NotebookPlot(decimalSeparator, parent);
-    }
-
     void print(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator,
         QWidget* parent) override
     {

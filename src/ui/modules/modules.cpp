@@ -68,8 +68,8 @@ MediaModule* mediaModule()
 
 DocumentModule* documentModule()
 {
-    return loadOnce<DocumentModule, QuorvelDocumentEntry>("quorvel_documents",
-        "quorvelDocumentModule", "the notebook has no plot, no PDF and no printing");
+    return loadOnce<DocumentModule, QuorvelDocumentEntry>(
+        "quorvel_documents", "quorvelDocumentModule", "the notebook has no PDF and no printing");
 }
 
 } // namespace quorvel

@@ -17,11 +17,10 @@ class QWidget;
 namespace quorvel {
 
 class Notebook;
-struct Page;
 struct NotebookOwner;
 
 // The pieces of the game that bring large libraries of their own (the voice and the sound
-// device; the notebook's plot, PDF and printer) are modules loaded when first needed, after the
+// device; the notebook's PDF and printer) are modules loaded when first needed, after the
 // window's first picture: none of their libraries is loaded before the pupil sees the machine.
 // A module that is missing leaves its piece out, with one line on standard error.
 
@@ -44,25 +43,10 @@ public:
     virtual std::unique_ptr<PcmDevice> createPcmDevice() = 0;
 };
 
-// The outputs of a notebook's page, drawn.
-class PagePlot
-{
-public:
-    virtual ~PagePlot() = default;
-    virtual QWidget* widget() = 0;
-    virtual void showPage(const Page* page) = 0;
-    virtual void setAgainstSecond(bool againstSecond) = 0;
-    virtual int pointCount() const = 0;
-    // The chart in black and white with strong colours, for the high contrast.
-    virtual void setHighContrast(bool on) = 0;
-};
-
 class DocumentModule
 {
 public:
     virtual ~DocumentModule() = default;
-    // The plot's widget is a child of parent, which owns it.
-    virtual PagePlot* createPlot(char decimalSeparator, QWidget* parent) = 0;
     // Asks for a printer, then prints the whole notebook on it.
     virtual void print(const Notebook& notebook, const NotebookOwner& owner, char decimalSeparator,
         QWidget* parent)

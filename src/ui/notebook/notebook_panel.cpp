@@ -8,10 +8,9 @@
 #include "core/mechanisms/rule_descriptions.h"
 #include "core/notebook/formula.h"
 #include "core/notebook/notebook_words.h"
-#include "ui/modules/modules.h"
 #include "ui/notebook/notebook_model.h"
+#include "ui/notebook/notebook_plot.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,21 +74,15 @@ NotebookPanel::~NotebookPanel()
     m_machine.notebook().setObserver(nullptr);
 }
 
-// The plot comes from the documents module; without it the table alone tells the story.
 void NotebookPanel::buildPlot(QVBoxLayout& layout)
 {
-    DocumentModule* documents = documentModule();
-    m_plot = documents ? documents->createPlot(m_machine.decimalSeparator(), this) : nullptr;
-    if (!m_plot)
-        return;
-    m_plot->widget()->setObjectName("grafico");
+    m_plot = new NotebookPlot(m_machine.decimalSeparator(), this);
+    m_plot->setObjectName("grafico");
     // The plot shows the table's trials as points: the reader reads them in the table, and the
     // keyboard does not stop on it.
-    m_plot->widget()->setAccessibleName(tr("Grafico delle prove"));
-    m_plot->widget()->setFocusPolicy(Qt::NoFocus);
-    if (auto* view = qobject_cast<QAbstractScrollArea*>(m_plot->widget()))
-        view->viewport()->setFocusPolicy(Qt::NoFocus);
-    layout.addWidget(m_plot->widget(), 2);
+    m_plot->setAccessibleName(tr("Grafico delle prove"));
+    m_plot->setFocusPolicy(Qt::NoFocus);
+    layout.addWidget(m_plot, 2);
     m_againstSecond = new QCheckBox(tr("In orizzontale il secondo numero"), this);
     connect(m_againstSecond, &QCheckBox::toggled, this,
         [this](bool againstSecond) { m_plot->setAgainstSecond(againstSecond); });
@@ -230,8 +223,7 @@ void NotebookPanel::notebookChanged()
         showPage(last);
     } else {
         m_model->refresh();
-        if (m_plot)
-            m_plot->showPage(shownPage());
+        m_plot->showPage(shownPage());
         if (m_model->rowCount() > 0)
             m_table->scrollToBottom();
     }
@@ -270,8 +262,7 @@ void NotebookPanel::showPage(int index)
 {
     m_model->showPage(index);
     m_pages->setCurrentIndex(index);
-    if (m_plot)
-        m_plot->showPage(shownPage());
+    m_plot->showPage(shownPage());
     m_table->scrollToBottom();
     say("");
     updateStatus();
@@ -413,8 +404,7 @@ void NotebookPanel::updateRefusal()
 void NotebookPanel::setHighContrast(bool on)
 {
     m_highContrast = on;
-    if (m_plot)
-        m_plot->setHighContrast(on);
+    m_plot->setHighContrast(on);
     say(m_verdict->text());
     updateStatus();
 }

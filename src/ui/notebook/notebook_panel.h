@@ -23,7 +23,7 @@ namespace quorvel {
 
 class Machine;
 class NotebookModel;
-class PagePlot;
+class NotebookPlot;
 
 // The pupil's notebook beside the machine ("Quaderno"): the trials of a page as a table and as
 // a plot, the prediction for the next experiment, a hypothesis to check, and the rule revealed
@@ -42,8 +42,7 @@ public:
 
     // What the pupil sees, for the window's tests.
     NotebookModel& model() { return *m_model; }
-    // Null when the documents module is missing.
-    PagePlot* plot() { return m_plot; }
+    NotebookPlot& plot() { return *m_plot; }
     QLineEdit& predictionField() { return *m_prediction; }
     // Hands the prediction field's text to the notebook before an experiment: false, with the
     // reason said in the notebook and the field ready to be corrected, for a text that is no
@@ -99,7 +98,7 @@ private:
     bool m_saysRefusal = false; // the verdict is why the rule cannot be revealed yet
     Machine& m_machine;
     NotebookModel* m_model = nullptr;
-    PagePlot* m_plot = nullptr;
+    NotebookPlot* m_plot = nullptr;
     QComboBox* m_pages = nullptr;
     QLabel* m_status = nullptr;
     QTableView* m_table = nullptr;
