@@ -75,11 +75,14 @@ int main(int argc, char** argv)
         { "controlli", sceneControlli },
         { "da_ricordare", sceneDaRicordare },
         { "opened", [](Narrator& n) { sceneOpenedMechanism(n, "prova"); } },
+        { "class_mechanism", sceneClassMechanism },
+        { "class_stopped", sceneClassStopped },
+        { "class_goes_on", sceneClassGoesOn },
     };
     if (argc != 3 || !scenes.count(argv[1])) {
         std::fprintf(stderr,
-            "usage: %s [--lingua it|en] <welcome|first_output|controlli|da_ricordare|opened> "
-            "<out.wav>\n",
+            "usage: %s [--lingua it|en] <welcome|first_output|controlli|da_ricordare|opened|"
+            "class_mechanism|class_stopped|class_goes_on> <out.wav>\n",
             argv[0]);
         return 2;
     }
