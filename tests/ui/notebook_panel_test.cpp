@@ -164,6 +164,7 @@ TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
         notebook.beginPage(Level::number(1));
         notebook.record("1", "4", 1, 4, "2");
         notebook.record("3", "45", 3, 45, "12");
+        notebook.record("5", "1234567", 5, 1234567, "7"); // a long number, written whole
         const Page page = notebook.pages().front();
         plot->showPage(&page);
         const QSize size(NotebookPanel::naturalWidth - 20, plot->minimumHeight());
@@ -173,7 +174,8 @@ TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
         QCoreApplication::processEvents();
         const QStringList labels = plot->shownTexts();
         for (const QString& expected : { QString("0"), QString("10"), QString("uscita"),
-                 QString("primo numero"), QString("secondo 4"), QString("secondo 45") })
+                 QString("primo numero"), QString("secondo 4"), QString("secondo 45"),
+                 QString("secondo 1234567") })
             EXPECT_TRUE(labels.contains(expected))
                 << c.text << ": " << labels.join(' ').toStdString();
         // Each point is a dot of its colour, left of the legend's.

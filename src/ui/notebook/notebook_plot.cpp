@@ -47,7 +47,7 @@ QString axisNumber(double value, char separator)
 {
     if (value == 0)
         value = 0; // never "-0"
-    return QString::number(value, 'g', 10).replace('.', QChar(separator));
+    return QString::fromStdString(formatNumber(value, 10, separator));
 }
 
 // The page's outputs as points, grouped by the input that colours them; "????" has no place.
@@ -233,7 +233,7 @@ void NotebookPlot::redraw()
                 : std::distance(points.firstMet.begin(), met) % colourCount);
         m_series.push_back(
             { std::isinf(key) ? tr("altri")
-                              : colouredBy.arg(QString::number(key).replace('.', m_separator)),
+                              : colouredBy.arg(QString::fromStdString(formatNumber(key, 15, m_separator))),
                 colours[colour], list });
     }
     scaleText();
