@@ -173,9 +173,9 @@ TEST(NotebookPlotAlone, TheAxesWriteTheirNumbers)
         parent.show();
         QCoreApplication::processEvents();
         const QStringList labels = plot->shownTexts();
-        for (const QString& expected : { QString("0"), QString("10"), QString("uscita"),
-                 QString("primo numero"), QString("secondo 4"), QString("secondo 45"),
-                 QString("secondo 1234567") })
+        for (const QString& expected :
+            { QString("0"), QString("10"), QString("uscita"), QString("primo numero"),
+                QString("secondo 4"), QString("secondo 45"), QString("secondo 1234567") })
             EXPECT_TRUE(labels.contains(expected))
                 << c.text << ": " << labels.join(' ').toStdString();
         // Each point is a dot of its colour, left of the legend's.

@@ -231,10 +231,10 @@ void NotebookPlot::redraw()
         const auto colour = static_cast<std::size_t>(std::isinf(key)
                 ? colourCount - 1
                 : std::distance(points.firstMet.begin(), met) % colourCount);
-        m_series.push_back(
-            { std::isinf(key) ? tr("altri")
-                              : colouredBy.arg(QString::fromStdString(formatNumber(key, 15, m_separator))),
-                colours[colour], list });
+        m_series.push_back({ std::isinf(key)
+                ? tr("altri")
+                : colouredBy.arg(QString::fromStdString(formatNumber(key, 15, m_separator))),
+            colours[colour], list });
     }
     scaleText();
     update();
