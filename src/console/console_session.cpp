@@ -398,9 +398,9 @@ void ConsoleSession::printState()
     levelAndOperationLines(w, m_machine->state());
     calculationLines(w, m_machine->state());
     for (const auto& [name, control] :
-        { std::pair { "i1", Control::FirstInput }, { "i2", Control::SecondInput },
-            { "Text1", Control::FirstOperand }, { "Text2", Control::SecondOperand },
-            { "usc", Control::Output }, { "Label15", Control::StatusLine } })
+        { std::pair { "firstInput", Control::FirstInput }, { "secondInput", Control::SecondInput },
+            { "firstOperand", Control::FirstOperand }, { "secondOperand", Control::SecondOperand },
+            { "output", Control::Output }, { "statusLine", Control::StatusLine } })
         w.text(name, m_machine->text(control));
 }
 

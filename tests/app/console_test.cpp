@@ -78,7 +78,8 @@ TEST(ConsoleSession, TypesAVeryLongNumberWhole)
     ConsoleSession session(ConsoleOptions {}, out);
     session.execute("primo " + std::string(200000, '7'));
     session.execute("stato");
-    EXPECT_NE(out.str().find("i1: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
+    EXPECT_NE(
+        out.str().find("firstInput: \"in" + std::string(200000, '7') + "\"\n"), std::string::npos);
 }
 
 // The output display, the notebook and a prediction read back all write the decimal separator

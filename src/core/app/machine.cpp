@@ -17,7 +17,7 @@ Machine::Machine(Ports ports, char decimalSeparator)
     : m_ports(ports)
     , m_decimalSeparator(decimalSeparator)
     // The words the face starts with; the console's "stato" shows them as they are.
-    , m_texts { startingInputText, startingInputText, "Text1", "Text2", "out", "" }
+    , m_texts { startingInputText, startingInputText, "", "", "out", "" }
 {
 }
 
