@@ -23,17 +23,9 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "bench" / "classe"))
-from load import Server, TEACHER_PASSWORD  # noqa: E402
+from load import Server, TEACHER_PASSWORD, start_console  # noqa: E402
 
 NAMES = ["Giulia", "Marco", "Sofia", "Luca", "Aurora", "Pietro", "Emma"]
-
-
-def console(build, uri, home):
-    env = {**os.environ, "XDG_DATA_HOME": str(home / "data"),
-           "XDG_CONFIG_HOME": str(home / "config"), "LC_ALL": "C"}
-    return subprocess.Popen([str(build / "bin" / "quorvel-console"), "--classe", uri],
-                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, env=env,
-                            bufsize=0)
 
 
 def xdotool(*args):
@@ -53,7 +45,7 @@ def main():
         uri = server.make_class(build)
         # The pupils play a little: some further on than others.
         for k, name in enumerate(NAMES):
-            pupil = console(build, uri, work / f"pc{k}")
+            pupil = start_console(build, uri, work / f"pc{k}", stdout=subprocess.DEVNULL)
             processes.append(pupil)
             commands = f"profilo {name}\nlivello {1 + k % 3}\n"
             for t in range(k % 4 + 1):
@@ -113,7 +105,8 @@ def main():
             # "Chi gioca?": the first name of the class.
             xdotool("key", "--delay", "150", "Down", "Return")
             time.sleep(1)
-            desk = console(build, uri, work / f"cattedra-console-{screen}")
+            desk = start_console(build, uri, work / f"cattedra-console-{screen}",
+                                 stdout=subprocess.DEVNULL)
             processes.append(desk)
             desk.stdin.write(f"insegnante {TEACHER_PASSWORD}\nfermi\n".encode())
             time.sleep(3)

@@ -37,7 +37,7 @@ from collections import deque
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # importing load.py leaves no __pycache__ in the sources
-from load import TEACHER_PASSWORD, Server  # noqa: E402
+from load import TEACHER_PASSWORD, Server, start_console  # noqa: E402
 
 # Level and scheme of each "tutti", in turn: every one a mechanism the class was not on.
 MECHANISMS = ((2, 1), (3, 2), (4, 1), (5, 1), (1, 2), (2, 2), (3, 1), (4, 2), (5, 2), (1, 3))
@@ -53,12 +53,7 @@ class Console:
     """One quorvel-console on the class, its lines handed to `on_line` as they arrive."""
 
     def __init__(self, build, uri, home, on_line):
-        env = {**os.environ, "XDG_DATA_HOME": str(home / "data"),
-               "XDG_CONFIG_HOME": str(home / "config"), "LC_ALL": "C"}
-        self.process = subprocess.Popen(
-            [str(build / "bin" / "quorvel-console"), "--classe", uri, "--seed", "1"],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=env,
-            bufsize=0)
+        self.process = start_console(build, uri, home, "--seed", "1")
         self.buffer = b""
         self.on_line = on_line
 

@@ -101,14 +101,18 @@ class Server:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
+def start_console(build, uri, home, *more, stdout=subprocess.PIPE):
+    """A quorvel-console of the class: a computer of the lab with data and settings of its own."""
+    env = {**os.environ, "XDG_DATA_HOME": str(home / "data"),
+           "XDG_CONFIG_HOME": str(home / "config"), "LC_ALL": "C"}
+    return subprocess.Popen([str(build / "bin" / "quorvel-console"), "--classe", uri, *more],
+                            stdin=subprocess.PIPE, stdout=stdout, stderr=subprocess.STDOUT,
+                            env=env, bufsize=0)
+
+
 class Pupil:
     def __init__(self, build, uri, name, home):
-        env = {**os.environ, "XDG_DATA_HOME": str(home / "data"),
-               "XDG_CONFIG_HOME": str(home / "config"), "LC_ALL": "C"}
-        self.process = subprocess.Popen(
-            [str(build / "bin" / "quorvel-console"), "--classe", uri, "--seed", "1"],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, env=env,
-            bufsize=0)
+        self.process = start_console(build, uri, home, "--seed", "1")
         self.buffer = b""
         self.sent = None
         self.times = []
@@ -139,10 +143,7 @@ class Pupil:
 
 
 def teacher_progress(build, uri, home):
-    env = {**os.environ, "XDG_DATA_HOME": str(home / "data"),
-           "XDG_CONFIG_HOME": str(home / "config"), "LC_ALL": "C"}
-    process = subprocess.Popen([str(build / "bin" / "quorvel-console"), "--classe", uri],
-                               stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env, bufsize=0)
+    process = start_console(build, uri, home)
     process.stdin.write(f"insegnante {TEACHER_PASSWORD}\n".encode())
     lines = b""
     while b"insegnante:" not in lines:

@@ -158,7 +158,8 @@ bool ConsoleSession::execute(const std::string& rawLine)
 // The teacher's orders as they arrive: each said on a "classe:" line.
 void ConsoleSession::followClass()
 {
-    for (const ClassFollower::Change change : m_collection->followClass()) {
+    const std::vector<ClassFollower::Change> changes = m_collection->followClass();
+    for (const ClassFollower::Change change : changes) {
         switch (change) {
         case ClassFollower::Change::Mechanism:
             m_out << "classe: "
@@ -179,7 +180,9 @@ void ConsoleSession::followClass()
             break;
         }
     }
-    m_collection->keepNotebook();
+    // A new page or a revealed rule is kept at once; otherwise the caller just kept it.
+    if (!changes.empty())
+        m_collection->keepNotebook();
 }
 
 // Commands read from a descriptor, with the class's news printed as they arrive between them
