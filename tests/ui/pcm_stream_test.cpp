@@ -130,7 +130,7 @@ TEST(PcmStream, ASoundReachesTheOutputWholeInPiecesOfTwentyMilliseconds)
         const std::string pcm = sound('a', c.bytes);
         {
             PcmStream stream(std::make_unique<RecordingSink>(r));
-            stream.play(pcm, c.sampleRate);
+            stream.play(QByteArray::fromStdString(pcm), c.sampleRate);
             stream.waitUntilIdle();
             std::vector<std::string> expected { "open " + std::to_string(c.sampleRate) };
             expected.insert(expected.end(), c.writes.begin(), c.writes.end());
@@ -147,7 +147,7 @@ TEST(PcmStream, TheOutputIsOpenedAgainOnlyWhenTheRateChanges)
     {
         PcmStream stream(std::make_unique<RecordingSink>(r));
         for (int rate : { 22050, 22050, 48000, 48000, 22050 }) {
-            stream.play(sound('a', 4), rate);
+            stream.play(QByteArray::fromStdString(sound('a', 4)), rate);
             stream.waitUntilIdle();
         }
     }
@@ -171,10 +171,10 @@ TEST(PcmStream, AStopOrANewSoundCutsTheSoundPlaying)
         const std::string longSound = sound('a', 44100);
         const std::string next = sound('z', 1764);
         PcmStream stream(std::make_unique<RecordingSink>(r));
-        stream.play(longSound, 22050);
+        stream.play(QByteArray::fromStdString(longSound), 22050);
         r->waitUntilHeld();
         if (replaced)
-            stream.play(next, 22050);
+            stream.play(QByteArray::fromStdString(next), 22050);
         else
             stream.stop();
         r->release();
@@ -212,7 +212,7 @@ TEST(PcmStream, AnOutputThatFailsIsTriedAgainAtTheNextSound)
         r->failingWrite = c.failingWrite;
         PcmStream stream(std::make_unique<RecordingSink>(r));
         for (int i = 0; i < 2; ++i) {
-            stream.play(sound('a', 1764), 22050);
+            stream.play(QByteArray::fromStdString(sound('a', 1764)), 22050);
             stream.waitUntilIdle();
         }
         EXPECT_EQ(r->callsSoFar(), c.calls);

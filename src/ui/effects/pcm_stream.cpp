@@ -32,7 +32,7 @@ PcmStream::~PcmStream()
     m_thread.join();
 }
 
-void PcmStream::play(std::string pcm, int sampleRate)
+void PcmStream::play(QByteArray pcm, int sampleRate)
 {
     {
         std::lock_guard lock(m_mutex);
@@ -76,7 +76,7 @@ void PcmStream::run()
         m_wake.wait(lock, [this] { return m_quit || m_hasPending || m_flushWanted; });
         if (m_quit)
             break;
-        const std::string pcm = std::exchange(m_pending, {});
+        const QByteArray pcm = std::exchange(m_pending, {});
         const int sampleRate = m_pendingRate;
         const bool play = std::exchange(m_hasPending, false);
         const bool flush = std::exchange(m_flushWanted, false);
@@ -101,7 +101,7 @@ void PcmStream::run()
     }
 }
 
-void PcmStream::playOne(const std::string& pcm, int sampleRate, std::uint64_t generation)
+void PcmStream::playOne(const QByteArray& pcm, int sampleRate, std::uint64_t generation)
 {
     if (sampleRate <= 0)
         return;
@@ -114,7 +114,8 @@ void PcmStream::playOne(const std::string& pcm, int sampleRate, std::uint64_t ge
     }
     const std::size_t chunk = std::max<std::size_t>(
         bytesPerSample, static_cast<std::size_t>(sampleRate) * chunkMs / 1000 * bytesPerSample);
-    const std::size_t whole = pcm.size() / bytesPerSample * bytesPerSample;
+    const std::size_t whole
+        = static_cast<std::size_t>(pcm.size()) / bytesPerSample * bytesPerSample;
     for (std::size_t at = 0; at < whole; at += chunk) {
         if (superseded(generation))
             return;

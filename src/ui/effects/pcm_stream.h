@@ -4,12 +4,13 @@
 
 #pragma once
 
+#include <QByteArray>
+
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 
 namespace quorvel {
@@ -46,8 +47,9 @@ public:
     PcmStream& operator=(const PcmStream&) = delete;
 
     // Replaces whatever is playing with pcm (16-bit signed mono, host byte order); returns at
-    // once. A last odd byte, half a sample, is left out.
-    void play(std::string pcm, int sampleRate);
+    // once. The bytes are shared with the caller, not copied. A last odd byte, half a sample,
+    // is left out.
+    void play(QByteArray pcm, int sampleRate);
     // Cuts the sound short.
     void stop();
     // Waits until everything asked so far has been handed to the sink (for the tests).
@@ -55,7 +57,7 @@ public:
 
 private:
     void run();
-    void playOne(const std::string& pcm, int sampleRate, std::uint64_t generation);
+    void playOne(const QByteArray& pcm, int sampleRate, std::uint64_t generation);
     bool superseded(std::uint64_t generation);
 
     std::unique_ptr<PcmSink> m_sink;
@@ -64,7 +66,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::string m_pending;
+    QByteArray m_pending;
     int m_pendingRate = 0;
     bool m_hasPending = false;
     bool m_busy = false;

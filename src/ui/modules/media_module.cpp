@@ -95,7 +95,7 @@ public:
     {
         if (sampleRate <= 0)
             return false;
-        m_stream.play(pcm16Mono.toStdString(), sampleRate);
+        m_stream.play(pcm16Mono, sampleRate);
         return true;
     }
 
