@@ -77,6 +77,8 @@ int main(int argc, char** argv)
     quorvel::installBenchHooks();
     QApplication::setOrganizationName("Quorvel");
     QApplication::setApplicationName("Quorvel");
+    // The desktop finds the menu entry, and the icon at every size, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     // The game speaks the language asked for on the command line, else the one chosen in its
     // menu, else the system's; so do Qt's own dialogs (the save dialog's questions and buttons).
     quorvel::installLanguage(
@@ -90,10 +92,12 @@ int main(int argc, char** argv)
     if (const QString file = fileArgument(); !file.isEmpty())
         form.openAtStart(file);
     // The window, the wizard and his balloon all carry the program's icon, given once the
-    // window is up: its six sizes need not be read before the first picture.
+    // window is up: its sizes need not be read before the first picture. A title bar or a task
+    // switcher shows it at 64 pixels at most; the desktop's menus and docks take the larger
+    // pictures from the icon theme, so the window does not keep them in memory.
     QObject::connect(&form, &quorvel::MachineForm::activated, &form, [] {
         QIcon icon;
-        for (int size : { 16, 32, 48, 64, 128, 256 })
+        for (int size : { 16, 32, 48, 64 })
             icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
         QApplication::setWindowIcon(icon);
     });
