@@ -12,7 +12,8 @@ void reportUnwritableCurrentFolder();
 
 // Keeps a long lesson's memory flat where the C library lets it: big passing buffers (a
 // picture, a spoken sentence) get pages of their own, handed back when freed, instead of holes
-// in the heap that the process then keeps. Before the first window.
+// in the heap that the process then keeps; and one heap shared by all threads. Before the first
+// window and the first thread.
 void keepMemoryCompact();
 
 } // namespace quorvel
