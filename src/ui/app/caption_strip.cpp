@@ -31,7 +31,6 @@ CaptionStrip::CaptionStrip(QWidget* parent)
     setObjectName("sottotitoli");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedHeight(designHeight);
-    fitFont();
 }
 
 void CaptionStrip::setText(const QString& text)
@@ -39,7 +38,7 @@ void CaptionStrip::setText(const QString& text)
     if (text == m_text)
         return;
     m_text = text;
-    fitFont();
+    m_fontFitted = false;
     update();
     // A screen reader reads each of the wizard's sentences as it comes.
     announceCaption(this);
@@ -64,7 +63,7 @@ void CaptionStrip::setTextScale(double textScale)
 void CaptionStrip::fitHeight()
 {
     setFixedHeight(static_cast<int>(std::lround(designHeight * m_scale * m_textScale)));
-    fitFont();
+    m_fontFitted = false;
     update();
 }
 
@@ -74,10 +73,18 @@ QRect CaptionStrip::textArea() const
     return QRect(0, 0, width(), height()).adjusted(2 * inset, inset, -2 * inset, -inset);
 }
 
+const QFont& CaptionStrip::textFont() const
+{
+    if (!m_fontFitted)
+        fitFont();
+    return m_font;
+}
+
 // The usual size unless the text needs more than the strip's two lines; then a step smaller
 // at a time, once per text and size.
-void CaptionStrip::fitFont()
+void CaptionStrip::fitFont() const
 {
+    m_fontFitted = true;
     const QRect area = textArea();
     for (int pixels = fontPixels; pixels >= smallestFontPixels; --pixels) {
         m_font.setPixelSize(
@@ -90,14 +97,14 @@ void CaptionStrip::fitFont()
 
 void CaptionStrip::resizeEvent(QResizeEvent*)
 {
-    fitFont();
+    m_fontFitted = false;
 }
 
 void CaptionStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ground);
-    painter.setFont(m_font);
+    painter.setFont(textFont());
     painter.setPen(ink);
     painter.drawText(textArea(), textFlags, m_text);
 }

@@ -31,7 +31,8 @@ public:
     void setTextScale(double textScale);
     double textScale() const { return m_textScale; }
     // The font the text is drawn in: smaller than usual only for a text too long for two lines.
-    const QFont& textFont() const { return m_font; }
+    // Fitted when it is first needed: a strip the pupil has switched off measures nothing.
+    const QFont& textFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,14 +40,14 @@ protected:
 
 private:
     QRect textArea() const;
-    void fitFont();
-
-    QString m_text;
+    void fitFont() const;
     void fitHeight();
 
+    QString m_text;
     double m_scale = 1;
     double m_textScale = 1;
-    QFont m_font;
+    mutable QFont m_font;
+    mutable bool m_fontFitted = false;
 };
 
 } // namespace quorvel
