@@ -35,6 +35,19 @@ for needed in libqt6widgets6 libpcaudio0 libespeak-ng1 libsqlite3-0 libsodium23 
 done
 # The sound goes through pcaudio: Qt Multimedia, with its media back ends, is not needed.
 ! grep -q "libqt6multimedia" <<< "$depends" || { echo "FAIL Depends has Qt Multimedia: $depends"; failures=$((failures + 1)); }
+# The C library the programs and modules need is no newer than the one Depends names: a
+# program linked with a newer C library's features would not start where apt lets it install.
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+libc_named=$(sed -n 's/.*\blibc6 (>= \([0-9.]*\)).*/\1/p' <<< "$depends")
+libc_needed=$(find "$unpacked/usr/bin" "$unpacked/usr/lib" -type f -exec readelf -V {} + 2> /dev/null \
+    | sed -n 's/.*Name: GLIBC_\([0-9][0-9.]*\).*/\1/p; s/.*Name: GLIBC_ABI_DT_RELR.*/2.36/p' \
+    | sort -V | tail -n 1)
+rm -rf "$unpacked"
+if [ -z "$libc_named" ] || [ "$(printf '%s\n%s\n' "$libc_needed" "$libc_named" | sort -V | tail -n 1)" != "$libc_named" ]; then
+    echo "FAIL the programs need the C library $libc_needed; Depends names ${libc_named:-none}"
+    failures=$((failures + 1))
+fi
 # The copyright file agrees with the headers: a file under another licence than the program's
 # is named in a stanza of that licence.
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quorvel/copyright)
