@@ -133,11 +133,10 @@ void CharacterWindow::render()
             return;
         }
     }
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_shownImage.size() != pixels) {
-        m_shownImage = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_shownImage.setDevicePixelRatio(ratio);
-    }
+    // A picture of its own for each pose drawn, which the frames kept below share rather than
+    // copy.
+    m_shownImage = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    m_shownImage.setDevicePixelRatio(ratio);
     m_shownImage.fill(Qt::transparent);
     QPainter painter(&m_shownImage);
     WizardPainter::paint(painter, m_pose, size());
@@ -153,7 +152,7 @@ void CharacterWindow::render()
     constexpr std::size_t kept = 4; // at rest: eyes open and shut, and a little to spare
     if (m_drawn.size() == kept)
         m_drawn.erase(m_drawn.begin());
-    m_drawn.push_back({ m_pose, m_shownImage.copy(), shape });
+    m_drawn.push_back({ m_pose, m_shownImage, shape });
 }
 
 void CharacterWindow::applyShape(const QRegion& shape)
