@@ -447,14 +447,10 @@ std::vector<ClassFollower::Change> ConsoleCollection::followClass()
     CollectionStore* store = m_inClass ? m_session.openedStore() : nullptr;
     if (!store)
         return {};
-    const ClassNews news = store->takeNews();
-    if (news.trials && m_followsBoard)
+    ClassFollower::Update update = m_follower.takeNews(*store, m_machine, m_teacher);
+    if (update.news.trials && m_followsBoard)
         printBoard(false);
-    // The teacher's own machine gives the orders: it does not take them.
-    if (!news.orders || m_teacher)
-        return {};
-    const std::optional<ClassOrder> order = store->classOrder();
-    return order ? m_follower.follow(m_machine, *order) : std::vector<ClassFollower::Change> {};
+    return std::move(update.changes);
 }
 
 bool ConsoleCollection::allowsLevel(int level)

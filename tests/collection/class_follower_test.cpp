@@ -7,12 +7,15 @@
 // only to a machine still on the class's mechanism.
 #include "core/collection/class_follower.h"
 #include "core/collection/live_board.h"
+#include "core/collection/memory_store.h"
 #include "core/storage/mechanism_file.h"
 #include "fakes/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
+#include <utility>
 
 namespace quorvel::testing {
 namespace {
@@ -36,6 +39,43 @@ ClassOrder orderFor(ClassRig& teacher, int level, int scheme, long long serial)
 {
     teacher.machine.chooseScheme(level, scheme);
     return ClassOrder { serial, mechanismRecord(teacher.s()), false, 0 };
+}
+
+// A class server as the follower reads it: news once, and the standing order.
+struct NewsStore : MemoryStore
+{
+    ClassNews news;
+    std::optional<ClassOrder> order;
+    ClassNews takeNews() override { return std::exchange(news, {}); }
+    std::optional<ClassOrder> classOrder() override { return order; }
+};
+
+TEST(ClassFollower, FollowsAnOrderWhenTheNewsTellsOfOneOrWhenAskedToLookButNeverOnTheTeachers)
+{
+    struct Case
+    {
+        bool orders, lookAnyway, teachersMachine, follows;
+    };
+    const Case cases[] = {
+        { true, false, false, true },
+        { false, false, false, false },
+        { false, true, false, true },
+        { true, false, true, false },
+        { true, true, true, false },
+    };
+    for (const Case& c : cases) {
+        ClassRig teacher(11);
+        ClassRig pupil(12);
+        ClassFollower follower;
+        NewsStore store;
+        store.news = { true, c.orders };
+        store.order = orderFor(teacher, 2, 1, 1);
+        const ClassFollower::Update update
+            = follower.takeNews(store, pupil.machine, c.teachersMachine, c.lookAnyway);
+        EXPECT_TRUE(update.news.trials);
+        EXPECT_EQ(update.changes, c.follows ? Changes { Change::Mechanism } : Changes {})
+            << c.orders << c.lookAnyway << c.teachersMachine;
+    }
 }
 
 TEST(ClassFollower, TheClassMechanismGivesThePupilTheTeachersOutputs)

@@ -10,6 +10,16 @@
 
 namespace quorvel {
 
+ClassFollower::Update ClassFollower::takeNews(
+    CollectionStore& store, Machine& m, bool teachersMachine, bool lookAnyway)
+{
+    Update update { store.takeNews(), {} };
+    if ((update.news.orders || lookAnyway) && !teachersMachine)
+        if (const std::optional<ClassOrder> order = store.classOrder())
+            update.changes = follow(m, *order);
+    return update;
+}
+
 std::vector<ClassFollower::Change> ClassFollower::follow(Machine& m, const ClassOrder& order)
 {
     std::vector<Change> changes;

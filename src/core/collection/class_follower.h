@@ -29,6 +29,17 @@ public:
     // announced by the wizard (a pupil who joins later gets it too); a stop or a go is said by
     // the wizard. What changed, in that order; the front end shows a stop and tells the rule.
     std::vector<Change> follow(Machine& m, const ClassOrder& order);
+
+    // What the class's server has to say: its news, and the changes of following the teacher's
+    // order when the news tells of one (or, with lookAnyway, in any case: now and then, for a
+    // notice the link may have lost). The teacher's own machine gives the orders and takes none.
+    struct Update
+    {
+        ClassNews news;
+        std::vector<Change> changes;
+    };
+    Update takeNews(
+        CollectionStore& store, Machine& m, bool teachersMachine, bool lookAnyway = false);
     // Whether the machine is stopped for the whole class.
     bool stopped() const { return m_stopped; }
 

@@ -150,16 +150,13 @@ void PupilPresenter::takeClassNews(bool lookForOrders)
     CollectionStore* store = m_inClass ? m_session.openedStore() : nullptr;
     if (!store)
         return;
-    const ClassNews news = store->takeNews();
-    if (news.trials || news.orders)
+    const ClassFollower::Update update
+        = m_follower.takeNews(*store, m_machine, m_teacherLeads, lookForOrders);
+    if (update.news.trials || update.news.orders)
         emit classNews();
-    if ((!news.orders && !lookForOrders) || m_teacherLeads)
-        return;
-    m_quietRounds = 0;
-    const std::optional<ClassOrder> order = store->classOrder();
-    if (!order)
-        return;
-    for (const ClassFollower::Change change : m_follower.follow(m_machine, *order)) {
+    if (update.news.orders)
+        m_quietRounds = 0;
+    for (const ClassFollower::Change change : update.changes) {
         if (change == ClassFollower::Change::Mechanism)
             keepNotebook();
         emit classOrderFollowed(change);
